@@ -1,0 +1,64 @@
+// What a converter needs from its caller and what it reports back:
+// the parts of the input path, the running counts, and the progress hooks
+// through which a front end stays responsive and can stop a conversion.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ruvela {
+
+// Result text of a converter whose input could not be loaded (or whose
+// output could not be written). The empty text means "stopped on request";
+// any other text is the closing text of a completed document.
+inline constexpr std::string_view kResultError = "ERROR";
+
+// An input path cut into the three texts the converters take. Joined without
+// separators they give the path again.
+struct InputParts {
+  std::string directory;  // up to and including the last path separator
+  std::string baseName;   // between the last separator and the last "."
+  std::string extension;  // from the last "." on, letter case as written
+
+  std::string Joined() const { return directory + baseName + extension; }
+};
+
+// Counters of one conversion. They are reset by every converter call and
+// keep their final values afterwards.
+struct ConversionCounts {
+  std::int32_t waypoints = 0;          // waypoints / point placemarks converted
+  std::int32_t routePoints = 0;        // route points converted
+  std::int32_t trackPoints = 0;        // track points converted (GPX input)
+  std::int32_t folders = 0;            // KML folders entered (KML input)
+  std::int32_t zeroElevation = 0;      // track points drawn at elevation 0
+  std::int32_t negativeElevation = 0;  // track points drawn below 0
+  std::string folderList;              // one CR LF line per KML folder entered
+};
+
+// Which counter a CountChanged call is about.
+enum class Counter { Waypoints, RoutePoints, TrackPoints, Folders };
+
+// The caller's side of a running conversion. Converters call Yield before
+// every item and test AbortRequested right after it; they never touch a
+// window themselves.
+class ConversionProgress {
+ public:
+  virtual ~ConversionProgress() = default;
+  // The input document is being read (a window shows its busy pointer).
+  virtual void LoadingStarted() {}
+  virtual void LoadingFinished() {}
+  // Lets the caller handle pending events; called before every item.
+  virtual void Yield() {}
+  virtual bool AbortRequested() const { return false; }
+  // One counter has just changed; all counters are in `counts`.
+  virtual void CountChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
+};
+
+// Why a converter returned kResultError, in words for the user.
+struct ConversionProblem {
+  bool outputFailed = false;  // the output file could not be written
+  std::string message;        // empty when nothing went wrong
+};
+
+}  // namespace ruvela

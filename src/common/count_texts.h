@@ -1,0 +1,28 @@
+// The texts through which the counts of a conversion are shown: the three
+// count lines, the folder line and the notice about tracks drawn at zero or
+// negative elevation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/conversion.h"
+
+namespace ruvela {
+
+std::string WaypointCountText(std::int32_t count);    // "Waypoints    : pts = 12"
+std::string RoutePointCountText(std::int32_t count);  // "Rutas        : pts = 3"
+std::string TrackPointCountText(std::int32_t count);  // "Tracks       : pts = 4"
+std::string FolderCountText(std::int32_t count);      // "Carpetas     : 2"
+
+// True when some track point was drawn at zero or below: the track line then
+// gains kElevationNoticeMark and the ElevationNotice tooltip.
+bool HasElevationNotice(const ConversionCounts& counts);
+inline constexpr const char* kElevationNoticeMark = " (*)";
+// "Trackpoints de altura nula 33% (1)  de altura negativa 0% (0)"
+std::string ElevationNotice(const ConversionCounts& counts);
+
+// Tooltip of the folder line once a KML file with folders was converted.
+inline constexpr const char* kFolderViewerHint = "Doble click abre el visor de Carpetas procesadas.";
+
+}  // namespace ruvela

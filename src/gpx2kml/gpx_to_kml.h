@@ -1,0 +1,21 @@
+// GPX 1.1 in, KML 2.0 out: waypoints, routes with a folder of their points,
+// and tracks drawn at the elevations the options derive.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "common/conversion.h"
+#include "options/gpx2kml_options.h"
+
+namespace ruvela {
+
+// Converts input.Joined() into `output` (created or emptied first) and
+// returns kResultError, the empty text when progress asked to stop, or the
+// document's closing text. The base name becomes the KML document's name.
+// `problem`, when given, says why kResultError was returned.
+std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                            const Gpx2KmlOptions& options, ConversionProgress& progress,
+                            ConversionCounts& counts, ConversionProblem* problem = nullptr);
+
+}  // namespace ruvela

@@ -1,0 +1,18 @@
+// Option values of the KML to GPX direction: which folder yields routes and
+// how the placemarks found there are treated.
+#pragma once
+
+#include <string>
+
+#include "options/check_state.h"
+
+namespace ruvela {
+
+struct Kml2GpxOptions {
+  std::string txtRouteItFolderName = "Routes";              // folder whose placemarks become routes
+  CheckState chkIgnoreRtWpts = CheckState::Unchecked;       // route waypoints not written as waypoints
+  CheckState chkAutoWRName = CheckState::Checked;           // route waypoints named 000-RouteName
+  CheckState chkDupWpts = CheckState::Unchecked;            // route waypoints also copied as waypoints
+};
+
+}  // namespace ruvela
