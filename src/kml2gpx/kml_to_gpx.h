@@ -28,7 +28,13 @@ std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath
                             ConversionProgress& progress, ConversionCounts& counts,
                             ConversionProblem* problem = nullptr);
 
-// The same walk over a document that is already loaded.
+// Empties `output` and loads the input into `document`. Returns the empty
+// text on success, kResultError (with `problem` filled in) otherwise.
+std::string LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
+                                 ConversionProgress& progress, pugi::xml_document& document,
+                                 ConversionProblem& problem);
+
+// The walk over a document that is already loaded.
 std::string ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
                                     const std::filesystem::path& output, const Kml2GpxOptions& options,
                                     ConversionProgress& progress, ConversionCounts& counts,

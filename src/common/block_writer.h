@@ -1,0 +1,38 @@
+// The output file of a conversion, written block by block through one large
+// buffer so that a million small blocks cost few system calls.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace ruvela {
+
+// Creates `path` empty, or empties it. False when it cannot.
+bool CreateEmptyFile(const std::filesystem::path& path);
+
+class BlockWriter {
+ public:
+  BlockWriter() = default;
+  BlockWriter(const BlockWriter&) = delete;
+  BlockWriter& operator=(const BlockWriter&) = delete;
+  ~BlockWriter();
+
+  // Creates `path`, or empties it when it exists. False when it cannot.
+  bool Open(const std::filesystem::path& path);
+  void Write(std::string_view block);
+  // Flushes and closes; false when any write failed (disk full, ...).
+  bool Close();
+  bool Failed() const { return failed_; }
+
+ private:
+  void Flush();
+
+  static constexpr std::size_t kBufferSize = 1 << 20;
+  std::ofstream file_;
+  std::string buffer_;
+  bool failed_ = false;
+};
+
+}  // namespace ruvela

@@ -1,0 +1,72 @@
+#include "common/convert_input.h"
+
+#include <pugixml.hpp>
+
+#include "gpx2kml/gpx_to_kml.h"
+#include "kml2gpx/kml_to_gpx.h"
+
+namespace ruvela {
+namespace {
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return lower;
+}
+
+// Google Earth puts its placemarks and folders inside a Document element;
+// when the root level yields no point, the same document is walked again
+// from there. The document is loaded once for both walks.
+std::string ConvertKmlFromEitherRoot(const InputParts& input, const std::filesystem::path& output,
+                                     const Kml2GpxOptions& options, ConversionProgress& progress,
+                                     ConversionCounts& counts, ConversionProblem& problem) {
+  pugi::xml_document document;
+  const std::string failed = LoadKmlForConversion(input, output, progress, document, problem);
+  if (!failed.empty()) return failed;
+  std::string result = ConvertKmlDocumentToGpx(document, kKmlRoot, output, options, progress, counts, &problem);
+  if (result != kResultError && counts.waypoints + counts.routePoints == 0 && !progress.AbortRequested()) {
+    result = ConvertKmlDocumentToGpx(document, kKmlDocumentRoot, output, options, progress, counts, &problem);
+  }
+  return result;
+}
+
+}  // namespace
+
+Direction DirectionOf(std::string_view extension) {
+  const std::string lower = LowerAscii(extension);
+  if (lower == ".gpx") return Direction::GpxToKml;
+  if (lower == ".kml") return Direction::KmlToGpx;
+  return Direction::Unknown;
+}
+
+ConversionOutcome ConvertInput(Direction direction, const InputParts& input,
+                               const std::filesystem::path& output, const Gpx2KmlOptions& gpxOptions,
+                               const Kml2GpxOptions& kmlOptions, ConversionProgress& progress,
+                               ConversionCounts& counts) {
+  ConversionOutcome outcome;
+  std::int64_t points = 0;
+  if (direction == Direction::GpxToKml) {
+    outcome.resultText = ConvertGpxToKml(input, output, gpxOptions, progress, counts, &outcome.problem);
+    points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
+  } else {
+    outcome.resultText = ConvertKmlFromEitherRoot(input, output, kmlOptions, progress, counts, outcome.problem);
+    points = std::int64_t{counts.waypoints} + counts.routePoints;  // track points play no part here
+  }
+
+  if (progress.AbortRequested()) {
+    outcome.outcome = Outcome::Aborted;
+  } else if (outcome.resultText == kResultError) {
+    outcome.outcome = outcome.problem.outputFailed ? Outcome::WriteFailed : Outcome::LoadFailed;
+  } else if (outcome.resultText.empty()) {
+    outcome.outcome = Outcome::Aborted;
+  } else if (points == 0) {
+    outcome.outcome = Outcome::NothingConvertible;
+  } else {
+    outcome.outcome = Outcome::Converted;
+  }
+  return outcome;
+}
+
+}  // namespace ruvela

@@ -1,0 +1,68 @@
+#include "common/xml_values.h"
+
+namespace ruvela {
+namespace {
+
+bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view TrimXmlBlanks(std::string_view text) {
+  while (!text.empty() && IsXmlBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsXmlBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool IsCharacterData(pugi::xml_node node) {
+  return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+// All character data below `element`, in document order. Walks the subtree
+// with parent links instead of recursion, so any depth is safe.
+std::string SubtreeText(pugi::xml_node element) {
+  const pugi::xml_node only = element.first_child();
+  if (only && !only.next_sibling() && IsCharacterData(only)) {
+    return std::string(TrimXmlBlanks(only.value()));  // the usual case: one text child
+  }
+  std::string text;
+  pugi::xml_node node = element.first_child();
+  while (node) {
+    if (IsCharacterData(node)) text += node.value();
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node && node != element && !node.next_sibling()) node = node.parent();
+    if (!node || node == element) break;
+    node = node.next_sibling();
+  }
+  return std::string(TrimXmlBlanks(text));
+}
+
+}  // namespace
+
+std::string_view LocalName(std::string_view qualifiedName) {
+  const auto colon = qualifiedName.find(':');
+  return colon == std::string_view::npos ? qualifiedName : qualifiedName.substr(colon + 1);
+}
+
+std::string ReadAttribute(pugi::xml_node node, std::string_view name) {
+  for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+    if (LocalName(attribute.name()) == name) return attribute.value();
+  }
+  return {};
+}
+
+std::string ReadChildText(pugi::xml_node node, std::string_view name) {
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    if (child.type() == pugi::node_element && LocalName(child.name()) == name) return SubtreeText(child);
+  }
+  return {};
+}
+
+pugi::xml_node SelectChild(pugi::xml_node node, std::string_view name) {
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    if (child.type() == pugi::node_element && name == child.name()) return child;
+  }
+  return {};
+}
+
+}  // namespace ruvela

@@ -1,0 +1,196 @@
+#include "gpx2kml/gpx_to_kml.h"
+
+#include <pugixml.hpp>
+
+#include "common/block_writer.h"
+#include "common/name_cleaning.h"
+#include "common/number_text.h"
+#include "common/path_parts.h"
+#include "common/xml_document.h"
+#include "common/xml_values.h"
+#include "gpx2kml/elevation_rule.h"
+#include "gpx2kml/kml_vocabulary.h"
+#include "gpx2kml/kml_writer.h"
+
+namespace ruvela {
+namespace {
+
+// Route point names carry their number within the route, at least three
+// digits: 000, 007, 1234.
+std::string ThreeDigitNumber(std::int64_t number) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return digits;
+}
+
+// One conversion: the document is read in order (waypoints, routes, tracks)
+// and each block is written as soon as its item has been read.
+class GpxToKmlConversion {
+ public:
+  GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options,
+                     ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
+      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+
+  // False when the conversion stopped on request.
+  bool Run(const std::string& documentName) {
+    output_.Write(KmlDocumentHeader(documentName));
+    if (!ConvertWaypoints() || !ConvertRoutes() || !ConvertTracks()) return false;
+    output_.Write(KmlDocumentFooter());
+    return true;
+  }
+
+ private:
+  // Yields to the caller before every item; true when it asked to stop or
+  // the output can no longer be written.
+  bool StopRequested() {
+    progress_.Yield();
+    return progress_.AbortRequested() || output_.Failed();
+  }
+
+  void Count(std::int32_t& counter, Counter which) {
+    ++counter;
+    progress_.CountChanged(which, counts_);
+  }
+
+  bool ConvertWaypoints() {
+    bool folderOpen = false;
+    const bool completed = ForEachElementAt(document_, "gpx/wpt", [&](pugi::xml_node waypoint) {
+      if (StopRequested()) return false;
+      const std::string name = CleanName(ReadChildText(waypoint, "name"));
+      const std::string elevation = NormalizeNumber(ReadChildText(waypoint, "ele"));
+      if (!folderOpen) {
+        output_.Write(KmlFolderOpen(kml::kWaypointsFolder, 1));
+        folderOpen = true;
+      }
+      output_.Write(KmlPointPlacemark(name, ReadAttribute(waypoint, "lon"), ReadAttribute(waypoint, "lat"),
+                                      elevation, kml::kWaypointVisibility, kml::kWaypointIcon, 2));
+      Count(counts_.waypoints, Counter::Waypoints);
+      return true;
+    });
+    if (!completed) return false;
+    if (folderOpen) output_.Write(KmlFolderClose(1));
+    return true;
+  }
+
+  bool ConvertRoutes() {
+    const std::string routeElevation = options_.txtR_ele;  // used as written
+    bool folderOpen = false;
+    const bool completed = ForEachElementAt(document_, "gpx/rte", [&](pugi::xml_node route) {
+      if (StopRequested()) return false;
+      if (!folderOpen) {
+        output_.Write(KmlFolderOpen(kml::kRoutesFolder, 1));
+        folderOpen = true;
+      }
+      return ConvertRoute(route, routeElevation);
+    });
+    if (!completed) return false;
+    if (folderOpen) output_.Write(KmlFolderClose(1));
+    return true;
+  }
+
+  // A route's line placemark comes before the folder of its points, so the
+  // route is held in memory until its last point has been read.
+  bool ConvertRoute(pugi::xml_node route, const std::string& routeElevation) {
+    const std::string name = CleanName(ReadChildText(route, "name"));
+    std::string line = KmlLineOpen(name, kml::kRouteLineColour, kml::kRouteFillColour, 2, true);
+    std::string points;
+    std::int64_t pointNumber = 0;
+    const bool completed = ForEachElementAt(route, "rtept", [&](pugi::xml_node routePoint) {
+      if (StopRequested()) return false;
+      const std::string latitude = ReadAttribute(routePoint, "lat");
+      const std::string longitude = ReadAttribute(routePoint, "lon");
+      AppendKmlCoordinate(line, longitude, latitude, routeElevation, 2);
+      points += KmlPointPlacemark(ThreeDigitNumber(pointNumber) + "-" + name, longitude, latitude, routeElevation,
+                                  kml::kRoutePointVisibility, kml::kRoutePointIcon, 3);
+      ++pointNumber;
+      Count(counts_.routePoints, Counter::RoutePoints);
+      return true;
+    });
+    if (!completed) return false;
+    line += KmlLineClose(2);
+    output_.Write(line);
+    output_.Write(KmlFolderOpen(name, 2));
+    output_.Write(points);
+    output_.Write(KmlFolderClose(2));
+    return true;
+  }
+
+  bool ConvertTracks() {
+    bool folderOpen = false;
+    const bool completed = ForEachElementAt(document_, "gpx/trk", [&](pugi::xml_node track) {
+      if (StopRequested()) return false;
+      const std::string name = CleanName(ReadChildText(track, "name"));
+      if (!folderOpen) {
+        output_.Write(KmlFolderOpen(kml::kTracksFolder, 1));
+        folderOpen = true;
+      }
+      output_.Write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2, options_.OptCONSTT));
+      if (!ConvertTrackPoints(track)) return false;
+      output_.Write(KmlLineClose(2));
+      return true;
+    });
+    if (!completed) return false;
+    if (folderOpen) output_.Write(KmlFolderClose(1));
+    return true;
+  }
+
+  bool ConvertTrackPoints(pugi::xml_node track) {
+    const ElevationRule rule(options_);
+    std::string line;
+    return ForEachElementAt(track, "trkseg/trkpt", [&](pugi::xml_node trackPoint) {
+      if (StopRequested()) return false;
+      const TrackElevation elevation = rule.Apply(NormalizeNumber(ReadChildText(trackPoint, "ele")));
+      if (elevation.value == 0) ++counts_.zeroElevation;
+      if (elevation.value < 0) ++counts_.negativeElevation;
+      line.clear();
+      AppendKmlCoordinate(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"),
+                          elevation.text, 2);
+      output_.Write(line);
+      Count(counts_.trackPoints, Counter::TrackPoints);
+      return true;
+    });
+  }
+
+  const pugi::xml_document& document_;
+  const Gpx2KmlOptions& options_;
+  ConversionProgress& progress_;
+  ConversionCounts& counts_;
+  BlockWriter& output_;
+};
+
+std::string OutputProblem() { return "no se puede escribir el archivo de salida"; }
+
+}  // namespace
+
+std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                            const Gpx2KmlOptions& options, ConversionProgress& progress,
+                            ConversionCounts& counts, ConversionProblem* problem) {
+  counts = ConversionCounts{};
+  ConversionProblem found;
+  const auto fail = [&](bool outputFailed, std::string message) {
+    found = {outputFailed, std::move(message)};
+    if (problem != nullptr) *problem = found;
+    return std::string(kResultError);
+  };
+  if (problem != nullptr) *problem = found;
+
+  BlockWriter writer;
+  if (!writer.Open(output)) return fail(true, OutputProblem());
+
+  pugi::xml_document document;
+  progress.LoadingStarted();
+  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.Joined()), document);
+  progress.LoadingFinished();
+  if (!loaded.ok) {
+    writer.Close();
+    return fail(false, loaded.message);
+  }
+
+  GpxToKmlConversion conversion(document, options, progress, counts, writer);
+  const bool completed = conversion.Run(input.baseName);
+  if (!writer.Close()) return fail(true, OutputProblem());
+  if (!completed) return "";  // stopped on request; the output stays incomplete
+  return KmlDocumentFooter();
+}
+
+}  // namespace ruvela

@@ -1,0 +1,136 @@
+#include "kml2gpx/gpx_writer.h"
+
+#include <ruvela/version.h>
+
+#include "common/credits.h"
+#include "common/text_lines.h"
+#include "common/xml_escape.h"
+#include "kml2gpx/gpx_vocabulary.h"
+
+namespace ruvela {
+namespace {
+
+constexpr std::size_t kCreditWidth = 48;
+
+void Line(std::string& out, int blanks, std::string_view text) {
+  AppendIndent(out, blanks);
+  out += text;
+  out += gpx::kLineEnd;
+}
+
+void ValueLine(std::string& out, int blanks, std::string_view tag, std::string_view value,
+               std::string_view suffix = {}) {
+  AppendIndent(out, blanks);
+  out += '<';
+  out += tag;
+  out += '>';
+  AppendEscapedText(out, value);
+  out += suffix;
+  out += "</";
+  out += tag;
+  out += '>';
+  out += gpx::kLineEnd;
+}
+
+std::string ExtensionStartTag(std::string_view element) {
+  std::string tag = "<";
+  tag += element;
+  tag += " xmlns:gpxx=\"";
+  tag += gpx::kGarminNamespace;
+  tag += "\" xmlns:xsi=\"";
+  tag += gpx::kSchemaInstanceNamespace;
+  tag += "\" xsi:schemaLocation=\"";
+  tag += gpx::kGarminSchemaLocation;
+  tag += "\">";
+  return tag;
+}
+
+// rtept and wpt blocks share every line but their element name.
+std::string PointBlock(std::string_view element, std::string_view name, std::string_view description,
+                       std::string_view coordinates, std::string_view symbol, short level) {
+  const int l = 2 * level;
+  const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
+  std::string out;
+  out.reserve(768);
+  AppendIndent(out, l);
+  out += '<';
+  out += element;
+  out += " lat=\"";
+  AppendEscapedAttribute(out, TrimBlanks(parts.latitude));
+  out += "\" lon=\"";
+  AppendEscapedAttribute(out, TrimBlanks(parts.longitude));
+  out += "\">";
+  out += gpx::kLineEnd;
+  ValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
+  ValueLine(out, l + 2, "name", TrimBlanks(name));
+  ValueLine(out, l + 2, "desc", TrimBlanks(description), std::string(" ") + gpx::kDescriptionSuffix);
+  Line(out, l + 2, std::string("<link href=\"") + gpx::kLinkAddress + "\"/>");
+  ValueLine(out, l + 2, "sym", TrimBlanks(symbol));
+  Line(out, l + 2, "<extensions>");
+  Line(out, l + 4, ExtensionStartTag("gpxx:WaypointExtension"));
+  Line(out, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
+  Line(out, l + 4, "</gpxx:WaypointExtension>");
+  Line(out, l + 2, "</extensions>");
+  Line(out, l, std::string("</") + std::string(element) + ">");
+  return out;
+}
+
+}  // namespace
+
+KmlCoordinates SplitKmlCoordinates(std::string_view coordinates) {
+  const auto first = coordinates.find(',');
+  if (first == std::string_view::npos) return {coordinates, {}, {}};
+  const auto second = coordinates.find(',', first + 1);
+  if (second == std::string_view::npos) return {coordinates.substr(0, first), coordinates.substr(first + 1), {}};
+  return {coordinates.substr(0, first), coordinates.substr(first + 1, second - first - 1),
+          coordinates.substr(second + 1)};
+}
+
+std::string GpxDocumentHeader() {
+  std::string out;
+  Line(out, 0, R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)");
+  Line(out, 0, std::string("<gpx xmlns=\"") + gpx::kNamespace + "\" creator=\"Ruvela " +
+                   std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+                   "\" version=\"1.1\" xmlns:xsi=\"" + gpx::kSchemaInstanceNamespace +
+                   "\" xsi:schemaLocation=\"" + gpx::kSchemaLocation + "\">");
+  Line(out, 0, "<!--");
+  Line(out, 0, "             Created from KML by Ruvela         ");
+  Line(out, 0, PadRight(std::string(18, ' ') + "by " + kMakerName, kCreditWidth));
+  Line(out, 0, PadRight(std::string(12, ' ') + kMakerContact, kCreditWidth));
+  Line(out, 0, "-->");
+  Line(out, 0, "");
+  return out;
+}
+
+std::string GpxDocumentFooter() { return std::string(gpx::kLineEnd) + "</gpx>" + gpx::kLineEnd; }
+
+std::string GpxRouteOpen(std::string_view name, short level) {
+  const int l = 2 * level;
+  std::string out;
+  Line(out, l, "<rte>");
+  ValueLine(out, l + 2, "name", TrimBlanks(name));
+  Line(out, l + 2, "<extensions>");
+  Line(out, l + 4, ExtensionStartTag("gpxx:RouteExtension"));
+  Line(out, l + 6, "<gpxx:IsAutoNamed>false</gpxx:IsAutoNamed>");
+  Line(out, l + 4, "</gpxx:RouteExtension>");
+  Line(out, l + 2, "</extensions>");
+  return out;
+}
+
+std::string GpxRouteClose(short level) {
+  std::string out;
+  Line(out, 2 * level, "</rte>");
+  return out;
+}
+
+std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
+                          std::string_view symbol, short level) {
+  return PointBlock("rtept", name, description, coordinates, symbol, level);
+}
+
+std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
+                        std::string_view symbol, short level) {
+  return PointBlock("wpt", name, description, coordinates, symbol, level) + gpx::kLineEnd;
+}
+
+}  // namespace ruvela

@@ -1,0 +1,34 @@
+// The blocks of a GPX 1.1 document for Garmin MapSource, as text. Every line
+// ends in CR LF and is indented two blanks per nesting step; inserted values
+// are escaped so the document stays well-formed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ruvela {
+
+// A KML coordinates text cut at its first two commas. With one comma the
+// elevation is empty; with none, the whole text is the longitude.
+struct KmlCoordinates {
+  std::string_view longitude;
+  std::string_view latitude;
+  std::string_view elevation;  // everything after the second comma
+};
+KmlCoordinates SplitKmlCoordinates(std::string_view coordinates);
+
+// Declaration, gpx start tag and the credit comment, then an empty line.
+std::string GpxDocumentHeader();
+// An empty line and the gpx end tag.
+std::string GpxDocumentFooter();
+
+std::string GpxRouteOpen(std::string_view name, short level);
+std::string GpxRouteClose(short level);
+
+std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
+                          std::string_view symbol, short level);
+// Like a route point, as a wpt element followed by an empty line.
+std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
+                        std::string_view symbol, short level);
+
+}  // namespace ruvela

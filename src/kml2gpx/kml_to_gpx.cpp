@@ -1,0 +1,233 @@
+#include "kml2gpx/kml_to_gpx.h"
+
+#include <pugixml.hpp>
+
+#include "common/block_writer.h"
+#include "common/name_cleaning.h"
+#include "common/path_parts.h"
+#include "common/text_lines.h"
+#include "common/xml_document.h"
+#include "common/xml_values.h"
+#include "kml2gpx/gpx_vocabulary.h"
+#include "kml2gpx/gpx_writer.h"
+
+namespace ruvela {
+namespace {
+
+// Folders are visited down to this level; deeper ones are not entered.
+constexpr int kDeepestFolderLevel = 5;
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return lower;
+}
+
+// Automatic route waypoint names: the number within the route with at
+// least three digits, "-", the route's name.
+std::string AutomaticName(std::int64_t number, const std::string& routeName) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return digits + "-" + routeName;
+}
+
+// One walk over the KML tree. Point placemarks become waypoints; the route
+// folder (found by name) and each folder below it become one route each,
+// made of the point placemarks directly inside that folder. Routes are
+// collected in memory and written after all waypoints.
+class KmlToGpxConversion {
+ public:
+  KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options,
+                     ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
+      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+
+  // False when the walk stopped on request (or the output failed).
+  bool Run(const std::string& rootPath) {
+    output_.Write(GpxDocumentHeader());
+    if (!ForEachElementAt(document_, rootPath + "/Placemark",
+                          [&](pugi::xml_node placemark) { return ConvertTopLevelPlacemark(placemark); })) {
+      return false;
+    }
+    if (!ForEachElementAt(document_, rootPath + "/Folder",
+                          [&](pugi::xml_node folder) { return ConvertFolder(folder, 1); })) {
+      return false;
+    }
+    CloseRoute();
+    if (counts_.routePoints > 0) {
+      output_.Write(routesText_);
+      output_.Write(gpx::kLineEnd);
+    }
+    output_.Write(GpxDocumentFooter());
+    return true;
+  }
+
+ private:
+  bool StopRequested() {
+    progress_.Yield();
+    return StopFlagged();
+  }
+  bool StopFlagged() const { return progress_.AbortRequested() || output_.Failed(); }
+
+  void Count(std::int32_t& counter, Counter which) {
+    ++counter;
+    progress_.CountChanged(which, counts_);
+  }
+
+  // Top-level placemarks are never route points, whatever the options.
+  bool ConvertTopLevelPlacemark(pugi::xml_node placemark) {
+    if (StopRequested()) return false;
+    const std::string name = CleanName(ReadChildText(placemark, "name"));
+    const pugi::xml_node point = SelectChild(placemark, "Point");
+    if (name.empty() || !point) return true;
+    output_.Write(GpxWaypoint(name, name, ReadChildText(point, "coordinates"), gpx::kWaypointSymbol, 1));
+    Count(counts_.waypoints, Counter::Waypoints);
+    return true;
+  }
+
+  bool ConvertFolder(pugi::xml_node folder, int level) {
+    if (StopRequested()) return false;
+    const std::string name = CleanName(ReadChildText(folder, "name"));
+    RecogniseRouteFolder(name, level - 1);
+    CloseRoute();
+    if (inRouteFolder_) OpenRoute(name);
+    Count(counts_.folders, Counter::Folders);
+    counts_.folderList += std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name +
+                          (inRouteFolder_ ? " <<<" : "") + "\r\n";
+    if (StopFlagged()) return false;
+    if (!ForEachElementAt(folder, "Placemark",
+                          [&](pugi::xml_node placemark) { return ConvertFolderPlacemark(placemark); })) {
+      return false;
+    }
+    if (level >= kDeepestFolderLevel) return true;
+    return ForEachElementAt(folder, "Folder",
+                            [&](pugi::xml_node child) { return ConvertFolder(child, level + 1); });
+  }
+
+  // Once the walk has left the route folder's subtree it is not looked for
+  // again at the top level, but a deeper folder of that name still counts.
+  void RecogniseRouteFolder(const std::string& name, int depth) {
+    if (routeFolderDepth_ >= depth) {
+      inRouteFolder_ = false;
+      routeFolderDepth_ = 0;
+    } else if (!inRouteFolder_ &&
+               LowerAscii(TrimBlanks(name)) == LowerAscii(TrimBlanks(options_.txtRouteItFolderName))) {
+      inRouteFolder_ = true;
+      routeFolderDepth_ = depth;
+    }
+  }
+
+  void OpenRoute(const std::string& name) {
+    routeText_ = GpxRouteOpen(name, 1);
+    routeName_ = name;
+    routeHasPoints_ = false;
+    routeSequence_ = 0;
+    routeOpen_ = true;
+  }
+
+  // A route without points is dropped.
+  void CloseRoute() {
+    if (routeOpen_ && routeHasPoints_) {
+      routesText_ += routeText_;
+      routesText_ += GpxRouteClose(1);
+    }
+    routeOpen_ = false;
+    routeText_.clear();
+  }
+
+  bool ConvertFolderPlacemark(pugi::xml_node placemark) {
+    if (StopRequested()) return false;
+    const std::string name = CleanName(ReadChildText(placemark, "name"));
+    if (name.empty()) return true;
+    const pugi::xml_node point = SelectChild(placemark, "Point");
+    if (!point) return true;
+
+    const bool duplicate = options_.chkDupWpts == CheckState::Checked;
+    const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
+    const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
+    std::string pointName = name;
+    if (routeOpen_ && (duplicate || automaticNames)) pointName = AutomaticName(routeSequence_++, routeName_);
+    const std::string coordinates = ReadChildText(point, "coordinates");
+
+    if (!routeOpen_ || !ignoreRouteWaypoints) {
+      const bool ownIdentity = !routeOpen_ || duplicate;
+      output_.Write(GpxWaypoint(ownIdentity ? name : pointName, name, coordinates,
+                                ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1));
+    }
+    if (routeOpen_) {
+      routeText_ += GpxRoutePoint(pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
+      routeHasPoints_ = true;
+      Count(counts_.routePoints, Counter::RoutePoints);
+    }
+    Count(counts_.waypoints, Counter::Waypoints);
+    return true;
+  }
+
+  const pugi::xml_document& document_;
+  const Kml2GpxOptions& options_;
+  ConversionProgress& progress_;
+  ConversionCounts& counts_;
+  BlockWriter& output_;
+
+  int routeFolderDepth_ = -1;  // depth at which the route folder was recognised
+  bool inRouteFolder_ = false;
+  bool routeOpen_ = false;
+  bool routeHasPoints_ = false;
+  std::string routeText_;   // the open route: start block and route points
+  std::string routesText_;  // finished routes, written after the waypoints
+  std::string routeName_;
+  std::int64_t routeSequence_ = 0;  // next automatic number in the open route
+};
+
+constexpr const char* kOutputProblem = "no se puede escribir el archivo de salida";
+
+std::string Fail(ConversionProblem* problem, bool outputFailed, std::string message) {
+  if (problem != nullptr) *problem = {outputFailed, std::move(message)};
+  return std::string(kResultError);
+}
+
+}  // namespace
+
+std::string ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
+                                    const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                    ConversionProgress& progress, ConversionCounts& counts,
+                                    ConversionProblem* problem) {
+  counts = ConversionCounts{};
+  if (problem != nullptr) *problem = {};
+  BlockWriter writer;
+  if (!writer.Open(output)) return Fail(problem, true, kOutputProblem);
+  KmlToGpxConversion conversion(document, options, progress, counts, writer);
+  const bool completed = conversion.Run(rootPath);
+  if (!writer.Close()) return Fail(problem, true, kOutputProblem);
+  if (!completed) return "";  // stopped on request; the output stays incomplete
+  return GpxDocumentFooter();
+}
+
+std::string LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
+                                 ConversionProgress& progress, pugi::xml_document& document,
+                                 ConversionProblem& problem) {
+  problem = {};
+  // The output is emptied before anything else, as for every conversion.
+  if (!CreateEmptyFile(output)) return Fail(&problem, true, kOutputProblem);
+  progress.LoadingStarted();
+  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.Joined()), document);
+  progress.LoadingFinished();
+  if (!loaded.ok) return Fail(&problem, false, loaded.message);
+  return {};
+}
+
+std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
+                            const std::filesystem::path& output, const Kml2GpxOptions& options,
+                            ConversionProgress& progress, ConversionCounts& counts,
+                            ConversionProblem* problem) {
+  counts = ConversionCounts{};
+  pugi::xml_document document;
+  ConversionProblem found;
+  const std::string failed = LoadKmlForConversion(input, output, progress, document, found);
+  if (problem != nullptr) *problem = found;
+  if (!failed.empty()) return failed;
+  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts, problem);
+}
+
+}  // namespace ruvela
