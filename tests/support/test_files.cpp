@@ -1,0 +1,96 @@
+#include "support/test_files.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+
+#include <pugixml.hpp>
+
+namespace ruvela::testing {
+
+ScratchDirectory::ScratchDirectory() {
+  static std::atomic<int> counter{0};
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  path_ = std::filesystem::temp_directory_path() /
+          ("ruvela-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(path_);
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path ScratchDirectory::Write(const std::string& name, std::string_view bytes) const {
+  const auto file = path_ / name;
+  std::ofstream out(file, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return file;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+namespace {
+
+// The parser is lenient about encodings and characters; a reader like
+// libxml2 is not. Checks that every byte sequence is UTF-8 and every
+// character one that XML 1.0 allows.
+bool HasOnlyXmlCharacters(const std::string& bytes, std::size_t& badOffset) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    std::uint32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+    bool ok = length > 0 && i + length <= bytes.size();
+    for (std::size_t k = 1; ok && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      ok = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    ok = ok && code >= smallest[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) &&
+         code != 0xFFFE && code != 0xFFFF && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD);
+    if (!ok) {
+      badOffset = i;
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsWellFormedXml(const std::string& bytes, std::string* why) {
+  std::size_t badOffset = 0;
+  if (!HasOnlyXmlCharacters(bytes, badOffset)) {
+    if (why != nullptr) *why = "bad character at " + std::to_string(badOffset);
+    return false;
+  }
+  pugi::xml_document document;
+  const pugi::xml_parse_result result = document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default,
+                                                             pugi::encoding_utf8);
+  if (!result && why != nullptr) *why = std::string(result.description()) + " at " + std::to_string(result.offset);
+  return static_cast<bool>(result) && document.document_element();
+}
+
+std::string WithoutCarriageReturns(std::string_view text) {
+  std::string plain;
+  plain.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    plain += text[i];
+  }
+  return plain;
+}
+
+}  // namespace ruvela::testing

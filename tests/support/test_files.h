@@ -1,0 +1,34 @@
+// Scratch files for tests: a fresh directory per test, files written into
+// it, and documents read back.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ruvela::testing {
+
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `bytes` to `name` inside the directory and returns its path.
+  std::filesystem::path Write(const std::string& name, std::string_view bytes) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+
+// True when `bytes` parse as a well-formed XML document (used on outputs).
+bool IsWellFormedXml(const std::string& bytes, std::string* why = nullptr);
+
+// Replaces every CR LF with a LF, so expected texts can be written plainly.
+std::string WithoutCarriageReturns(std::string_view text);
+
+}  // namespace ruvela::testing
