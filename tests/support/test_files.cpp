@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -81,6 +82,13 @@ bool IsWellFormedXml(const std::string& bytes, std::string* why) {
                                                              pugi::encoding_utf8);
   if (!result && why != nullptr) *why = std::string(result.description()) + " at " + std::to_string(result.offset);
   return static_cast<bool>(result) && document.document_element();
+}
+
+void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::string& bytes) {
+  const char* update = std::getenv("RUVELA_UPDATE_REFERENCES");
+  if (update == nullptr || std::string(update) != "1") return;
+  std::ofstream out(reference, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string WithoutCarriageReturns(std::string_view text) {

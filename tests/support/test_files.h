@@ -28,6 +28,10 @@ std::string ReadFile(const std::filesystem::path& path);
 // True when `bytes` parse as a well-formed XML document (used on outputs).
 bool IsWellFormedXml(const std::string& bytes, std::string* why = nullptr);
 
+// With RUVELA_UPDATE_REFERENCES=1 in the environment, writes `bytes` as the
+// new reference document; review the difference before committing it.
+void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::string& bytes);
+
 // Replaces every CR LF with a LF, so expected texts can be written plainly.
 std::string WithoutCarriageReturns(std::string_view text);
 
