@@ -1,0 +1,53 @@
+// Every text ruvela-convert shows besides --help, in the window's words
+// where the window has them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "common/conversion.h"
+#include "common/convert_input.h"
+
+namespace ruvela::cli {
+
+inline constexpr std::string_view kProgramName = "ruvela-convert";
+inline constexpr std::string_view kTryHelp = "Pruebe «ruvela-convert --help».";
+
+// Verdicts on one file, after its name.
+inline constexpr std::string_view kUnknownFormat = "formato desconocido (se esperaba .gpx o .kml)";
+inline constexpr std::string_view kNothingConvertible = "sin datos convertibles; no se escribió ningún archivo";
+inline constexpr std::string_view kCancelled = "cancelado";
+inline constexpr std::string_view kWithError = "con error";
+inline constexpr std::string_view kIsDirectory = "es un directorio";
+inline constexpr std::string_view kNotAFile = "no es un archivo normal";
+inline constexpr std::string_view kOutOfMemory = "memoria insuficiente";
+inline constexpr std::string_view kStandardOutput = "salida estándar";
+inline constexpr std::string_view kLoading = "cargando...";
+inline constexpr std::string_view kProcessing = "Procesando";
+
+// "ruvela-convert: Ruta.gpx: sin datos convertibles; ..."
+std::string FileMessage(std::string_view shownInput, std::string_view text);
+// "Ruta.kml ya existe y no está vacío; para reescribirlo use -f"
+std::string AlreadyExists(std::string_view shownOutput);
+// "no se puede escribir Ruta.kml: permiso denegado"
+std::string CannotWrite(std::string_view shownOutput, std::string_view reason);
+
+// The counts of one conversion in the window's count texts, the GPX to KML
+// counts or the KML to GPX counts, joined on one line.
+std::string CountsLine(Direction direction, const ConversionCounts& counts);
+
+// "Ruta.gpx -> Ruta.kml: Waypoints    : pts = 2 | ..." and, when tracks were
+// drawn at zero or below, the window's notice about them.
+std::string ConvertedSummary(std::string_view shownInput, std::string_view shownOutput, Direction direction,
+                             const ConversionCounts& counts);
+
+// A path as the user typed it, shortened in the middle when it is too long
+// to be read on one line.
+std::string ShownPath(std::string_view path, std::size_t maxShown = 160);
+
+// Why a file operation failed, in Spanish for the common cases.
+std::string ReasonText(std::error_code error);
+
+}  // namespace ruvela::cli

@@ -1,0 +1,184 @@
+#include "cli/convert_file.h"
+
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <new>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_texts.h"
+#include "cli/pending_output.h"
+#include "cli/progress_line.h"
+#include "common/convert_input.h"
+#include "common/path_parts.h"
+
+namespace ruvela::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Where the document goes: a file, or standard output through a scratch file.
+struct Target {
+  bool standardOutput = false;
+  fs::path path;      // absolute; empty for standard output
+  std::string shown;  // as the user named it
+};
+
+std::string WithError(std::string_view reason) { return std::string(kWithError) + ": " + std::string(reason); }
+
+// Each step either lets the conversion go on (no value) or ends it with an
+// exit status, after saying why.
+using StepResult = std::optional<ExitStatus>;
+
+class FileConversion {
+ public:
+  FileConversion(const std::string& input, const CliRequest& request, std::ostream& out, std::ostream& err,
+                 const CliEnvironment& env)
+      : input_(input), shownInput_(ShownPath(input)), request_(request), out_(out), err_(err), env_(env) {}
+
+  ExitStatus Run() {
+    if (StepResult stop = LocateInput()) return *stop;
+    if (StepResult stop = CheckInput()) return *stop;
+    if (StepResult stop = ChooseTarget()) return *stop;
+    try {
+      return Convert();
+    } catch (const std::bad_alloc&) {
+      return Stop(ExitStatus::Failed, WithError(kOutOfMemory));
+    } catch (const std::exception& error) {
+      return Stop(ExitStatus::Failed, WithError(error.what()));
+    }
+  }
+
+ private:
+  // The input's parts are taken from its absolute path, so the directory
+  // always ends with a separator and the document keeps the file's name.
+  StepResult LocateInput() {
+    std::error_code error;
+    inputPath_ = fs::absolute(PathFromUtf8(input_), error);
+    if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    const std::u8string generic = inputPath_.generic_u8string();
+    parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/');
+    direction_ = DirectionOf(parts_.extension);
+    if (direction_ == Direction::Unknown) return Stop(ExitStatus::NotConverted, kUnknownFormat);
+    return {};
+  }
+
+  StepResult CheckInput() {
+    std::error_code error;
+    const fs::file_status status = fs::status(inputPath_, error);
+    if (status.type() == fs::file_type::not_found) return Stop(ExitStatus::Failed, WithError("no existe"));
+    if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    if (fs::is_directory(status)) return Stop(ExitStatus::Failed, WithError(kIsDirectory));
+    return {};
+  }
+
+  // An existing output is only replaced when it is empty or -f was given,
+  // and never when it is not a plain file (a directory, a device).
+  StepResult ChooseTarget() {
+    if (request_.output == "-") {
+      target_ = Target{true, {}, std::string(kStandardOutput)};
+      return {};
+    }
+    std::error_code error;
+    const std::string newExtension = direction_ == Direction::GpxToKml ? ".kml" : ".gpx";
+    if (request_.output) {
+      target_.path = fs::absolute(PathFromUtf8(*request_.output), error);
+      target_.shown = ShownPath(*request_.output);
+      if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    } else {
+      target_.path = PathFromUtf8(parts_.directory + parts_.baseName + newExtension);
+      target_.shown = input_.ends_with(parts_.extension)
+                          ? ShownPath(input_.substr(0, input_.size() - parts_.extension.size()) + newExtension)
+                          : ShownPath(Utf8FromPath(target_.path));
+    }
+    const fs::file_status status = fs::status(target_.path, error);
+    if (status.type() == fs::file_type::not_found) return {};
+    if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    if (fs::is_directory(status)) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, kIsDirectory));
+    if (!fs::is_regular_file(status)) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, kNotAFile));
+    const std::uintmax_t size = fs::file_size(target_.path, error);
+    if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    if (size > 0 && !request_.force) return Stop(ExitStatus::Failed, AlreadyExists(target_.shown));
+    return {};
+  }
+
+  ExitStatus Convert() {
+    std::error_code error;
+    std::optional<PendingOutput> pending = CreatePendingOutput(error);
+    if (!pending) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+
+    ConversionCounts counts;
+    ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
+                          ShownPath(Utf8FromPath(inputPath_.filename()), 40), direction_, counts,
+                          env_.interruptRequested);
+    ConversionOutcome result = ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions,
+                                            request_.kmlOptions, progress, counts);
+    progress.Clear();
+    // Ctrl-C right after the last item still cancels: the user asked to stop.
+    if (result.outcome == Outcome::Converted && progress.AbortRequested()) result.outcome = Outcome::Aborted;
+
+    switch (result.outcome) {
+      case Outcome::Converted:
+        return Deliver(*pending, counts);
+      case Outcome::LoadFailed:
+        return Stop(ExitStatus::Failed, WithError(result.problem.message));
+      case Outcome::WriteFailed:
+        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, result.problem.message));
+      case Outcome::NothingConvertible:
+        return Stop(ExitStatus::NotConverted, kNothingConvertible);
+      case Outcome::Aborted:
+        break;
+    }
+    return Stop(ExitStatus::Interrupted, kCancelled);
+  }
+
+  std::optional<PendingOutput> CreatePendingOutput(std::error_code& error) const {
+    if (!target_.standardOutput) {
+      return PendingOutput::Create(target_.path.parent_path(), Utf8FromPath(target_.path.filename()), error);
+    }
+    fs::path directory = env_.scratchDirectory;
+    if (directory.empty()) directory = fs::temp_directory_path(error);
+    if (error) return std::nullopt;
+    return PendingOutput::Create(directory, "ruvela-convert-salida", error);
+  }
+
+  ExitStatus Deliver(PendingOutput& pending, const ConversionCounts& counts) {
+    if (target_.standardOutput) {
+      if (const std::error_code error = pending.CopyTo(out_)) {
+        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+      }
+    } else if (const std::error_code error = pending.CommitAs(target_.path)) {
+      return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    }
+    if (!request_.quiet) err_ << ConvertedSummary(shownInput_, target_.shown, direction_, counts) << '\n';
+    return ExitStatus::Converted;
+  }
+
+  ExitStatus Stop(ExitStatus status, std::string_view text) {
+    err_ << FileMessage(shownInput_, text) << '\n';
+    return status;
+  }
+
+  const std::string& input_;
+  const std::string shownInput_;
+  const CliRequest& request_;
+  std::ostream& out_;
+  std::ostream& err_;
+  const CliEnvironment& env_;
+
+  fs::path inputPath_;
+  InputParts parts_;
+  Direction direction_ = Direction::Unknown;
+  Target target_;
+};
+
+}  // namespace
+
+ExitStatus ConvertFile(const std::string& input, const CliRequest& request, std::ostream& out, std::ostream& err,
+                       const CliEnvironment& env) {
+  return FileConversion(input, request, out, err, env).Run();
+}
+
+}  // namespace ruvela::cli

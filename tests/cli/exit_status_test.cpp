@@ -1,0 +1,151 @@
+// Every kind of input ruvela-convert may be handed, good and bad: each ends
+// with its exit status and a clear message, never with a crash, and never
+// leaves a partial output or a temporary file behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+
+namespace ruvela::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// How the input of a row is laid out before the run.
+enum class Setup {
+  File,                     // `fileName` holds `content`
+  Missing,                  // nothing by that name
+  Directory,                // a directory by that name
+  Unreadable,               // the file without read permission
+  ReadOnlyOutputDirectory,  // the output goes into a directory without write permission
+  MissingOutputDirectory,   // the output goes into a directory that does not exist
+};
+
+struct StatusRow {
+  std::string name;
+  Setup setup;
+  std::string fileName;
+  std::string (*content)();
+  int exitStatus;
+  std::string outputName;  // the file expected beside the input; empty for none
+  std::string message;     // a piece of what the user is told
+};
+
+std::string SmallGpx() { return kSmallGpx; }
+std::string SmallKml() { return kSmallKml; }
+std::string Empty() { return {}; }
+std::string Binary() {
+  std::string bytes;
+  for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 37 + 11) % 256);
+  return bytes;
+}
+std::string Truncated() {
+  const std::string whole = kSmallGpx;
+  return whole.substr(0, whole.find("<trkseg>", whole.find("</trkseg>")));
+}
+std::string WrongRoot() { return "<?xml version=\"1.0\"?>\n<html><body><p>hola</p></body></html>\n"; }
+std::string OnlyPaths() {
+  return "<kml xmlns=\"http://earth.google.com/kml/2.0\"><Document><Placemark><name>Camino</name>"
+         "<LineString><coordinates>-3.1,40.1,0 -3.2,40.2,0</coordinates></LineString></Placemark>"
+         "</Document></kml>";
+}
+// A valid waypoint followed by extensions nested a million levels deep.
+std::string DeepNesting() {
+  constexpr int kDepth = 1'000'000;
+  std::string text = "<gpx><wpt lat=\"40.1\" lon=\"-3.1\"><name>Fondo</name></wpt><extensions>";
+  text.reserve(text.size() + kDepth * 7 + 32);
+  for (int i = 0; i < kDepth; ++i) text += "<a>";
+  for (int i = 0; i < kDepth; ++i) text += "</a>";
+  return text + "</extensions></gpx>";
+}
+
+const std::string kLongName(1'000'000, 'n');
+const std::string kNearlyMaximalName(240, 'm');
+
+const StatusRow kRows[] = {
+    {"GpxConverts", Setup::File, "Ruta.gpx", SmallGpx, 0, "Ruta.kml", "Tracks       : pts = 4"},
+    {"KmlConverts", Setup::File, "Salida.kml", SmallKml, 0, "Salida.gpx", "Carpetas     : 2"},
+    {"CapitalExtension", Setup::File, "RUTA.GPX", SmallGpx, 0, "RUTA.kml", "RUTA.GPX -> "},
+    {"NameNearTheLimitConverts", Setup::File, kNearlyMaximalName + ".gpx", SmallGpx, 0, kNearlyMaximalName + ".kml",
+     "Waypoints    : pts = 2"},
+    {"UnknownExtension", Setup::File, "notas.txt", SmallGpx, 1, "", "formato desconocido"},
+    {"NoExtension", Setup::File, "notas", SmallGpx, 1, "", "formato desconocido"},
+    {"NothingConvertible", Setup::File, "caminos.kml", OnlyPaths, 1, "", "sin datos convertibles"},
+    {"WrongRoot", Setup::File, "pagina.gpx", WrongRoot, 1, "", "sin datos convertibles"},
+    {"MissingFile", Setup::Missing, "falta.gpx", nullptr, 2, "", "con error: no existe"},
+    {"Directory", Setup::Directory, "carpeta.gpx", nullptr, 2, "", "con error: es un directorio"},
+    {"UnreadableFile", Setup::Unreadable, "secreto.gpx", SmallGpx, 2, "", "con error: "},
+    {"EmptyFile", Setup::File, "vacio.gpx", Empty, 2, "", "con error: "},
+    {"BinaryFile", Setup::File, "imagen.kml", Binary, 2, "", "con error: "},
+    {"TruncatedXml", Setup::File, "cortado.gpx", Truncated, 2, "", "con error: "},
+    {"NameOfAMillionCharacters", Setup::Missing, kLongName + ".gpx", nullptr, 2, "", "nombre demasiado largo"},
+    {"NestedAMillionLevels", Setup::File, "hondo.gpx", DeepNesting, 0, "hondo.kml", "Waypoints    : pts = 1"},
+    {"ReadOnlyOutputDirectory", Setup::ReadOnlyOutputDirectory, "Ruta.gpx", SmallGpx, 2, "",
+     "no se puede escribir"},
+    {"MissingOutputDirectory", Setup::MissingOutputDirectory, "Ruta.gpx", SmallGpx, 2, "",
+     "no se puede escribir"},
+};
+
+void PrintTo(const StatusRow& row, std::ostream* out) { *out << row.name; }
+
+class ExitStatusTest : public ::testing::TestWithParam<StatusRow> {};
+
+TEST_P(ExitStatusTest, EndsWithItsStatusAndLeavesNothingHalfWritten) {
+  const StatusRow& row = GetParam();
+  ScratchDirectory dir;
+  const fs::path input = dir.path() / row.fileName;
+  std::vector<std::string> args;
+  if (row.content != nullptr) dir.Write(row.fileName, row.content());
+
+  switch (row.setup) {
+    case Setup::File:
+    case Setup::Missing:
+      break;
+    case Setup::Directory:
+      fs::create_directory(input);
+      break;
+    case Setup::Unreadable:
+      fs::permissions(input, fs::perms::none);
+      if (std::ifstream(input)) GTEST_SKIP() << "file permissions do not apply to this user (root)";
+      break;
+    case Setup::ReadOnlyOutputDirectory: {
+      const fs::path readOnly = dir.path() / "solo-lectura";
+      fs::create_directory(readOnly);
+      fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
+      if (WritesIgnorePermissions(readOnly)) GTEST_SKIP() << "file permissions do not apply to this user (root)";
+      args = {"-o", (readOnly / "Ruta.kml").string()};
+      break;
+    }
+    case Setup::MissingOutputDirectory:
+      args = {"-o", (dir.path() / "no-hay" / "Ruta.kml").string()};
+      break;
+  }
+  auto expectedEntries = dir.Entries();
+  if (!row.outputName.empty()) expectedEntries.insert(row.outputName);
+  args.push_back(input.string());
+
+  const RunResult result = RunConverter(args);
+
+  EXPECT_EQ(result.exitStatus, row.exitStatus) << result.err;
+  EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find(": \n"), std::string::npos) << "a message without its reason: " << result.err;
+  EXPECT_LT(result.err.size(), 1000u) << "a message too long to read";
+  EXPECT_EQ(dir.Entries(), expectedEntries) << "an output or a temporary file too many, or one missing";
+  if (!row.outputName.empty()) {
+    EXPECT_TRUE(IsWellFormedXml(dir.path() / row.outputName));
+  }
+  if (row.setup == Setup::ReadOnlyOutputDirectory) {
+    EXPECT_TRUE(fs::is_empty(dir.path() / "solo-lectura"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, ExitStatusTest, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<StatusRow>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace ruvela::cli::test
