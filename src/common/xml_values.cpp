@@ -15,17 +15,22 @@ bool IsCharacterData(pugi::xml_node node) {
   return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-// All character data below `element`, in document order. Walks the subtree
-// with parent links instead of recursion, so any depth is safe.
+// The text a node contributes itself: character data nodes their value, and
+// elements the text that opens them, which the parser keeps as their value.
+const char* OwnText(pugi::xml_node node) {
+  return IsCharacterData(node) || node.type() == pugi::node_element ? node.value() : "";
+}
+
+// All character data of `element` and below, in document order. Walks the
+// subtree with parent links instead of recursion, so any depth is safe.
 std::string SubtreeText(pugi::xml_node element) {
-  const pugi::xml_node only = element.first_child();
-  if (only && !only.next_sibling() && IsCharacterData(only)) {
-    return std::string(TrimXmlBlanks(only.value()));  // the usual case: one text child
+  if (!element.first_child()) {
+    return std::string(TrimXmlBlanks(element.value()));  // the usual case: text only
   }
-  std::string text;
+  std::string text = element.value();
   pugi::xml_node node = element.first_child();
   while (node) {
-    if (IsCharacterData(node)) text += node.value();
+    text += OwnText(node);
     if (node.first_child()) {
       node = node.first_child();
       continue;
