@@ -1,0 +1,5 @@
+#include "app/beeper.h"
+
+#include <QApplication>
+
+void QtBeeper::Beep() { QApplication::beep(); }

@@ -1,0 +1,31 @@
+#include "app/command_line.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QStringList CommandLineArgs(const QString& argumentText) {
+  QStringList arguments;
+  bool insideArgument = false;
+  for (const QChar character : argumentText) {
+    if (character == u' ' || character == u'\t') {
+      insideArgument = false;
+      continue;
+    }
+    if (!insideArgument) {
+      if (arguments.size() == kMaxCommandLineFiles) break;
+      arguments.append(QString());
+      insideArgument = true;
+    }
+    arguments.last().append(character);
+  }
+  return arguments;
+}
+
+QStringList CommandLineFiles(const QStringList& arguments) { return arguments.mid(0, kMaxCommandLineFiles); }
+
+QString GetLongFilename(const QString& sShortName) {
+  if (sShortName.isEmpty()) return {};
+  const QFileInfo file(QDir::fromNativeSeparators(sShortName));
+  if (!file.exists()) return {};
+  return QDir::cleanPath(file.absoluteFilePath());
+}

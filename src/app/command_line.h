@@ -1,0 +1,22 @@
+// The files named on the command line, and the long, absolute form of a
+// path given by the caller rather than chosen in the open dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// At most this many command-line files are converted; the rest are ignored.
+inline constexpr qsizetype kMaxCommandLineFiles = 10;
+
+// Splits one command-line text, for platforms that hand the arguments over
+// unsplit: any run of blanks and tabs separates two arguments, a double
+// quote is an ordinary character, and text after the tenth argument is
+// ignored.
+QStringList CommandLineArgs(const QString& argumentText);
+
+// Arguments already split by the shell: the first ten, as given.
+QStringList CommandLineFiles(const QStringList& arguments);
+
+// The absolute form of `path` ("/" separators; a relative path is taken
+// from the working directory), or the empty text when nothing exists there.
+QString GetLongFilename(const QString& sShortName);

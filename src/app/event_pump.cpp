@@ -1,0 +1,5 @@
+#include "app/event_pump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::ProcessPendingEvents() { QCoreApplication::processEvents(); }

@@ -1,0 +1,26 @@
+// ruvela: converts GPS data between GPX 1.1 and KML 2.0 in a window.
+#include <utility>
+
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "app/platform_services.h"
+#include "app/single_instance.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Ruvela"));
+  // Named as the executable, so the single-instance lock recognises its owner.
+  QApplication::setApplicationName(QStringLiteral("ruvela"));
+
+  // A second copy ends at once, without looking at its command line.
+  SingleInstance instance(DefaultSingleInstanceLockPath());
+  if (!instance.TryAcquire()) return 0;
+
+  PlatformServices services = QtPlatformServices();
+  const QStringList arguments = services.facts.arguments;
+  frmRuvela window(std::move(services));
+  window.StartUp(arguments);
+  if (window.IsClosed()) return 0;  // ended during start-up
+  return app.exec();
+}

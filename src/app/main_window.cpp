@@ -1,0 +1,261 @@
+#include "app/main_window.h"
+
+#include <utility>
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/process_facts.h"
+#include "app/window_texts.h"
+
+namespace {
+
+using namespace ruvela::texts;
+
+// Window measures are kept in twips; 15 twips make one pixel.
+constexpr int Px(int twips) { return twips / 15; }
+
+QFont WindowFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPointSizeF(8.25);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+// The five lines need a fixed-pitch font so that their colons line up.
+QFont LineFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSizeF(11.25);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+QAction* AddMenuItem(QMenu* menu, const char* objectName, const char* caption) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setObjectName(QLatin1String(objectName));
+  return item;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* objectName, const char* caption) {
+  QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QLatin1String(objectName));
+  return menu;
+}
+
+void NameSeparator(QAction* separator, const char* objectName) {
+  separator->setObjectName(QLatin1String(objectName));
+}
+
+QStringList LocalFilesIn(const QMimeData& data) {
+  QStringList paths;
+  for (const QUrl& url : data.urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+}  // namespace
+
+frmRuvela::frmRuvela(PlatformServices services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      services_(std::move(services)),
+      temporaryResultPath_(TemporaryResultPath(services_.facts)) {
+  setObjectName(QStringLiteral("frmRuvela"));
+  setWindowTitle(QString::fromUtf8(kAppTitle));
+  setFont(WindowFont());
+  CreateMenus();
+  CreateFrameAndLabels();
+  CreateButtons();
+  ConnectCommands();
+  SetTabOrder();
+  setAcceptDrops(true);  // and through it every control, none of which takes drops itself
+  setFixedSize(Px(10590), Px(2745) + menuBar()->sizeHint().height());
+  move(Px(2910), Px(2130));
+}
+
+frmRuvela::~frmRuvela() {
+  if (busyCursor_) LoadingFinished();
+}
+
+void frmRuvela::CreateMenus() {
+  QMenuBar* bar = menuBar();
+
+  menuFile = AddMenu(bar, "menuFile", kFileMenu);
+  menu_open = AddMenuItem(menuFile, "menu_open", kOpenItem);
+  mnuSave = AddMenuItem(menuFile, "mnuSave", kSaveItem);
+  NameSeparator(menuFile->addSeparator(), "mnuSepF");
+  mnuExit = AddMenuItem(menuFile, "mnuExit", kExitItem);
+  mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  mnuSave->setEnabled(false);
+
+  // The option dialogs, the folders viewer, Help and About are not part of
+  // the program yet: their items are there, disabled.
+  mnuOpts = AddMenu(bar, "mnuOpts", kOptionsMenu);
+  mnuGPX2KML = AddMenuItem(mnuOpts, "mnuGPX2KML", kGpx2KmlItem);
+  mnuKML2GPX = AddMenuItem(mnuOpts, "mnuKML2GPX", kKml2GpxItem);
+  mnuGPX2KML->setEnabled(false);
+  mnuKML2GPX->setEnabled(false);
+
+  mnuSee = AddMenu(bar, "mnuSee", kViewMenu);
+  mnuFolders = AddMenuItem(mnuSee, "mnuFolders", kFoldersItem);
+  mnuFolders->setEnabled(false);
+
+  mnuHelp = AddMenu(bar, "mnuHelp", kHelpMenu);
+  mnuHelpH = AddMenuItem(mnuHelp, "mnuHelpH", kHelpItem);
+  NameSeparator(mnuHelp->addSeparator(), "mnuSepH");
+  mnuAbout = AddMenuItem(mnuHelp, "mnuAbout", kAboutItem);
+  mnuHelpH->setEnabled(false);
+  mnuAbout->setEnabled(false);
+}
+
+void frmRuvela::CreateFrameAndLabels() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("clientArea"));
+  setCentralWidget(client);
+
+  frameMain = new QGroupBox(client);
+  frameMain->setObjectName(QStringLiteral("frameMain"));
+  frameMain->setGeometry(Px(120), Px(0), Px(10335), Px(2175));
+
+  const QFont lineFont = LineFont();
+  const auto addLine = [&](const char* objectName, int topTwips) {
+    auto* line = new QLabel(frameMain);
+    line->setObjectName(QLatin1String(objectName));
+    line->setFont(lineFont);
+    line->setGeometry(Px(120), Px(topTwips), Px(10095), Px(375));
+    return line;
+  };
+  lblArch = addLine("lblArch", 240);
+  lblWPT = addLine("lblWPT", 600);
+  lblRTE = addLine("lblRTE", 960);
+  lblTRK = addLine("lblTRK", 1320);
+  lblSTAT = addLine("lblSTAT", 1680);
+}
+
+void frmRuvela::CreateButtons() {
+  QWidget* client = centralWidget();
+  const auto addButton = [&](const char* objectName, const char* caption, int leftTwips) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), client);
+    button->setObjectName(QLatin1String(objectName));
+    button->setGeometry(Px(leftTwips), Px(2280), Px(1575), Px(375));
+    button->setAutoDefault(false);
+    return button;
+  };
+  cmdClose = addButton("cmdClose", kCloseButton, 1680);
+  cmdAbort = addButton("cmdAbort", kAbortButton, 3480);
+  cmdReprocess = addButton("cmdReprocess", kReprocessButton, 5280);
+  cmdSave = addButton("cmdSave", kSaveButton, 7080);
+  cmdOpen = addButton("cmdOpen", kOpenButton, 8880);
+
+  cmdAbort->setEnabled(false);
+  cmdReprocess->setEnabled(false);
+  cmdSave->setEnabled(false);
+  MakeDefaultButton(cmdOpen);
+}
+
+void frmRuvela::ConnectCommands() {
+  connect(menu_open, &QAction::triggered, this, &frmRuvela::menu_open_Click);
+  connect(cmdOpen, &QPushButton::clicked, this, &frmRuvela::menu_open_Click);
+  connect(mnuSave, &QAction::triggered, this, &frmRuvela::SaveResult);
+  connect(cmdSave, &QPushButton::clicked, this, &frmRuvela::SaveResult);
+  connect(cmdReprocess, &QPushButton::clicked, this, &frmRuvela::cmdReprocess_Click);
+  connect(cmdAbort, &QPushButton::clicked, this, &frmRuvela::cmdAbort_Click);
+  connect(mnuExit, &QAction::triggered, this, &frmRuvela::mnuExit_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &frmRuvela::mnuExit_Click);
+}
+
+void frmRuvela::SetTabOrder() {
+  setTabOrder(cmdOpen, cmdSave);
+  setTabOrder(cmdSave, cmdAbort);
+  setTabOrder(cmdAbort, cmdClose);
+  setTabOrder(cmdClose, cmdReprocess);
+  cmdOpen->setFocus();
+}
+
+void frmRuvela::menu_open_Click() { ProcessFile(QString()); }
+
+void frmRuvela::cmdReprocess_Click() { ProcessFile(session_.InputPath); }
+
+void frmRuvela::cmdAbort_Click() { session_.AbortRequested = true; }
+
+// Enter presses the focused button, or else the default button; Esc presses
+// Abort. Both only while that button is enabled.
+void frmRuvela::keyPressEvent(QKeyEvent* event) {
+  QPushButton* target = nullptr;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    target = focused != nullptr && focused->window() == this ? focused : defaultButton_;
+  } else if (event->key() == Qt::Key_Escape) {
+    target = cmdAbort;
+  }
+  const bool plainKey = (event->modifiers() | Qt::KeypadModifier) == Qt::KeypadModifier;
+  if (target == nullptr || !plainKey) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  if (target->isEnabled()) target->click();
+  event->accept();
+}
+
+void frmRuvela::MakeDefaultButton(QPushButton* button) {
+  if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
+  defaultButton_ = button;
+  defaultButton_->setDefault(true);
+}
+
+void frmRuvela::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFilesIn(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmRuvela::dragMoveEvent(QDragMoveEvent* event) {
+  if (!LocalFilesIn(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmRuvela::dropEvent(QDropEvent* event) {
+  const QStringList paths = LocalFilesIn(*event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  // Let the drag source finish first: processing shows dialogs and runs a
+  // conversion, which must not happen inside the drop itself.
+  QTimer::singleShot(0, this, [this, paths] { ProcessDroppedFiles(paths); });
+}
+
+void frmRuvela::HandleDroppedFile(const QMimeData& data) { ProcessDroppedFiles(LocalFilesIn(data)); }
+
+void frmRuvela::SetStatus(const QString& statusText) {
+  lblSTAT->setText(QString::fromUtf8(kStatusPrefix) + statusText);
+}
+
+void frmRuvela::SetFileCommands(bool resultPending) {
+  mnuSave->setEnabled(resultPending);
+  cmdSave->setEnabled(resultPending);
+  cmdReprocess->setEnabled(resultPending);
+}
+
+void frmRuvela::SetOpenCommands(bool enabled) {
+  menu_open->setEnabled(enabled);
+  cmdOpen->setEnabled(enabled);
+  // The options items follow Open once the option dialogs exist.
+}
+
+void frmRuvela::ClearCountLabels() {
+  for (QLabel* line : {lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) line->clear();
+  lblTRK->setToolTip(QString());
+  lblTRK->unsetCursor();
+  lblSTAT->setToolTip(QString());
+}

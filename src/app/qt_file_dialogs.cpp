@@ -1,0 +1,32 @@
+#include "app/qt_file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace {
+
+// Neither dialog asks about overwriting (saving asks its own question only
+// for a non-empty file) or adds an extension: a name typed without one is
+// used as typed. A typed name of a file that does not exist is accepted
+// for opening too; loading it then fails with the error status.
+QString RunDialog(const FileDialogRequest& request, QWidget* parent, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  if (!request.initialDirectory.isEmpty()) dialog.setDirectory(request.initialDirectory);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QDir::fromNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace
+
+QString QtFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) {
+  return RunDialog(request, parent, QFileDialog::AcceptOpen);
+}
+
+QString QtFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) {
+  return RunDialog(request, parent, QFileDialog::AcceptSave);
+}

@@ -1,0 +1,9 @@
+// Asks with the program's question window.
+#pragma once
+
+#include "app/prompt.h"
+
+class QtPrompt final : public Prompt {
+ public:
+  bool Ask(const PromptTexts& texts, QWidget* parent) override;
+};

@@ -1,0 +1,45 @@
+#include "app/replace_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "common/path_parts.h"
+
+namespace {
+
+std::filesystem::path FileSystemPath(const QString& path) { return ruvela::PathFromUtf8(path.toStdString()); }
+
+QString CopyOver(const QString& source, const QString& target) {
+  QFile input(source);
+  if (!input.open(QIODevice::ReadOnly)) return input.errorString();
+  QSaveFile output(target);
+  if (!output.open(QIODevice::WriteOnly)) return output.errorString();
+  constexpr qint64 kChunk = 1 << 20;
+  while (!input.atEnd()) {
+    const QByteArray chunk = input.read(kChunk);
+    if (chunk.isEmpty() && input.error() != QFileDevice::NoError) {
+      output.cancelWriting();
+      return input.errorString();
+    }
+    if (output.write(chunk) != chunk.size()) break;  // commit() reports the error
+  }
+  if (!output.commit()) return output.errorString();
+  return {};
+}
+
+}  // namespace
+
+QString ReplaceFileWith(const QString& source, const QString& target) {
+  std::error_code renameError;
+  std::filesystem::rename(FileSystemPath(source), FileSystemPath(target), renameError);
+  if (!renameError) return {};
+
+  // Another volume, most likely; the copy reports any other reason itself.
+  const QString copyError = CopyOver(source, target);
+  if (!copyError.isEmpty()) return copyError;
+  QFile::remove(source);
+  return {};
+}

@@ -1,0 +1,21 @@
+// Only one copy of the program runs per user: a lock file that the running
+// copy holds until it ends. A lock left behind by a copy that crashed is
+// recognised (its process is gone) and taken over.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+class SingleInstance {
+ public:
+  explicit SingleInstance(const QString& lockPath);
+
+  // False when another running copy holds the lock.
+  bool TryAcquire();
+
+ private:
+  QLockFile lock_;
+};
+
+// The lock's place: the user's runtime directory, else the temporary one.
+QString DefaultSingleInstanceLockPath();

@@ -1,0 +1,35 @@
+// frmMsgBox: the program's only question window, a message and two buttons
+// whose captions the caller chooses.
+#pragma once
+
+#include <QDialog>
+
+#include "app/prompt.h"
+
+class QLabel;
+class QPushButton;
+
+class frmMsgBox final : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmMsgBox(const PromptTexts& texts, QWidget* parent = nullptr);
+
+  // The answer once the window has closed: true for the first button. Esc
+  // answers with the second button; closing the window any other way counts
+  // as the first, cautious one, so no answer depends on an earlier question.
+  bool gpb_MsgBxOK() const { return firstButtonChosen_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void reject() override;
+
+ private:
+  void CreateControls();
+  void Answer(bool firstButton);
+
+  QLabel* lblMess_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  bool firstButtonChosen_ = true;
+};

@@ -1,0 +1,209 @@
+// The processing driver as the user sees it: the status line, the file and
+// count lines, and which commands are live after each kind of outcome.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "sample_files.h"
+#include "scripted_services.h"
+
+class ProcessFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void outcomeDrivesStatusAndCommands_data();
+  void outcomeDrivesStatusAndCommands();
+  void countsShownAfterGpx();
+  void foldersShownAfterKml();
+  void escapeAbortsRunningConversion();
+  void newResultReplacesPendingOfOtherKind();
+  void openWithPendingResult_data();
+  void openWithPendingResult();
+  void reprocessConvertsLastInputAgain();
+};
+
+void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
+  QTest::addColumn<QString>("fileName");
+  QTest::addColumn<QByteArray>("content");  // null: no such file
+  QTest::addColumn<bool>("pendingBefore");  // a KML result is pending first
+  QTest::addColumn<QString>("status");
+  QTest::addColumn<QString>("commands");
+  QTest::addColumn<bool>("kmlPending");
+  QTest::addColumn<bool>("gpxPending");
+  QTest::addColumn<QString>("fileLine");
+
+  const QString ready = QStringLiteral("Estado actual: Listo (guardar el archivo)");
+  const QString error = QStringLiteral("Estado actual: Inactivo (Ultimo archivo con error)");
+  const QString empty = QStringLiteral("Estado actual: Inactivo (último archivo sin datos convertibles)");
+  const QString unknown = QStringLiteral("Estado actual: Inactivo (último archivo de formato desconocido)");
+  const QString prefix = QStringLiteral("Archivo Seleccionado: ");
+
+  QTest::newRow("gpx") << "ruta.gpx" << QByteArray(samples::kGpx) << false << ready << "OSR-" << true << false
+                       << prefix + "ruta.gpx";
+  QTest::newRow("gpx named in capitals") << "RUTA.GPX" << QByteArray(samples::kGpx) << false << ready << "OSR-"
+                                         << true << false << prefix + "RUTA.GPX";
+  QTest::newRow("gpx with tracks only") << "solo.gpx" << QByteArray(samples::kTracksOnlyGpx) << false << ready
+                                        << "OSR-" << true << false << prefix + "solo.gpx";
+  QTest::newRow("kml inside a Document") << "doc.kml" << QByteArray(samples::kDocumentKml) << false << ready
+                                         << "OSR-" << false << true << prefix + "doc.kml";
+  QTest::newRow("kml with paths only") << "camino.kml" << QByteArray(samples::kPathsOnlyKml) << false << empty
+                                       << "O---" << false << false << prefix + "camino.kml";
+  QTest::newRow("broken gpx loses pending") << "roto.gpx" << QByteArray(samples::kBrokenXml) << true << error
+                                            << "O---" << false << false << prefix + "roto.gpx";
+  QTest::newRow("unknown extension") << "notas.txt" << QByteArray("texto") << false << unknown << "O---" << false
+                                     << false << prefix + "notas.txt";
+  QTest::newRow("unknown extension keeps pending") << "notas.txt" << QByteArray("texto") << true << unknown
+                                                   << "OSR-" << true << false << prefix + "notas.txt";
+  QTest::newRow("name ending in a dot") << "ruta." << QByteArray(samples::kGpx) << false << unknown << "O---"
+                                        << false << false << prefix + "ruta.";
+  QTest::newRow("no such file") << "falta.gpx" << QByteArray() << false << unknown << "O---" << false << false
+                                << prefix + "<Error en la localización del archivo>";
+}
+
+void ProcessFileTest::outcomeDrivesStatusAndCommands() {
+  QFETCH(QString, fileName);
+  QFETCH(QByteArray, content);
+  QFETCH(bool, pendingBefore);
+  QFETCH(QString, status);
+  QFETCH(QString, commands);
+  QFETCH(bool, kmlPending);
+  QFETCH(bool, gpxPending);
+  QFETCH(QString, fileLine);
+
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  if (pendingBefore) {
+    w.window().ProcessFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
+    QVERIFY(w.window().Session().KmlResultPending);
+  }
+  const QString path =
+      content.isNull() ? directory.filePath(fileName) : samples::Write(directory, fileName, content);
+
+  w.window().ProcessFile(path);
+
+  QCOMPARE(w.Status(), status);
+  QCOMPARE(w.EnabledCommands(), commands);
+  QCOMPARE(w.window().Session().KmlResultPending, kmlPending);
+  QCOMPARE(w.window().Session().GpxResultPending, gpxPending);
+  QCOMPARE(w.Text("lblArch"), fileLine);
+  QVERIFY(!w.window().Session().ConversionRunning);
+  QVERIFY(!w.window().Session().AbortRequested);
+}
+
+void ProcessFileTest::countsShownAfterGpx() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+
+  QCOMPARE(w.Text("lblWPT"), QStringLiteral("Waypoints    : pts = 2"));
+  QCOMPARE(w.Text("lblRTE"), QStringLiteral("Rutas        : pts = 3"));
+  QCOMPARE(w.Text("lblTRK"), QStringLiteral("Tracks       : pts = 4"));
+  QCOMPARE(w.window().Session().InputBaseName, QStringLiteral("ruta"));
+  QCOMPARE(w.window().Session().LastDirectory, directory.path() + u'/');
+  QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains("<kml"));
+}
+
+void ProcessFileTest::foldersShownAfterKml() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
+
+  QCOMPARE(w.Text("lblWPT"), QStringLiteral("Waypoints    : pts = 2"));
+  QCOMPARE(w.Text("lblTRK"), QStringLiteral("Carpetas     : 1"));
+  QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblTRK"))->toolTip(),
+           QStringLiteral("Doble click abre el visor de Carpetas procesadas."));
+  QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains("<gpx"));
+}
+
+// The user presses Esc the first time the window looks at its events.
+void ProcessFileTest::escapeAbortsRunningConversion() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  QString statusWhileRunning;
+  QString commandsWhileRunning;
+  w.events->actions << [&] {
+    statusWhileRunning = w.Status();
+    commandsWhileRunning = w.EnabledCommands();
+    QTest::keyClick(&w.window(), Qt::Key_Escape);
+  };
+
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+
+  QCOMPARE(statusWhileRunning, QStringLiteral("Estado actual: Procesando"));
+  QCOMPARE(commandsWhileRunning, QStringLiteral("---A"));
+  QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (último archivo cancelado)"));
+  QCOMPARE(w.EnabledCommands(), QStringLiteral("O---"));
+  QVERIFY(!w.window().Session().AbortRequested);
+  QVERIFY(!w.window().Session().HasPendingResult());
+}
+
+void ProcessFileTest::newResultReplacesPendingOfOtherKind() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
+
+  QVERIFY(!w.window().Session().KmlResultPending);
+  QVERIFY(w.window().Session().GpxResultPending);
+  w.Button("cmdSave")->click();
+  QCOMPARE(w.dialogs->saveRequests.size(), 1);
+  QCOMPARE(w.dialogs->saveRequests[0].fileName, QStringLiteral("doc.gpx"));
+  QCOMPARE(w.dialogs->saveRequests[0].filter,
+           QStringLiteral("GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*"));
+}
+
+void ProcessFileTest::openWithPendingResult_data() {
+  QTest::addColumn<bool>("answerBack");
+  QTest::addColumn<int>("openDialogs");
+  QTest::newRow("Volver: nothing happens") << true << 0;
+  QTest::newRow("Perderlo, then cancel: result stays") << false << 1;
+}
+
+void ProcessFileTest::openWithPendingResult() {
+  QFETCH(bool, answerBack);
+  QFETCH(int, openDialogs);
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.prompt->answers << answerBack;
+  w.dialogs->openAnswers << QString();
+
+  w.Button("cmdOpen")->click();
+
+  QCOMPARE(w.prompt->questions.size(), 1);
+  QCOMPARE(w.prompt->questions[0].title, QStringLiteral("Zuvodirod ORE <-> DOV "));
+  QCOMPARE(w.prompt->questions[0].message, QStringLiteral("CUIDADO: Hay un archivo pendiente para guardar."));
+  QCOMPARE(w.prompt->questions[0].firstButton, QStringLiteral("&Volver"));
+  QCOMPARE(w.prompt->questions[0].secondButton, QStringLiteral("&Perderlo"));
+  QCOMPARE(w.beeper->beeps, 1);
+  QCOMPARE(w.dialogs->openRequests.size(), openDialogs);
+  QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
+  QCOMPARE(w.EnabledCommands(), QStringLiteral("OSR-"));
+  QVERIFY(w.window().Session().KmlResultPending);
+}
+
+void ProcessFileTest::reprocessConvertsLastInputAgain() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  const QString path = samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx);
+  w.window().ProcessFile(path);
+  samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kTracksOnlyGpx);
+
+  w.Button("cmdReprocess")->click();
+
+  QCOMPARE(w.Text("lblTRK"), QStringLiteral("Tracks       : pts = 2"));
+  QCOMPARE(w.Text("lblWPT"), QString());  // no waypoint this time: the line stays empty
+  QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
+}
+
+QTEST_MAIN(ProcessFileTest)
+#include "process_file_test.moc"

@@ -1,0 +1,100 @@
+#include "scripted_services.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget*) {
+  openRequests << request;
+  if (openAnswers.isEmpty()) {
+    ++unscripted;
+    return {};
+  }
+  return openAnswers.takeFirst();
+}
+
+QString ScriptedFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget*) {
+  saveRequests << request;
+  if (saveAnswers.isEmpty()) {
+    ++unscripted;
+    return {};
+  }
+  return saveAnswers.takeFirst();
+}
+
+bool ScriptedPrompt::Ask(const PromptTexts& texts, QWidget*) {
+  questions << texts;
+  if (answers.isEmpty()) {
+    ++unscripted;
+    return true;
+  }
+  return answers.takeFirst();
+}
+
+void ScriptedEventPump::ProcessPendingEvents() {
+  ++pumps;
+  if (!actions.isEmpty()) actions.takeFirst()();
+}
+
+QString MemorySettingsStore::GetSetting(const QString& section, const QString& key,
+                                        const QString& defaultValue) const {
+  return values.value(section + u'/' + key, defaultValue);
+}
+
+void MemorySettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
+  values[section + u'/' + key] = value;
+}
+
+ScriptedWindow::ScriptedWindow(const QString& programDirectory) {
+  PlatformServices services;
+  auto dialogsOwned = std::make_unique<ScriptedFileDialogs>();
+  auto promptOwned = std::make_unique<ScriptedPrompt>();
+  auto beeperOwned = std::make_unique<CountingBeeper>();
+  auto eventsOwned = std::make_unique<ScriptedEventPump>();
+  auto settingsOwned = std::make_unique<MemorySettingsStore>();
+  dialogs = dialogsOwned.get();
+  prompt = promptOwned.get();
+  beeper = beeperOwned.get();
+  events = eventsOwned.get();
+  settings = settingsOwned.get();
+  services.fileDialogs = std::move(dialogsOwned);
+  services.prompt = std::move(promptOwned);
+  services.beeper = std::move(beeperOwned);
+  services.events = std::move(eventsOwned);
+  services.settings = std::move(settingsOwned);
+  services.facts.programDirectory = programDirectory.endsWith(u'/') ? programDirectory : programDirectory + u'/';
+  services.facts.dataDirectory = services.facts.programDirectory + QStringLiteral("data/");
+  window_ = std::make_unique<frmRuvela>(std::move(services));
+}
+
+QString ScriptedWindow::Text(const char* labelName) const {
+  return window_->findChild<QLabel*>(QLatin1String(labelName))->text();
+}
+
+QPushButton* ScriptedWindow::Button(const char* name) const {
+  return window_->findChild<QPushButton*>(QLatin1String(name));
+}
+
+QAction* ScriptedWindow::Action(const char* name) const {
+  return window_->findChild<QAction*>(QLatin1String(name));
+}
+
+namespace {
+
+// The letter when enabled, "-" when disabled, "!" when the menu item and
+// its button disagree.
+QChar CommandState(bool enabled, char letter, bool menuEnabled) {
+  if (enabled != menuEnabled) return u'!';
+  return enabled ? QChar::fromLatin1(letter) : u'-';
+}
+
+}  // namespace
+
+QString ScriptedWindow::EnabledCommands() const {
+  QString state;
+  state += CommandState(Button("cmdOpen")->isEnabled(), 'O', Action("menu_open")->isEnabled());
+  state += CommandState(Button("cmdSave")->isEnabled(), 'S', Action("mnuSave")->isEnabled());
+  state += CommandState(Button("cmdReprocess")->isEnabled(), 'R', Button("cmdReprocess")->isEnabled());
+  state += CommandState(Button("cmdAbort")->isEnabled(), 'A', Button("cmdAbort")->isEnabled());
+  return state;
+}

@@ -1,0 +1,90 @@
+// Scripted stand-ins for the platform services, and a main window built on
+// them: tests play the user's choices and answers through these.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "app/main_window.h"
+#include "app/platform_services.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+// Each dialog takes the next scripted answer; the empty text is a cancel.
+// A dialog without a scripted answer is counted and cancelled.
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  QStringList openAnswers;
+  QStringList saveAnswers;
+  QList<FileDialogRequest> openRequests;
+  QList<FileDialogRequest> saveRequests;
+  int unscripted = 0;
+
+  QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
+  QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
+};
+
+// Answers questions from its script: true is the first button.
+class ScriptedPrompt final : public Prompt {
+ public:
+  QList<bool> answers;
+  QList<PromptTexts> questions;
+  int unscripted = 0;
+
+  bool Ask(const PromptTexts& texts, QWidget* parent) override;
+};
+
+class CountingBeeper final : public Beeper {
+ public:
+  int beeps = 0;
+  void Beep() override { ++beeps; }
+};
+
+// Runs the next scripted action each time the window looks at its events
+// during a conversion: the moment a user's click or drop would arrive.
+class ScriptedEventPump final : public EventPump {
+ public:
+  QList<std::function<void()>> actions;
+  int pumps = 0;
+  void ProcessPendingEvents() override;
+};
+
+class MemorySettingsStore final : public SettingsStore {
+ public:
+  QMap<QString, QString> values;  // "section/key" -> value
+  QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) const override;
+  void SaveSetting(const QString& section, const QString& key, const QString& value) override;
+};
+
+// A main window on scripted services, its temporary file in
+// `programDirectory`.
+class ScriptedWindow {
+ public:
+  explicit ScriptedWindow(const QString& programDirectory);
+
+  frmRuvela& window() { return *window_; }
+  QString Text(const char* labelName) const;
+  QString Status() const { return Text("lblSTAT"); }
+  QPushButton* Button(const char* name) const;
+  QAction* Action(const char* name) const;
+  // The enabled state of Open, Save, Reprocess and Abort, as "OSRA" with a
+  // "-" for each disabled one: "O---" is idle. A "!" marks a menu item that
+  // disagrees with its button.
+  QString EnabledCommands() const;
+
+  ScriptedFileDialogs* dialogs = nullptr;
+  ScriptedPrompt* prompt = nullptr;
+  CountingBeeper* beeper = nullptr;
+  ScriptedEventPump* events = nullptr;
+  MemorySettingsStore* settings = nullptr;
+
+ private:
+  std::unique_ptr<frmRuvela> window_;
+};
