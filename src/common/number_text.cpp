@@ -22,6 +22,13 @@ double ClampToFinite(double value) {
 // from_chars, which is locale-independent. `text` holds no sign.
 double ParseUnsignedDecimal(std::string_view text) {
   if (text.empty()) return 0.0;
+  if (text.size() <= 15) {
+    // Elevations are mostly short runs of digits: read those directly.
+    double digits = 0.0;
+    std::size_t i = 0;
+    while (i < text.size() && IsDigit(text[i])) digits = digits * 10 + (text[i++] - '0');
+    if (i == text.size()) return digits;
+  }
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
@@ -121,6 +128,10 @@ double ElevationValue(std::string_view text) {
 
 std::string NumberText(double value) {
   value = ClampToFinite(value) + 0.0;  // + 0.0 turns -0 into 0
+  constexpr double kIntegerRange = 9.0e18;  // within std::int64_t
+  if (value == std::floor(value) && std::fabs(value) < kIntegerRange) {
+    return std::to_string(static_cast<std::int64_t>(value));  // the common case, and much faster
+  }
   char buffer[400];
   const auto format = value == std::floor(value) ? std::chars_format::fixed : std::chars_format::general;
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format);

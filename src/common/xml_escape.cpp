@@ -1,5 +1,6 @@
 #include "common/xml_escape.h"
 
+#include <array>
 #include <cstdint>
 
 namespace ruvela {
@@ -10,10 +11,17 @@ constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 enum class Context { Text, Attribute };
 
 // True for bytes that may need more than copying: markup characters,
-// control characters and every byte of a multi-byte sequence.
-bool NeedsCare(unsigned char byte) {
-  return byte < 0x20 || byte >= 0x80 || byte == '&' || byte == '<' || byte == '>' || byte == '"';
-}
+// control characters and every byte of a multi-byte sequence. A table,
+// because every coordinate of a large track passes through here.
+constexpr auto kNeedsCare = [] {
+  std::array<bool, 256> table{};
+  for (int byte = 0; byte < 256; ++byte) {
+    table[byte] = byte < 0x20 || byte >= 0x80 || byte == '&' || byte == '<' || byte == '>' || byte == '"';
+  }
+  return table;
+}();
+
+bool NeedsCare(unsigned char byte) { return kNeedsCare[byte]; }
 
 // Length of the valid UTF-8 sequence of an allowed XML character starting at
 // `text[0]`, or 0 when the bytes there are not one.
@@ -40,6 +48,12 @@ std::size_t ValidSequenceLength(std::string_view text) {
 }
 
 void AppendEscaped(std::string& out, std::string_view value, Context context) {
+  std::size_t clean = 0;
+  while (clean < value.size() && !NeedsCare(static_cast<unsigned char>(value[clean]))) ++clean;
+  if (clean == value.size()) {
+    out += value;  // nearly every value: nothing to escape
+    return;
+  }
   std::size_t plainStart = 0;
   std::size_t i = 0;
   const auto flushPlain = [&] { out.append(value.data() + plainStart, i - plainStart); };

@@ -42,6 +42,24 @@ std::string SubtreeText(pugi::xml_node element) {
   return std::string(TrimXmlBlanks(text));
 }
 
+// True when the part of `qualifiedName` after its first colon is `name`.
+// Reads the name once, without measuring it first: it runs for every
+// attribute and child of every track point.
+bool HasLocalName(const char* qualifiedName, std::string_view name) {
+  const char* local = qualifiedName;
+  for (const char* c = qualifiedName; *c != '\0'; ++c) {
+    if (*c == ':') {
+      local = c + 1;
+      break;
+    }
+  }
+  for (char expected : name) {
+    if (*local != expected) return false;
+    ++local;
+  }
+  return *local == '\0';
+}
+
 }  // namespace
 
 std::string_view LocalName(std::string_view qualifiedName) {
@@ -51,14 +69,14 @@ std::string_view LocalName(std::string_view qualifiedName) {
 
 std::string ReadAttribute(pugi::xml_node node, std::string_view name) {
   for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
-    if (LocalName(attribute.name()) == name) return attribute.value();
+    if (HasLocalName(attribute.name(), name)) return attribute.value();
   }
   return {};
 }
 
 std::string ReadChildText(pugi::xml_node node, std::string_view name) {
   for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    if (child.type() == pugi::node_element && LocalName(child.name()) == name) return SubtreeText(child);
+    if (child.type() == pugi::node_element && HasLocalName(child.name(), name)) return SubtreeText(child);
   }
   return {};
 }
