@@ -36,13 +36,13 @@ constexpr std::array kOptions = {
                "archivo de salida (con un solo ARCHIVO); \"-\" escribe el documento en la salida estándar",
                NoDefault, [](CliRequest& r, const std::string& v) { r.output = v; return !v.empty(); }},
     OptionSpec{OptionGroup::General, "force", 'f', "", "reescribe un archivo de salida que ya existe y no está vacío",
-               NoDefault, [](CliRequest& r, const std::string&) { return r.force = true; }},
+               NoDefault, [](CliRequest& r, const std::string&) { r.force = true; return true; }},
     OptionSpec{OptionGroup::General, "quiet", 'q', "", "sin línea de progreso ni resumen (los errores se muestran igual)",
-               NoDefault, [](CliRequest& r, const std::string&) { return r.quiet = true; }},
+               NoDefault, [](CliRequest& r, const std::string&) { r.quiet = true; return true; }},
     OptionSpec{OptionGroup::General, "help", 'h', "", "muestra esta ayuda", NoDefault,
-               [](CliRequest& r, const std::string&) { return r.help = true; }},
+               [](CliRequest& r, const std::string&) { r.help = true; return true; }},
     OptionSpec{OptionGroup::General, "version", 'V', "", "muestra la versión", NoDefault,
-               [](CliRequest& r, const std::string&) { return r.version = true; }},
+               [](CliRequest& r, const std::string&) { r.version = true; return true; }},
 
     OptionSpec{OptionGroup::GpxToKml, "tracks", '\0', "MODO",
                "altura de los tracks: constant (--track-elevation), amplified (la registrada por --amplify) "

@@ -23,6 +23,7 @@ inline constexpr std::string_view kWithError = "con error";
 inline constexpr std::string_view kIsDirectory = "es un directorio";
 inline constexpr std::string_view kNotAFile = "no es un archivo normal";
 inline constexpr std::string_view kOutOfMemory = "memoria insuficiente";
+inline constexpr std::string_view kUnreadable = "no se puede leer";
 inline constexpr std::string_view kStandardOutput = "salida estándar";
 inline constexpr std::string_view kLoading = "cargando...";
 inline constexpr std::string_view kProcessing = "Procesando";

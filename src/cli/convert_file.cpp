@@ -26,7 +26,9 @@ struct Target {
   std::string shown;  // as the user named it
 };
 
-std::string WithError(std::string_view reason) { return std::string(kWithError) + ": " + std::string(reason); }
+std::string WithError(std::string_view reason) {
+  return std::string(kWithError) + ": " + std::string(reason.empty() ? kUnreadable : reason);
+}
 
 // Each step either lets the conversion go on (no value) or ends it with an
 // exit status, after saying why.

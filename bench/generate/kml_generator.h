@@ -1,0 +1,14 @@
+// A large KML 2.2 document as Google Earth saves it: shared styles, a few
+// loose placemarks, a tree of place folders, and a Routes folder whose
+// route folders hold points, a path and a sub-folder of points.
+#pragma once
+
+#include <filesystem>
+
+namespace ruvela::bench {
+
+// `pointPlacemarks` point placemarks in all. False when the file could not
+// be written.
+bool WriteBenchmarkKml(const std::filesystem::path& path, long pointPlacemarks);
+
+}  // namespace ruvela::bench
