@@ -3,10 +3,10 @@
 // temporary file, and the status line says how it went.
 #include <string>
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 #include "app/command_line.h"

@@ -7,15 +7,11 @@
 #include "app/main_window.h"
 #include "app/replace_file.h"
 #include "app/window_texts.h"
+#include "common/path_parts.h"
 
 namespace {
 
 using namespace ruvela::texts;
-
-QString DirectoryOf(const QString& path) {
-  const qsizetype lastSeparator = path.lastIndexOf(u'/');
-  return lastSeparator < 0 ? QString() : path.left(lastSeparator + 1);
-}
 
 }  // namespace
 
@@ -30,7 +26,7 @@ void frmRuvela::SaveResult() {
   const QString target = services_.fileDialogs->ChooseFileToSave(request, this);
   if (target.isEmpty()) return;
   dialogFileName_ = target;
-  session_.LastDirectory = DirectoryOf(target);
+  session_.LastDirectory = QString::fromStdString(ruvela::DirectoryOf(target.toStdString(), '/'));
 
   // An empty file counts as absent and is replaced without a question.
   const QFileInfo existing(target);

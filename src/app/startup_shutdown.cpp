@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/window_texts.h"
+#include "options/settings_store.h"
 
 namespace {
 

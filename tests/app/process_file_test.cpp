@@ -15,8 +15,8 @@ class ProcessFileTest : public QObject {
  private slots:
   void outcomeDrivesStatusAndCommands_data();
   void outcomeDrivesStatusAndCommands();
-  void countsShownAfterGpx();
-  void foldersShownAfterKml();
+  void countLinesAfterConversion_data();
+  void countLinesAfterConversion();
   void escapeAbortsRunningConversion();
   void newResultReplacesPendingOfOtherKind();
   void openWithPendingResult_data();
@@ -93,31 +93,37 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands() {
   QVERIFY(!w.window().Session().AbortRequested);
 }
 
-void ProcessFileTest::countsShownAfterGpx() {
-  QTemporaryDir directory;
-  ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+void ProcessFileTest::countLinesAfterConversion_data() {
+  QTest::addColumn<QString>("fileName");
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<QStringList>("lines");  // lblWPT, lblRTE, lblTRK
+  QTest::addColumn<QString>("trackTip");
+  QTest::addColumn<QByteArray>("resultStart");
 
-  QCOMPARE(w.Text("lblWPT"), QStringLiteral("Waypoints    : pts = 2"));
-  QCOMPARE(w.Text("lblRTE"), QStringLiteral("Rutas        : pts = 3"));
-  QCOMPARE(w.Text("lblTRK"), QStringLiteral("Tracks       : pts = 4"));
-  QCOMPARE(w.window().Session().InputBaseName, QStringLiteral("ruta"));
-  QCOMPARE(w.window().Session().LastDirectory, directory.path() + u'/');
-  QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains("<kml"));
+  QTest::newRow("gpx") << "ruta.gpx" << QByteArray(samples::kGpx)
+                       << QStringList({"Waypoints    : pts = 2", "Rutas        : pts = 3", "Tracks       : pts = 4"})
+                       << "" << QByteArray("<kml");
+  QTest::newRow("kml with a folder") << "doc.kml" << QByteArray(samples::kDocumentKml)
+                                     << QStringList({"Waypoints    : pts = 2", "", "Carpetas     : 1"})
+                                     << "Doble click abre el visor de Carpetas procesadas." << QByteArray("<gpx");
 }
 
-void ProcessFileTest::foldersShownAfterKml() {
+void ProcessFileTest::countLinesAfterConversion() {
+  QFETCH(QString, fileName);
+  QFETCH(QByteArray, content);
+  QFETCH(QStringList, lines);
+  QFETCH(QString, trackTip);
+  QFETCH(QByteArray, resultStart);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
   w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
+  w.window().ProcessFile(samples::Write(directory, fileName, content));
 
-  QCOMPARE(w.Text("lblWPT"), QStringLiteral("Waypoints    : pts = 2"));
-  QCOMPARE(w.Text("lblTRK"), QStringLiteral("Carpetas     : 1"));
-  QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblTRK"))->toolTip(),
-           QStringLiteral("Doble click abre el visor de Carpetas procesadas."));
-  QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains("<gpx"));
+  QCOMPARE(QStringList({w.Text("lblWPT"), w.Text("lblRTE"), w.Text("lblTRK")}), lines);
+  QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblTRK"))->toolTip(), trackTip);
+  QCOMPARE(w.window().Session().InputBaseName, fileName.section(u'.', 0, 0));
+  QCOMPARE(w.window().Session().LastDirectory, directory.path() + u'/');
+  QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains(resultStart));
 }
 
 // The user presses Esc the first time the window looks at its events.
