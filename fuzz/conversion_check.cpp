@@ -1,0 +1,123 @@
+#include "fuzz/conversion_check.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "common/path_parts.h"
+#include "support/test_files.h"
+
+namespace ruvela::robustness {
+namespace {
+
+class NoProgress final : public ConversionProgress {};
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool AllZero(const ConversionCounts& c) {
+  return c.waypoints == 0 && c.routePoints == 0 && c.trackPoints == 0 && c.folders == 0 && c.zeroElevation == 0 &&
+         c.negativeElevation == 0 && c.folderList.empty();
+}
+
+bool AnyNegative(const ConversionCounts& c) {
+  return c.waypoints < 0 || c.routePoints < 0 || c.trackPoints < 0 || c.folders < 0 || c.zeroElevation < 0 ||
+         c.negativeElevation < 0;
+}
+
+std::int64_t LineCount(const std::string& text) {
+  std::int64_t lines = 0;
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+  return lines;
+}
+
+// The rules of a load that failed: the user is told why, and the output
+// (the pending result of a window) is empty, not half a document.
+std::string CheckLoadFailure(const ConversionOutcome& result, const ConversionCounts& counts,
+                             const std::string& output) {
+  if (result.resultText != kResultError) return "a failed load returned \"" + result.resultText + "\"";
+  if (result.problem.message.empty()) return "a failed load gives no reason";
+  if (!output.empty()) return "a failed load left " + std::to_string(output.size()) + " bytes of output";
+  if (!AllZero(counts)) return "a failed load left counts behind";
+  return {};
+}
+
+// The rules of a conversion that completed, with or without points.
+std::string CheckCompleted(Direction direction, const ConversionOutcome& result, const ConversionCounts& counts,
+                           const std::string& output) {
+  if (result.resultText.empty() || result.resultText == kResultError) {
+    return "a completed conversion returned \"" + result.resultText + "\"";
+  }
+  if (!output.ends_with(result.resultText)) return "the output does not end with the closing text";
+  if (const std::string why = WhyNotWellFormed(output); !why.empty()) return "output not well-formed: " + why;
+  const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints +
+                              (direction == Direction::GpxToKml ? counts.trackPoints : 0);
+  if ((points > 0) != (result.outcome == Outcome::Converted)) return "the outcome disagrees with the counts";
+  if (direction == Direction::GpxToKml) {
+    if (std::int64_t{counts.zeroElevation} + counts.negativeElevation > counts.trackPoints) {
+      return "more zero and negative track points than track points";
+    }
+    if (counts.folders != 0 || !counts.folderList.empty()) return "GPX input counted folders";
+  } else {
+    if (counts.routePoints > counts.waypoints) return "more route points than point placemarks";
+    if (counts.trackPoints != 0) return "KML input counted track points";
+    if (LineCount(counts.folderList) != counts.folders) return "the folder list does not match the folder count";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string WhyNotWellFormed(const std::string& bytes) {
+  std::string why;
+  if (testing::IsWellFormedXml(bytes, &why)) return {};
+  return why.empty() ? "no document element" : why;
+}
+
+CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direction direction,
+                                  std::string_view document, const Gpx2KmlOptions& gpxOptions,
+                                  const Kml2GpxOptions& kmlOptions) {
+  const auto input = directory / (direction == Direction::GpxToKml ? "in.gpx" : "in.kml");
+  const auto output = directory / "out.tmp";
+  WriteWholeFile(input, document);
+  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
+
+  NoProgress progress;
+  CheckedConversion checked;
+  const ConversionOutcome result =
+      ConvertInput(direction, parts, output, gpxOptions, kmlOptions, progress, checked.counts);
+  checked.outcome = result.outcome;
+  checked.output = ReadWholeFile(output);
+
+  if (AnyNegative(checked.counts)) {
+    checked.problem = "a counter went below zero";
+    return checked;
+  }
+  switch (result.outcome) {
+    case Outcome::LoadFailed:
+      checked.problem = CheckLoadFailure(result, checked.counts, checked.output);
+      break;
+    case Outcome::Converted:
+    case Outcome::NothingConvertible:
+      checked.problem = CheckCompleted(direction, result, checked.counts, checked.output);
+      break;
+    case Outcome::WriteFailed:
+      checked.problem = "the output could not be written: " + result.problem.message;
+      break;
+    case Outcome::Aborted:
+      checked.problem = "stopped although nobody asked";
+      break;
+  }
+  return checked;
+}
+
+}  // namespace ruvela::robustness
