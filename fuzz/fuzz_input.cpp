@@ -1,0 +1,80 @@
+#include "fuzz/fuzz_input.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ruvela::robustness {
+namespace {
+
+// Option texts that a settings store edited by hand, or a command line,
+// could hold: limits, overflow, fractions, signs, markup, broken UTF-8.
+constexpr std::array<std::string_view, 16> kOptionTexts = {
+    "0",     "-32768", "32767", "99999999999999999999999999", "1e308", "-1e308", "12.5",     "-.5",
+    "abc",   "",       "<&\">", "\xFF\xFE",                   " 7 ",   "1,5",    " routes ", "25\r\n<x>"};
+
+// Takes the option bytes one by one from the end of the input; 0 once they
+// run out.
+class OptionBytes {
+ public:
+  explicit OptionBytes(std::string_view& bytes) : bytes_(bytes) {}
+
+  unsigned Next(unsigned choices) {
+    if (bytes_.empty()) return 0;
+    const auto byte = static_cast<std::uint8_t>(bytes_.back());
+    bytes_.remove_suffix(1);
+    return byte % choices;
+  }
+
+  std::string Text(const std::string& defaultText) {
+    const unsigned choice = Next(kOptionTexts.size() + 1);
+    return choice == 0 ? defaultText : std::string(kOptionTexts[choice - 1]);
+  }
+
+  CheckState State(CheckState defaultState) {
+    const unsigned choice = Next(4);
+    return choice == 0 ? defaultState : static_cast<CheckState>(choice - 1);
+  }
+
+ private:
+  std::string_view& bytes_;
+};
+
+// The three elevation rules are one group of option buttons; a store edited
+// by hand can leave none of them, or several, selected.
+void PickElevationRule(OptionBytes& pick, Gpx2KmlOptions& options) {
+  const unsigned rule = pick.Next(8);
+  if (rule == 0) return;  // the default: constant
+  options.OptCONSTT = (rule & 1) != 0;
+  options.OptTrkMultip = (rule & 2) != 0;
+  options.OptTrkTrueEle = (rule & 4) != 0;
+}
+
+}  // namespace
+
+ConversionInput ReadConversionInput(Direction direction, std::string_view bytes) {
+  ConversionInput input;
+  const std::size_t optionBytes = direction == Direction::GpxToKml ? kGpxOptionBytes : kKmlOptionBytes;
+  std::string_view options = bytes.substr(bytes.size() > optionBytes ? bytes.size() - optionBytes : 0);
+  input.document = std::string(bytes.substr(0, bytes.size() - options.size()));
+
+  OptionBytes pick(options);
+  if (direction == Direction::GpxToKml) {
+    Gpx2KmlOptions& gpx = input.gpxOptions;
+    PickElevationRule(pick, gpx);
+    gpx.chkTrkEleABS = pick.State(gpx.chkTrkEleABS);
+    gpx.chkTrkOffset = pick.State(gpx.chkTrkOffset);
+    gpx.txtTrkMultip = pick.Text(gpx.txtTrkMultip);
+    gpx.txtT_ele = pick.Text(gpx.txtT_ele);
+    gpx.txtR_ele = pick.Text(gpx.txtR_ele);
+    gpx.txtTrkOffset = pick.Text(gpx.txtTrkOffset);
+  } else {
+    Kml2GpxOptions& kml = input.kmlOptions;
+    kml.txtRouteItFolderName = pick.Text(kml.txtRouteItFolderName);
+    kml.chkIgnoreRtWpts = pick.State(kml.chkIgnoreRtWpts);
+    kml.chkAutoWRName = pick.State(kml.chkAutoWRName);
+    kml.chkDupWpts = pick.State(kml.chkDupWpts);
+  }
+  return input;
+}
+
+}  // namespace ruvela::robustness
