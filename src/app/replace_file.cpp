@@ -24,7 +24,15 @@ QString CopyOver(const QString& source, const QString& target) {
       output.cancelWriting();
       return input.errorString();
     }
-    if (output.write(chunk) != chunk.size()) break;  // commit() reports the error
+    if (output.write(chunk) != chunk.size()) {
+      // A full disk shows as a short write without an error, and commit()
+      // would then put the truncated copy in place of the user's file.
+      const QString why = output.error() != QFileDevice::NoError
+                              ? output.errorString()
+                              : QStringLiteral("no se pudo escribir el archivo completo (¿disco lleno?)");
+      output.cancelWriting();
+      return why;
+    }
   }
   if (!output.commit()) return output.errorString();
   return {};
