@@ -50,7 +50,7 @@ std::string ShownPath(std::string_view path, std::size_t maxShown) {
 }
 
 std::string ReasonText(std::error_code error) {
-  if (error == std::errc::no_such_file_or_directory) return "no existe";
+  if (error == std::errc::no_such_file_or_directory) return std::string(kDoesNotExist);
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) return "permiso denegado";
   if (error == std::errc::filename_too_long) return "nombre demasiado largo";
   if (error == std::errc::is_a_directory) return std::string(kIsDirectory);

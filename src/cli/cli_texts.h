@@ -20,6 +20,7 @@ inline constexpr std::string_view kUnknownFormat = "formato desconocido (se espe
 inline constexpr std::string_view kNothingConvertible = "sin datos convertibles; no se escribió ningún archivo";
 inline constexpr std::string_view kCancelled = "cancelado";
 inline constexpr std::string_view kWithError = "con error";
+inline constexpr std::string_view kDoesNotExist = "no existe";
 inline constexpr std::string_view kIsDirectory = "es un directorio";
 inline constexpr std::string_view kNotAFile = "no es un archivo normal";
 inline constexpr std::string_view kOutOfMemory = "memoria insuficiente";

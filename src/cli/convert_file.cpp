@@ -70,7 +70,7 @@ class FileConversion {
   StepResult CheckInput() {
     std::error_code error;
     const fs::file_status status = fs::status(inputPath_, error);
-    if (status.type() == fs::file_type::not_found) return Stop(ExitStatus::Failed, WithError("no existe"));
+    if (status.type() == fs::file_type::not_found) return Stop(ExitStatus::Failed, WithError(kDoesNotExist));
     if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
     if (fs::is_directory(status)) return Stop(ExitStatus::Failed, WithError(kIsDirectory));
     return {};
