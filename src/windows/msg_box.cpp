@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "windows/twips.h"
+
 namespace {
 
-// Window measures are kept in twips; 15 twips make one pixel.
-constexpr int Px(int twips) { return twips / 15; }
 
 }  // namespace
 

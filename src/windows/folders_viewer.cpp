@@ -1,0 +1,148 @@
+#include "windows/folders_viewer.h"
+
+#include <optional>
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTextCursor>
+
+#include "options/settings_store.h"
+#include "windows/folders_geometry.h"
+#include "windows/twips.h"
+
+namespace {
+
+constexpr const char* kTitle = "Directorios Procesados";
+constexpr const char* kCloseCaption = "&Cerrar";
+constexpr const char* kListHint = "\" <<<\" indica carpeta procesada como fuente de rutas.";
+
+// The remembered place: the whole window's left, top, width and height.
+constexpr const char* kPlaceSection = "frmFoldersPos";
+constexpr const char* kLeftKey = "Ml";
+constexpr const char* kTopKey = "Mt";
+constexpr const char* kWidthKey = "Mw";
+constexpr const char* kHeightKey = "Mh";
+
+constexpr int kDefaultInnerWidth = 6645;
+constexpr int kDefaultInnerHeight = 3195;
+constexpr int kButtonWidth = 1575;
+constexpr int kButtonHeight = 375;
+
+QFont ListFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSize(11);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
+
+// What the window frame adds to the inner size. Before a window is shown
+// the platform does not know its frame, so the frame of the window it opens
+// over stands in for it: the stored size is the whole window's, and the
+// window must not grow by its frame at every opening.
+QSize FrameSize(const QWidget* window) {
+  if (window == nullptr) return QSize(0, 0);
+  const QSize frame = window->frameGeometry().size() - window->geometry().size();
+  return frame.expandedTo(QSize(0, 0));
+}
+
+}  // namespace
+
+frmFolders::frmFolders(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+  setObjectName(QStringLiteral("frmFolders"));
+  setWindowFlag(Qt::WindowMaximizeButtonHint);  // a sizable window
+  setModal(true);
+  CreateControls();
+  Form_Load();
+}
+
+void frmFolders::CreateControls() {
+  cmdClose = new QPushButton(this);
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->resize(Px(kButtonWidth), Px(kButtonHeight));
+  cmdClose->setDefault(true);  // Enter; Esc closes every dialog
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+  txtFolders = new QPlainTextEdit(this);
+  txtFolders->setObjectName(QStringLiteral("txtFolders"));
+  txtFolders->setReadOnly(true);
+  txtFolders->setFont(ListFont());
+  txtFolders->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtFolders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtFolders->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  setTabOrder(cmdClose, txtFolders);
+  cmdClose->setFocus();
+}
+
+void frmFolders::Form_Load() {
+  resize(Px(kDefaultInnerWidth), Px(kDefaultInnerHeight));
+  const StoredWindowPlace stored{
+      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
+      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
+      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kWidthKey)),
+      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kHeightKey))};
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  const std::optional<TwipsBox> place =
+      RestoredWindowPlace(stored, Twips(screen.width()), Twips(screen.height()));
+  if (!place) return;  // the platform places the window
+
+  const QRect outer = PixelRect(*place);
+  move(outer.topLeft());  // a window's position is that of its frame
+  resize(outer.size() - FrameSize(parentWidget() != nullptr ? parentWidget()->window() : nullptr));
+}
+
+void frmFolders::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmFolders::Form_Resize() {
+  const std::optional<FoldersLayout> layout =
+      LayOutFolders(Twips(width()), Twips(height()), kButtonWidth, kButtonHeight);
+  if (!layout) return;
+  cmdClose->move(PixelRect(layout->closeButton).topLeft());  // the button keeps its size
+  txtFolders->setGeometry(PixelRect(layout->list));
+}
+
+void frmFolders::ShowList(const QString& folderList) {
+  setWindowTitle(QString::fromUtf8(kTitle));
+  cmdClose->setText(QString::fromUtf8(kCloseCaption));
+  // The box ends its lines itself; a CR left in would show.
+  QString lines = folderList;
+  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  txtFolders->setPlainText(lines);
+  txtFolders->moveCursor(QTextCursor::End);  // the end of the list shows
+  txtFolders->setToolTip(QString::fromUtf8(kListHint));
+}
+
+// Every way of closing comes here: the button, Enter, Esc and the window's
+// own close command.
+void frmFolders::done(int result) {
+  Form_Unload();
+  QDialog::done(result);
+}
+
+void frmFolders::Form_Unload() {
+  const QRect outer = frameGeometry();
+  const auto save = [this](const char* key, int pixels) {
+    settings_.SaveSetting(QLatin1String(kPlaceSection), QLatin1String(key), CoordinateText(Twips(pixels)));
+  };
+  save(kLeftKey, outer.left());
+  save(kTopKey, outer.top());
+  save(kWidthKey, outer.width());
+  save(kHeightKey, outer.height());
+}
+
+void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent) {
+  frmFolders viewer(settings, parent);
+  viewer.ShowList(folderList);
+  viewer.exec();
+}

@@ -1,0 +1,43 @@
+// frmFolders: the folders found in the last KML file, one per line, the one
+// that gave the routes marked " <<<". A resizable window with a single Close
+// button that reopens where and as large as the user left it.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+class QPushButton;
+class QResizeEvent;
+class SettingsStore;
+
+class frmFolders final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the remembered place from `settings`, which must outlive the
+  // window; closing the window writes it back.
+  explicit frmFolders(SettingsStore& settings, QWidget* parent = nullptr);
+
+  // Shows `folderList` (CR LF lines) scrolled to its end.
+  void ShowList(const QString& folderList);
+
+  void done(int result) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateControls();
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload();
+
+  SettingsStore& settings_;
+  QPlainTextEdit* txtFolders = nullptr;
+  QPushButton* cmdClose = nullptr;
+};
+
+// Opens the viewer on `folderList` and returns once the user has closed it;
+// the window in between is modal.
+void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent);

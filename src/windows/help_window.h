@@ -1,0 +1,25 @@
+// frmHelp: a fixed text on what the program does and how to use it.
+#pragma once
+
+#include <QString>
+
+#include "windows/info_window.h"
+
+class QPlainTextEdit;
+
+class frmHelp final : public InfoWindow {
+  Q_OBJECT
+
+ public:
+  // `applicationTitle` completes the window title.
+  explicit frmHelp(const QString& applicationTitle, const SecondsClock& clock = SecondsSinceMidnight,
+                   QWidget* parent = nullptr);
+
+ private:
+  void CreateControls();
+
+  QPlainTextEdit* txtAbout = nullptr;
+};
+
+// Opens the Help window; returns once it is closed.
+void ShowHelpWindow(const QString& applicationTitle, QWidget* parent);

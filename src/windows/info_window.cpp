@@ -1,0 +1,76 @@
+#include "windows/info_window.h"
+
+#include <cmath>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPoint>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QTime>
+
+#include "windows/pictures.h"
+
+namespace {
+
+constexpr const char* kOkCaption = "&OK";
+
+QLabel* AddPicture(QWidget* parent, const char* objectName, const QRect& place, const QImage& image) {
+  auto* picture = new QLabel(parent);
+  picture->setObjectName(QLatin1String(objectName));
+  picture->setGeometry(place);
+  picture->setPixmap(QPixmap::fromImage(image));
+  return picture;
+}
+
+}  // namespace
+
+double SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+bool PicturesSwapped(double secondsSinceMidnight) {
+  // nearbyint rounds in the current mode, which is to nearest, ties to even.
+  const double second = std::nearbyint(secondsSinceMidnight);
+  return std::fmod(second, 2.0) != 0.0;
+}
+
+InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) { setModal(true); }
+
+void InfoWindow::CreateButtonAndPictures(const QRect& button, const QRect& globe, const QRect& gpsUnit) {
+  cmdOK = new QPushButton(this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setGeometry(button);
+  cmdOK->setDefault(true);  // Enter; Esc closes every dialog
+  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+  picIconGoogleEarth = AddPicture(this, "picIconGoogleEarth", globe, GlobePicture(globe.size()));
+  picIconMapSource = AddPicture(this, "picIconMapSource", gpsUnit, GpsUnitPicture(gpsUnit.size()));
+}
+
+void InfoWindow::Form_Load(const QString& titlePrefix, const QString& applicationTitle,
+                           const SecondsClock& clock) {
+  setWindowTitle(titlePrefix + applicationTitle);
+  cmdOK->setText(QString::fromUtf8(kOkCaption));
+  if (PicturesSwapped(clock())) {
+    const QPoint globePlace = picIconGoogleEarth->pos();
+    picIconGoogleEarth->move(picIconMapSource->pos());
+    picIconMapSource->move(globePlace);
+  }
+}
+
+// Keys the focused control leaves alone reach the window. A character typed
+// at the OK button or at the window closes it; one typed into a text box
+// does not, and neither do keys without a character (arrows, Shift) or
+// Alt combinations, which are the captions' access keys.
+void InfoWindow::keyPressEvent(QKeyEvent* event) {
+  const bool character =
+      !event->text().isEmpty() && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+  const QWidget* focus = focusWidget();
+  const bool atButtonOrWindow = focus == nullptr || focus == this || focus == cmdOK;
+  if (character && atButtonOrWindow) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
