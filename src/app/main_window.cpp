@@ -19,13 +19,13 @@
 
 #include "app/process_facts.h"
 #include "app/window_texts.h"
+#include "options/gpx2kml_options_dialog.h"
+#include "options/kml2gpx_options_dialog.h"
+#include "windows/twips.h"
 
 namespace {
 
 using namespace ruvela::texts;
-
-// Window measures are kept in twips; 15 twips make one pixel.
-constexpr int Px(int twips) { return twips / 15; }
 
 QFont WindowFont() {
   QFont font(QStringLiteral("Tahoma"));
@@ -78,6 +78,7 @@ frmRuvela::frmRuvela(PlatformServices services, QWidget* parent)
   setObjectName(QStringLiteral("frmRuvela"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
   setFont(WindowFont());
+  CreateOptionDialogs();
   CreateMenus();
   CreateFrameAndLabels();
   CreateButtons();
@@ -103,13 +104,12 @@ void frmRuvela::CreateMenus() {
   mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   mnuSave->setEnabled(false);
 
-  // The option dialogs, the folders viewer, Help and About are not part of
-  // the program yet: their items are there, disabled.
   mnuOpts = AddMenu(bar, "mnuOpts", kOptionsMenu);
   mnuGPX2KML = AddMenuItem(mnuOpts, "mnuGPX2KML", kGpx2KmlItem);
   mnuKML2GPX = AddMenuItem(mnuOpts, "mnuKML2GPX", kKml2GpxItem);
-  mnuGPX2KML->setEnabled(false);
-  mnuKML2GPX->setEnabled(false);
+
+  // The folders viewer, Help and About are not part of the program yet:
+  // their items are there, disabled.
 
   mnuSee = AddMenu(bar, "mnuSee", kViewMenu);
   mnuFolders = AddMenuItem(mnuSee, "mnuFolders", kFoldersItem);
@@ -177,6 +177,8 @@ void frmRuvela::ConnectCommands() {
   connect(cmdAbort, &QPushButton::clicked, this, &frmRuvela::cmdAbort_Click);
   connect(mnuExit, &QAction::triggered, this, &frmRuvela::mnuExit_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmRuvela::mnuExit_Click);
+  connect(mnuGPX2KML, &QAction::triggered, this, &frmRuvela::mnuGPX2KML_Click);
+  connect(mnuKML2GPX, &QAction::triggered, this, &frmRuvela::mnuKML2GPX_Click);
 }
 
 void frmRuvela::SetTabOrder() {
@@ -250,7 +252,9 @@ void frmRuvela::SetFileCommands(bool resultPending) {
 void frmRuvela::SetOpenCommands(bool enabled) {
   menu_open->setEnabled(enabled);
   cmdOpen->setEnabled(enabled);
-  // The options items follow Open once the option dialogs exist.
+  // The options may not change under a running conversion.
+  mnuGPX2KML->setEnabled(enabled);
+  mnuKML2GPX->setEnabled(enabled);
 }
 
 void frmRuvela::ClearCountLabels() {

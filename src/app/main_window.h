@@ -18,10 +18,10 @@
 #include "app/conversion_session.h"
 #include "app/platform_services.h"
 #include "common/convert_input.h"
-#include "options/gpx2kml_options.h"
-#include "options/kml2gpx_options.h"
 
 class QAction;
+class frmGPX2KMLOpts;
+class frmKML2GPXOpts;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -67,6 +67,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   enum class ResultKind { Kml, Gpx };
 
   // Building the window.
+  void CreateOptionDialogs();
   void CreateMenus();
   void CreateFrameAndLabels();
   void CreateButtons();
@@ -75,6 +76,8 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
 
   // The commands.
   void menu_open_Click();
+  void mnuGPX2KML_Click();
+  void mnuKML2GPX_Click();
   void cmdReprocess_Click();
   void cmdAbort_Click();
   void mnuExit_Click();
@@ -106,6 +109,9 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   bool AbortRequested() const override;
   void CountChanged(ruvela::Counter which, const ruvela::ConversionCounts& counts) override;
 
+  // Start-up: the option dialogs take their stored values.
+  void LoadOptionDialogs();
+
   // Questions and closing.
   bool AskUser(const QString& title, const QString& message, const QString& firstButton,
                const QString& secondButton);
@@ -114,9 +120,10 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   PlatformServices services_;
   QString temporaryResultPath_;
   ConversionSession session_;
-  // The values the converters use; the option dialogs will edit them.
-  ruvela::Gpx2KmlOptions gpx2kmlOptions_;
-  ruvela::Kml2GpxOptions kml2gpxOptions_;
+  // The option dialogs: hidden for the whole run, they hold the values the
+  // converters use (owned by the window).
+  frmGPX2KMLOpts* gpx2kmlOptions_ = nullptr;
+  frmKML2GPXOpts* kml2gpxOptions_ = nullptr;
 
   // Menus (owned by the menu bar).
   QMenu* menuFile = nullptr;

@@ -14,6 +14,8 @@
 #include "app/window_texts.h"
 #include "common/count_texts.h"
 #include "common/path_parts.h"
+#include "options/gpx2kml_options_dialog.h"
+#include "options/kml2gpx_options_dialog.h"
 
 namespace {
 
@@ -111,7 +113,7 @@ void frmRuvela::Convert(ruvela::Direction direction, const ruvela::InputParts& p
   sinceLastYield_.invalidate();  // the first yield shows the window's events at once
   const ruvela::ConversionOutcome result =
       ruvela::ConvertInput(direction, parts, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
-                           gpx2kmlOptions_, kml2gpxOptions_, *this, session_.counts);
+                           gpx2kmlOptions_->Values(), kml2gpxOptions_->Values(), *this, session_.counts);
   if (busyCursor_) LoadingFinished();
   cmdAbort->setEnabled(false);
   RefreshCountLabels();  // the final counts, whenever the last yield was

@@ -5,6 +5,8 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/window_texts.h"
+#include "options/gpx2kml_options_dialog.h"
+#include "options/kml2gpx_options_dialog.h"
 #include "options/settings_store.h"
 
 namespace {
@@ -22,6 +24,7 @@ void frmRuvela::StartUp(const QStringList& commandLineFiles) {
   session_.LastDirectory =
       services_.settings->GetSetting(QLatin1String(settings_keys::kFileSection),
                                      QLatin1String(settings_keys::kLastDirectory), services_.facts.programDirectory);
+  LoadOptionDialogs();
   ClearCountLabels();
   SetStatus(QString::fromUtf8(kStatusIdle));
   SetFileCommands(false);
@@ -90,4 +93,7 @@ void frmRuvela::closeEvent(QCloseEvent* event) {
 void frmRuvela::StoreSettings() {
   services_.settings->SaveSetting(QLatin1String(settings_keys::kFileSection),
                                   QLatin1String(settings_keys::kLastDirectory), session_.LastDirectory);
+  // Each dialog writes its whole section, in this order, as the program ends.
+  gpx2kmlOptions_->SaveOptions();
+  kml2gpxOptions_->SaveOptions();
 }

@@ -10,13 +10,14 @@ QString SectionKey(const QString& section, const QString& key) { return section 
 
 }  // namespace
 
-QString SettingsApplicationName() {
-  return QStringLiteral("Ruvela%1%2").arg(ruvela::kVersionMajor).arg(ruvela::kVersionMinor);
-}
+QString SettingsApplicationName(int major, int minor) { return QStringLiteral("Ruvela%1%2").arg(major).arg(minor); }
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
-                SettingsApplicationName()) {}
+QString SettingsApplicationName() { return SettingsApplicationName(ruvela::kVersionMajor, ruvela::kVersionMinor); }
+
+QtSettingsStore::QtSettingsStore() : QtSettingsStore(SettingsApplicationName()) {}
+
+QtSettingsStore::QtSettingsStore(const QString& applicationName)
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation), applicationName) {}
 
 QString QtSettingsStore::GetSetting(const QString& section, const QString& key,
                                     const QString& defaultValue) const {

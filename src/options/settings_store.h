@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QString>
 
+#include "options/settings_keys.h"
+
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -17,19 +19,16 @@ class SettingsStore {
 
 // "Ruvela" followed by the major and minor version numbers ("Ruvela40"), so
 // that each version keeps its own settings.
-QString SettingsApplicationName();
+QString SettingsApplicationName(int major, int minor);
+QString SettingsApplicationName();  // this build's
 
-// Sections and keys, one place for all of them.
-namespace settings_keys {
-inline constexpr const char* kFileSection = "File";
-inline constexpr const char* kLastDirectory = "g_sPath";
-}  // namespace settings_keys
 
 // The platform's per-user store (an INI file under the user's configuration
 // directory on Linux). QSettings::setPath moves it, which tests use.
 class QtSettingsStore final : public SettingsStore {
  public:
   QtSettingsStore();
+  explicit QtSettingsStore(const QString& applicationName);
   QString GetSetting(const QString& section, const QString& key,
                      const QString& defaultValue = QString()) const override;
   void SaveSetting(const QString& section, const QString& key, const QString& value) override;

@@ -34,14 +34,14 @@ void MainWindowLayoutTest::windowIsFixedAtItsPlace() {
   QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->geometry(), QRect(8, 112, 673, 25));
 }
 
-// The option dialogs, the folders viewer, Help and About are not part of
-// the program yet: nothing may pretend to be them.
+// The folders viewer, Help and About are not part of the program yet:
+// nothing may pretend to be them.
 void MainWindowLayoutTest::itemsOfLaterWindowsStayDisabled() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
   w.window().StartUp({});
   w.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
-  for (const char* name : {"mnuGPX2KML", "mnuKML2GPX", "mnuFolders", "mnuHelpH", "mnuAbout"}) {
+  for (const char* name : {"mnuFolders", "mnuHelpH", "mnuAbout"}) {
     QVERIFY2(!w.Action(name)->isEnabled(), name);
   }
   QVERIFY(w.Action("mnuExit")->isEnabled());

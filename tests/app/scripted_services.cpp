@@ -36,15 +36,6 @@ void ScriptedEventPump::ProcessPendingEvents() {
   if (!actions.isEmpty()) actions.takeFirst()();
 }
 
-QString MemorySettingsStore::GetSetting(const QString& section, const QString& key,
-                                        const QString& defaultValue) const {
-  return values.value(section + u'/' + key, defaultValue);
-}
-
-void MemorySettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
-  values[section + u'/' + key] = value;
-}
-
 ScriptedWindow::ScriptedWindow(const QString& programDirectory) {
   PlatformServices services;
   auto dialogsOwned = std::make_unique<ScriptedFileDialogs>();

@@ -12,6 +12,7 @@
 
 #include "app/main_window.h"
 #include "app/platform_services.h"
+#include "support/memory_settings_store.h"
 
 class QAction;
 class QLabel;
@@ -54,13 +55,6 @@ class ScriptedEventPump final : public EventPump {
   QList<std::function<void()>> actions;
   int pumps = 0;
   void ProcessPendingEvents() override;
-};
-
-class MemorySettingsStore final : public SettingsStore {
- public:
-  QMap<QString, QString> values;  // "section/key" -> value
-  QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) const override;
-  void SaveSetting(const QString& section, const QString& key, const QString& value) override;
 };
 
 // A main window on scripted services, its temporary file in

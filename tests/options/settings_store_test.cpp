@@ -13,6 +13,7 @@ class SettingsStoreTest : public QObject {
   void applicationNameFollowsVersion();
   void valuesSurviveANewStore();
   void absentKeyGivesDefault();
+  void anotherMinorVersionStartsFromDefaults();
 
  private:
   QTemporaryDir directory_;
@@ -44,6 +45,15 @@ void SettingsStoreTest::absentKeyGivesDefault() {
   QtSettingsStore store;
   QCOMPARE(store.GetSetting(QStringLiteral("File"), QStringLiteral("nada"), QStringLiteral("/prog/")),
            QStringLiteral("/prog/"));
+}
+
+void SettingsStoreTest::anotherMinorVersionStartsFromDefaults() {
+  QCOMPARE(SettingsApplicationName(4, 1), QStringLiteral("Ruvela41"));
+  QtSettingsStore(SettingsApplicationName(4, 0))
+      .SaveSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("99"));
+  QtSettingsStore nextVersion(SettingsApplicationName(4, 1));
+  QCOMPARE(nextVersion.GetSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("25")),
+           QStringLiteral("25"));
 }
 
 QTEST_MAIN(SettingsStoreTest)

@@ -1,0 +1,126 @@
+// The option dialogs as the main window uses them: opened from the Options
+// menu, read at every conversion, kept between runs.
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "options/gpx2kml_options_dialog.h"
+#include "options/kml2gpx_options_dialog.h"
+#include "sample_files.h"
+#include "scripted_services.h"
+
+namespace {
+
+QByteArray Result(const QTemporaryDir& directory) {
+  QFile file(directory.filePath(QStringLiteral("ruvela.tmp")));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Opens an option dialog from its menu item and presses its OK button once
+// the dialog is up.
+void OpenAndAccept(ScriptedWindow& w, const char* menuItem) {
+  QTimer::singleShot(0, [] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog != nullptr) dialog->findChild<QPushButton*>(QStringLiteral("cmdOptOK"))->click();
+  });
+  w.Action(menuItem)->trigger();
+}
+
+}  // namespace
+
+class OptionCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void optionItemsAreOffWhileConverting() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().StartUp({});
+    QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());
+    bool enabledDuringConversion = true;
+    w.events->actions << [&] {
+      enabledDuringConversion = w.Action("mnuGPX2KML")->isEnabled() || w.Action("mnuKML2GPX")->isEnabled();
+    };
+    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    QVERIFY(!enabledDuringConversion);
+    QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());
+  }
+
+  void aChangedOptionChangesTheNextConversion() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().StartUp({});
+    const QString input = samples::Write(directory, QStringLiteral("a.gpx"), samples::kTracksOnlyGpx);
+    w.window().ProcessFile(input);
+    QVERIFY(Result(directory).contains("-58.1,-34.1,25\r\n"));
+
+    auto* options = w.window().findChild<frmGPX2KMLOpts*>();
+    options->findChild<QRadioButton*>(QStringLiteral("OptTrkTrueEle"))->setChecked(true);
+    options->findChild<QLineEdit*>(QStringLiteral("txtTrkOffset"))->setText(QStringLiteral("100"));
+    w.window().ProcessFile(input);
+    QVERIFY2(Result(directory).contains("-58.1,-34.1,105\r\n"), Result(directory).constData());
+  }
+
+  void closingAnOptionDialogInvitesReprocessing() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+    w.window().StartUp({});
+    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    QCOMPARE(w.window().focusWidget(), w.Button("cmdSave"));
+
+    OpenAndAccept(w, "mnuKML2GPX");  // the other direction: no invitation
+    QCOMPARE(w.window().focusWidget(), w.Button("cmdSave"));
+    OpenAndAccept(w, "mnuGPX2KML");
+    QVERIFY(w.Button("cmdReprocess")->isEnabled());
+    QCOMPARE(w.window().focusWidget(), w.Button("cmdReprocess"));
+  }
+
+  void noInvitationOnceTheResultIsSaved() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().StartUp({});
+    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    w.dialogs->saveAnswers << directory.filePath(QStringLiteral("a.kml"));
+    w.window().SaveResult();
+    QVERIFY(!w.Button("cmdReprocess")->isEnabled());
+    OpenAndAccept(w, "mnuGPX2KML");
+    QVERIFY(!w.Button("cmdReprocess")->isEnabled());
+  }
+
+  void optionsSurviveARestart() {
+    QTemporaryDir directory;
+    MemorySettingsStore keptBetweenRuns;
+    {
+      ScriptedWindow first(directory.path());
+      first.window().StartUp({});
+      first.window().findChild<frmGPX2KMLOpts*>()->findChild<QLineEdit*>(QStringLiteral("txtT_ele"))->setText("40");
+      first.window().findChild<frmKML2GPXOpts*>()
+          ->findChild<QLineEdit*>(QStringLiteral("txtRouteItFolderName"))
+          ->setText(QStringLiteral(" Rutas "));
+      first.window().close();
+      keptBetweenRuns.values = first.settings->values;
+      QCOMPARE(first.settings->writes.first(), QStringLiteral("File/g_sPath"));
+      QCOMPARE(first.settings->writes.size(), 1 + 9 + 4);
+      QCOMPARE(first.settings->writes[1], QStringLiteral("GPX2KMLOpts/OptCONSTT"));
+      QCOMPARE(first.settings->writes.last(), QStringLiteral("KML2GPXOpts/txtRouteItFolderName"));
+    }
+    ScriptedWindow second(directory.path());
+    second.settings->values = keptBetweenRuns.values;
+    second.window().StartUp({});
+    QCOMPARE(second.window().findChild<frmGPX2KMLOpts*>()->Values().txtT_ele, std::string("40"));
+    QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().txtRouteItFolderName, std::string("Rutas"));
+    second.window().ProcessFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
+    QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
+  }
+};
+
+QTEST_MAIN(OptionCommandsTest)
+#include "option_commands_test.moc"

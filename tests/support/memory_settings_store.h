@@ -1,0 +1,25 @@
+// A settings store held in memory, so tests see exactly what was read and
+// written.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "options/settings_store.h"
+
+class MemorySettingsStore final : public SettingsStore {
+ public:
+  QString GetSetting(const QString& section, const QString& key,
+                     const QString& defaultValue = QString()) const override {
+    const auto found = values.find(section + "/" + key);
+    return found == values.end() ? defaultValue : found.value();
+  }
+  void SaveSetting(const QString& section, const QString& key, const QString& value) override {
+    values[section + "/" + key] = value;
+    writes << section + "/" + key;
+  }
+
+  QMap<QString, QString> values;  // "section/key" -> value
+  QStringList writes;             // in the order they happened
+};
