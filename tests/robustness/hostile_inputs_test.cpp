@@ -14,6 +14,7 @@
 #include "cli/run_convert.h"
 #include "fuzz/conversion_check.h"
 #include "hostile_documents.h"
+#include "posix_faults.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -194,6 +195,35 @@ std::string SafeName(const ::testing::TestParamInfo<HostileInput>& info) {
   std::string name;
   for (const char c : std::string_view(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return name;
+}
+
+// Peak memory of a process that converts `document`; -1 when it cannot be
+// measured here.
+long PeakMemoryOfConverting(Direction direction, const std::string& document) {
+  ScratchDirectory scratch;
+  bool converted = false;
+  const long peak = PeakMemoryOf(
+      [&] {
+        const CheckedConversion c = ConvertAndCheck(scratch.path(), direction, document);
+        return c.problem.empty() && c.outcome == Outcome::Converted;
+      },
+      converted);
+  EXPECT_TRUE(converted || peak < 0);
+  return peak;
+}
+
+// Entity definitions are never expanded: converting a billion laughs takes
+// about the memory of converting a small document (expanded, lol9 alone
+// would take 3 GB).
+TEST(BillionLaughs, ConvertsInBoundedMemory) {
+  constexpr long kMarginKilobytes = 64 * 1024;
+  for (const Direction direction : {Direction::GpxToKml, Direction::KmlToGpx}) {
+    const bool gpx = direction == Direction::GpxToKml;
+    const long small = PeakMemoryOfConverting(direction, gpx ? GpxWithWaypointName("A") : KmlWithPlacemarkName("A"));
+    if (small < 0) GTEST_SKIP() << "the peak memory of a process cannot be measured here";
+    const long laughs = PeakMemoryOfConverting(direction, gpx ? BillionLaughsGpx() : BillionLaughsKml());
+    EXPECT_LT(laughs, small + kMarginKilobytes);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileInputTest, ::testing::ValuesIn(Rows()), SafeName);

@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <sys/inotify.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,6 +86,18 @@ bool SameFileSystem(const fs::path& a, const fs::path& b) {
   return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev;
 }
 
+long PeakMemoryOf(const std::function<bool()>& work, bool& succeeded) {
+  succeeded = false;
+  const pid_t child = fork();
+  if (child == 0) _exit(work() ? 0 : 1);
+  if (child < 0) return -1;
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child) return -1;
+  succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return usage.ru_maxrss;
+}
+
 KilledRun RunAndKillWhileWriting(const fs::path& program, const std::vector<std::string>& args,
                                  const fs::path& watchedDirectory) {
   KilledRun run;
@@ -133,6 +146,11 @@ TemporaryMount::~TemporaryMount() = default;
 bool TemporaryMount::MakeReadOnly() { return false; }
 
 bool SameFileSystem(const fs::path&, const fs::path&) { return true; }
+
+long PeakMemoryOf(const std::function<bool()>&, bool& succeeded) {
+  succeeded = false;
+  return -1;
+}
 
 KilledRun RunAndKillWhileWriting(const fs::path&, const std::vector<std::string>&, const fs::path&) {
   return {false, "killing a process mid-way is only done on Linux"};

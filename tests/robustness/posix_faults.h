@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ bool CanCreateFileIn(const std::filesystem::path& directory);
 
 // Fills the file system holding `directory` up to its last byte.
 void FillFileSystem(const std::filesystem::path& directory);
+
+// Runs `work` in a child process and returns the child's peak resident
+// memory in kilobytes, or -1 when that cannot be measured here. The child
+// ends with `work`'s answer: `succeeded` is false when it said false or
+// crashed.
+long PeakMemoryOf(const std::function<bool()>& work, bool& succeeded);
 
 struct KilledRun {
   bool killed = false;       // the process was still running when it was killed
