@@ -108,9 +108,6 @@ void frmRuvela::CreateMenus() {
   mnuGPX2KML = AddMenuItem(mnuOpts, "mnuGPX2KML", kGpx2KmlItem);
   mnuKML2GPX = AddMenuItem(mnuOpts, "mnuKML2GPX", kKml2GpxItem);
 
-  // The folders viewer, Help and About are not part of the program yet:
-  // their items are there, disabled.
-
   mnuSee = AddMenu(bar, "mnuSee", kViewMenu);
   mnuFolders = AddMenuItem(mnuSee, "mnuFolders", kFoldersItem);
   mnuFolders->setEnabled(false);
@@ -119,8 +116,6 @@ void frmRuvela::CreateMenus() {
   mnuHelpH = AddMenuItem(mnuHelp, "mnuHelpH", kHelpItem);
   NameSeparator(mnuHelp->addSeparator(), "mnuSepH");
   mnuAbout = AddMenuItem(mnuHelp, "mnuAbout", kAboutItem);
-  mnuHelpH->setEnabled(false);
-  mnuAbout->setEnabled(false);
 }
 
 void frmRuvela::CreateFrameAndLabels() {
@@ -179,6 +174,10 @@ void frmRuvela::ConnectCommands() {
   connect(cmdClose, &QPushButton::clicked, this, &frmRuvela::mnuExit_Click);
   connect(mnuGPX2KML, &QAction::triggered, this, &frmRuvela::mnuGPX2KML_Click);
   connect(mnuKML2GPX, &QAction::triggered, this, &frmRuvela::mnuKML2GPX_Click);
+  connect(mnuFolders, &QAction::triggered, this, &frmRuvela::ShowFolders);
+  connect(mnuHelpH, &QAction::triggered, this, &frmRuvela::mnuHelpH_Click);
+  connect(mnuAbout, &QAction::triggered, this, &frmRuvela::mnuAbout_Click);
+  lblTRK->installEventFilter(this);  // lblTRK_DblClick
 }
 
 void frmRuvela::SetTabOrder() {

@@ -6,6 +6,8 @@
 //   process_file.cpp     ProcessFile: one input file to one pending result
 //   save_result.cpp      SaveResult: the pending result to a file of the user's
 //   startup_shutdown.cpp start-up, the questions, the exit commands, closing
+//   option_commands.cpp  the option dialogs
+//   window_commands.cpp  the folders viewer, Help and About
 #pragma once
 
 #include <bitset>
@@ -62,6 +64,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   enum class ResultKind { Kml, Gpx };
@@ -81,6 +84,9 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void cmdReprocess_Click();
   void cmdAbort_Click();
   void mnuExit_Click();
+  void ShowFolders();
+  void mnuHelpH_Click();
+  void mnuAbout_Click();
 
   // Processing one file.
   void ProcessOneFile(const QString& path);

@@ -138,9 +138,7 @@ void frmRuvela::ShowCompletionNotices(ruvela::Direction direction) {
     lblTRK->setCursor(Qt::WhatsThisCursor);
   }
   if (direction == ruvela::Direction::KmlToGpx && counts.folders >= 1) {
-    // The folders viewer is opened from here (mnuFolders, a double click on
-    // the track line) once it is part of the program; until then its menu
-    // item stays disabled and only the hint is shown.
+    mnuFolders->setEnabled(true);
     lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
   }
 }
