@@ -2,16 +2,32 @@
 #include <utility>
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/single_instance.h"
+#include "windows/pictures.h"
+
+namespace {
+
+// The icon of every window; the installed menu entry shows the same drawing.
+QIcon ProgramWindowIcon() {
+  QIcon icon;
+  for (const int side : {16, 24, 32, 48, 64, 128}) icon.addPixmap(QPixmap::fromImage(ProgramIcon(side)));
+  return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ruvela"));
   // Named as the executable, so the single-instance lock recognises its owner.
   QApplication::setApplicationName(QStringLiteral("ruvela"));
+  QApplication::setDesktopFileName(QStringLiteral("ruvela"));  // the installed ruvela.desktop
+  QApplication::setWindowIcon(ProgramWindowIcon());
 
   // A second copy ends at once, without looking at its command line.
   SingleInstance instance(DefaultSingleInstanceLockPath());
