@@ -19,7 +19,8 @@ class frmFolders final : public QDialog {
   // window; closing the window writes it back.
   explicit frmFolders(SettingsStore& settings, QWidget* parent = nullptr);
 
-  // Shows `folderList` (CR LF lines) scrolled to its end.
+  // Titles the window and its button, and shows `folderList` (CR LF lines)
+  // scrolled to its end, with the marker explained in the list's tooltip.
   void ShowList(const QString& folderList);
 
   void done(int result) override;
