@@ -2,19 +2,13 @@
 
 #include <pugixml.hpp>
 
+#include "common/text_lines.h"
+
 #include "gpx2kml/gpx_to_kml.h"
 #include "kml2gpx/kml_to_gpx.h"
 
 namespace ruvela {
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return lower;
-}
 
 // Google Earth puts its placemarks and folders inside a Document element;
 // when the root level yields no point, the same document is walked again

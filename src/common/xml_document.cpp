@@ -10,6 +10,8 @@
 #include <system_error>
 #include <utility>
 
+#include "common/text_lines.h"
+
 namespace ruvela {
 namespace {
 
@@ -30,13 +32,6 @@ constexpr char16_t kWindows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 enum class DeclaredEncoding { Other, Latin1, Windows1252 };
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  return lower;
-}
 
 // Reads the encoding named in an XML declaration written in an ASCII-based
 // encoding without a byte-order mark.

@@ -6,6 +6,7 @@
 #include "common/name_cleaning.h"
 #include "common/number_text.h"
 #include "common/path_parts.h"
+#include "common/text_lines.h"
 #include "common/xml_document.h"
 #include "common/xml_values.h"
 #include "gpx2kml/elevation_rule.h"
@@ -14,14 +15,6 @@
 
 namespace ruvela {
 namespace {
-
-// Route point names carry their number within the route, at least three
-// digits: 000, 007, 1234.
-std::string ThreeDigitNumber(std::int64_t number) {
-  std::string digits = std::to_string(number);
-  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  return digits;
-}
 
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
@@ -100,7 +93,7 @@ class GpxToKmlConversion {
       const std::string latitude = ReadAttribute(routePoint, "lat");
       const std::string longitude = ReadAttribute(routePoint, "lon");
       AppendKmlCoordinate(line, longitude, latitude, routeElevation, 2);
-      points += KmlPointPlacemark(ThreeDigitNumber(pointNumber) + "-" + name, longitude, latitude, routeElevation,
+      points += KmlPointPlacemark(NumberedName(pointNumber, name), longitude, latitude, routeElevation,
                                   kml::kRoutePointVisibility, kml::kRoutePointIcon, 3);
       ++pointNumber;
       Count(counts_.routePoints, Counter::RoutePoints);

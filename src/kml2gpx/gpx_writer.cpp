@@ -12,26 +12,6 @@ namespace {
 
 constexpr std::size_t kCreditWidth = 48;
 
-void Line(std::string& out, int blanks, std::string_view text) {
-  AppendIndent(out, blanks);
-  out += text;
-  out += gpx::kLineEnd;
-}
-
-void ValueLine(std::string& out, int blanks, std::string_view tag, std::string_view value,
-               std::string_view suffix = {}) {
-  AppendIndent(out, blanks);
-  out += '<';
-  out += tag;
-  out += '>';
-  AppendEscapedText(out, value);
-  out += suffix;
-  out += "</";
-  out += tag;
-  out += '>';
-  out += gpx::kLineEnd;
-}
-
 std::string ExtensionStartTag(std::string_view element) {
   std::string tag = "<";
   tag += element;
@@ -61,17 +41,17 @@ std::string PointBlock(std::string_view element, std::string_view name, std::str
   AppendEscapedAttribute(out, TrimBlanks(parts.longitude));
   out += "\">";
   out += gpx::kLineEnd;
-  ValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
-  ValueLine(out, l + 2, "name", TrimBlanks(name));
-  ValueLine(out, l + 2, "desc", TrimBlanks(description), std::string(" ") + gpx::kDescriptionSuffix);
-  Line(out, l + 2, std::string("<link href=\"") + gpx::kLinkAddress + "\"/>");
-  ValueLine(out, l + 2, "sym", TrimBlanks(symbol));
-  Line(out, l + 2, "<extensions>");
-  Line(out, l + 4, ExtensionStartTag("gpxx:WaypointExtension"));
-  Line(out, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
-  Line(out, l + 4, "</gpxx:WaypointExtension>");
-  Line(out, l + 2, "</extensions>");
-  Line(out, l, std::string("</") + std::string(element) + ">");
+  AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
+  AppendValueLine(out, l + 2, "name", TrimBlanks(name));
+  AppendValueLine(out, l + 2, "desc", TrimBlanks(description), std::string(" ") + gpx::kDescriptionSuffix);
+  AppendLine(out, l + 2, std::string("<link href=\"") + gpx::kLinkAddress + "\"/>");
+  AppendValueLine(out, l + 2, "sym", TrimBlanks(symbol));
+  AppendLine(out, l + 2, "<extensions>");
+  AppendLine(out, l + 4, ExtensionStartTag("gpxx:WaypointExtension"));
+  AppendLine(out, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
+  AppendLine(out, l + 4, "</gpxx:WaypointExtension>");
+  AppendLine(out, l + 2, "</extensions>");
+  AppendLine(out, l, std::string("</") + std::string(element) + ">");
   return out;
 }
 
@@ -88,17 +68,17 @@ KmlCoordinates SplitKmlCoordinates(std::string_view coordinates) {
 
 std::string GpxDocumentHeader() {
   std::string out;
-  Line(out, 0, R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)");
-  Line(out, 0, std::string("<gpx xmlns=\"") + gpx::kNamespace + "\" creator=\"Ruvela " +
+  AppendLine(out, 0, R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)");
+  AppendLine(out, 0, std::string("<gpx xmlns=\"") + gpx::kNamespace + "\" creator=\"Ruvela " +
                    std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
                    "\" version=\"1.1\" xmlns:xsi=\"" + gpx::kSchemaInstanceNamespace +
                    "\" xsi:schemaLocation=\"" + gpx::kSchemaLocation + "\">");
-  Line(out, 0, "<!--");
-  Line(out, 0, "             Created from KML by Ruvela         ");
-  Line(out, 0, PadRight(std::string(18, ' ') + "by " + kMakerName, kCreditWidth));
-  Line(out, 0, PadRight(std::string(12, ' ') + kMakerContact, kCreditWidth));
-  Line(out, 0, "-->");
-  Line(out, 0, "");
+  AppendLine(out, 0, "<!--");
+  AppendLine(out, 0, "             Created from KML by Ruvela         ");
+  AppendLine(out, 0, PadRight(std::string(18, ' ') + "by " + kMakerName, kCreditWidth));
+  AppendLine(out, 0, PadRight(std::string(12, ' ') + kMakerContact, kCreditWidth));
+  AppendLine(out, 0, "-->");
+  AppendLine(out, 0, "");
   return out;
 }
 
@@ -107,19 +87,19 @@ std::string GpxDocumentFooter() { return std::string(gpx::kLineEnd) + "</gpx>" +
 std::string GpxRouteOpen(std::string_view name, short level) {
   const int l = 2 * level;
   std::string out;
-  Line(out, l, "<rte>");
-  ValueLine(out, l + 2, "name", TrimBlanks(name));
-  Line(out, l + 2, "<extensions>");
-  Line(out, l + 4, ExtensionStartTag("gpxx:RouteExtension"));
-  Line(out, l + 6, "<gpxx:IsAutoNamed>false</gpxx:IsAutoNamed>");
-  Line(out, l + 4, "</gpxx:RouteExtension>");
-  Line(out, l + 2, "</extensions>");
+  AppendLine(out, l, "<rte>");
+  AppendValueLine(out, l + 2, "name", TrimBlanks(name));
+  AppendLine(out, l + 2, "<extensions>");
+  AppendLine(out, l + 4, ExtensionStartTag("gpxx:RouteExtension"));
+  AppendLine(out, l + 6, "<gpxx:IsAutoNamed>false</gpxx:IsAutoNamed>");
+  AppendLine(out, l + 4, "</gpxx:RouteExtension>");
+  AppendLine(out, l + 2, "</extensions>");
   return out;
 }
 
 std::string GpxRouteClose(short level) {
   std::string out;
-  Line(out, 2 * level, "</rte>");
+  AppendLine(out, 2 * level, "</rte>");
   return out;
 }
 

@@ -17,22 +17,6 @@ namespace {
 // Folders are visited down to this level; deeper ones are not entered.
 constexpr int kDeepestFolderLevel = 5;
 
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return lower;
-}
-
-// Automatic route waypoint names: the number within the route with at
-// least three digits, "-", the route's name.
-std::string AutomaticName(std::int64_t number, const std::string& routeName) {
-  std::string digits = std::to_string(number);
-  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  return digits + "-" + routeName;
-}
-
 // One walk over the KML tree. Point placemarks become waypoints; the route
 // folder (found by name) and each folder below it become one route each,
 // made of the point placemarks directly inside that folder. Routes are
@@ -147,7 +131,7 @@ class KmlToGpxConversion {
     const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
     const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
     std::string pointName = name;
-    if (routeOpen_ && (duplicate || automaticNames)) pointName = AutomaticName(routeSequence_++, routeName_);
+    if (routeOpen_ && (duplicate || automaticNames)) pointName = NumberedName(routeSequence_++, routeName_);
     const std::string coordinates = ReadChildText(point, "coordinates");
 
     if (!routeOpen_ || !ignoreRouteWaypoints) {

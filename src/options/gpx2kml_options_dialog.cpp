@@ -15,14 +15,7 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
-
-QString NormalizedNumber(const QString& text) { return Q(ruvela::NormalizedBoxText(S(text))); }
-
-ruvela::CheckState CheckStateOfDefault(const QString& text) {
-  return ruvela::CheckStateFromText(S(text), ruvela::CheckState::Unchecked);
-}
+QString NormalizedNumber(const QString& text) { return QText(ruvela::NormalizedBoxText(StdText(text))); }
 
 }  // namespace
 
@@ -137,7 +130,7 @@ void frmGPX2KMLOpts::LoadOptions() {
   defaults_ = {"1", "0", "0", "1", "1", "200", shadowROUTE_ELE.trimmed(), shadowTRACK_ELE.trimmed(),
                shadowOFFSET_ELE.trimmed()};
   const auto read = [&](const char* key, const QString& fallback) {
-    return S(store_.GetSetting(kGpx2KmlSection, key, fallback));
+    return StdText(store_.GetSetting(kGpx2KmlSection, key, fallback));
   };
   // Selecting an option clears the others, so the last selecting key wins.
   SetOptionSelected(OptCONSTT, ruvela::OptionSelectedFromText(read(kOptCONSTT, defaults_.OptCONSTT)));
@@ -147,29 +140,29 @@ void frmGPX2KMLOpts::LoadOptions() {
                                                     CheckStateOfDefault(defaults_.chkTrkEleABS)));
   chkTrkOffset->SetState(ruvela::CheckStateFromText(read(kChkTrkOffset, defaults_.chkTrkOffset),
                                                     CheckStateOfDefault(defaults_.chkTrkOffset)));
-  txtTrkMultip->setText(Q(ruvela::PercentTextFromStore(read(kTxtTrkMultip, defaults_.txtTrkMultip),
-                                                       S(defaults_.txtTrkMultip))));
-  txtT_ele->setText(Q(ruvela::ElevationTextFromStore(read(kTxtT_ele, defaults_.txtT_ele), S(defaults_.txtT_ele))));
-  txtR_ele->setText(Q(ruvela::ElevationTextFromStore(read(kTxtR_ele, defaults_.txtR_ele), S(defaults_.txtR_ele))));
+  txtTrkMultip->setText(QText(ruvela::PercentTextFromStore(read(kTxtTrkMultip, defaults_.txtTrkMultip),
+                                                       StdText(defaults_.txtTrkMultip))));
+  txtT_ele->setText(QText(ruvela::ElevationTextFromStore(read(kTxtT_ele, defaults_.txtT_ele), StdText(defaults_.txtT_ele))));
+  txtR_ele->setText(QText(ruvela::ElevationTextFromStore(read(kTxtR_ele, defaults_.txtR_ele), StdText(defaults_.txtR_ele))));
   txtTrkOffset->setText(
-      Q(ruvela::ElevationTextFromStore(read(kTxtTrkOffset, defaults_.txtTrkOffset), S(defaults_.txtTrkOffset))));
+      QText(ruvela::ElevationTextFromStore(read(kTxtTrkOffset, defaults_.txtTrkOffset), StdText(defaults_.txtTrkOffset))));
   RefreshEnabled();
 }
 
 void frmGPX2KMLOpts::SaveOptions() {
   using namespace settings_keys;
   const auto write = [&](const char* key, const std::string& value) {
-    store_.SaveSetting(kGpx2KmlSection, key, Q(value));
+    store_.SaveSetting(kGpx2KmlSection, key, QText(value));
   };
   write(kOptCONSTT, ruvela::OptionStateText(OptCONSTT->isChecked()));
   write(kOptTrkMultip, ruvela::OptionStateText(OptTrkMultip->isChecked()));
   write(kOptTrkTrueEle, ruvela::OptionStateText(OptTrkTrueEle->isChecked()));
   write(kChkTrkEleABS, ruvela::CheckStateText(chkTrkEleABS->State()));
   write(kChkTrkOffset, ruvela::CheckStateText(chkTrkOffset->State()));
-  write(kTxtTrkMultip, ruvela::StoredIntegerText(S(txtTrkMultip->text())));
-  write(kTxtT_ele, ruvela::StoredIntegerText(S(txtT_ele->text())));
-  write(kTxtR_ele, ruvela::StoredIntegerText(S(txtR_ele->text())));
-  write(kTxtTrkOffset, ruvela::StoredIntegerText(S(txtTrkOffset->text())));
+  write(kTxtTrkMultip, ruvela::StoredIntegerText(StdText(txtTrkMultip->text())));
+  write(kTxtT_ele, ruvela::StoredIntegerText(StdText(txtT_ele->text())));
+  write(kTxtR_ele, ruvela::StoredIntegerText(StdText(txtR_ele->text())));
+  write(kTxtTrkOffset, ruvela::StoredIntegerText(StdText(txtTrkOffset->text())));
 }
 
 ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
@@ -179,10 +172,10 @@ ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
   values.OptTrkTrueEle = OptTrkTrueEle->isChecked();
   values.chkTrkEleABS = chkTrkEleABS->State();
   values.chkTrkOffset = chkTrkOffset->State();
-  values.txtTrkMultip = S(txtTrkMultip->text());
-  values.txtT_ele = S(txtT_ele->text());
-  values.txtR_ele = S(txtR_ele->text());
-  values.txtTrkOffset = S(txtTrkOffset->text());
+  values.txtTrkMultip = StdText(txtTrkMultip->text());
+  values.txtT_ele = StdText(txtT_ele->text());
+  values.txtR_ele = StdText(txtR_ele->text());
+  values.txtTrkOffset = StdText(txtTrkOffset->text());
   return values;
 }
 

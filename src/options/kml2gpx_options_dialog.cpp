@@ -13,14 +13,7 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
-
-QString TrimmedName(const QString& text) { return Q(ruvela::TrimmedText(S(text))); }
-
-ruvela::CheckState CheckStateOfDefault(const QString& text) {
-  return ruvela::CheckStateFromText(S(text), ruvela::CheckState::Unchecked);
-}
+QString TrimmedName(const QString& text) { return QText(ruvela::TrimmedText(StdText(text))); }
 
 }  // namespace
 
@@ -101,7 +94,7 @@ void frmKML2GPXOpts::LoadOptions() {
   using namespace settings_keys;
   defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0"};
   const auto read = [&](const char* key, const QString& fallback) {
-    return S(store_.GetSetting(kKml2GpxSection, key, fallback));
+    return StdText(store_.GetSetting(kKml2GpxSection, key, fallback));
   };
   chkIgnoreRtWpts->SetState(ruvela::CheckStateFromText(read(kChkIgnoreRtWpts, defaults_.chkIgnoreRtWpts),
                                                        CheckStateOfDefault(defaults_.chkIgnoreRtWpts)));
@@ -110,24 +103,24 @@ void frmKML2GPXOpts::LoadOptions() {
   chkDupWpts->SetState(ruvela::CheckStateFromText(read(kChkDupWpts, defaults_.chkDupWpts),
                                                   CheckStateOfDefault(defaults_.chkDupWpts)));
   txtRouteItFolderName->setText(
-      Q(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
+      QText(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
   RefreshEnabled();
 }
 
 void frmKML2GPXOpts::SaveOptions() {
   using namespace settings_keys;
   const auto write = [&](const char* key, const std::string& value) {
-    store_.SaveSetting(kKml2GpxSection, key, Q(value));
+    store_.SaveSetting(kKml2GpxSection, key, QText(value));
   };
   write(kChkIgnoreRtWpts, ruvela::CheckStateText(chkIgnoreRtWpts->State()));
   write(kChkAutoWRName, ruvela::CheckStateText(chkAutoWRName->State()));
   write(kChkDupWpts, ruvela::CheckStateText(chkDupWpts->State()));
-  write(kTxtRouteItFolderName, ruvela::TrimmedText(S(txtRouteItFolderName->text())));
+  write(kTxtRouteItFolderName, ruvela::TrimmedText(StdText(txtRouteItFolderName->text())));
 }
 
 ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   ruvela::Kml2GpxOptions values;
-  values.txtRouteItFolderName = S(txtRouteItFolderName->text());
+  values.txtRouteItFolderName = StdText(txtRouteItFolderName->text());
   values.chkIgnoreRtWpts = chkIgnoreRtWpts->State();
   values.chkAutoWRName = chkAutoWRName->State();
   values.chkDupWpts = chkDupWpts->State();

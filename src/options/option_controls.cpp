@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QTimer>
 
+#include "options/stored_values.h"
+
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
 ruvela::CheckState OptionCheckBox::State() const {
@@ -25,6 +27,10 @@ void OptionCheckBox::SetState(ruvela::CheckState state) {
 void OptionCheckBox::nextCheckState() {
   setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
   setTristate(false);
+}
+
+ruvela::CheckState CheckStateOfDefault(const QString& text) {
+  return ruvela::CheckStateFromText(StdText(text), ruvela::CheckState::Unchecked);
 }
 
 void SetOptionSelected(QRadioButton* button, bool selected) {

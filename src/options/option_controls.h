@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -25,6 +26,13 @@ class OptionCheckBox final : public QCheckBox {
  protected:
   void nextCheckState() override;
 };
+
+// Texts cross between the option records (UTF-8) and the controls.
+inline QString QText(const std::string& text) { return QString::fromStdString(text); }
+inline std::string StdText(const QString& text) { return text.toStdString(); }
+
+// The check state a default text ("0", "1", "2") stands for.
+ruvela::CheckState CheckStateOfDefault(const QString& text);
 
 // Selects `button` or clears it, even when it is the group's selected one.
 void SetOptionSelected(QRadioButton* button, bool selected);
