@@ -157,7 +157,9 @@ TEST_P(HostileInputTest, CoreReachesTheStatedOutcome) {
   EXPECT_EQ(converted.problem, "");
   ASSERT_EQ(converted.outcome, row.outcome);
   if (row.check) row.check(converted.output);
-  if (row.routePoints >= 0) EXPECT_EQ(converted.counts.routePoints, row.routePoints);
+  if (row.routePoints >= 0) {
+    EXPECT_EQ(converted.counts.routePoints, row.routePoints);
+  }
 }
 
 // ruvela-convert writes a document only when it is complete, and says why
