@@ -24,4 +24,11 @@ inline constexpr const char* kChkAutoWRName = "chkAutoWRName";
 inline constexpr const char* kChkDupWpts = "chkDupWpts";
 inline constexpr const char* kTxtRouteItFolderName = "txtRouteItFolderName";
 
+// The folders viewer's place: left, top, width and height in twips.
+inline constexpr const char* kPlaceSection = "frmFoldersPos";
+inline constexpr const char* kLeftKey = "Ml";
+inline constexpr const char* kTopKey = "Mt";
+inline constexpr const char* kWidthKey = "Mw";
+inline constexpr const char* kHeightKey = "Mh";
+
 }  // namespace settings_keys

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTextCursor>
 
+#include "options/settings_keys.h"
 #include "options/settings_store.h"
 #include "windows/folders_geometry.h"
 #include "windows/twips.h"
@@ -21,11 +22,11 @@ constexpr const char* kCloseCaption = "&Cerrar";
 constexpr const char* kListHint = "\" <<<\" indica carpeta procesada como fuente de rutas.";
 
 // The remembered place: the whole window's left, top, width and height.
-constexpr const char* kPlaceSection = "frmFoldersPos";
-constexpr const char* kLeftKey = "Ml";
-constexpr const char* kTopKey = "Mt";
-constexpr const char* kWidthKey = "Mw";
-constexpr const char* kHeightKey = "Mh";
+using settings_keys::kPlaceSection;
+using settings_keys::kLeftKey;
+using settings_keys::kTopKey;
+using settings_keys::kWidthKey;
+using settings_keys::kHeightKey;
 
 constexpr int kDefaultInnerWidth = 6645;
 constexpr int kDefaultInnerHeight = 3195;
