@@ -1,8 +1,11 @@
 #include "fuzz/conversion_check.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "common/path_parts.h"
 #include "support/test_files.h"
@@ -75,12 +78,59 @@ std::string CheckCompleted(Direction direction, const ConversionOutcome& result,
   return {};
 }
 
+bool IsXmlCharacter(std::uint32_t code) {
+  return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+         (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// The referenced character, or a value above U+10FFFF when `reference`
+// (the text between "&#" and ";") is not a number.
+std::uint32_t ReferencedCode(std::string_view reference) {
+  const bool hex = !reference.empty() && reference.front() == 'x';
+  if (hex) reference.remove_prefix(1);
+  if (reference.empty() || reference.size() > 8) return 0x110000;
+  std::uint32_t code = 0;
+  for (const char c : reference) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return 0x110000;
+    code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
+  }
+  return code;
+}
+
+bool IsReference(std::string_view name) {
+  if (name == "lt" || name == "gt" || name == "amp" || name == "quot" || name == "apos") return true;
+  return name.size() > 1 && name.front() == '#' && IsXmlCharacter(ReferencedCode(name.substr(1)));
+}
+
+// Every "&" outside CDATA sections, comments and processing instructions
+// must begin one of the five entity references or a reference to a
+// character XML allows (&#1; is not one). The parser lets both go by.
+std::string BadReference(std::string_view bytes) {
+  constexpr std::pair<std::string_view, std::string_view> kVerbatim[] = {
+      {"<![CDATA[", "]]>"}, {"<!--", "-->"}, {"<?", "?>"}};
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    for (const auto& [open, close] : kVerbatim) {
+      if (bytes.substr(at).starts_with(open)) at = std::min(bytes.find(close, at + open.size()), bytes.size());
+    }
+    if (at >= bytes.size() || bytes[at] != '&') continue;
+    const std::size_t end = bytes.find(';', at);
+    if (end == std::string_view::npos || end - at > 12 || !IsReference(bytes.substr(at + 1, end - at - 1))) {
+      return "a bad reference at " + std::to_string(at);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string WhyNotWellFormed(const std::string& bytes) {
   std::string why;
-  if (testing::IsWellFormedXml(bytes, &why)) return {};
-  return why.empty() ? "no document element" : why;
+  if (!testing::IsWellFormedXml(bytes, &why)) return why.empty() ? "no document element" : why;
+  return BadReference(bytes);
 }
 
 CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direction direction,

@@ -69,6 +69,19 @@ std::string SafeName(const ::testing::TestParamInfo<Regression>& info) {
   return name;
 }
 
+// The strict reading the rules rely on turns down what a lenient parser
+// would let through.
+TEST(ConversionRules, RefuseDocumentsAStrictReaderRefuses) {
+  for (const char* sound : {"<a>b</a>", "<a>&lt;&#9;&#x10FFFF;&amp;</a>", "<a><![CDATA[&#1; & ]]><!-- & --></a>"}) {
+    EXPECT_EQ(WhyNotWellFormed(sound), "") << sound;
+  }
+  for (const char* broken : {"", "<a>", "<a>\x01</a>", "<a>\xFF</a>", "<a>\xED\xA0\x80</a>", "<a>\xEF\xBF\xBF</a>",
+                             "<a>&#1;</a>", "<a>&#xFFFE;</a>", "<a>&#99999999;</a>", "<a>a & b</a>", "<a>&nbsp;</a>",
+                             "<a>&#x;</a>", "<a></b>", "texto"}) {
+    EXPECT_NE(WhyNotWellFormed(broken), "") << broken;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Kept, RegressionInputTest, ::testing::ValuesIn(KeptInputs()), SafeName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RegressionInputTest);
 
