@@ -79,11 +79,19 @@ Arrangement DirectoryInTheWay(const ScratchDirectory& scratch, std::unique_ptr<T
   return {target, ""};
 }
 
+// A tmpfs of our own, or else /dev/shm when it is another file system.
 Arrangement AnotherFileSystem(const ScratchDirectory& scratch, std::unique_ptr<TemporaryMount>& mount) {
   mount = std::make_unique<TemporaryMount>(16 * 1024);
-  if (mount->path().empty()) return {{}, mount->whyNot()};
-  if (SameFileSystem(mount->path(), scratch.path())) return {{}, "the mount is on the same file system"};
-  return {WriteUsersFile(mount->path()), ""};
+  fs::path directory = mount->path();
+  if (directory.empty()) {
+    directory = "/dev/shm/ruvela-robustness-" + scratch.path().filename().string();
+    std::error_code error;
+    fs::create_directory(directory, error);
+    if (error || SameFileSystem(directory, scratch.path())) {
+      return {{}, "no other file system: " + mount->whyNot() + ", and /dev/shm is not one"};
+    }
+  }
+  return {WriteUsersFile(directory), ""};
 }
 
 Arrangement FullDisk(const ScratchDirectory&, std::unique_ptr<TemporaryMount>& mount) {
@@ -131,6 +139,10 @@ TEST_P(SaveFaultTest, UsersFileIsIntactOrReplacedWhole) {
     EXPECT_EQ(ReadFile(arranged.target), kUsersFile);
   } else {
     EXPECT_EQ(Entries(arranged.target), std::set<std::string>{"dentro.txt"});
+  }
+  if (!mount || mount->path().empty()) {
+    std::error_code ignored;
+    if (directory.string().starts_with("/dev/shm/")) fs::remove_all(directory, ignored);
   }
 }
 

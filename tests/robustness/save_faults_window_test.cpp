@@ -56,6 +56,7 @@ class SaveFaultsWindowTest : public QObject {
  private:
   Arrangement Arrange(const QString& fault, const QTemporaryDir& scratch);
   std::unique_ptr<TemporaryMount> mount_;
+  std::unique_ptr<QTemporaryDir> shm_;
 };
 
 namespace {
@@ -93,6 +94,13 @@ Arrangement SaveFaultsWindowTest::Arrange(const QString& fault, const QTemporary
     return {target, {}};
   }
   mount_ = std::make_unique<TemporaryMount>(fault == u"disk full" ? 64 : 16 * 1024);
+  if (mount_->path().empty() && fault == u"another file system") {
+    // /dev/shm serves when it is another file system.
+    shm_ = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/ruvela-robustness-XXXXXX"));
+    if (shm_->isValid() && !ruvela::robustness::SameFileSystem(shm_->path().toStdString(), scratch.path().toStdString())) {
+      return {UsersFileIn(shm_->path()), {}};
+    }
+  }
   if (mount_->path().empty()) return {{}, QString::fromStdString(mount_->whyNot())};
   if (ruvela::robustness::SameFileSystem(mount_->path(), scratch.path().toStdString())) {
     return {{}, QStringLiteral("the mount is on the program directory's file system")};
