@@ -86,6 +86,7 @@ std::string TenMegabyteName() { return std::string(10 * kMillion, 'N'); }
 const char* const kGpxHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><gpx version=\"1.1\"><wpt lat=\"1\" lon=\"2\">";
 
 std::vector<HostileInput> Rows() {
+  using namespace std::string_literals;
   using enum Outcome;
   using Exit = cli::ExitStatus;
   const auto gpx = Direction::GpxToKml;
@@ -96,30 +97,30 @@ std::vector<HostileInput> Rows() {
       {"lone BOM, GPX", gpx, Fixed("\xEF\xBB\xBF"), LoadFailed, Exit::Failed},
       {"lone BOM, KML", kml, Fixed("\xEF\xBB\xBF"), LoadFailed, Exit::Failed},
       {"not XML, GPX", gpx, Fixed("Hola, esto no es un documento.\n"), LoadFailed, Exit::Failed},
-      {"not XML, KML", kml, Fixed("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"), LoadFailed, Exit::Failed},
+      {"not XML, KML", kml, Fixed("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"s), LoadFailed, Exit::Failed},
       {"truncated in a tag", gpx, Fixed(std::string(kGpxHead) + "<na"), LoadFailed, Exit::Failed},
       {"truncated in an attribute", kml, Fixed("<kml><Placemark id=\"abc"), LoadFailed, Exit::Failed},
       {"truncated in a CDATA section", gpx, Fixed(std::string(kGpxHead) + "<name><![CDATA[Cima"), LoadFailed,
        Exit::Failed},
       {"invalid UTF-8, GPX", gpx,
        Fixed("<gpx><wpt lat=\"\xFF\xC3\" lon=\"\xED\xA0\x80\"><name>A\xF1o \xC0\xAF</name></wpt></gpx>"), Converted,
-       Exit::Converted},
+       Exit::Converted, ExpectText("<name>A o</name>")},
       {"invalid UTF-8, KML", kml,
        Fixed("<kml><Placemark><name>A\xF1o \xFE</name><Point><coordinates>\xFF,\xC3,1</coordinates></Point>"
              "</Placemark></kml>"),
-       Converted, Exit::Converted},
+       Converted, Exit::Converted, ExpectText("<wpt lat=\"\xEF\xBF\xBD\" lon=\"\xEF\xBF\xBD\">")},
       {"UTF-16 without BOM, GPX", gpx, Fixed(Utf16LittleEndianWithoutBom(GpxWithWaypointName("Cima"))), Converted,
-       Exit::Converted},
+       Exit::Converted, ExpectText("<name>Cima</name>")},
       {"UTF-16 without BOM, KML", kml, Fixed(Utf16LittleEndianWithoutBom(KmlWithPlacemarkName("Cima"))), Converted,
-       Exit::Converted},
-      {"NUL bytes in a name", gpx, Fixed(GpxWithWaypointName(std::string("Ci\0ma", 5))), LoadFailed, Exit::Failed},
-      {"NUL bytes in an attribute", kml, Fixed(std::string("<kml><Placemark id=\"a\0b\"><name>C</name></Placemark></kml>", 57)),
+       Exit::Converted, ExpectText("<name>Cima</name>")},
+      {"NUL bytes in a name", gpx, Fixed(GpxWithWaypointName("Ci\0ma"s)), LoadFailed, Exit::Failed},
+      {"NUL bytes in an attribute", kml, Fixed("<kml><Placemark id=\"a\0b\"><name>C</name></Placemark></kml>"s),
        LoadFailed, Exit::Failed},
       // Padding that a device left after a complete document is not part of it.
       {"NUL padding after the document, GPX", gpx, Fixed(GpxWithWaypointName("Cima") + std::string(512, '\0')),
-       Converted, Exit::Converted},
+       Converted, Exit::Converted, ExpectText("<name>Cima</name>")},
       {"NUL padding after the document, KML", kml, Fixed(KmlWithPlacemarkName("Cima") + std::string(512, '\0')),
-       Converted, Exit::Converted},
+       Converted, Exit::Converted, ExpectText("<name>Cima</name>")},
       {"billion laughs, GPX", gpx, Fixed(BillionLaughsGpx()), Converted, Exit::Converted, ExpectSmallOutput},
       {"billion laughs, KML", kml, Fixed(BillionLaughsKml()), Converted, Exit::Converted, ExpectSmallOutput},
       {"external entity, GPX", gpx, WithSecretFile(ExternalEntityGpx), Converted, Exit::Converted, ExpectNoSecret},
