@@ -62,8 +62,8 @@ std::string CheckCompleted(Direction direction, const ConversionOutcome& result,
   }
   if (!output.ends_with(result.resultText)) return "the output does not end with the closing text";
   if (const std::string why = WhyNotWellFormed(output); !why.empty()) return "output not well-formed: " + why;
-  const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints +
-                              (direction == Direction::GpxToKml ? counts.trackPoints : 0);
+  const std::int64_t points =
+      std::int64_t{counts.waypoints} + counts.routePoints + (direction == Direction::GpxToKml ? counts.trackPoints : 0);
   if ((points > 0) != (result.outcome == Outcome::Converted)) return "the outcome disagrees with the counts";
   if (direction == Direction::GpxToKml) {
     if (std::int64_t{counts.zeroElevation} + counts.negativeElevation > counts.trackPoints) {
@@ -92,9 +92,12 @@ std::uint32_t ReferencedCode(std::string_view reference) {
   std::uint32_t code = 0;
   for (const char c : reference) {
     int digit = -1;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
     if (digit < 0) return 0x110000;
     code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
   }

@@ -8,9 +8,10 @@ namespace {
 
 // Option texts that a settings store edited by hand, or a command line,
 // could hold: limits, overflow, fractions, signs, markup, broken UTF-8.
-constexpr std::array<std::string_view, 16> kOptionTexts = {
-    "0",     "-32768", "32767", "99999999999999999999999999", "1e308", "-1e308", "12.5",     "-.5",
-    "abc",   "",       "<&\">", "\xFF\xFE",                   " 7 ",   "1,5",    " routes ", "25\r\n<x>"};
+constexpr std::array<std::string_view, 16> kOptionTexts = {"0",     "-32768", "32767",    "99999999999999999999999999",
+                                                           "1e308", "-1e308", "12.5",     "-.5",
+                                                           "abc",   "",       "<&\">",    "\xFF\xFE",
+                                                           " 7 ",   "1,5",    " routes ", "25\r\n<x>"};
 
 // Takes the option bytes one by one from the end of the input; 0 once they
 // run out.

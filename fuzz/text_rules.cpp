@@ -63,9 +63,7 @@ std::size_t CleanedLength(std::string_view text, bool& wellFormed) {
   return units;
 }
 
-bool IsAsciiAlphanumeric(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
+bool IsAsciiAlphanumeric(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool IsAscii(std::string_view text) {
   for (char c : text) {

@@ -46,8 +46,7 @@ TEST(BigFile, TwoGigabytesConvertInTheCoreAndTheConverter) {
   ASSERT_GT(fs::file_size(input), std::uintmax_t{1} << 31);
 
   // The core, through a copy of the same bytes.
-  const CheckedConversion converted = ConvertAndCheck(scratch.path(), Direction::GpxToKml,
-                                                      testing::ReadFile(input));
+  const CheckedConversion converted = ConvertAndCheck(scratch.path(), Direction::GpxToKml, testing::ReadFile(input));
   EXPECT_EQ(converted.problem, "");
   EXPECT_EQ(converted.outcome, Outcome::Converted);
   EXPECT_EQ(converted.counts.waypoints, kWaypoints);

@@ -122,7 +122,8 @@ std::string LongTrackGpx(std::size_t points) {
   std::string track = "<trk><name>Track</name><trkseg>";
   track.reserve(points * 60);
   for (std::size_t i = 0; i < points; ++i) {
-    track += "<trkpt lat=\"40." + std::to_string(i) + "\" lon=\"-3.7\"><ele>" + std::to_string(i % 3000) + "</ele></trkpt>";
+    track +=
+        "<trkpt lat=\"40." + std::to_string(i) + "\" lon=\"-3.7\"><ele>" + std::to_string(i % 3000) + "</ele></trkpt>";
   }
   return GpxDocument(track + "</trkseg></trk>");
 }

@@ -141,7 +141,8 @@ KilledRun RunAndKillWhileWriting(const fs::path& program, const std::vector<std:
 
 #else
 
-TemporaryMount::TemporaryMount(int kilobytes) : whyNot_("mounting a tmpfs is only done on Linux"), kilobytes_(kilobytes) {}
+TemporaryMount::TemporaryMount(int kilobytes)
+    : whyNot_("mounting a tmpfs is only done on Linux"), kilobytes_(kilobytes) {}
 TemporaryMount::~TemporaryMount() = default;
 bool TemporaryMount::MakeReadOnly() { return false; }
 

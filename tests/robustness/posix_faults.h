@@ -51,8 +51,8 @@ void FillFileSystem(const std::filesystem::path& directory);
 long PeakMemoryOf(const std::function<bool()>& work, bool& succeeded);
 
 struct KilledRun {
-  bool killed = false;       // the process was still running when it was killed
-  std::string whyNot;        // set when the run could not be arranged
+  bool killed = false;  // the process was still running when it was killed
+  std::string whyNot;   // set when the run could not be arranged
 };
 
 // Starts `program` with `args`, waits until a file in `watchedDirectory` has

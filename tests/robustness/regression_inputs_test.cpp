@@ -75,9 +75,9 @@ TEST(ConversionRules, RefuseDocumentsAStrictReaderRefuses) {
   for (const char* sound : {"<a>b</a>", "<a>&lt;&#9;&#x10FFFF;&amp;</a>", "<a><![CDATA[&#1; & ]]><!-- & --></a>"}) {
     EXPECT_EQ(WhyNotWellFormed(sound), "") << sound;
   }
-  for (const char* broken : {"", "<a>", "<a>\x01</a>", "<a>\xFF</a>", "<a>\xED\xA0\x80</a>", "<a>\xEF\xBF\xBF</a>",
-                             "<a>&#1;</a>", "<a>&#xFFFE;</a>", "<a>&#99999999;</a>", "<a>a & b</a>", "<a>&nbsp;</a>",
-                             "<a>&#x;</a>", "<a></b>", "texto"}) {
+  for (const char* broken :
+       {"", "<a>", "<a>\x01</a>", "<a>\xFF</a>", "<a>\xED\xA0\x80</a>", "<a>\xEF\xBF\xBF</a>", "<a>&#1;</a>",
+        "<a>&#xFFFE;</a>", "<a>&#99999999;</a>", "<a>a & b</a>", "<a>&nbsp;</a>", "<a>&#x;</a>", "<a></b>", "texto"}) {
     EXPECT_NE(WhyNotWellFormed(broken), "") << broken;
   }
 }

@@ -163,8 +163,8 @@ TEST(KilledConversion, LeavesTheUsersFileIntact) {
   fs::create_directory(outputs);
   const fs::path target = WriteUsersFile(outputs);
 
-  const KilledRun run = RunAndKillWhileWriting(RUVELA_CONVERT_PATH, {input.string(), "-o", target.string(), "-f", "-q"},
-                                               outputs);
+  const KilledRun run =
+      RunAndKillWhileWriting(RUVELA_CONVERT_PATH, {input.string(), "-o", target.string(), "-f", "-q"}, outputs);
   if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
 
   ASSERT_TRUE(run.killed) << "the conversion ended before it could be killed: use a larger input";

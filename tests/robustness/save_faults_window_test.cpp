@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <string>
 
@@ -83,7 +82,8 @@ Arrangement SaveFaultsWindowTest::Arrange(const QString& fault, const QTemporary
     QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
     if (ruvela::robustness::CanCreateFileIn(directory.toStdString())) {
       return {target, QStringLiteral("this user writes into read-only directories and no read-only file system "
-                                     "could be mounted (%1)").arg(QString::fromStdString(mount_->whyNot()))};
+                                     "could be mounted (%1)")
+                          .arg(QString::fromStdString(mount_->whyNot()))};
     }
     return {target, {}};
   }
@@ -97,7 +97,8 @@ Arrangement SaveFaultsWindowTest::Arrange(const QString& fault, const QTemporary
   if (mount_->path().empty() && fault == u"another file system") {
     // /dev/shm serves when it is another file system.
     shm_ = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/ruvela-robustness-XXXXXX"));
-    if (shm_->isValid() && !ruvela::robustness::SameFileSystem(shm_->path().toStdString(), scratch.path().toStdString())) {
+    if (shm_->isValid() &&
+        !ruvela::robustness::SameFileSystem(shm_->path().toStdString(), scratch.path().toStdString())) {
       return {UsersFileIn(shm_->path()), {}};
     }
   }
