@@ -25,13 +25,24 @@ std::string ExtensionStartTag(std::string_view element) {
   return tag;
 }
 
+// The same for every point: built once, not once per point.
+const std::string& WaypointExtensionStartTag() {
+  static const std::string tag = ExtensionStartTag("gpxx:WaypointExtension");
+  return tag;
+}
+
+const std::string& LinkLine() {
+  static const std::string line = std::string("<link href=\"") + gpx::kLinkAddress + "\"/>";
+  return line;
+}
+
 // rtept and wpt blocks share every line but their element name.
-std::string PointBlock(std::string_view element, std::string_view name, std::string_view description,
-                       std::string_view coordinates, std::string_view symbol, short level) {
+void AppendPointBlock(std::string& out, std::string_view element, std::string_view name,
+                      std::string_view description, std::string_view coordinates, std::string_view symbol,
+                      short level) {
+  static const std::string descriptionSuffix = std::string(" ") + gpx::kDescriptionSuffix;
   const int l = 2 * level;
   const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
-  std::string out;
-  out.reserve(768);
   AppendIndent(out, l);
   out += '<';
   out += element;
@@ -43,16 +54,18 @@ std::string PointBlock(std::string_view element, std::string_view name, std::str
   out += gpx::kLineEnd;
   AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
   AppendValueLine(out, l + 2, "name", TrimBlanks(name));
-  AppendValueLine(out, l + 2, "desc", TrimBlanks(description), std::string(" ") + gpx::kDescriptionSuffix);
-  AppendLine(out, l + 2, std::string("<link href=\"") + gpx::kLinkAddress + "\"/>");
+  AppendValueLine(out, l + 2, "desc", TrimBlanks(description), descriptionSuffix);
+  AppendLine(out, l + 2, LinkLine());
   AppendValueLine(out, l + 2, "sym", TrimBlanks(symbol));
   AppendLine(out, l + 2, "<extensions>");
-  AppendLine(out, l + 4, ExtensionStartTag("gpxx:WaypointExtension"));
+  AppendLine(out, l + 4, WaypointExtensionStartTag());
   AppendLine(out, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
   AppendLine(out, l + 4, "</gpxx:WaypointExtension>");
   AppendLine(out, l + 2, "</extensions>");
-  AppendLine(out, l, std::string("</") + std::string(element) + ">");
-  return out;
+  AppendIndent(out, l);
+  out += "</";
+  out += element;
+  out += ">\r\n";
 }
 
 }  // namespace
@@ -103,14 +116,29 @@ std::string GpxRouteClose(short level) {
   return out;
 }
 
+void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
+                         std::string_view coordinates, std::string_view symbol, short level) {
+  AppendPointBlock(out, "rtept", name, description, coordinates, symbol, level);
+}
+
+void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view description,
+                       std::string_view coordinates, std::string_view symbol, short level) {
+  AppendPointBlock(out, "wpt", name, description, coordinates, symbol, level);
+  out += gpx::kLineEnd;
+}
+
 std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
                           std::string_view symbol, short level) {
-  return PointBlock("rtept", name, description, coordinates, symbol, level);
+  std::string out;
+  AppendGpxRoutePoint(out, name, description, coordinates, symbol, level);
+  return out;
 }
 
 std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
                         std::string_view symbol, short level) {
-  return PointBlock("wpt", name, description, coordinates, symbol, level) + gpx::kLineEnd;
+  std::string out;
+  AppendGpxWaypoint(out, name, description, coordinates, symbol, level);
+  return out;
 }
 
 }  // namespace ruvela

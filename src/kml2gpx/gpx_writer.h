@@ -31,4 +31,10 @@ std::string GpxRoutePoint(std::string_view name, std::string_view description, s
 std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
                         std::string_view symbol, short level);
 
+// The same blocks appended to `out`, for the converter's inner loop.
+void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
+                         std::string_view coordinates, std::string_view symbol, short level);
+void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view description,
+                       std::string_view coordinates, std::string_view symbol, short level);
+
 }  // namespace ruvela

@@ -65,7 +65,9 @@ class KmlToGpxConversion {
     const std::string name = CleanName(ReadChildText(placemark, "name"));
     const pugi::xml_node point = SelectChild(placemark, "Point");
     if (name.empty() || !point) return true;
-    output_.Write(GpxWaypoint(name, name, ReadChildText(point, "coordinates"), gpx::kWaypointSymbol, 1));
+    block_.clear();
+    AppendGpxWaypoint(block_, name, name, ReadChildText(point, "coordinates"), gpx::kWaypointSymbol, 1);
+    output_.Write(block_);
     Count(counts_.waypoints, Counter::Waypoints);
     return true;
   }
@@ -136,11 +138,13 @@ class KmlToGpxConversion {
 
     if (!routeOpen_ || !ignoreRouteWaypoints) {
       const bool ownIdentity = !routeOpen_ || duplicate;
-      output_.Write(GpxWaypoint(ownIdentity ? name : pointName, name, coordinates,
-                                ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1));
+      block_.clear();
+      AppendGpxWaypoint(block_, ownIdentity ? name : pointName, name, coordinates,
+                        ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1);
+      output_.Write(block_);
     }
     if (routeOpen_) {
-      routeText_ += GpxRoutePoint(pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
+      AppendGpxRoutePoint(routeText_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
       routeHasPoints_ = true;
       Count(counts_.routePoints, Counter::RoutePoints);
     }
@@ -161,6 +165,7 @@ class KmlToGpxConversion {
   std::string routeText_;   // the open route: start block and route points
   std::string routesText_;  // finished routes, written after the waypoints
   std::string routeName_;
+  std::string block_;  // one waypoint's text, reused from point to point
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
