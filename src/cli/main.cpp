@@ -10,7 +10,8 @@
 
 namespace {
 
-// Set by Ctrl-C; the converter sees it after its next item and stops.
+// Set by Ctrl-C or a request to terminate; the converter sees it after its
+// next item and stops, and the hidden temporary output is removed.
 volatile std::sig_atomic_t interruptRequested = 0;
 
 void OnInterrupt(int) { interruptRequested = 1; }
@@ -19,6 +20,7 @@ void OnInterrupt(int) { interruptRequested = 1; }
 
 int main(int argc, char** argv) {
   std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
   std::ios::sync_with_stdio(false);
   ruvela::cli::UseBinaryStandardOutput();
 
