@@ -1,5 +1,7 @@
 #include "kml2gpx/gpx_writer.h"
 
+#include <iterator>
+
 #include <ruvela/version.h>
 
 #include "common/credits.h"
@@ -25,15 +27,32 @@ std::string ExtensionStartTag(std::string_view element) {
   return tag;
 }
 
-// The same for every point: built once, not once per point.
-const std::string& WaypointExtensionStartTag() {
-  static const std::string tag = ExtensionStartTag("gpxx:WaypointExtension");
-  return tag;
+// The lines that are the same for every point at a level: its link, and
+// its extensions after the symbol.
+struct FixedPointLines {
+  std::string link;
+  std::string extensions;
+};
+
+FixedPointLines BuildFixedPointLines(short level) {
+  const int l = 2 * level;
+  FixedPointLines lines;
+  AppendLine(lines.link, l + 2, std::string("<link href=\"") + gpx::kLinkAddress + "\"/>");
+  AppendLine(lines.extensions, l + 2, "<extensions>");
+  AppendLine(lines.extensions, l + 4, ExtensionStartTag("gpxx:WaypointExtension"));
+  AppendLine(lines.extensions, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
+  AppendLine(lines.extensions, l + 4, "</gpxx:WaypointExtension>");
+  AppendLine(lines.extensions, l + 2, "</extensions>");
+  return lines;
 }
 
-const std::string& LinkLine() {
-  static const std::string line = std::string("<link href=\"") + gpx::kLinkAddress + "\"/>";
-  return line;
+// Built once for the levels the converter uses, not once per point.
+const FixedPointLines& FixedPointLinesAt(short level, FixedPointLines& scratch) {
+  static const FixedPointLines cached[] = {BuildFixedPointLines(0), BuildFixedPointLines(1),
+                                           BuildFixedPointLines(2)};
+  if (level >= 0 && level < static_cast<short>(std::size(cached))) return cached[level];
+  scratch = BuildFixedPointLines(level);
+  return scratch;
 }
 
 // rtept and wpt blocks share every line but their element name.
@@ -55,13 +74,11 @@ void AppendPointBlock(std::string& out, std::string_view element, std::string_vi
   AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
   AppendValueLine(out, l + 2, "name", TrimBlanks(name));
   AppendValueLine(out, l + 2, "desc", TrimBlanks(description), descriptionSuffix);
-  AppendLine(out, l + 2, LinkLine());
+  FixedPointLines scratch;
+  const FixedPointLines& fixed = FixedPointLinesAt(level, scratch);
+  out += fixed.link;
   AppendValueLine(out, l + 2, "sym", TrimBlanks(symbol));
-  AppendLine(out, l + 2, "<extensions>");
-  AppendLine(out, l + 4, WaypointExtensionStartTag());
-  AppendLine(out, l + 6, "<gpxx:DisplayMode>SymbolOnly</gpxx:DisplayMode>");
-  AppendLine(out, l + 4, "</gpxx:WaypointExtension>");
-  AppendLine(out, l + 2, "</extensions>");
+  out += fixed.extensions;
   AppendIndent(out, l);
   out += "</";
   out += element;
