@@ -1,10 +1,8 @@
 #include "cli_test_support.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
-#include <pugixml.hpp>
 
 #include "cli/run_convert.h"
 
@@ -50,45 +48,21 @@ const char* const kSmallKml = R"(<?xml version="1.0" encoding="UTF-8"?>
 </kml>
 )";
 
-ScratchDirectory::ScratchDirectory() {
-  std::random_device random;
-  path_ = fs::temp_directory_path() / ("ruvela-cli-test-" + std::to_string(random()) + std::to_string(random()));
-  fs::create_directories(path_);
-}
-
-ScratchDirectory::~ScratchDirectory() {
-  std::error_code ignored;
-  // A test may have taken away permissions; give them back so it all goes.
-  for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-  }
-  fs::remove_all(path_, ignored);
-}
-
-std::string ScratchDirectory::operator/(const std::string& name) const { return (path_ / name).string(); }
+std::string ScratchDirectory::operator/(const std::string& name) const { return (path() / name).string(); }
 
 std::string ScratchDirectory::Write(const std::string& name, const std::string& content) const {
-  const fs::path path = path_ / name;
-  std::ofstream(path, std::ios::binary) << content;
-  return path.string();
+  return ruvela::testing::ScratchDirectory::Write(name, content).string();
 }
 
 std::set<std::string> ScratchDirectory::Entries() const {
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(path())) names.insert(entry.path().filename().string());
   return names;
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 bool IsWellFormedXml(const fs::path& path) {
-  pugi::xml_document document;
-  return static_cast<bool>(document.load_file(path.c_str()));
+  const std::string bytes = ReadFile(path);
+  return !bytes.empty() && ruvela::testing::IsWellFormedXml(bytes);
 }
 
 bool WritesIgnorePermissions(const fs::path& directory) {

@@ -9,31 +9,26 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 namespace ruvela::cli::test {
 
-// A fresh directory, removed with everything in it at the end of the test.
-class ScratchDirectory {
- public:
-  ScratchDirectory();
-  ~ScratchDirectory();
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+using ruvela::testing::ReadFile;
 
-  const std::filesystem::path& path() const { return path_; }
+// The shared scratch directory, with paths as the converter's arguments
+// take them.
+class ScratchDirectory : public ruvela::testing::ScratchDirectory {
+ public:
   std::string operator/(const std::string& name) const;
 
   // Writes `content` to `name` (bytes as given) and returns its path.
   std::string Write(const std::string& name, const std::string& content) const;
   // Names of everything directly inside, hidden files included.
   std::set<std::string> Entries() const;
-
- private:
-  std::filesystem::path path_;
 };
 
-std::string ReadFile(const std::filesystem::path& path);
-
-// True when `path` parses as a complete XML document.
+// True when `path` holds a well-formed document (strictly: UTF-8 and only
+// characters XML allows).
 bool IsWellFormedXml(const std::filesystem::path& path);
 
 // True when the permissions of a directory do not stop this process from

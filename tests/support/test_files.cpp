@@ -21,8 +21,13 @@ ScratchDirectory::ScratchDirectory() {
 
 ScratchDirectory::~ScratchDirectory() {
   std::error_code ignored;
+  // A test may have taken permissions away; give them back so it all goes.
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
                                ignored);
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+  }
   std::filesystem::remove_all(path_, ignored);
 }
 
