@@ -21,7 +21,16 @@ QStringList CommandLineArgs(const QString& argumentText) {
   return arguments;
 }
 
-QStringList CommandLineFiles(const QStringList& arguments) { return arguments.mid(0, kMaxCommandLineFiles); }
+QStringList CommandLineFiles(const QStringList& arguments) {
+  // An empty argument names no file; taken as one it would mean the Open
+  // command and show the file dialog in the middle of start-up.
+  QStringList files;
+  for (const QString& argument : arguments) {
+    if (files.size() == kMaxCommandLineFiles) break;
+    if (!argument.isEmpty()) files << argument;
+  }
+  return files;
+}
 
 QString GetLongFilename(const QString& sShortName) {
   if (sShortName.isEmpty()) return {};

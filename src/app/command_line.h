@@ -14,7 +14,7 @@ inline constexpr qsizetype kMaxCommandLineFiles = 10;
 // ignored.
 QStringList CommandLineArgs(const QString& argumentText);
 
-// Arguments already split by the shell: the first ten, as given.
+// Arguments already split by the shell: the first ten that are not empty.
 QStringList CommandLineFiles(const QStringList& arguments);
 
 // The absolute form of `path` ("/" separators; a relative path is taken

@@ -194,13 +194,13 @@ void frmRuvela::cmdReprocess_Click() { ProcessFile(session_.InputPath); }
 
 void frmRuvela::cmdAbort_Click() { session_.AbortRequested = true; }
 
-// Enter presses the focused button, or else the default button; Esc presses
-// Abort. Both only while that button is enabled.
+// Enter presses the default button and no other, Esc presses Abort; each
+// only while that button is enabled. A focused button other than the default
+// leaves Enter to the window.
 void frmRuvela::keyPressEvent(QKeyEvent* event) {
   QPushButton* target = nullptr;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    auto* focused = qobject_cast<QPushButton*>(focusWidget());
-    target = focused != nullptr && focused->window() == this ? focused : defaultButton_;
+    target = defaultButton_;
   } else if (event->key() == Qt::Key_Escape) {
     target = cmdAbort;
   }
@@ -211,6 +211,17 @@ void frmRuvela::keyPressEvent(QKeyEvent* event) {
   }
   if (target->isEnabled()) target->click();
   event->accept();
+}
+
+// Disabling the focused button moves the focus on to the next one in tab
+// order, which Space would then press; the focus goes back to the default
+// button instead, or to no button while the default one is disabled.
+void frmRuvela::FocusDefaultButton() {
+  if (defaultButton_->isEnabled()) {
+    defaultButton_->setFocus();
+  } else if (QWidget* focused = focusWidget(); qobject_cast<QPushButton*>(focused) != nullptr) {
+    focused->clearFocus();
+  }
 }
 
 void frmRuvela::MakeDefaultButton(QPushButton* button) {

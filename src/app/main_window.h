@@ -105,6 +105,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void SetFileCommands(bool resultPending);
   void SetOpenCommands(bool enabled);
   void MakeDefaultButton(QPushButton* button);
+  void FocusDefaultButton();
   void ClearCountLabels();
   void RefreshCountLabels();
 
@@ -114,6 +115,9 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void Yield() override;
   bool AbortRequested() const override;
   void CountChanged(ruvela::Counter which, const ruvela::ConversionCounts& counts) override;
+
+  // Saving: the save dialog, the overwrite question and the move.
+  void SaveChosenFile();
 
   // Start-up: the option dialogs take their stored values.
   void LoadOptionDialogs();

@@ -52,6 +52,8 @@ void frmRuvela::ProcessFile(const QString& path) {
 }
 
 void frmRuvela::ProcessOneFile(const QString& path) {
+  // A question or dialog before this one may have seen the window close.
+  if (closed_ || session_.CloseRequested) return;
   QString chosenPath;
   if (path.isEmpty()) {
     chosenPath = ChooseFileToOpen();
@@ -146,8 +148,7 @@ void frmRuvela::ShowCompletionNotices(ruvela::Direction direction) {
 void frmRuvela::Succeed(ResultKind kind, const ruvela::InputParts& parts) {
   SetStatus(QString::fromUtf8(kStatusReady));
   SetFileCommands(true);
-  cmdSave->setFocus();
-  MakeDefaultButton(cmdSave);  // for the rest of the run
+  MakeDefaultButton(cmdSave);  // for the rest of the run; it takes the focus at the end
   // The temporary file now holds this result only.
   session_.KmlResultPending = kind == ResultKind::Kml;
   session_.GpxResultPending = kind == ResultKind::Gpx;
@@ -175,6 +176,7 @@ void frmRuvela::FinishProcessing() {
   SetFileCommands(session_.HasPendingResult());
   SetOpenCommands(true);
   session_.ConversionRunning = false;
+  FocusDefaultButton();
   if (session_.CloseRequested) close();
 }
 

@@ -1,6 +1,8 @@
 // The file dialog the program shows to people.
 #pragma once
 
+#include <QFileDialog>
+
 #include "app/file_dialogs.h"
 
 class QtFileDialogs final : public FileDialogs {
@@ -8,3 +10,8 @@ class QtFileDialogs final : public FileDialogs {
   QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
   QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
 };
+
+// Sets `dialog` up for `request`: its title, filters (each shown by its
+// description alone, which already names the extensions), directory and
+// proposed name.
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QFileDialog::AcceptMode mode);

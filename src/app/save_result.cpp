@@ -18,7 +18,11 @@ using namespace ruvela::texts;
 void frmRuvela::SaveResult() {
   // While a conversion runs the temporary file is being written.
   if (!session_.HasPendingResult() || session_.ConversionRunning) return;
+  SaveChosenFile();
+  FocusDefaultButton();  // a save disables the Save button
+}
 
+void frmRuvela::SaveChosenFile() {
   const bool kml = session_.KmlResultPending;
   const FileDialogRequest request{
       QString::fromUtf8(kSaveDialogTitle), QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter),

@@ -54,6 +54,7 @@ bool frmRuvela::AskUser(const QString& title, const QString& message, const QStr
       PromptTexts{session_.gps_MsgBoxTitle, session_.gps_MsgBoxMessage, session_.gps_MsgBox_cmdOK,
                   session_.gps_MsgBox_cmdCancel},
       this);
+  FocusDefaultButton();
   return session_.gpb_MsgBxOK;
 }
 

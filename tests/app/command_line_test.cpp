@@ -1,11 +1,13 @@
 // Splitting a command-line text, resolving given paths, and the file
 // dialog's filters.
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/command_line.h"
 #include "app/file_dialogs.h"
+#include "app/qt_file_dialogs.h"
 #include "sample_files.h"
 
 class CommandLineTest : public QObject {
@@ -47,6 +49,9 @@ void CommandLineTest::onlyTenFilesAreTaken() {
   for (int i = 1; i <= 12; ++i) twelve << QString::number(i);
   QCOMPARE(CommandLineFiles(twelve), twelve.mid(0, 10));
   QCOMPARE(CommandLineFiles({"a b.gpx"}), QStringList({"a b.gpx"}));  // the shell's split stands
+  // An empty argument is no file and takes no place among the ten.
+  QCOMPARE(CommandLineFiles(QStringList{""} + twelve), twelve.mid(0, 10));
+  QCOMPARE(CommandLineFiles({"", "a.gpx", ""}), QStringList({"a.gpx"}));
 }
 
 void CommandLineTest::getLongFilename_data() {
@@ -93,6 +98,19 @@ void CommandLineTest::qtNameFilters() {
   QFETCH(QString, filter);
   QFETCH(QStringList, nameFilters);
   QCOMPARE(QtNameFilters(filter), nameFilters);
+  if (nameFilters.isEmpty()) return;
+
+  // The dialog shows each description once, without the patterns again.
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  PrepareFileDialog(dialog, FileDialogRequest{QStringLiteral("Open file"), filter, {}, {}}, QFileDialog::AcceptOpen);
+  QStringList shown;
+  const QComboBox* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
+  const QStringList parts = filter.split(u'|');
+  QStringList descriptions;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) descriptions << parts[i];
+  QCOMPARE(shown, descriptions);
 }
 
 QTEST_MAIN(CommandLineTest)

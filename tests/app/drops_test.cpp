@@ -33,6 +33,7 @@ class DropsTest : public QObject {
  private slots:
   void twoFilesWithPendingResult();
   void dropDuringConversionWaitsForIt();
+  void closedWhileOfferingToSaveStartsNothing();
   void otherDropsAreIgnored();
   void dropOnAnyControl_data();
   void dropOnAnyControl();
@@ -81,6 +82,24 @@ void DropsTest::dropDuringConversionWaitsForIt() {
   QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: doc.kml"));
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
   QVERIFY(w.window().Session().GpxResultPending);
+}
+
+// The window closed while the save dialog for the pending result is open
+// (at logoff, say): neither dropped file is converted.
+void DropsTest::closedWhileOfferingToSaveStartsNothing() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  const QString first = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
+  const QString second = samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx);
+  w.dialogs->whileSaving << [&] { w.window().close(); };
+
+  w.window().HandleDroppedFile(*DroppedFiles({first, second}));
+
+  QVERIFY(w.window().IsClosed());
+  QCOMPARE(w.dialogs->saveRequests.size(), 1);
+  QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: ruta.gpx"));
 }
 
 void DropsTest::otherDropsAreIgnored() {

@@ -1,6 +1,7 @@
 // The main window as it opens: size and place, captions, menus, fonts, the
 // tab order, and which button Enter and Esc press.
 #include <QAction>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
@@ -19,7 +20,8 @@ class MainWindowLayoutTest : public QObject {
   void startUpEnablesHelpNotFolders();
   void linesUseFixedPitchFont();
   void buttonsTabInDescribedOrder();
-  void enterPressesDefaultButtonEscOnlyAborts();
+  void keyRules_data();
+  void keyRules();
 };
 
 void MainWindowLayoutTest::windowIsFixedAtItsPlace() {
@@ -73,22 +75,78 @@ void MainWindowLayoutTest::buttonsTabInDescribedOrder() {
   QCOMPARE(order, QStringList({"cmdOpen", "cmdSave", "cmdAbort", "cmdClose", "cmdReprocess"}));
 }
 
-void MainWindowLayoutTest::enterPressesDefaultButtonEscOnlyAborts() {
+void MainWindowLayoutTest::keyRules_data() {
+  QTest::addColumn<QStringList>("steps");  // what the user did before pressing the key
+  QTest::addColumn<QString>("defaultButton");
+  QTest::addColumn<QString>("enter");  // what Enter then does: "open", "save" or "nothing"
+
+  QTest::newRow("start-up") << QStringList() << "cmdOpen" << "open";
+  QTest::newRow("success") << QStringList{"gpx"} << "cmdSave" << "save";
+  QTest::newRow("error") << QStringList{"broken"} << "cmdOpen" << "open";
+  QTest::newRow("unknown format") << QStringList{"unknown"} << "cmdOpen" << "open";
+  QTest::newRow("nothing convertible") << QStringList{"paths only"} << "cmdOpen" << "open";
+  QTest::newRow("aborted") << QStringList{"abort"} << "cmdOpen" << "open";
+  QTest::newRow("success, then error: Save disabled") << QStringList{"gpx", "broken"} << "cmdSave" << "nothing";
+  QTest::newRow("after a save") << QStringList{"gpx", "save"} << "cmdSave" << "nothing";
+  QTest::newRow("pending question, Volver") << QStringList{"gpx", "open: Volver"} << "cmdSave" << "save";
+  QTest::newRow("pending question, Perderlo, dialog cancelled")
+      << QStringList{"gpx", "open: Perderlo"} << "cmdSave" << "save";
+  QTest::newRow("overwrite question, Cancelar") << QStringList{"gpx", "save: Cancelar"} << "cmdSave" << "save";
+}
+
+// Enter presses the default button or nothing, never the button the focus
+// happens to be on; Esc presses Abort, which is disabled whenever no
+// conversion runs. The keys go where the platform sends them: to the
+// focused control of the active window.
+void MainWindowLayoutTest::keyRules() {
+  QFETCH(QStringList, steps);
+  QFETCH(QString, defaultButton);
+  QFETCH(QString, enter);
+
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
   w.window().StartUp({});
+  QApplication::setActiveWindow(&w.window());
+  QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+  const auto convert = [&](const char* name, const char* content) {
+    w.window().ProcessFile(samples::Write(directory, QLatin1String(name), content));
+  };
+  for (const QString& step : steps) {
+    if (step == u"gpx") convert("ruta.gpx", samples::kGpx);
+    if (step == u"broken") convert("roto.gpx", samples::kBrokenXml);
+    if (step == u"unknown") convert("notas.txt", "texto");
+    if (step == u"paths only") convert("camino.kml", samples::kPathsOnlyKml);
+    if (step == u"abort") {
+      w.events->actions << [&] { QTest::keyClick(w.window().windowHandle(), Qt::Key_Escape); };
+      convert("ruta.gpx", samples::kGpx);
+      QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (último archivo cancelado)"));
+    }
+    if (step.startsWith(u"save")) {
+      const bool ask = step == u"save: Cancelar";  // only a file with content is asked about
+      w.dialogs->saveAnswers << samples::Write(directory, QStringLiteral("salida.kml"), ask ? "viejo" : "");
+      if (ask) w.prompt->answers << true;  // Cancelar
+      w.Button("cmdSave")->click();
+      QCOMPARE(w.prompt->questions.size(), step == u"save" ? 0 : 1);
+      if (step == u"save") QVERIFY(!w.window().Session().KmlResultPending);
+    }
+    if (step.startsWith(u"open")) {
+      w.prompt->answers << (step == u"open: Volver");
+      w.Button("cmdOpen")->click();
+    }
+  }
+  QVERIFY(w.Button(defaultButton.toLatin1().constData())->isDefault());
+  const qsizetype opened = w.dialogs->openRequests.size();
+  const qsizetype saved = w.dialogs->saveRequests.size();
+  const QString status = w.Status();
 
-  QTest::keyClick(&w.window(), Qt::Key_Escape);  // Abort is disabled: nothing happens
-  QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo"));
-  QTest::keyClick(&w.window(), Qt::Key_Return);
-  QCOMPARE(w.dialogs->openRequests.size(), 1);
+  QTest::keyClick(w.window().windowHandle(), Qt::Key_Escape);
+  QCOMPARE(w.Status(), status);
+  QTest::keyClick(w.window().windowHandle(), Qt::Key_Return);
 
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
-  QVERIFY(w.Button("cmdSave")->isDefault());
-  QVERIFY(!w.Button("cmdOpen")->isDefault());
-  QTest::keyClick(&w.window(), Qt::Key_Enter, Qt::KeypadModifier);
-  QCOMPARE(w.dialogs->saveRequests.size(), 1);
-  QCOMPARE(w.dialogs->openRequests.size(), 1);
+  QVERIFY(!w.window().IsClosed());
+  QCOMPARE(w.dialogs->openRequests.size() - opened, enter == u"open" ? 1 : 0);
+  QCOMPARE(w.dialogs->saveRequests.size() - saved, enter == u"save" ? 1 : 0);
+  QCOMPARE(w.prompt->unscripted, 0);
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

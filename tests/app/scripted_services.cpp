@@ -15,6 +15,7 @@ QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, 
 
 QString ScriptedFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget*) {
   saveRequests << request;
+  if (!whileSaving.isEmpty()) whileSaving.takeFirst()();
   if (saveAnswers.isEmpty()) {
     ++unscripted;
     return {};

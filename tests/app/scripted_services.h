@@ -27,6 +27,9 @@ class ScriptedFileDialogs final : public FileDialogs {
   QList<FileDialogRequest> openRequests;
   QList<FileDialogRequest> saveRequests;
   int unscripted = 0;
+  // Run, one each, while the next save dialogs are open: what the user or
+  // the system does meanwhile.
+  QList<std::function<void()>> whileSaving;
 
   QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
   QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;

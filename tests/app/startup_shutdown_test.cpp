@@ -45,10 +45,13 @@ class StartupShutdownTest : public QObject {
 void StartupShutdownTest::commandLineFiles_data() {
   QTest::addColumn<int>("arguments");
   QTest::addColumn<int>("converted");
-  QTest::newRow("none") << 0 << 0;
-  QTest::newRow("one") << 1 << 1;
-  QTest::newRow("three") << 3 << 3;
-  QTest::newRow("twelve: only ten") << 12 << 10;
+  QTest::addColumn<bool>("emptyArguments");  // an empty argument before each file and at the end
+  QTest::newRow("none") << 0 << 0 << false;
+  QTest::newRow("one") << 1 << 1 << false;
+  QTest::newRow("three") << 3 << 3 << false;
+  QTest::newRow("twelve: only ten") << 12 << 10 << false;
+  QTest::newRow("only an empty argument: no dialog") << 0 << 0 << true;
+  QTest::newRow("two among empty arguments") << 2 << 2 << true;
 }
 
 // Each result but the last is offered for saving at once (here the user
@@ -56,9 +59,15 @@ void StartupShutdownTest::commandLineFiles_data() {
 void StartupShutdownTest::commandLineFiles() {
   QFETCH(int, arguments);
   QFETCH(int, converted);
+  QFETCH(bool, emptyArguments);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  const QStringList paths = WriteGpxFiles(directory, arguments);
+  QStringList paths;
+  for (const QString& path : WriteGpxFiles(directory, arguments)) {
+    if (emptyArguments) paths << QString();
+    paths << path;
+  }
+  if (emptyArguments) paths << QString();
   for (int i = 1; i < converted; ++i) w.dialogs->saveAnswers << QString();
 
   w.window().StartUp(paths);
@@ -66,6 +75,7 @@ void StartupShutdownTest::commandLineFiles() {
   QVERIFY(w.window().isVisible());
   QVERIFY(!w.window().Session().StartingUp);
   QCOMPARE(w.dialogs->unscripted, 0);
+  QCOMPARE(w.dialogs->openRequests.size(), 0);
   QCOMPARE(w.dialogs->saveRequests.size(), qMax(0, converted - 1));
   for (int i = 0; i + 1 < converted; ++i) {
     QCOMPARE(w.dialogs->saveRequests[i].fileName, QStringLiteral("f%1.kml").arg(i + 1, 2, 10, QLatin1Char('0')));
