@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 #include <QTextCursor>
 
 #include "options/settings_keys.h"
@@ -42,16 +44,6 @@ QFont ListFont() {
 }
 
 QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
-
-// What the window frame adds to the inner size. Before a window is shown
-// the platform does not know its frame, so the frame of the window it opens
-// over stands in for it: the stored size is the whole window's, and the
-// window must not grow by its frame at every opening.
-QSize FrameSize(const QWidget* window) {
-  if (window == nullptr) return QSize(0, 0);
-  const QSize frame = window->frameGeometry().size() - window->geometry().size();
-  return frame.expandedTo(QSize(0, 0));
-}
 
 }  // namespace
 
@@ -95,9 +87,34 @@ void frmFolders::Form_Load() {
       RestoredWindowPlace(stored, Twips(screen.width()), Twips(screen.height()));
   if (!place) return;  // the platform places the window
 
-  const QRect outer = PixelRect(*place);
-  move(outer.topLeft());  // a window's position is that of its frame
-  resize(outer.size() - FrameSize(parentWidget() != nullptr ? parentWidget()->window() : nullptr));
+  restoredPlace_ = PixelRect(*place);
+  ApplyRestoredPlace();
+}
+
+// The remembered size is the whole window's, frame included, but only the
+// inner size can be set. The viewer's own frame is known once the platform
+// has framed it: the place is applied when the window is shown and again
+// when it first appears on screen, where a window manager has framed it.
+void frmFolders::ApplyRestoredPlace() {
+  if (restoredPlace_.isNull()) return;
+  const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
+  move(restoredPlace_.topLeft());  // a window's position is that of its frame
+  resize(restoredPlace_.size() - frame);
+}
+
+void frmFolders::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  ApplyRestoredPlace();
+  if (windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
+bool frmFolders::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    ApplyRestoredPlace();
+    restoredPlace_ = QRect();  // from now on the user places the window
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void frmFolders::resizeEvent(QResizeEvent* event) {

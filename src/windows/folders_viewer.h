@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 
 class QPlainTextEdit;
 class QPushButton;
 class QResizeEvent;
+class QShowEvent;
 class SettingsStore;
 
 class frmFolders final : public QDialog {
@@ -27,14 +29,18 @@ class frmFolders final : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
   void Form_Load();
+  void ApplyRestoredPlace();
   void Form_Resize();
   void Form_Unload();
 
   SettingsStore& settings_;
+  QRect restoredPlace_;  // the remembered whole window in pixels, until it is on screen
   QPlainTextEdit* txtFolders = nullptr;
   QPushButton* cmdClose = nullptr;
 };

@@ -47,6 +47,8 @@ class FoldersViewerTest : public QObject {
   void closingWritesPlace();
   void remembersPlace_data();
   void remembersPlace();
+  void reopensAsClosed_data();
+  void reopensAsClosed();
   void layoutFollowsSize_data();
   void layoutFollowsSize();
 };
@@ -137,13 +139,11 @@ void FoldersViewerTest::remembersPlace() {
 
   MemorySettingsStore store;
   Remember(store, left, top, width, height);
-  // The stored size is the whole window's; the main window's frame tells
-  // how much of it is frame before the viewer is shown.
-  QWidget mainWindow;
-  mainWindow.show();
-  const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
-  frmFolders viewer(store, &mainWindow);
+  frmFolders viewer(store);
   viewer.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+  // The stored size is the whole window's, frame included.
+  const QSize frame = viewer.frameGeometry().size() - viewer.size();
   if (expected.topLeft().isNull()) {
     QCOMPARE(viewer.size(), expected.size());
   } else {
@@ -158,6 +158,39 @@ void FoldersViewerTest::remembersPlace() {
     QCOMPARE(Stored(store, "Mt"), top);
     QCOMPARE(Stored(store, "Mw"), width);
     QCOMPARE(Stored(store, "Mh"), height);
+  }
+}
+
+// Opened and closed ten times over a main window whose frame differs from
+// the viewer's, the viewer comes back each time exactly as it was closed.
+void FoldersViewerTest::reopensAsClosed_data() {
+  QTest::addColumn<bool>("framelessMainWindow");
+  QTest::newRow("main window framed like the viewer") << false;
+  QTest::newRow("main window without a frame") << true;
+}
+
+void FoldersViewerTest::reopensAsClosed() {
+  QFETCH(bool, framelessMainWindow);
+  MemorySettingsStore store;
+  QWidget mainWindow(nullptr, framelessMainWindow ? Qt::FramelessWindowHint : Qt::Window);
+  mainWindow.setGeometry(50, 50, 700, 200);
+  mainWindow.show();
+  QRect firstPlace;
+  QStringList firstStored;
+  for (int opening = 1; opening <= 10; ++opening) {
+    frmFolders viewer(store, &mainWindow);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    if (opening == 1) viewer.setGeometry(120, 90, 480, 250);  // the user's place
+    const QRect place = viewer.frameGeometry();
+    CloseButton(viewer)->click();
+    const QStringList stored{Stored(store, "Ml"), Stored(store, "Mt"), Stored(store, "Mw"), Stored(store, "Mh")};
+    if (opening == 1) {
+      firstPlace = place;
+      firstStored = stored;
+    }
+    QCOMPARE(place, firstPlace);
+    QCOMPARE(stored, firstStored);
   }
 }
 
