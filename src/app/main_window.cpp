@@ -1,12 +1,16 @@
 #include "app/main_window.h"
 
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -16,31 +20,41 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "app/process_facts.h"
 #include "app/window_texts.h"
+#include "common/count_texts.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
+#include "windows/fit_to_text.h"
 #include "windows/twips.h"
 
 namespace {
 
 using namespace ruvela::texts;
 
-QFont WindowFont() {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setPointSizeF(8.25);
-  font.setStyleHint(QFont::SansSerif);
+// The five lines need a fixed-pitch font so that their colons line up.
+QFont LineFont() {
+  QFont font = DescribedFont(QStringLiteral("Courier New"), 11.25, QFont::TypeWriter);
+  font.setFixedPitch(true);
   return font;
 }
 
-// The five lines need a fixed-pitch font so that their colons line up.
-QFont LineFont() {
-  QFont font(QStringLiteral("Courier New"));
-  font.setPointSizeF(11.25);
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  return font;
+// Every text the count and status lines show at their widest: the longest
+// numbers, the elevation mark, every status.
+QStringList WidestLineTexts() {
+  constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::min();
+  const QString mark = QString::fromUtf8(ruvela::kElevationNoticeMark);
+  QStringList texts{QString::fromStdString(ruvela::WaypointCountText(widest)),
+                    QString::fromStdString(ruvela::RoutePointCountText(widest)),
+                    QString::fromStdString(ruvela::TrackPointCountText(widest)) + mark,
+                    QString::fromStdString(ruvela::FolderCountText(widest))};
+  for (const char* status : {kStatusIdle, kStatusProcessing, kStatusReady, kStatusLoadError, kStatusNothingConvertible,
+                             kStatusCancelled, kStatusUnknownFormat, kStatusSaveFailed}) {
+    texts << QString::fromUtf8(kStatusPrefix) + QString::fromUtf8(status);
+  }
+  return texts;
 }
 
 QAction* AddMenuItem(QMenu* menu, const char* objectName, const char* caption) {
@@ -77,15 +91,16 @@ frmRuvela::frmRuvela(PlatformServices services, QWidget* parent)
       temporaryResultPath_(TemporaryResultPath(services_.facts)) {
   setObjectName(QStringLiteral("frmRuvela"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  setFont(WindowFont());
   CreateOptionDialogs();
   CreateMenus();
   CreateFrameAndLabels();
   CreateButtons();
+  LayOutControls();
   ConnectCommands();
   SetTabOrder();
   setAcceptDrops(true);  // and through it every control, none of which takes drops itself
-  setFixedSize(Px(10590), Px(2745) + menuBar()->sizeHint().height());
+  const QSize client = FittedWindowSize(centralWidget(), QSize(Px(10590), Px(2745)));
+  setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
   move(Px(2910), Px(2130));
 }
 
@@ -125,42 +140,80 @@ void frmRuvela::CreateFrameAndLabels() {
 
   frameMain = new QGroupBox(client);
   frameMain->setObjectName(QStringLiteral("frameMain"));
-  frameMain->setGeometry(Px(120), Px(0), Px(10335), Px(2175));
 
   const QFont lineFont = LineFont();
-  const auto addLine = [&](const char* objectName, int topTwips) {
+  const auto addLine = [&](const char* objectName) {
     auto* line = new QLabel(frameMain);
     line->setObjectName(QLatin1String(objectName));
     line->setFont(lineFont);
-    line->setGeometry(Px(120), Px(topTwips), Px(10095), Px(375));
+    line->setTextFormat(Qt::PlainText);  // names are shown as written
     return line;
   };
-  lblArch = addLine("lblArch", 240);
-  lblWPT = addLine("lblWPT", 600);
-  lblRTE = addLine("lblRTE", 960);
-  lblTRK = addLine("lblTRK", 1320);
-  lblSTAT = addLine("lblSTAT", 1680);
+  lblArch = addLine("lblArch");
+  lblWPT = addLine("lblWPT");
+  lblRTE = addLine("lblRTE");
+  lblTRK = addLine("lblTRK");
+  lblSTAT = addLine("lblSTAT");
 }
 
 void frmRuvela::CreateButtons() {
   QWidget* client = centralWidget();
-  const auto addButton = [&](const char* objectName, const char* caption, int leftTwips) {
+  const auto addButton = [&](const char* objectName, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), client);
     button->setObjectName(QLatin1String(objectName));
-    button->setGeometry(Px(leftTwips), Px(2280), Px(1575), Px(375));
     button->setAutoDefault(false);
     return button;
   };
-  cmdClose = addButton("cmdClose", kCloseButton, 1680);
-  cmdAbort = addButton("cmdAbort", kAbortButton, 3480);
-  cmdReprocess = addButton("cmdReprocess", kReprocessButton, 5280);
-  cmdSave = addButton("cmdSave", kSaveButton, 7080);
-  cmdOpen = addButton("cmdOpen", kOpenButton, 8880);
+  cmdClose = addButton("cmdClose", kCloseButton);
+  cmdAbort = addButton("cmdAbort", kAbortButton);
+  cmdReprocess = addButton("cmdReprocess", kReprocessButton);
+  cmdSave = addButton("cmdSave", kSaveButton);
+  cmdOpen = addButton("cmdOpen", kOpenButton);
 
   cmdAbort->setEnabled(false);
   cmdReprocess->setEnabled(false);
   cmdSave->setEnabled(false);
   MakeDefaultButton(cmdOpen);
+}
+
+// The five lines one below the other in the frame, as wide as the widest
+// count or status needs; the row of five equal buttons below it, at the
+// right. The file line takes what width there is: a long name does not
+// widen the window.
+void frmRuvela::LayOutControls() {
+  const QFontMetrics lineMetrics(LineFont());
+  int lineWidth = Px(10095);
+  for (const QString& text : WidestLineTexts()) lineWidth = qMax(lineWidth, lineMetrics.horizontalAdvance(text));
+  const int lineHeight = qMax(Px(360), TextHeight(LineFont()));
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(0);
+  for (QLabel* line : {lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) {
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    line->setMinimumWidth(lineWidth);
+    line->setFixedHeight(lineHeight);
+    lines->addWidget(line);
+  }
+  frameMain->setLayout(lines);
+  SetFrameMargins(frameMain, lines, QMargins(Px(120), Px(240), Px(10335 - 10215), Px(2175 - 2040)));
+
+  QSize buttonSize(Px(1575), Px(375));
+  for (QPushButton* button : {cmdClose, cmdAbort, cmdReprocess, cmdSave, cmdOpen}) {
+    FitButton(button, buttonSize);
+    buttonSize = buttonSize.expandedTo(button->minimumSize());
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(Px(3480 - 3255));
+  buttons->addStretch();
+  for (QPushButton* button : {cmdClose, cmdAbort, cmdReprocess, cmdSave, cmdOpen}) {
+    button->setFixedSize(buttonSize);
+    buttons->addWidget(button);
+  }
+
+  auto* client = new QVBoxLayout(centralWidget());
+  client->setContentsMargins(Px(120), 0, Px(10590 - 10455), Px(2745 - 2655));
+  client->setSpacing(Px(2280 - 2175));
+  client->addWidget(frameMain, 1);
+  client->addLayout(buttons);
 }
 
 void frmRuvela::ConnectCommands() {

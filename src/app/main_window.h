@@ -74,6 +74,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void CreateMenus();
   void CreateFrameAndLabels();
   void CreateButtons();
+  void LayOutControls();
   void ConnectCommands();
   void SetTabOrder();
 

@@ -1,16 +1,20 @@
 #include "options/gpx2kml_options_dialog.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "options/option_controls.h"
 #include "options/settings_keys.h"
 #include "options/settings_store.h"
 #include "options/stored_values.h"
+#include "windows/fit_to_text.h"
 #include "windows/twips.h"
 
 namespace {
@@ -23,64 +27,109 @@ frmGPX2KMLOpts::frmGPX2KMLOpts(SettingsStore& store, QWidget* parent) : QDialog(
   setObjectName("frmGPX2KMLOpts");
   setModal(true);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(Px(4695), Px(3225));
   CreateControls();
+  LayOutControls();
   SetTabOrder();
   ConnectHandlers();
+  FitToTexts();
 }
 
 void frmGPX2KMLOpts::CreateControls() {
   cmdOptOK = new QPushButton("OK", this);
   cmdOptOK->setObjectName("cmdOptOK");
-  cmdOptOK->setGeometry(TwipsRect(3600, 2760, 975, 375));
   cmdDefault = new QPushButton("Default", this);
   cmdDefault->setObjectName("cmdDefault");
-  cmdDefault->setGeometry(TwipsRect(2400, 2760, 975, 375));
   for (QPushButton* button : {cmdOptOK, cmdDefault}) button->setAutoDefault(false);
 
   FrameGPX2KML = new QGroupBox("GPX -> KML", this);
   FrameGPX2KML->setObjectName("FrameGPX2KML");
-  FrameGPX2KML->setGeometry(TwipsRect(120, 120, 4455, 2535));
 
-  const auto option = [&](const char* name, QRect geometry) {
+  const auto option = [&](const char* name) {
     auto* button = new QRadioButton(FrameGPX2KML);
     button->setObjectName(name);
-    button->setGeometry(geometry);
     return button;
   };
-  const auto check = [&](const char* name, QRect geometry) {
+  const auto check = [&](const char* name) {
     auto* box = new OptionCheckBox(FrameGPX2KML);
     box->setObjectName(name);
-    box->setGeometry(geometry);
     return box;
   };
-  const auto number = [&](const char* name, QRect geometry) {
+  const auto number = [&](const char* name) {
     auto* box = new OptionTextBox(FrameGPX2KML, NormalizedNumber);
     box->setObjectName(name);
-    box->setGeometry(geometry);
     return box;
   };
-  OptCONSTT = option("OptCONSTT", TwipsRect(120, 240, 3735, 255));
-  txtT_ele = number("txtT_ele", TwipsRect(3840, 240, 495, 285));
-  OptTrkMultip = option("OptTrkMultip", TwipsRect(120, 600, 3735, 255));
-  txtTrkMultip = number("txtTrkMultip", TwipsRect(3840, 600, 495, 285));
-  OptTrkTrueEle = option("OptTrkTrueEle", TwipsRect(120, 960, 4215, 255));
-  chkTrkOffset = check("chkTrkOffset", TwipsRect(480, 1320, 3375, 255));
-  txtTrkOffset = number("txtTrkOffset", TwipsRect(3840, 1320, 495, 285));
-  chkTrkEleABS = check("chkTrkEleABS", TwipsRect(120, 1680, 4215, 255));
+  OptCONSTT = option("OptCONSTT");
+  txtT_ele = number("txtT_ele");
+  OptTrkMultip = option("OptTrkMultip");
+  txtTrkMultip = number("txtTrkMultip");
+  OptTrkTrueEle = option("OptTrkTrueEle");
+  chkTrkOffset = check("chkTrkOffset");
+  txtTrkOffset = number("txtTrkOffset");
+  chkTrkEleABS = check("chkTrkEleABS");
 
   // The line parts the track options from the route elevation below it.
-  auto* line1 = new QFrame(FrameGPX2KML);
-  line1->setObjectName("Line1");
-  line1->setFrameShape(QFrame::HLine);
-  line1->setFrameShadow(QFrame::Sunken);
-  line1->setGeometry(Px(240), Px(2040) - 1, Px(3480 - 240), 2);
+  Line1 = new QFrame(FrameGPX2KML);
+  Line1->setObjectName("Line1");
+  Line1->setFrameShape(QFrame::HLine);
+  Line1->setFrameShadow(QFrame::Sunken);
 
   lblCONSTR = new QLabel(FrameGPX2KML);
   lblCONSTR->setObjectName("lblCONSTR");
-  lblCONSTR->setGeometry(TwipsRect(360, 2160, 3495, 255));
-  txtR_ele = number("txtR_ele", TwipsRect(3840, 2160, 495, 285));
+  lblCONSTR->setTextFormat(Qt::PlainText);
+  txtR_ele = number("txtR_ele");
   lblCONSTR->setBuddy(txtR_ele);
+}
+
+// The described arrangement: each option on its own line with its number
+// box at the right, the offset indented under the recorded elevations, the
+// line, then the route elevation; OK at the bottom right, Default before it.
+void frmGPX2KMLOpts::LayOutControls() {
+  auto* rows = new QGridLayout;
+  rows->setHorizontalSpacing(0);
+  rows->setVerticalSpacing(Px(360 - 285));
+  const auto indented = [](QWidget* control, int indentTwips) {
+    auto* line = new QHBoxLayout;
+    line->addSpacing(Px(indentTwips));
+    line->addWidget(control);
+    return line;
+  };
+  rows->addWidget(OptCONSTT, 0, 0);
+  rows->addWidget(txtT_ele, 0, 1);
+  rows->addWidget(OptTrkMultip, 1, 0);
+  rows->addWidget(txtTrkMultip, 1, 1);
+  rows->addWidget(OptTrkTrueEle, 2, 0, 1, 2);
+  rows->addLayout(indented(chkTrkOffset, 480 - 120), 3, 0);
+  rows->addWidget(txtTrkOffset, 3, 1);
+  rows->addWidget(chkTrkEleABS, 4, 0, 1, 2);
+  rows->addLayout(indented(Line1, 240 - 120), 5, 0);
+  rows->addLayout(indented(lblCONSTR, 360 - 120), 6, 0);
+  rows->addWidget(txtR_ele, 6, 1);
+  rows->setColumnStretch(0, 1);
+  rows->setRowStretch(7, 1);  // room the texts leave goes below them
+  for (int row = 0; row < 7; ++row) rows->setRowMinimumHeight(row, row == 5 ? Px(2160 - 1935) - Px(360 - 285) * 2 : Px(285));
+  FrameGPX2KML->setLayout(rows);
+  SetFrameMargins(FrameGPX2KML, rows, QMargins(Px(120), Px(240), Px(4455 - 4335), Px(2535 - 2445)));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdDefault);
+  buttons->addSpacing(Px(3600 - 3375) - buttons->spacing());
+  buttons->addWidget(cmdOptOK);
+
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135));
+  window->setSpacing(Px(2760 - 2655));
+  window->addWidget(FrameGPX2KML, 1);
+  window->addLayout(buttons);
+}
+
+// Once the captions are set: every control as large as described, or as
+// its text needs, and the dialog as large as that takes.
+void frmGPX2KMLOpts::FitToTexts() {
+  for (QPushButton* button : {cmdOptOK, cmdDefault}) FitButton(button, QSize(Px(975), Px(375)));
+  for (OptionTextBox* box : {txtT_ele, txtTrkMultip, txtTrkOffset, txtR_ele}) FitNumberBox(box, Px(495));
+  FixWindowSize(this, QSize(Px(4695), Px(3225)));
 }
 
 void frmGPX2KMLOpts::SetTabOrder() {
@@ -123,6 +172,7 @@ void frmGPX2KMLOpts::LoadLayoutTxts() {
   txtTrkOffset->setToolTip(offsetTip);
   txtT_ele->setToolTip(constantTip);
   txtR_ele->setToolTip(routeTip);
+  FitToTexts();
 }
 
 void frmGPX2KMLOpts::LoadOptions() {

@@ -10,6 +10,7 @@
 
 class OptionCheckBox;
 class OptionTextBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -47,6 +48,8 @@ class frmGPX2KMLOpts final : public QDialog {
   };
 
   void CreateControls();
+  void LayOutControls();
+  void FitToTexts();
   void SetTabOrder();
   void ConnectHandlers();
   void cmdDefault_Click();
@@ -66,6 +69,7 @@ class frmGPX2KMLOpts final : public QDialog {
   OptionCheckBox* chkTrkOffset = nullptr;
   OptionTextBox* txtTrkOffset = nullptr;
   OptionCheckBox* chkTrkEleABS = nullptr;
+  QFrame* Line1 = nullptr;
   QLabel* lblCONSTR = nullptr;
   OptionTextBox* txtR_ele = nullptr;
 };

@@ -1,14 +1,17 @@
 #include "options/kml2gpx_options_dialog.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "options/option_controls.h"
 #include "options/settings_keys.h"
 #include "options/settings_store.h"
 #include "options/stored_values.h"
+#include "windows/fit_to_text.h"
 #include "windows/twips.h"
 
 namespace {
@@ -21,42 +24,78 @@ frmKML2GPXOpts::frmKML2GPXOpts(SettingsStore& store, QWidget* parent) : QDialog(
   setObjectName("frmKML2GPXOpts");
   setModal(true);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(Px(5760), Px(2640));
   CreateControls();
+  LayOutControls();
   SetTabOrder();
   ConnectHandlers();
+  FitToTexts();
 }
 
 void frmKML2GPXOpts::CreateControls() {
   cmdOptOK = new QPushButton("OK", this);
   cmdOptOK->setObjectName("cmdOptOK");
-  cmdOptOK->setGeometry(TwipsRect(4680, 2160, 975, 375));
   cmdDefault = new QPushButton("Default", this);
   cmdDefault->setObjectName("cmdDefault");
-  cmdDefault->setGeometry(TwipsRect(3480, 2160, 975, 375));
   cmdDefault->setAutoDefault(false);
   cmdOptOK->setDefault(true);  // Enter presses OK
 
   FrameKML2GPX = new QGroupBox("KML -> GPX", this);
   FrameKML2GPX->setObjectName("FrameKML2GPX");
-  FrameKML2GPX->setGeometry(TwipsRect(120, 120, 5535, 1935));
 
   lblRouteItFolderName = new QLabel(FrameKML2GPX);
   lblRouteItFolderName->setObjectName("lblRouteItFolderName");
-  lblRouteItFolderName->setGeometry(TwipsRect(120, 360, 2775, 255));
+  lblRouteItFolderName->setTextFormat(Qt::PlainText);
   txtRouteItFolderName = new OptionTextBox(FrameKML2GPX, TrimmedName);
   txtRouteItFolderName->setObjectName("txtRouteItFolderName");
-  txtRouteItFolderName->setGeometry(TwipsRect(2880, 345, 2535, 285));
 
-  const auto check = [&](const char* name, int top) {
+  const auto check = [&](const char* name) {
     auto* box = new OptionCheckBox(FrameKML2GPX);
     box->setObjectName(name);
-    box->setGeometry(TwipsRect(120, top, 5295, 255));
     return box;
   };
-  chkIgnoreRtWpts = check("chkIgnoreRtWpts", 840);
-  chkDupWpts = check("chkDupWpts", 1200);
-  chkAutoWRName = check("chkAutoWRName", 1560);
+  chkIgnoreRtWpts = check("chkIgnoreRtWpts");
+  chkDupWpts = check("chkDupWpts");
+  chkAutoWRName = check("chkAutoWRName");
+}
+
+// The described arrangement: the folder name with its label on the first
+// line, the check boxes one below the other; OK at the bottom right,
+// Default before it. Controls added to the frame later take the next lines.
+void frmKML2GPXOpts::LayOutControls() {
+  auto* folder = new QHBoxLayout;
+  folder->setSpacing(0);
+  folder->addWidget(lblRouteItFolderName);
+  folder->addWidget(txtRouteItFolderName, 1);
+
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(Px(1200 - 840 - 255));
+  lines->addLayout(folder);
+  lines->addSpacing(Px(840 - 630) - lines->spacing());
+  for (OptionCheckBox* box : {chkIgnoreRtWpts, chkDupWpts, chkAutoWRName}) lines->addWidget(box);
+  lines->addStretch();  // room the texts leave goes below them
+  FrameKML2GPX->setLayout(lines);
+  SetFrameMargins(FrameKML2GPX, lines, QMargins(Px(120), Px(345), Px(5535 - 5415), Px(1935 - 1815)));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdDefault);
+  buttons->addSpacing(Px(4680 - 4455) - buttons->spacing());
+  buttons->addWidget(cmdOptOK);
+
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(Px(120), Px(120), Px(5760 - 5655), Px(2640 - 2535));
+  window->setSpacing(Px(2160 - 2055));
+  window->addWidget(FrameKML2GPX, 1);
+  window->addLayout(buttons);
+}
+
+// Once the captions are set: every control as large as described, or as
+// its text needs, and the dialog as large as that takes.
+void frmKML2GPXOpts::FitToTexts() {
+  for (QPushButton* button : {cmdOptOK, cmdDefault}) FitButton(button, QSize(Px(975), Px(375)));
+  KeepDescribedSizeOrMore(lblRouteItFolderName, QSize(Px(2880 - 120), Px(255)));
+  FitNumberBox(txtRouteItFolderName, Px(2535));
+  FixWindowSize(this, QSize(Px(5760), Px(2640)));
 }
 
 void frmKML2GPXOpts::SetTabOrder() {
@@ -88,6 +127,7 @@ void frmKML2GPXOpts::LoadLayoutTxts() {
       "000-NombreRuta.");
   chkDupWpts->setText("&Duplicar Waypoints de Rutas");
   chkDupWpts->setToolTip("Genera una copia de los waypoints de las rutas.");
+  FitToTexts();
 }
 
 void frmKML2GPXOpts::LoadOptions() {

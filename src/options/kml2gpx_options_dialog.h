@@ -43,6 +43,8 @@ class frmKML2GPXOpts final : public QDialog {
   };
 
   void CreateControls();
+  void LayOutControls();
+  void FitToTexts();
   void SetTabOrder();
   void ConnectHandlers();
   void cmdDefault_Click();

@@ -3,10 +3,13 @@
 #include <cstdlib>
 
 #include <QFont>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ruvela/version.h"
+#include "windows/fit_to_text.h"
 #include "windows/twips.h"
 
 namespace {
@@ -15,12 +18,7 @@ constexpr const char* kTitlePrefix = "Acerca de --- ";
 constexpr const char* kProgramName = "Ruvela";
 constexpr const char* kBuildPrefix = "build: ";
 
-QFont ArialFont(double points) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSizeF(points);
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
+QFont ArialFont(double points) { return DescribedFont(QStringLiteral("Arial"), points, QFont::SansSerif); }
 
 }  // namespace
 
@@ -39,27 +37,55 @@ frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, Q
 }
 
 void frmAbout::CreateControls() {
-  setFixedSize(Px(3585), Px(2430));
-  const auto addLine = [this](const char* objectName, double points, const QRect& place) {
+  const auto addLine = [this](const char* objectName, double points) {
     auto* line = new QLabel(this);
     line->setObjectName(QLatin1String(objectName));
     line->setFont(ArialFont(points));
+    line->setTextFormat(Qt::PlainText);
     line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    line->setGeometry(place);
     return line;
   };
-  lblAppTitle = addLine("lblAppTitle", 14, TwipsRect(135, 120, 3255, 375));
-  lblVersion = addLine("lblVersion", 12, TwipsRect(255, 720, 3015, 255));
-  lblBuild = addLine("lblBuild", 9.75, TwipsRect(255, 1320, 3015, 255));
-  CreateButtonAndPictures(TwipsRect(1275, 1920, 975, 375), TwipsRect(120, 1800, 480, 525),
-                          TwipsRect(3000, 1800, 480, 525));
+  lblAppTitle = addLine("lblAppTitle", 14);
+  lblVersion = addLine("lblVersion", 12);
+  lblBuild = addLine("lblBuild", 9.75);
+  CreateButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
+  LayOutControls();
   cmdOK->setFocus();
+}
+
+// The three lines centred one below the other; the button between the two
+// pictures at the bottom corners.
+void frmAbout::LayOutControls() {
+  lblAppTitle->setMinimumHeight(qMax(Px(375), TextHeight(lblAppTitle->font())));
+  lblVersion->setMinimumHeight(qMax(Px(255), TextHeight(lblVersion->font())));
+  lblBuild->setMinimumHeight(qMax(Px(255), TextHeight(lblBuild->font())));
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(picIconGoogleEarth);
+  bottom->addStretch();
+  bottom->addWidget(cmdOK, 0, Qt::AlignBottom);
+  bottom->addStretch();
+  bottom->addWidget(picIconMapSource);
+
+  auto* window = new QVBoxLayout(this);
+  window->setSpacing(0);
+  window->setContentsMargins(Px(120), Px(120), Px(3585 - 3480), Px(2430 - 2325));
+  window->addWidget(lblAppTitle);
+  window->addSpacing(Px(720 - 495));
+  window->addWidget(lblVersion);
+  window->addSpacing(Px(1320 - 975));
+  window->addWidget(lblBuild);
+  window->addSpacing(Px(1800 - 1575));
+  window->addStretch();
+  window->addLayout(bottom);
+  FixWindowSize(this, QSize(Px(3585), Px(2430)));
 }
 
 void frmAbout::ShowTexts(const AboutTexts& texts) {
   lblAppTitle->setText(texts.appTitle);
   lblVersion->setText(texts.version);
   lblBuild->setText(texts.build);
+  FixWindowSize(this, QSize(Px(3585), Px(2430)));
 }
 
 void ShowAboutWindow(const QString& applicationTitle, QWidget* parent) {

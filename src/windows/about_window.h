@@ -27,6 +27,7 @@ class frmAbout final : public InfoWindow {
 
  private:
   void CreateControls();
+  void LayOutControls();
 
   QLabel* lblAppTitle = nullptr;
   QLabel* lblVersion = nullptr;

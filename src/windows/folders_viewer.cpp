@@ -14,6 +14,7 @@
 
 #include "options/settings_keys.h"
 #include "options/settings_store.h"
+#include "windows/fit_to_text.h"
 #include "windows/folders_geometry.h"
 #include "windows/twips.h"
 
@@ -36,9 +37,7 @@ constexpr int kButtonWidth = 1575;
 constexpr int kButtonHeight = 375;
 
 QFont ListFont() {
-  QFont font(QStringLiteral("Courier New"));
-  font.setPointSize(11);
-  font.setStyleHint(QFont::TypeWriter);
+  QFont font = DescribedFont(QStringLiteral("Courier New"), 11, QFont::TypeWriter);
   font.setFixedPitch(true);
   return font;
 }
@@ -124,7 +123,7 @@ void frmFolders::resizeEvent(QResizeEvent* event) {
 
 void frmFolders::Form_Resize() {
   const std::optional<FoldersLayout> layout =
-      LayOutFolders(Twips(width()), Twips(height()), kButtonWidth, kButtonHeight);
+      LayOutFolders(Twips(width()), Twips(height()), Twips(cmdClose->width()), Twips(cmdClose->height()));
   if (!layout) return;
   cmdClose->move(PixelRect(layout->closeButton).topLeft());  // the button keeps its size
   txtFolders->setGeometry(PixelRect(layout->list));
@@ -133,6 +132,10 @@ void frmFolders::Form_Resize() {
 void frmFolders::ShowList(const QString& folderList) {
   setWindowTitle(QString::fromUtf8(kTitle));
   cmdClose->setText(QString::fromUtf8(kCloseCaption));
+  // As described, or as large as the caption needs in the user's font.
+  FitButton(cmdClose, QSize(Px(kButtonWidth), Px(kButtonHeight)));
+  cmdClose->resize(cmdClose->minimumSize());
+  Form_Resize();
   // The box ends its lines itself; a CR left in would show.
   QString lines = folderList;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -17,6 +17,7 @@ class frmHelp final : public InfoWindow {
 
  private:
   void CreateControls();
+  void LayOutControls();
 
   QPlainTextEdit* txtAbout = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
@@ -11,16 +12,17 @@
 #include <QString>
 #include <QTime>
 
+#include "windows/fit_to_text.h"
 #include "windows/pictures.h"
 
 namespace {
 
 constexpr const char* kOkCaption = "&OK";
 
-QLabel* AddPicture(QWidget* parent, const char* objectName, const QRect& place, const QImage& image) {
+QLabel* AddPicture(QWidget* parent, const char* objectName, const QSize& size, const QImage& image) {
   auto* picture = new QLabel(parent);
   picture->setObjectName(QLatin1String(objectName));
-  picture->setGeometry(place);
+  picture->setFixedSize(size);
   picture->setPixmap(QPixmap::fromImage(image));
   return picture;
 }
@@ -37,26 +39,31 @@ bool PicturesSwapped(double secondsSinceMidnight) {
 
 InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) { setModal(true); }
 
-void InfoWindow::CreateButtonAndPictures(const QRect& button, const QRect& globe, const QRect& gpsUnit) {
-  cmdOK = new QPushButton(this);
+void InfoWindow::CreateButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit) {
+  cmdOK = new QPushButton(QString::fromUtf8(kOkCaption), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setGeometry(button);
+  FitButton(cmdOK, button);
   cmdOK->setDefault(true);  // Enter; Esc closes every dialog
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-  picIconGoogleEarth = AddPicture(this, "picIconGoogleEarth", globe, GlobePicture(globe.size()));
-  picIconMapSource = AddPicture(this, "picIconMapSource", gpsUnit, GpsUnitPicture(gpsUnit.size()));
+  picIconGoogleEarth = AddPicture(this, "picIconGoogleEarth", globe, GlobePicture(globe));
+  picIconMapSource = AddPicture(this, "picIconMapSource", gpsUnit, GpsUnitPicture(gpsUnit));
 }
 
 void InfoWindow::Form_Load(const QString& titlePrefix, const QString& applicationTitle,
                            const SecondsClock& clock) {
   setWindowTitle(titlePrefix + applicationTitle);
   cmdOK->setText(QString::fromUtf8(kOkCaption));
-  if (PicturesSwapped(clock())) {
-    const QPoint globePlace = picIconGoogleEarth->pos();
-    picIconGoogleEarth->move(picIconMapSource->pos());
-    picIconMapSource->move(globePlace);
-  }
+  if (PicturesSwapped(clock())) SwapPictures();
+}
+
+// Each picture takes the other's place in the window's layout.
+void InfoWindow::SwapPictures() {
+  QWidget placeholder;
+  layout()->replaceWidget(picIconGoogleEarth, &placeholder);
+  layout()->replaceWidget(picIconMapSource, picIconGoogleEarth);
+  layout()->replaceWidget(&placeholder, picIconMapSource);
+  layout()->activate();
 }
 
 // Keys the focused control leaves alone reach the window. A character typed

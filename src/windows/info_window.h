@@ -11,7 +11,7 @@
 class QKeyEvent;
 class QLabel;
 class QPushButton;
-class QRect;
+class QSize;
 class QString;
 
 // Seconds since midnight; windows take it as a function so that tests can
@@ -29,9 +29,11 @@ class InfoWindow : public QDialog {
  protected:
   explicit InfoWindow(QWidget* parent);
 
-  // The button and the two pictures, at their places in pixels.
-  void CreateButtonAndPictures(const QRect& button, const QRect& globe, const QRect& gpsUnit);
-  // Title, button caption, and the pictures' places by the clock.
+  // The button and the two pictures, of these sizes in pixels (the button
+  // larger where its caption needs); the window's layout places them.
+  void CreateButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit);
+  // Title, button caption, and the pictures' places by the clock; the
+  // window's layout is in place by then.
   void Form_Load(const QString& titlePrefix, const QString& applicationTitle, const SecondsClock& clock);
 
   void keyPressEvent(QKeyEvent* event) override;
@@ -39,4 +41,7 @@ class InfoWindow : public QDialog {
   QPushButton* cmdOK = nullptr;
   QLabel* picIconGoogleEarth = nullptr;  // the globe
   QLabel* picIconMapSource = nullptr;    // the handheld GPS unit
+
+ private:
+  void SwapPictures();
 };

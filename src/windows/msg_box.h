@@ -26,6 +26,7 @@ class frmMsgBox final : public QDialog {
 
  private:
   void CreateControls();
+  void FitToTexts();
   void Answer(bool firstButton);
 
   QLabel* lblMess_ = nullptr;

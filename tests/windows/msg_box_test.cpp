@@ -31,7 +31,7 @@ void MsgBoxTest::showsCallersTexts() {
   QCOMPARE(box.windowTitle(), QStringLiteral("Zuvodirod ORE <-> DOV "));
   QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&Cancelar"));
   QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(), QStringLiteral("Reescri&birlo"));
-  QCOMPARE(box.size(), QSize(314, 104));
+  QVERIFY(box.width() >= 314 && box.height() >= 104);  // 4710 x 1560 twips, or as the texts need
 }
 
 void MsgBoxTest::longMessageWrapsInsideLabel() {
