@@ -63,7 +63,7 @@ void frmKML2GPXOpts::CreateControls() {
 // Default before it. Controls added to the frame later take the next lines.
 void frmKML2GPXOpts::LayOutControls() {
   auto* folder = new QHBoxLayout;
-  folder->setSpacing(0);
+  folder->setSpacing(Px(90));  // the label's text never touches the box
   folder->addWidget(lblRouteItFolderName);
   folder->addWidget(txtRouteItFolderName, 1);
 
@@ -93,7 +93,7 @@ void frmKML2GPXOpts::LayOutControls() {
 // its text needs, and the dialog as large as that takes.
 void frmKML2GPXOpts::FitToTexts() {
   for (QPushButton* button : {cmdOptOK, cmdDefault}) FitButton(button, QSize(Px(975), Px(375)));
-  KeepDescribedSizeOrMore(lblRouteItFolderName, QSize(Px(2880 - 120), Px(255)));
+  KeepDescribedSizeOrMore(lblRouteItFolderName, QSize(Px(2880 - 120 - 90), Px(255)));
   FitNumberBox(txtRouteItFolderName, Px(2535));
   FixWindowSize(this, QSize(Px(5760), Px(2640)));
 }

@@ -55,7 +55,7 @@ void FitButton(QPushButton* button, QSize described) {
   const QSize border = described - style->subElementRect(QStyle::SE_PushButtonContents, &option, button).size();
   const QSize caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
   const int air = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-  button->setMinimumSize(described.expandedTo(caption + border + QSize(air, 0)));
+  button->setMinimumSize(described.expandedTo(caption + border + QSize(air, air / 2)));
 }
 
 void FitNumberBox(QLineEdit* box, int describedWidth) {
