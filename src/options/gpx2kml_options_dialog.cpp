@@ -107,7 +107,10 @@ void frmGPX2KMLOpts::LayOutControls() {
   rows->addWidget(txtR_ele, 6, 1);
   rows->setColumnStretch(0, 1);
   rows->setRowStretch(7, 1);  // room the texts leave goes below them
-  for (int row = 0; row < 7; ++row) rows->setRowMinimumHeight(row, row == 5 ? Px(2160 - 1935) - Px(360 - 285) * 2 : Px(285));
+  // Each line as high as a number box; the line alone takes what is left
+  // of the gap between the track options and the route elevation.
+  for (int row = 0; row < 7; ++row) rows->setRowMinimumHeight(row, Px(285));
+  rows->setRowMinimumHeight(5, Px(2160 - 1935) - 2 * rows->verticalSpacing());
   FrameGPX2KML->setLayout(rows);
   SetFrameMargins(FrameGPX2KML, rows, QMargins(Px(120), Px(240), Px(4455 - 4335), Px(2535 - 2445)));
 

@@ -71,7 +71,10 @@ void frmKML2GPXOpts::LayOutControls() {
   lines->setSpacing(Px(1200 - 840 - 255));
   lines->addLayout(folder);
   lines->addSpacing(Px(840 - 630) - lines->spacing());
-  for (OptionCheckBox* box : {chkIgnoreRtWpts, chkDupWpts, chkAutoWRName}) lines->addWidget(box);
+  // Every check box of the frame, in the order they were made.
+  for (OptionCheckBox* box : FrameKML2GPX->findChildren<OptionCheckBox*>(Qt::FindDirectChildrenOnly)) {
+    lines->addWidget(box);
+  }
   lines->addStretch();  // room the texts leave goes below them
   FrameKML2GPX->setLayout(lines);
   SetFrameMargins(FrameKML2GPX, lines, QMargins(Px(120), Px(345), Px(5535 - 5415), Px(1935 - 1815)));
