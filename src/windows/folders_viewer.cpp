@@ -9,8 +9,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
-#include <QWindow>
 #include <QTextCursor>
+#include <QWindow>
 
 #include "options/settings_keys.h"
 #include "options/settings_store.h"
