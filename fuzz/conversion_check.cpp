@@ -29,12 +29,12 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 
 bool AllZero(const ConversionCounts& c) {
   return c.waypoints == 0 && c.routePoints == 0 && c.trackPoints == 0 && c.folders == 0 && c.zeroElevation == 0 &&
-         c.negativeElevation == 0 && c.folderList.empty();
+         c.negativeElevation == 0 && c.pointsWithoutPosition == 0 && c.folderList.empty();
 }
 
 bool AnyNegative(const ConversionCounts& c) {
   return c.waypoints < 0 || c.routePoints < 0 || c.trackPoints < 0 || c.folders < 0 || c.zeroElevation < 0 ||
-         c.negativeElevation < 0;
+         c.negativeElevation < 0 || c.pointsWithoutPosition < 0;
 }
 
 std::int64_t LineCount(const std::string& text) {

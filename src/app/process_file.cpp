@@ -141,6 +141,10 @@ void frmRuvela::ShowCompletionNotices(ruvela::Direction direction) {
     mnuFolders->setEnabled(true);
     lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
   }
+  // The status texts stay as they are; the tooltip says what was left out.
+  if (counts.pointsWithoutPosition > 0) {
+    lblSTAT->setToolTip(FromUtf8(ruvela::OmittedPointsNotice(counts.pointsWithoutPosition)));
+  }
 }
 
 void frmRuvela::Succeed(ResultKind kind, const ruvela::InputParts& parts) {

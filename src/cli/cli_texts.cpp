@@ -39,6 +39,7 @@ std::string ConvertedSummary(std::string_view shownInput, std::string_view shown
     line += ' ';
     line += ElevationNotice(counts);
   }
+  if (counts.pointsWithoutPosition > 0) line += " | " + OmittedPointsNotice(counts.pointsWithoutPosition);
   return line;
 }
 

@@ -41,7 +41,8 @@ std::string CannotWrite(std::string_view shownOutput, std::string_view reason);
 std::string CountsLine(Direction direction, const ConversionCounts& counts);
 
 // "Ruta.gpx -> Ruta.kml: Waypoints    : pts = 2 | ..." and, when tracks were
-// drawn at zero or below, the window's notice about them.
+// drawn at zero or below, the window's notice about them; when KML points
+// were left out for want of a position, how many.
 std::string ConvertedSummary(std::string_view shownInput, std::string_view shownOutput, Direction direction,
                              const ConversionCounts& counts);
 

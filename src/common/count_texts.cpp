@@ -28,4 +28,8 @@ std::string ElevationNotice(const ConversionCounts& counts) {
          std::to_string(counts.negativeElevation) + ")";
 }
 
+std::string OmittedPointsNotice(std::int32_t count) {
+  return std::to_string(count) + " puntos sin posición válida omitidos";
+}
+
 }  // namespace ruvela

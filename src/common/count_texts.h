@@ -22,6 +22,10 @@ inline constexpr const char* kElevationNoticeMark = " (*)";
 // "Trackpoints de altura nula 33% (1)  de altura negativa 0% (0)"
 std::string ElevationNotice(const ConversionCounts& counts);
 
+// "3 puntos sin posición válida omitidos": the KML points that were left out
+// because GPX cannot hold them without a valid latitude and longitude.
+std::string OmittedPointsNotice(std::int32_t count);
+
 // Tooltip of the folder line once a KML file with folders was converted.
 inline constexpr const char* kFolderViewerHint = "Doble click abre el visor de Carpetas procesadas.";
 

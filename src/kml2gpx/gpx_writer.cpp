@@ -7,6 +7,7 @@
 #include "common/credits.h"
 #include "common/text_lines.h"
 #include "common/xml_escape.h"
+#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 
 namespace ruvela {
@@ -71,7 +72,9 @@ void AppendPointBlock(std::string& out, std::string_view element, std::string_vi
   AppendEscapedAttribute(out, TrimBlanks(parts.longitude));
   out += "\">";
   out += gpx::kLineEnd;
-  AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
+  // An elevation that is not a number is left out rather than written as
+  // an invented or unreadable value.
+  if (IsGpxDecimal(parts.elevation)) AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
   AppendValueLine(out, l + 2, "name", TrimBlanks(name));
   AppendValueLine(out, l + 2, "desc", TrimBlanks(description), descriptionSuffix);
   FixedPointLines scratch;

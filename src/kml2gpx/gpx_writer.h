@@ -25,6 +25,8 @@ std::string GpxDocumentFooter();
 std::string GpxRouteOpen(std::string_view name, short level);
 std::string GpxRouteClose(short level);
 
+// The position is written as given (the caller leaves out points without a
+// valid one); the ele line only when the elevation is a decimal number.
 std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
                           std::string_view symbol, short level);
 // Like a route point, as a wpt element followed by an empty line.

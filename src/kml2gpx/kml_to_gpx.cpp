@@ -8,6 +8,7 @@
 #include "common/text_lines.h"
 #include "common/xml_document.h"
 #include "common/xml_values.h"
+#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
 
@@ -65,11 +66,22 @@ class KmlToGpxConversion {
     const std::string name = CleanName(ReadChildText(placemark, "name"));
     const pugi::xml_node point = SelectChild(placemark, "Point");
     if (name.empty() || !point) return true;
+    const std::string coordinates = ReadChildText(point, "coordinates");
+    if (!HasPosition(coordinates)) return true;
     block_.clear();
-    AppendGpxWaypoint(block_, name, name, ReadChildText(point, "coordinates"), gpx::kWaypointSymbol, 1);
+    AppendGpxWaypoint(block_, name, name, coordinates, gpx::kWaypointSymbol, 1);
     output_.Write(block_);
     Count(counts_.waypoints, Counter::Waypoints);
     return true;
+  }
+
+  // A point without a latitude and longitude that GPX accepts is left out
+  // as if it had no Point at all; only the count of such points is kept.
+  bool HasPosition(std::string_view coordinates) {
+    const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
+    if (IsGpxLatitude(parts.latitude) && IsGpxLongitude(parts.longitude)) return true;
+    ++counts_.pointsWithoutPosition;
+    return false;
   }
 
   bool ConvertFolder(pugi::xml_node folder, int level) {
@@ -129,12 +141,14 @@ class KmlToGpxConversion {
     const pugi::xml_node point = SelectChild(placemark, "Point");
     if (!point) return true;
 
+    const std::string coordinates = ReadChildText(point, "coordinates");
+    if (!HasPosition(coordinates)) return true;  // and takes no route-point number
+
     const bool duplicate = options_.chkDupWpts == CheckState::Checked;
     const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
     const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
     std::string pointName = name;
     if (routeOpen_ && (duplicate || automaticNames)) pointName = NumberedName(routeSequence_++, routeName_);
-    const std::string coordinates = ReadChildText(point, "coordinates");
 
     if (!routeOpen_ || !ignoreRouteWaypoints) {
       const bool ownIdentity = !routeOpen_ || duplicate;

@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include "common/convert_input.h"
 #include "common/path_parts.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
@@ -207,14 +208,112 @@ TEST(ConvertKmlToGpx, VisitsFoldersDownToTheFifthLevel) {
   EXPECT_EQ(conversion.counts.folderList, "L1\r\n  L2\r\n    L3\r\n      L4\r\n        L5\r\n");
 }
 
-TEST(ConvertKmlToGpx, CoordinatesWithoutElevationStillMakeAWaypoint) {
-  Conversion conversion;
-  Convert(conversion, Kml(Point("Dos", " 1 , 2 ") + Point("Uno", "7")));
-  const pugi::xml_node first = conversion.document.child("gpx").child("wpt");
-  EXPECT_STREQ(first.attribute("lat").value(), "2");
-  EXPECT_STREQ(first.attribute("lon").value(), "1");
-  EXPECT_STREQ(first.child_value("ele"), "");
-  EXPECT_STREQ(first.next_sibling("wpt").attribute("lon").value(), "7");
+// A point needs a latitude and longitude GPX accepts, compared on the
+// decimal text; an elevation that is not a plain decimal is left out.
+// A null start tag: the placemark is left out; a null ele: no ele line.
+// A longitude of 180 is kept as written although gpx.xsd stops short of it.
+const struct CoordinateRow {
+  const char* coordinates;
+  const char* startTag;
+  const char* ele;
+  bool schemaRefuses = false;
+} kCoordinateRows[] = {
+    {" -58.38 , -34.60 , 25 ", R"(<wpt lat="-34.60" lon="-58.38">)", "<ele>25</ele>"},
+    {"+1,-2.,.5", R"(<wpt lat="-2." lon="+1">)", "<ele>.5</ele>"},
+    {"1,\n2\t,\t-3", R"(<wpt lat="&#10;2&#9;" lon="1">)", "<ele>\t-3</ele>"},
+    {"180,90,0", R"(<wpt lat="90" lon="180">)", "<ele>0</ele>", true},
+    {"-180.000,-090.0,1", R"(<wpt lat="-090.0" lon="-180.000">)", "<ele>1</ele>"},
+    {"1,2", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,3,5", R"(<wpt lat="2" lon="1">)", nullptr},  // comma as decimal mark
+    {"1,2,3e2", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,- 3", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,3 4,5,6", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"7", nullptr, nullptr},
+    {"", nullptr, nullptr},
+    {"1e1,2,3", nullptr, nullptr},
+    {"1,2 3,4,5", nullptr, nullptr},
+    {".,2,3", nullptr, nullptr},
+    {"180.0000001,0,0", nullptr, nullptr},
+    {"-180.0000001,0,0", nullptr, nullptr},
+    {"0,90.0000001,0", nullptr, nullptr},
+    {"0,-90.0000001,0", nullptr, nullptr},
+    {"0,100,0", nullptr, nullptr},
+};
+
+std::string CoordinateRowsKml() {
+  std::string points;
+  for (const CoordinateRow& row : kCoordinateRows) {
+    if (!row.schemaRefuses) points += Point("P", row.coordinates);
+  }
+  return Kml(points);
+}
+
+TEST(ConvertKmlToGpx, PointsNeedAPositionAndKeepOnlyDecimalElevations) {
+  int written = 0;
+  for (const CoordinateRow& row : kCoordinateRows) {
+    Conversion conversion;
+    Convert(conversion, Kml(Point("P", row.coordinates)));
+    const std::string& output = conversion.output;
+    if (row.startTag == nullptr) {
+      EXPECT_EQ(output.find("<wpt"), std::string::npos) << row.coordinates;
+      EXPECT_EQ(conversion.counts.pointsWithoutPosition, 1) << row.coordinates;
+      continue;
+    }
+    ++written;
+    EXPECT_NE(output.find(std::string("  ") + row.startTag + "\r\n"), std::string::npos) << row.coordinates;
+    const auto ele = output.find("<ele>");
+    EXPECT_EQ(ele == std::string::npos ? "" : output.substr(ele, output.find("\r\n", ele) - ele),
+              row.ele == nullptr ? "" : row.ele)
+        << row.coordinates;
+    EXPECT_EQ(conversion.counts.pointsWithoutPosition, 0) << row.coordinates;
+  }
+  Conversion all;
+  Convert(all, CoordinateRowsKml());
+  EXPECT_EQ(all.counts.waypoints, written - 1);  // without the one the schema refuses
+  EXPECT_EQ(all.counts.pointsWithoutPosition, static_cast<int>(std::size(kCoordinateRows)) - written);
+}
+
+TEST(ConvertKmlToGpx, APointLeftOutTakesNoRoutePointNumber) {
+  const std::string kml = Kml(Folder("Routes", Point("A") + Point("B", "1") + Point("C")));
+  for (const CheckState automatic : {CheckState::Checked, CheckState::Unchecked}) {
+    Kml2GpxOptions options;
+    options.chkAutoWRName = automatic;
+    Conversion conversion;
+    Convert(conversion, kml, options);
+    const std::vector<std::string> names = automatic == CheckState::Checked
+                                               ? std::vector<std::string>{"000-Routes", "001-Routes"}
+                                               : std::vector<std::string>{"A", "C"};
+    EXPECT_EQ(conversion.Values("/gpx/rte/rtept/name"), names);
+    EXPECT_EQ(conversion.Values("/gpx/wpt/name"), names);
+    EXPECT_EQ(conversion.counts.waypoints, 2);
+    EXPECT_EQ(conversion.counts.routePoints, 2);
+    EXPECT_EQ(conversion.counts.pointsWithoutPosition, 1);
+  }
+}
+
+// Every GPX document these tests write, and the corpus converted, is valid
+// GPX 1.1 (the Garmin extensions are only checked laxly).
+TEST(ConvertKmlToGpx, WrittenDocumentsValidateAgainstTheSchema) {
+  namespace fs = std::filesystem;
+  const fs::path shared = RUVELA_SHARED_DIR;
+  if (!fs::is_directory(shared)) GTEST_SKIP() << "no shared folder beside the repository: " << shared;
+  ScratchDirectory scratch;
+  std::vector<fs::path> documents{fs::path(RUVELA_TEST_DATA_DIR) / "routes-example.gpx"};
+  Conversion table;
+  Convert(table, CoordinateRowsKml());
+  documents.push_back(scratch.Write("coordinates.gpx", table.output));
+  for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
+    if (entry.path().extension() != ".kml") continue;
+    const fs::path output = scratch.path() / entry.path().filename().replace_extension(".gpx");
+    ScriptedProgress progress(0);
+    ConversionCounts counts;
+    const ConversionOutcome converted = ConvertInput(Direction::KmlToGpx, SplitInputPath(Utf8FromPath(entry.path()), '/'),
+                                                     output, {}, {}, progress, counts);
+    if (converted.outcome == Outcome::Converted) documents.push_back(output);
+  }
+  EXPECT_GE(documents.size(), 10u);
+  EXPECT_EQ(testing::SchemaProblems(shared / "schemas" / "gpx.xsd", documents), "");
 }
 
 TEST(ConvertKmlToGpx, AutomaticNamesContinuePast32767) {
