@@ -17,6 +17,10 @@ std::string RoutePointCountText(std::int32_t count) { return "Rutas        : pts
 std::string TrackPointCountText(std::int32_t count) { return "Tracks       : pts = " + std::to_string(count); }
 std::string FolderCountText(std::int32_t count) { return "Carpetas     : " + std::to_string(count); }
 
+std::string FoldersAndTrackPointsText(const ConversionCounts& counts) {
+  return FolderCountText(counts.folders) + " | " + TrackPointCountText(counts.trackPoints);
+}
+
 bool HasElevationNotice(const ConversionCounts& counts) {
   return counts.zeroElevation >= 1 || counts.negativeElevation >= 1;
 }

@@ -15,6 +15,10 @@ std::string RoutePointCountText(std::int32_t count);  // "Rutas        : pts = 3
 std::string TrackPointCountText(std::int32_t count);  // "Tracks       : pts = 4"
 std::string FolderCountText(std::int32_t count);      // "Carpetas     : 2"
 
+// Joins the folder and track point lines when a KML file gave both (its
+// paths became tracks): "Carpetas     : 2 | Tracks       : pts = 40".
+std::string FoldersAndTrackPointsText(const ConversionCounts& counts);
+
 // True when some track point was drawn at zero or below: the track line then
 // gains kElevationNoticeMark and the ElevationNotice tooltip.
 bool HasElevationNotice(const ConversionCounts& counts);

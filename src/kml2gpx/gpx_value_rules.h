@@ -17,4 +17,9 @@ bool IsGpxLatitude(std::string_view text);
 // A decimal from -180 to 180, both included (180 is kept as written).
 bool IsGpxLongitude(std::string_view text);
 
+// An XML Schema dateTime as GPX <time> takes it: 2021-03-02T09:30:40Z,
+// with optional fractional seconds and an optional zone (Z or +hh:mm);
+// blanks around it are allowed. A date alone, as KML also allows, is not.
+bool IsGpxDateTime(std::string_view text);
+
 }  // namespace ruvela

@@ -136,6 +136,46 @@ std::string GpxRouteClose(short level) {
   return out;
 }
 
+std::string GpxTrackOpen(std::string_view name, short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "<trk>");
+  AppendValueLine(out, 2 * level + 2, "name", TrimBlanks(name));
+  return out;
+}
+
+std::string GpxTrackSegmentOpen(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "<trkseg>");
+  return out;
+}
+
+std::string GpxTrackSegmentClose(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "</trkseg>");
+  return out;
+}
+
+std::string GpxTrackClose(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "</trk>");
+  return out;
+}
+
+void AppendGpxTrackPoint(std::string& out, std::string_view latitude, std::string_view longitude,
+                         std::string_view elevation, std::string_view time, short level) {
+  const int l = 2 * level;
+  AppendIndent(out, l);
+  out += "<trkpt lat=\"";
+  AppendEscapedAttribute(out, TrimBlanks(latitude));
+  out += "\" lon=\"";
+  AppendEscapedAttribute(out, TrimBlanks(longitude));
+  out += "\">";
+  out += gpx::kLineEnd;
+  if (IsGpxDecimal(elevation)) AppendValueLine(out, l + 2, "ele", TrimBlanks(elevation));
+  if (IsGpxDateTime(time)) AppendValueLine(out, l + 2, "time", TrimBlanks(time));
+  AppendLine(out, l, "</trkpt>");
+}
+
 void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
                          std::string_view coordinates, std::string_view symbol, short level) {
   AppendPointBlock(out, "rtept", name, description, coordinates, symbol, level);

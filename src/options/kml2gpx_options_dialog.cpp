@@ -21,7 +21,9 @@ frmKML2GPXOpts::frmKML2GPXOpts(SettingsStore& store, QWidget* parent) : QDialog(
   setObjectName("frmKML2GPXOpts");
   setModal(true);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(Px(5760), Px(2640));
+  // One check box row (360 twips) taller than the three route options need,
+  // for the paths option below them.
+  setFixedSize(Px(5760), Px(3000));
   CreateControls();
   SetTabOrder();
   ConnectHandlers();
@@ -30,16 +32,16 @@ frmKML2GPXOpts::frmKML2GPXOpts(SettingsStore& store, QWidget* parent) : QDialog(
 void frmKML2GPXOpts::CreateControls() {
   cmdOptOK = new QPushButton("OK", this);
   cmdOptOK->setObjectName("cmdOptOK");
-  cmdOptOK->setGeometry(TwipsRect(4680, 2160, 975, 375));
+  cmdOptOK->setGeometry(TwipsRect(4680, 2520, 975, 375));
   cmdDefault = new QPushButton("Default", this);
   cmdDefault->setObjectName("cmdDefault");
-  cmdDefault->setGeometry(TwipsRect(3480, 2160, 975, 375));
+  cmdDefault->setGeometry(TwipsRect(3480, 2520, 975, 375));
   cmdDefault->setAutoDefault(false);
   cmdOptOK->setDefault(true);  // Enter presses OK
 
   FrameKML2GPX = new QGroupBox("KML -> GPX", this);
   FrameKML2GPX->setObjectName("FrameKML2GPX");
-  FrameKML2GPX->setGeometry(TwipsRect(120, 120, 5535, 1935));
+  FrameKML2GPX->setGeometry(TwipsRect(120, 120, 5535, 2295));
 
   lblRouteItFolderName = new QLabel(FrameKML2GPX);
   lblRouteItFolderName->setObjectName("lblRouteItFolderName");
@@ -57,13 +59,15 @@ void frmKML2GPXOpts::CreateControls() {
   chkIgnoreRtWpts = check("chkIgnoreRtWpts", 840);
   chkDupWpts = check("chkDupWpts", 1200);
   chkAutoWRName = check("chkAutoWRName", 1560);
+  chkPathsAsTracks = check("chkPathsAsTracks", 1920);
 }
 
 void frmKML2GPXOpts::SetTabOrder() {
   setTabOrder(cmdOptOK, txtRouteItFolderName);
   setTabOrder(txtRouteItFolderName, chkDupWpts);
   setTabOrder(chkDupWpts, chkAutoWRName);
-  setTabOrder(chkAutoWRName, cmdDefault);
+  setTabOrder(chkAutoWRName, chkPathsAsTracks);
+  setTabOrder(chkPathsAsTracks, cmdDefault);
   setTabOrder(cmdDefault, chkIgnoreRtWpts);
 }
 
@@ -88,11 +92,14 @@ void frmKML2GPXOpts::LoadLayoutTxts() {
       "000-NombreRuta.");
   chkDupWpts->setText("&Duplicar Waypoints de Rutas");
   chkDupWpts->setToolTip("Genera una copia de los waypoints de las rutas.");
+  chkPathsAsTracks->setText("&Convertir los caminos en tracks");
+  chkPathsAsTracks->setToolTip(
+      "Cada camino del GoogleEarth (LineString, MultiGeometry o gx:Track) se convertirá en un track del GPX.");
 }
 
 void frmKML2GPXOpts::LoadOptions() {
   using namespace settings_keys;
-  defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0"};
+  defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0", "0"};
   const auto read = [&](const char* key, const QString& fallback) {
     return StdText(store_.GetSetting(kKml2GpxSection, key, fallback));
   };
@@ -104,6 +111,8 @@ void frmKML2GPXOpts::LoadOptions() {
                                                   CheckStateOfDefault(defaults_.chkDupWpts)));
   txtRouteItFolderName->setText(
       QText(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
+  chkPathsAsTracks->SetState(ruvela::CheckStateFromText(read(kChkPathsAsTracks, defaults_.chkPathsAsTracks),
+                                                        CheckStateOfDefault(defaults_.chkPathsAsTracks)));
   RefreshEnabled();
 }
 
@@ -116,6 +125,7 @@ void frmKML2GPXOpts::SaveOptions() {
   write(kChkAutoWRName, ruvela::CheckStateText(chkAutoWRName->State()));
   write(kChkDupWpts, ruvela::CheckStateText(chkDupWpts->State()));
   write(kTxtRouteItFolderName, ruvela::TrimmedText(StdText(txtRouteItFolderName->text())));
+  write(kChkPathsAsTracks, ruvela::CheckStateText(chkPathsAsTracks->State()));
 }
 
 ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
@@ -124,6 +134,7 @@ ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   values.chkIgnoreRtWpts = chkIgnoreRtWpts->State();
   values.chkAutoWRName = chkAutoWRName->State();
   values.chkDupWpts = chkDupWpts->State();
+  values.chkPathsAsTracks = chkPathsAsTracks->State();
   return values;
 }
 
@@ -132,6 +143,7 @@ void frmKML2GPXOpts::cmdDefault_Click() {
   chkAutoWRName->SetState(CheckStateOfDefault(defaults_.chkAutoWRName));
   chkDupWpts->SetState(CheckStateOfDefault(defaults_.chkDupWpts));
   txtRouteItFolderName->setText(defaults_.txtRouteItFolderName);
+  chkPathsAsTracks->SetState(CheckStateOfDefault(defaults_.chkPathsAsTracks));
   RefreshEnabled();
 }
 

@@ -109,9 +109,15 @@ std::string ShellQuoted(const std::filesystem::path& path) {
 std::string SchemaProblems(const std::filesystem::path& schema, const std::vector<std::filesystem::path>& documents) {
   const ScratchDirectory scratch;
   const auto report = scratch.path() / "xmllint.txt";
-  std::string command = "xmllint --noout --nonet --schema " + ShellQuoted(schema);
-  for (const auto& document : documents) command += " " + ShellQuoted(document);
-  command += " >" + ShellQuoted(report) + " 2>&1";
+  std::string command = "xmllint --noout --nonet --schema ";
+  command += ShellQuoted(schema);
+  for (const auto& document : documents) {
+    command += ' ';
+    command += ShellQuoted(document);
+  }
+  command += " >";
+  command += ShellQuoted(report);
+  command += " 2>&1";
   const int status = std::system(command.c_str());
   if (status == 0) return {};
   const std::string complaints = ReadFile(report);
