@@ -29,12 +29,12 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 
 bool AllZero(const ConversionCounts& c) {
   return c.waypoints == 0 && c.routePoints == 0 && c.trackPoints == 0 && c.folders == 0 && c.zeroElevation == 0 &&
-         c.negativeElevation == 0 && c.folderList.empty();
+         c.negativeElevation == 0 && c.pointsWithoutPosition == 0 && c.folderList.empty();
 }
 
 bool AnyNegative(const ConversionCounts& c) {
   return c.waypoints < 0 || c.routePoints < 0 || c.trackPoints < 0 || c.folders < 0 || c.zeroElevation < 0 ||
-         c.negativeElevation < 0;
+         c.negativeElevation < 0 || c.pointsWithoutPosition < 0;
 }
 
 std::int64_t LineCount(const std::string& text) {
@@ -55,15 +55,14 @@ std::string CheckLoadFailure(const ConversionOutcome& result, const ConversionCo
 }
 
 // The rules of a conversion that completed, with or without points.
-std::string CheckCompleted(Direction direction, const ConversionOutcome& result, const ConversionCounts& counts,
-                           const std::string& output) {
+std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions, const ConversionOutcome& result,
+                           const ConversionCounts& counts, const std::string& output) {
   if (result.resultText.empty() || result.resultText == kResultError) {
     return "a completed conversion returned \"" + result.resultText + "\"";
   }
   if (!output.ends_with(result.resultText)) return "the output does not end with the closing text";
   if (const std::string why = WhyNotWellFormed(output); !why.empty()) return "output not well-formed: " + why;
-  const std::int64_t points =
-      std::int64_t{counts.waypoints} + counts.routePoints + (direction == Direction::GpxToKml ? counts.trackPoints : 0);
+  const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
   if ((points > 0) != (result.outcome == Outcome::Converted)) return "the outcome disagrees with the counts";
   if (direction == Direction::GpxToKml) {
     if (std::int64_t{counts.zeroElevation} + counts.negativeElevation > counts.trackPoints) {
@@ -72,7 +71,9 @@ std::string CheckCompleted(Direction direction, const ConversionOutcome& result,
     if (counts.folders != 0 || !counts.folderList.empty()) return "GPX input counted folders";
   } else {
     if (counts.routePoints > counts.waypoints) return "more route points than point placemarks";
-    if (counts.trackPoints != 0) return "KML input counted track points";
+    if (counts.trackPoints != 0 && kmlOptions.chkPathsAsTracks != CheckState::Checked) {
+      return "KML input counted track points without being asked for tracks";
+    }
     if (LineCount(counts.folderList) != counts.folders) return "the folder list does not match the folder count";
   }
   return {};
@@ -161,7 +162,7 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
       break;
     case Outcome::Converted:
     case Outcome::NothingConvertible:
-      checked.problem = CheckCompleted(direction, result, checked.counts, checked.output);
+      checked.problem = CheckCompleted(direction, kmlOptions, result, checked.counts, checked.output);
       break;
     case Outcome::WriteFailed:
       checked.problem = "the output could not be written: " + result.problem.message;

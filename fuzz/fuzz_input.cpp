@@ -74,6 +74,7 @@ ConversionInput ReadConversionInput(Direction direction, std::string_view bytes)
     kml.chkIgnoreRtWpts = pick.State(kml.chkIgnoreRtWpts);
     kml.chkAutoWRName = pick.State(kml.chkAutoWRName);
     kml.chkDupWpts = pick.State(kml.chkDupWpts);
+    kml.chkPathsAsTracks = pick.State(kml.chkPathsAsTracks);
   }
   return input;
 }

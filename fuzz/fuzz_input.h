@@ -14,7 +14,7 @@ namespace ruvela::robustness {
 
 // How many bytes each direction takes from the end of an input.
 inline constexpr std::size_t kGpxOptionBytes = 7;
-inline constexpr std::size_t kKmlOptionBytes = 4;
+inline constexpr std::size_t kKmlOptionBytes = 5;
 
 struct ConversionInput {
   Gpx2KmlOptions gpxOptions;

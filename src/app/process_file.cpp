@@ -143,6 +143,10 @@ void frmRuvela::ShowCompletionNotices(ruvela::Direction direction) {
     mnuFolders->setEnabled(true);
     lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
   }
+  // The status texts stay as they are; the tooltip says what was left out.
+  if (counts.pointsWithoutPosition > 0) {
+    lblSTAT->setToolTip(FromUtf8(ruvela::OmittedPointsNotice(counts.pointsWithoutPosition)));
+  }
 }
 
 void frmRuvela::Succeed(ResultKind kind, const ruvela::InputParts& parts) {
@@ -233,7 +237,16 @@ void frmRuvela::RefreshCountLabels() {
   const auto stale = [this](ruvela::Counter which) { return staleCounts_.test(static_cast<std::size_t>(which)); };
   if (stale(ruvela::Counter::Waypoints)) lblWPT->setText(FromUtf8(ruvela::WaypointCountText(counts.waypoints)));
   if (stale(ruvela::Counter::RoutePoints)) lblRTE->setText(FromUtf8(ruvela::RoutePointCountText(counts.routePoints)));
-  if (stale(ruvela::Counter::TrackPoints)) lblTRK->setText(FromUtf8(ruvela::TrackPointCountText(counts.trackPoints)));
-  if (stale(ruvela::Counter::Folders)) lblTRK->setText(FromUtf8(ruvela::FolderCountText(counts.folders)));
+  // The track line shows track points (GPX input) or folders (KML input),
+  // and both when the paths of a KML file with folders became tracks.
+  if (stale(ruvela::Counter::TrackPoints) || stale(ruvela::Counter::Folders)) {
+    if (counts.folders == 0) {
+      lblTRK->setText(FromUtf8(ruvela::TrackPointCountText(counts.trackPoints)));
+    } else if (counts.trackPoints == 0) {
+      lblTRK->setText(FromUtf8(ruvela::FolderCountText(counts.folders)));
+    } else {
+      lblTRK->setText(FromUtf8(ruvela::FoldersAndTrackPointsText(counts)));
+    }
+  }
   staleCounts_.reset();
 }

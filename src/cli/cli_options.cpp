@@ -86,6 +86,10 @@ constexpr std::array kOptions = {
                "no escribe los puntos de ruta como waypoints",
                [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkIgnoreRtWpts == CheckState::Checked); },
                [](CliRequest& r, const std::string&) { r.kmlOptions.chkIgnoreRtWpts = CheckedIf(true); return true; }},
+    OptionSpec{OptionGroup::KmlToGpx, "paths-as-tracks", '\0', "",
+               "convierte los caminos (LineString, MultiGeometry, gx:Track) en tracks",
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkPathsAsTracks == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.chkPathsAsTracks = CheckedIf(true); return true; }},
 };
 
 const OptionSpec* FindLong(std::string_view name) {

@@ -26,8 +26,11 @@ std::string CannotWrite(std::string_view shownOutput, std::string_view reason) {
 }
 
 std::string CountsLine(Direction direction, const ConversionCounts& counts) {
-  const std::string third =
-      direction == Direction::KmlToGpx ? FolderCountText(counts.folders) : TrackPointCountText(counts.trackPoints);
+  std::string third = TrackPointCountText(counts.trackPoints);
+  if (direction == Direction::KmlToGpx) {
+    // Track points from KML only when its paths became tracks.
+    third = counts.trackPoints > 0 ? FoldersAndTrackPointsText(counts) : FolderCountText(counts.folders);
+  }
   return WaypointCountText(counts.waypoints) + " | " + RoutePointCountText(counts.routePoints) + " | " + third;
 }
 
@@ -39,6 +42,7 @@ std::string ConvertedSummary(std::string_view shownInput, std::string_view shown
     line += ' ';
     line += ElevationNotice(counts);
   }
+  if (counts.pointsWithoutPosition > 0) line += " | " + OmittedPointsNotice(counts.pointsWithoutPosition);
   return line;
 }
 

@@ -37,11 +37,13 @@ std::string AlreadyExists(std::string_view shownOutput);
 std::string CannotWrite(std::string_view shownOutput, std::string_view reason);
 
 // The counts of one conversion in the window's count texts, the GPX to KML
-// counts or the KML to GPX counts, joined on one line.
+// counts or the KML to GPX counts (with the track points when paths became
+// tracks), joined on one line.
 std::string CountsLine(Direction direction, const ConversionCounts& counts);
 
 // "Ruta.gpx -> Ruta.kml: Waypoints    : pts = 2 | ..." and, when tracks were
-// drawn at zero or below, the window's notice about them.
+// drawn at zero or below, the window's notice about them; when KML points
+// were left out for want of a position, how many.
 std::string ConvertedSummary(std::string_view shownInput, std::string_view shownOutput, Direction direction,
                              const ConversionCounts& counts);
 

@@ -27,13 +27,14 @@ struct InputParts {
 // Counters of one conversion. They are reset by every converter call and
 // keep their final values afterwards.
 struct ConversionCounts {
-  std::int32_t waypoints = 0;          // waypoints / point placemarks converted
-  std::int32_t routePoints = 0;        // route points converted
-  std::int32_t trackPoints = 0;        // track points converted (GPX input)
-  std::int32_t folders = 0;            // KML folders entered (KML input)
-  std::int32_t zeroElevation = 0;      // track points drawn at elevation 0
-  std::int32_t negativeElevation = 0;  // track points drawn below 0
-  std::string folderList;              // one CR LF line per KML folder entered
+  std::int32_t waypoints = 0;              // waypoints / point placemarks converted
+  std::int32_t routePoints = 0;            // route points converted
+  std::int32_t trackPoints = 0;            // track points converted
+  std::int32_t folders = 0;                // KML folders entered (KML input)
+  std::int32_t pointsWithoutPosition = 0;  // KML points left out: no valid latitude and longitude
+  std::int32_t zeroElevation = 0;          // track points drawn at elevation 0
+  std::int32_t negativeElevation = 0;      // track points drawn below 0
+  std::string folderList;                  // one CR LF line per KML folder entered
 };
 
 // Which counter a CountChanged call is about.

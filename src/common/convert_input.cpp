@@ -20,7 +20,8 @@ std::string ConvertKmlFromEitherRoot(const InputParts& input, const std::filesys
   const std::string failed = LoadKmlForConversion(input, output, progress, document, problem);
   if (!failed.empty()) return failed;
   std::string result = ConvertKmlDocumentToGpx(document, kKmlRoot, output, options, progress, counts, &problem);
-  if (result != kResultError && counts.waypoints + counts.routePoints == 0 && !progress.AbortRequested()) {
+  if (result != kResultError && counts.waypoints + counts.routePoints + counts.trackPoints == 0 &&
+      !progress.AbortRequested()) {
     result = ConvertKmlDocumentToGpx(document, kKmlDocumentRoot, output, options, progress, counts, &problem);
   }
   return result;
@@ -40,14 +41,13 @@ ConversionOutcome ConvertInput(Direction direction, const InputParts& input,
                                const Kml2GpxOptions& kmlOptions, ConversionProgress& progress,
                                ConversionCounts& counts) {
   ConversionOutcome outcome;
-  std::int64_t points = 0;
   if (direction == Direction::GpxToKml) {
     outcome.resultText = ConvertGpxToKml(input, output, gpxOptions, progress, counts, &outcome.problem);
-    points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
   } else {
     outcome.resultText = ConvertKmlFromEitherRoot(input, output, kmlOptions, progress, counts, outcome.problem);
-    points = std::int64_t{counts.waypoints} + counts.routePoints;  // track points play no part here
   }
+  // From KML, track points come only from paths, when they are asked to become tracks.
+  const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
 
   if (progress.AbortRequested()) {
     outcome.outcome = Outcome::Aborted;

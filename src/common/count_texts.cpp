@@ -17,6 +17,10 @@ std::string RoutePointCountText(std::int32_t count) { return "Rutas        : pts
 std::string TrackPointCountText(std::int32_t count) { return "Tracks       : pts = " + std::to_string(count); }
 std::string FolderCountText(std::int32_t count) { return "Carpetas     : " + std::to_string(count); }
 
+std::string FoldersAndTrackPointsText(const ConversionCounts& counts) {
+  return FolderCountText(counts.folders) + " | " + TrackPointCountText(counts.trackPoints);
+}
+
 bool HasElevationNotice(const ConversionCounts& counts) {
   return counts.zeroElevation >= 1 || counts.negativeElevation >= 1;
 }
@@ -26,6 +30,10 @@ std::string ElevationNotice(const ConversionCounts& counts) {
          "% (" + std::to_string(counts.zeroElevation) + ")  de altura negativa " +
          std::to_string(PercentOf(counts.negativeElevation, counts.trackPoints)) + "% (" +
          std::to_string(counts.negativeElevation) + ")";
+}
+
+std::string OmittedPointsNotice(std::int32_t count) {
+  return std::to_string(count) + " puntos sin posición válida omitidos";
 }
 
 }  // namespace ruvela

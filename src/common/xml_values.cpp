@@ -81,6 +81,8 @@ std::string ReadChildText(pugi::xml_node node, std::string_view name) {
   return {};
 }
 
+std::string ReadElementText(pugi::xml_node element) { return SubtreeText(element); }
+
 pugi::xml_node SelectChild(pugi::xml_node node, std::string_view name) {
   for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
     if (child.type() == pugi::node_element && name == child.name()) return child;

@@ -23,6 +23,9 @@ std::string ReadAttribute(pugi::xml_node node, std::string_view name);
 // is no such child.
 std::string ReadChildText(pugi::xml_node node, std::string_view name);
 
+// The text of `element` itself, read as ReadChildText reads a child's.
+std::string ReadElementText(pugi::xml_node element);
+
 // The first direct child element named exactly `name` (prefix included).
 pugi::xml_node SelectChild(pugi::xml_node node, std::string_view name);
 

@@ -7,6 +7,7 @@
 #include "common/credits.h"
 #include "common/text_lines.h"
 #include "common/xml_escape.h"
+#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 
 namespace ruvela {
@@ -71,7 +72,9 @@ void AppendPointBlock(std::string& out, std::string_view element, std::string_vi
   AppendEscapedAttribute(out, TrimBlanks(parts.longitude));
   out += "\">";
   out += gpx::kLineEnd;
-  AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
+  // An elevation that is not a number is left out rather than written as
+  // an invented or unreadable value.
+  if (IsGpxDecimal(parts.elevation)) AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
   AppendValueLine(out, l + 2, "name", TrimBlanks(name));
   AppendValueLine(out, l + 2, "desc", TrimBlanks(description), descriptionSuffix);
   FixedPointLines scratch;
@@ -131,6 +134,46 @@ std::string GpxRouteClose(short level) {
   std::string out;
   AppendLine(out, 2 * level, "</rte>");
   return out;
+}
+
+std::string GpxTrackOpen(std::string_view name, short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "<trk>");
+  AppendValueLine(out, 2 * level + 2, "name", TrimBlanks(name));
+  return out;
+}
+
+std::string GpxTrackSegmentOpen(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "<trkseg>");
+  return out;
+}
+
+std::string GpxTrackSegmentClose(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "</trkseg>");
+  return out;
+}
+
+std::string GpxTrackClose(short level) {
+  std::string out;
+  AppendLine(out, 2 * level, "</trk>");
+  return out;
+}
+
+void AppendGpxTrackPoint(std::string& out, std::string_view latitude, std::string_view longitude,
+                         std::string_view elevation, std::string_view time, short level) {
+  const int l = 2 * level;
+  AppendIndent(out, l);
+  out += "<trkpt lat=\"";
+  AppendEscapedAttribute(out, TrimBlanks(latitude));
+  out += "\" lon=\"";
+  AppendEscapedAttribute(out, TrimBlanks(longitude));
+  out += "\">";
+  out += gpx::kLineEnd;
+  if (IsGpxDecimal(elevation)) AppendValueLine(out, l + 2, "ele", TrimBlanks(elevation));
+  if (IsGpxDateTime(time)) AppendValueLine(out, l + 2, "time", TrimBlanks(time));
+  AppendLine(out, l, "</trkpt>");
 }
 
 void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,

@@ -8,8 +8,10 @@
 #include "common/text_lines.h"
 #include "common/xml_document.h"
 #include "common/xml_values.h"
+#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
+#include "kml2gpx/kml_paths.h"
 
 namespace ruvela {
 namespace {
@@ -20,7 +22,8 @@ constexpr int kDeepestFolderLevel = 5;
 // One walk over the KML tree. Point placemarks become waypoints; the route
 // folder (found by name) and each folder below it become one route each,
 // made of the point placemarks directly inside that folder. Routes are
-// collected in memory and written after all waypoints.
+// collected in memory and written after all waypoints; paths, when asked
+// for, become tracks written after the routes.
 class KmlToGpxConversion {
  public:
   KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options,
@@ -43,6 +46,7 @@ class KmlToGpxConversion {
       output_.Write(routesText_);
       output_.Write(gpx::kLineEnd);
     }
+    if (!WriteTracks()) return false;
     output_.Write(GpxDocumentFooter());
     return true;
   }
@@ -64,11 +68,64 @@ class KmlToGpxConversion {
     if (StopRequested()) return false;
     const std::string name = CleanName(ReadChildText(placemark, "name"));
     const pugi::xml_node point = SelectChild(placemark, "Point");
-    if (name.empty() || !point) return true;
+    if (!point) return KeepPath(placemark, name);
+    if (name.empty()) return true;
+    const std::string coordinates = ReadChildText(point, "coordinates");
+    if (!HasPosition(coordinates)) return true;
     block_.clear();
-    AppendGpxWaypoint(block_, name, name, ReadChildText(point, "coordinates"), gpx::kWaypointSymbol, 1);
+    AppendGpxWaypoint(block_, name, name, coordinates, gpx::kWaypointSymbol, 1);
     output_.Write(block_);
     Count(counts_.waypoints, Counter::Waypoints);
+    return true;
+  }
+
+  // A point without a latitude and longitude that GPX accepts is left out
+  // as if it had no Point at all; only the count of such points is kept.
+  bool HasPosition(std::string_view coordinates) {
+    const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
+    if (IsGpxLatitude(parts.latitude) && IsGpxLongitude(parts.longitude)) return true;
+    ++counts_.pointsWithoutPosition;
+    return false;
+  }
+
+  // Paths become tracks, written after the routes as GPX wants them; until
+  // then only the placemark is kept, not its text. A path keeps its
+  // placemark even without a name: a recorded track often has none.
+  bool KeepPath(pugi::xml_node placemark, const std::string& name) {
+    if (options_.chkPathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
+    return true;
+  }
+
+  // One trk per path and one trkseg per line. A point without a valid
+  // position is left out as a waypoint would be; a line or a path left
+  // without points writes nothing.
+  bool WriteTracks() {
+    bool anyTrack = false;
+    for (const KeptPath& path : paths_) {
+      bool trackOpen = false;
+      for (const pugi::xml_node line : PathLines(path.placemark)) {
+        bool segmentOpen = false;
+        LinePoints points(line);
+        PathPoint point;
+        while (points.Next(point)) {
+          if (StopRequested()) return false;
+          if (!IsGpxLatitude(point.latitude) || !IsGpxLongitude(point.longitude)) {
+            ++counts_.pointsWithoutPosition;
+            continue;
+          }
+          if (!trackOpen) output_.Write(GpxTrackOpen(path.name, 1));
+          if (!segmentOpen) output_.Write(GpxTrackSegmentOpen(2));
+          trackOpen = segmentOpen = anyTrack = true;
+          block_.clear();
+          AppendGpxTrackPoint(block_, point.latitude, point.longitude, point.elevation, point.time, 3);
+          output_.Write(block_);
+          Count(counts_.trackPoints, Counter::TrackPoints);
+        }
+        if (segmentOpen) output_.Write(GpxTrackSegmentClose(2));
+      }
+      if (trackOpen) output_.Write(GpxTrackClose(1));
+    }
+    if (anyTrack) output_.Write(gpx::kLineEnd);
     return true;
   }
 
@@ -125,16 +182,18 @@ class KmlToGpxConversion {
   bool ConvertFolderPlacemark(pugi::xml_node placemark) {
     if (StopRequested()) return false;
     const std::string name = CleanName(ReadChildText(placemark, "name"));
-    if (name.empty()) return true;
     const pugi::xml_node point = SelectChild(placemark, "Point");
-    if (!point) return true;
+    if (!point) return KeepPath(placemark, name);
+    if (name.empty()) return true;
+
+    const std::string coordinates = ReadChildText(point, "coordinates");
+    if (!HasPosition(coordinates)) return true;  // and takes no route-point number
 
     const bool duplicate = options_.chkDupWpts == CheckState::Checked;
     const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
     const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
     std::string pointName = name;
     if (routeOpen_ && (duplicate || automaticNames)) pointName = NumberedName(routeSequence_++, routeName_);
-    const std::string coordinates = ReadChildText(point, "coordinates");
 
     if (!routeOpen_ || !ignoreRouteWaypoints) {
       const bool ownIdentity = !routeOpen_ || duplicate;
@@ -165,7 +224,12 @@ class KmlToGpxConversion {
   std::string routeText_;   // the open route: start block and route points
   std::string routesText_;  // finished routes, written after the waypoints
   std::string routeName_;
-  std::string block_;  // one waypoint's text, reused from point to point
+  struct KeptPath {
+    pugi::xml_node placemark;
+    std::string name;
+  };
+  std::vector<KeptPath> paths_;  // path placemarks, in document order
+  std::string block_;  // one point's text, reused from point to point
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 

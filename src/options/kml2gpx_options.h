@@ -1,5 +1,5 @@
-// Option values of the KML to GPX direction: which folder yields routes and
-// how the placemarks found there are treated.
+// Option values of the KML to GPX direction: which folder yields routes, how
+// the placemarks found there are treated, and whether paths become tracks.
 #pragma once
 
 #include <string>
@@ -13,6 +13,7 @@ struct Kml2GpxOptions {
   CheckState chkIgnoreRtWpts = CheckState::Unchecked;       // route waypoints not written as waypoints
   CheckState chkAutoWRName = CheckState::Checked;           // route waypoints named 000-RouteName
   CheckState chkDupWpts = CheckState::Unchecked;            // route waypoints also copied as waypoints
+  CheckState chkPathsAsTracks = CheckState::Unchecked;      // paths (lines, gx:Track) written as tracks
 };
 
 }  // namespace ruvela

@@ -56,6 +56,7 @@ void frmKML2GPXOpts::CreateControls() {
   chkIgnoreRtWpts = check("chkIgnoreRtWpts");
   chkDupWpts = check("chkDupWpts");
   chkAutoWRName = check("chkAutoWRName");
+  chkPathsAsTracks = check("chkPathsAsTracks");
 }
 
 // The described arrangement: the folder name with its label on the first
@@ -105,7 +106,8 @@ void frmKML2GPXOpts::SetTabOrder() {
   setTabOrder(cmdOptOK, txtRouteItFolderName);
   setTabOrder(txtRouteItFolderName, chkDupWpts);
   setTabOrder(chkDupWpts, chkAutoWRName);
-  setTabOrder(chkAutoWRName, cmdDefault);
+  setTabOrder(chkAutoWRName, chkPathsAsTracks);
+  setTabOrder(chkPathsAsTracks, cmdDefault);
   setTabOrder(cmdDefault, chkIgnoreRtWpts);
 }
 
@@ -130,12 +132,15 @@ void frmKML2GPXOpts::LoadLayoutTxts() {
       "000-NombreRuta.");
   chkDupWpts->setText("&Duplicar Waypoints de Rutas");
   chkDupWpts->setToolTip("Genera una copia de los waypoints de las rutas.");
+  chkPathsAsTracks->setText("&Convertir los caminos en tracks");
+  chkPathsAsTracks->setToolTip(
+      "Cada camino del GoogleEarth (LineString, MultiGeometry o gx:Track) se convertirá en un track del GPX.");
   FitToTexts();
 }
 
 void frmKML2GPXOpts::LoadOptions() {
   using namespace settings_keys;
-  defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0"};
+  defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0", "0"};
   const auto read = [&](const char* key, const QString& fallback) {
     return StdText(store_.GetSetting(kKml2GpxSection, key, fallback));
   };
@@ -147,6 +152,8 @@ void frmKML2GPXOpts::LoadOptions() {
                                                   CheckStateOfDefault(defaults_.chkDupWpts)));
   txtRouteItFolderName->setText(
       QText(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
+  chkPathsAsTracks->SetState(ruvela::CheckStateFromText(read(kChkPathsAsTracks, defaults_.chkPathsAsTracks),
+                                                        CheckStateOfDefault(defaults_.chkPathsAsTracks)));
   RefreshEnabled();
 }
 
@@ -159,6 +166,7 @@ void frmKML2GPXOpts::SaveOptions() {
   write(kChkAutoWRName, ruvela::CheckStateText(chkAutoWRName->State()));
   write(kChkDupWpts, ruvela::CheckStateText(chkDupWpts->State()));
   write(kTxtRouteItFolderName, ruvela::TrimmedText(StdText(txtRouteItFolderName->text())));
+  write(kChkPathsAsTracks, ruvela::CheckStateText(chkPathsAsTracks->State()));
 }
 
 ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
@@ -167,6 +175,7 @@ ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   values.chkIgnoreRtWpts = chkIgnoreRtWpts->State();
   values.chkAutoWRName = chkAutoWRName->State();
   values.chkDupWpts = chkDupWpts->State();
+  values.chkPathsAsTracks = chkPathsAsTracks->State();
   return values;
 }
 
@@ -175,6 +184,7 @@ void frmKML2GPXOpts::cmdDefault_Click() {
   chkAutoWRName->SetState(CheckStateOfDefault(defaults_.chkAutoWRName));
   chkDupWpts->SetState(CheckStateOfDefault(defaults_.chkDupWpts));
   txtRouteItFolderName->setText(defaults_.txtRouteItFolderName);
+  chkPathsAsTracks->SetState(CheckStateOfDefault(defaults_.chkPathsAsTracks));
   RefreshEnabled();
 }
 

@@ -39,7 +39,7 @@ class frmKML2GPXOpts final : public QDialog {
 
  private:
   struct Defaults {
-    QString chkAutoWRName, txtRouteItFolderName, chkDupWpts, chkIgnoreRtWpts;
+    QString chkAutoWRName, txtRouteItFolderName, chkDupWpts, chkIgnoreRtWpts, chkPathsAsTracks;
   };
 
   void CreateControls();
@@ -61,4 +61,5 @@ class frmKML2GPXOpts final : public QDialog {
   OptionCheckBox* chkIgnoreRtWpts = nullptr;
   OptionCheckBox* chkDupWpts = nullptr;
   OptionCheckBox* chkAutoWRName = nullptr;
+  OptionCheckBox* chkPathsAsTracks = nullptr;
 };

@@ -23,6 +23,7 @@ inline constexpr const char* kChkIgnoreRtWpts = "chkIgnoreRtWpts";
 inline constexpr const char* kChkAutoWRName = "chkAutoWRName";
 inline constexpr const char* kChkDupWpts = "chkDupWpts";
 inline constexpr const char* kTxtRouteItFolderName = "txtRouteItFolderName";
+inline constexpr const char* kChkPathsAsTracks = "chkPathsAsTracks";
 
 // The folders viewer's place: left, top, width and height in twips.
 inline constexpr const char* kPlaceSection = "frmFoldersPos";

@@ -1,6 +1,7 @@
 // The option dialogs as the main window uses them: opened from the Options
 // menu, read at every conversion, kept between runs.
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,15 +103,15 @@ class OptionCommandsTest : public QObject {
       ScriptedWindow first(directory.path());
       first.window().StartUp({});
       first.window().findChild<frmGPX2KMLOpts*>()->findChild<QLineEdit*>(QStringLiteral("txtT_ele"))->setText("40");
-      first.window().findChild<frmKML2GPXOpts*>()
-          ->findChild<QLineEdit*>(QStringLiteral("txtRouteItFolderName"))
-          ->setText(QStringLiteral(" Rutas "));
+      auto* kmlOptions = first.window().findChild<frmKML2GPXOpts*>();
+      kmlOptions->findChild<QLineEdit*>(QStringLiteral("txtRouteItFolderName"))->setText(QStringLiteral(" Rutas "));
+      kmlOptions->findChild<QCheckBox*>(QStringLiteral("chkPathsAsTracks"))->setChecked(true);
       first.window().close();
       keptBetweenRuns.values = first.settings->values;
       QCOMPARE(first.settings->writes.first(), QStringLiteral("File/g_sPath"));
-      QCOMPARE(first.settings->writes.size(), 1 + 9 + 4);
+      QCOMPARE(first.settings->writes.size(), 1 + 9 + 5);
       QCOMPARE(first.settings->writes[1], QStringLiteral("GPX2KMLOpts/OptCONSTT"));
-      QCOMPARE(first.settings->writes.last(), QStringLiteral("KML2GPXOpts/txtRouteItFolderName"));
+      QCOMPARE(first.settings->writes.last(), QStringLiteral("KML2GPXOpts/chkPathsAsTracks"));
     }
     ScriptedWindow second(directory.path());
     second.settings->values = keptBetweenRuns.values;
@@ -119,6 +120,14 @@ class OptionCommandsTest : public QObject {
     QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().txtRouteItFolderName, std::string("Rutas"));
     second.window().ProcessFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
     QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
+    // Paths become tracks, and the track line counts their points.
+    second.window().ProcessFile(samples::Write(
+        directory, QStringLiteral("c.kml"),
+        "<kml><Folder><name>F</name><Placemark><name>Camino</name><LineString><coordinates>1,2 3,4</coordinates>"
+        "</LineString></Placemark></Folder></kml>"));
+    QCOMPARE(second.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
+    QCOMPARE(second.Text("lblTRK"), QStringLiteral("Carpetas     : 1 | Tracks       : pts = 2"));
+    QVERIFY(Result(directory).contains("<name>Camino</name>\r\n    <trkseg>\r\n"));
   }
 };
 

@@ -99,13 +99,20 @@ void ProcessFileTest::countLinesAfterConversion_data() {
   QTest::addColumn<QStringList>("lines");  // lblWPT, lblRTE, lblTRK
   QTest::addColumn<QString>("trackTip");
   QTest::addColumn<QByteArray>("resultStart");
+  QTest::addColumn<QString>("statusTip");
 
   QTest::newRow("gpx") << "ruta.gpx" << QByteArray(samples::kGpx)
                        << QStringList({"Waypoints    : pts = 2", "Rutas        : pts = 3", "Tracks       : pts = 4"})
-                       << "" << QByteArray("<kml");
+                       << "" << QByteArray("<kml") << "";
   QTest::newRow("kml with a folder") << "doc.kml" << QByteArray(samples::kDocumentKml)
                                      << QStringList({"Waypoints    : pts = 2", "", "Carpetas     : 1"})
-                                     << "Doble click abre el visor de Carpetas procesadas." << QByteArray("<gpx");
+                                     << "Doble click abre el visor de Carpetas procesadas." << QByteArray("<gpx") << "";
+  QTest::newRow("kml with points left out")
+      << "sin.kml"
+      << QByteArray("<kml><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark>"
+                    "<Placemark><name>B</name><Point><coordinates>1</coordinates></Point></Placemark></kml>")
+      << QStringList({"Waypoints    : pts = 1", "", ""}) << "" << QByteArray("<gpx")
+      << "1 puntos sin posición válida omitidos";
 }
 
 void ProcessFileTest::countLinesAfterConversion() {
@@ -114,6 +121,7 @@ void ProcessFileTest::countLinesAfterConversion() {
   QFETCH(QStringList, lines);
   QFETCH(QString, trackTip);
   QFETCH(QByteArray, resultStart);
+  QFETCH(QString, statusTip);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
   w.window().StartUp({});
@@ -121,6 +129,7 @@ void ProcessFileTest::countLinesAfterConversion() {
 
   QCOMPARE(QStringList({w.Text("lblWPT"), w.Text("lblRTE"), w.Text("lblTRK")}), lines);
   QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblTRK"))->toolTip(), trackTip);
+  QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->toolTip(), statusTip);
   QCOMPARE(w.window().Session().InputBaseName, fileName.section(u'.', 0, 0));
   QCOMPARE(w.window().Session().LastDirectory, directory.path() + u'/');
   QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains(resultStart));

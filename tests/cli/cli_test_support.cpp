@@ -42,6 +42,7 @@ const char* const kSmallKml = R"(<?xml version="1.0" encoding="UTF-8"?>
       <Placemark><name>A</name><Point><coordinates>-3.1,40.1,0</coordinates></Point></Placemark>
       <Placemark><name>B</name><Point><coordinates>-3.2,40.2,0</coordinates></Point></Placemark>
       <Placemark><name>C</name><Point><coordinates>-3.3,40.3,0</coordinates></Point></Placemark>
+      <Placemark><name>Camino</name><LineString><coordinates>-3.1,40.1,0 -3.3,40.3</coordinates></LineString></Placemark>
     </Folder>
   </Folder>
 </Document>

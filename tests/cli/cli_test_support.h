@@ -47,7 +47,7 @@ RunResult RunConverter(const std::vector<std::string>& args, std::function<bool(
 
 // Small documents: 2 waypoints, a 3-point route and a 2-segment track whose
 // points are recorded at -12.6 metres; a Google Earth document with a
-// Routes/Ruta1 folder of three points and one point outside it.
+// Rutas/Ruta1 folder of three points and a path, and one point outside it.
 extern const char* const kSmallGpx;
 extern const char* const kSmallKml;
 // Track coordinates "lon,lat," of kSmallGpx, and of its route.

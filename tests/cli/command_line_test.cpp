@@ -100,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
         GpxOptionRow{"RouteElevation", {"--route-elevation", "77"}, std::string(kRoutePointPrefix) + "77"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// kSmallKml holds Rutas/Ruta1 with the points A, B and C, and Mirador
-// outside it.
+// kSmallKml holds Rutas/Ruta1 with the points A, B and C and the path
+// Camino, and Mirador outside it. `present` may stand in the summary too.
 struct KmlOptionRow {
   const char* name;
   std::vector<std::string> options;
@@ -122,14 +122,19 @@ TEST_P(KmlOptionTest, ReachesTheConverter) {
 
   ASSERT_EQ(result.exitStatus, 0) << result.err;
   const std::string document = ReadFile(dir / "Salida.gpx");
-  for (const std::string& text : GetParam().present) EXPECT_NE(document.find(text), std::string::npos) << text;
+  const std::string told = document + result.err;
+  for (const std::string& text : GetParam().present) EXPECT_NE(told.find(text), std::string::npos) << text;
   for (const std::string& text : GetParam().absent) EXPECT_EQ(document.find(text), std::string::npos) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, KmlOptionTest,
     ::testing::Values(
-        KmlOptionRow{"OtherFolderNoRoutes", {}, {"<name>A</name>"}, {"<rte>"}},
+        KmlOptionRow{"OtherFolderNoRoutes", {}, {"<name>A</name>"}, {"<rte>", "<trk>", "Tracks"}},
+        KmlOptionRow{"PathsAsTracks",
+                     {"--paths-as-tracks"},
+                     {"<trk>\r\n    <name>Camino</name>", "Carpetas     : 2 | Tracks       : pts = 2\n"},
+                     {}},
         KmlOptionRow{"RouteFolder", {"--route-folder", "rutas"}, {"<rte>", "<name>000-Ruta1</name>"}, {}},
         KmlOptionRow{"NoAutoNames", {"--route-folder=Rutas", "--no-auto-names"}, {"<rte>", "<name>A</name>"}, {"000-"}},
         KmlOptionRow{"IgnoreRouteWaypoints", {"--route-folder", "Rutas", "--ignore-route-waypoints"},

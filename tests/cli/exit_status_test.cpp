@@ -54,6 +54,16 @@ std::string OnlyPaths() {
          "<LineString><coordinates>-3.1,40.1,0 -3.2,40.2,0</coordinates></LineString></Placemark>"
          "</Document></kml>";
 }
+// One point with a position and two without; then only those two.
+std::string PointsWithoutPosition() {
+  std::string kml = kSmallKml;
+  const std::string lost = "<Placemark><name>X</name><Point><coordinates>-3.5</coordinates></Point></Placemark>"
+                           "<Placemark><name>Y</name><Point><coordinates>-3.5,95,0</coordinates></Point></Placemark>";
+  return kml.insert(kml.find("<Folder>"), lost);
+}
+std::string OnlyPointsWithoutPosition() {
+  return "<kml><Placemark><name>X</name><Point><coordinates>1e1,2</coordinates></Point></Placemark></kml>";
+}
 // A valid waypoint followed by extensions nested a million levels deep.
 std::string DeepNesting() {
   constexpr int kDepth = 1'000'000;
@@ -69,7 +79,10 @@ const std::string kNearlyMaximalName(240, 'm');
 
 const StatusRow kRows[] = {
     {"GpxConverts", Setup::File, "Ruta.gpx", SmallGpx, 0, "Ruta.kml", "Tracks       : pts = 4"},
-    {"KmlConverts", Setup::File, "Salida.kml", SmallKml, 0, "Salida.gpx", "Carpetas     : 2"},
+    {"KmlConverts", Setup::File, "Salida.kml", SmallKml, 0, "Salida.gpx", "Carpetas     : 2\n"},
+    {"PointsLeftOutAreCounted", Setup::File, "Salida.kml", PointsWithoutPosition, 0, "Salida.gpx",
+     "Waypoints    : pts = 4 | Rutas        : pts = 0 | Carpetas     : 2 | 2 puntos sin posición válida omitidos\n"},
+    {"EveryPointLeftOut", Setup::File, "perdidos.kml", OnlyPointsWithoutPosition, 1, "", "sin datos convertibles"},
     {"CapitalExtension", Setup::File, "RUTA.GPX", SmallGpx, 0, "RUTA.kml", "RUTA.GPX -> "},
     {"NameNearTheLimitConverts", Setup::File, kNearlyMaximalName + ".gpx", SmallGpx, 0, kNearlyMaximalName + ".kml",
      "Waypoints    : pts = 2"},

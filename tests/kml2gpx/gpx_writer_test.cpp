@@ -45,27 +45,6 @@ TEST(GpxRoutePoint, IsTheWaypointBlockAsRteptWithoutTheEmptyLine) {
   EXPECT_EQ(point.substr(point.size() - 14), "    </rtept>\r\n");
 }
 
-TEST(GpxWaypoint, SplitsCoordinatesAtTheFirstTwoCommas) {
-  const struct {
-    const char* coordinates;
-    const char* startTag;
-    const char* ele;
-  } rows[] = {
-      {" -58.38 , -34.60 , 25 ", "<wpt lat=\"-34.60\" lon=\"-58.38\">", "<ele>25</ele>"},
-      {"1,2,3,4", "<wpt lat=\"2\" lon=\"1\">", "<ele>3,4</ele>"},
-      {"1,2,", "<wpt lat=\"2\" lon=\"1\">", "<ele></ele>"},
-      {"1,2", "<wpt lat=\"2\" lon=\"1\">", "<ele></ele>"},
-      {"1", "<wpt lat=\"\" lon=\"1\">", "<ele></ele>"},
-      {"", "<wpt lat=\"\" lon=\"\">", "<ele></ele>"},
-      {"1,2\n3,4,5", "<wpt lat=\"2&#10;3\" lon=\"1\">", "<ele>4,5</ele>"},
-  };
-  for (const auto& row : rows) {
-    const std::string block = GpxWaypoint("W", "W", row.coordinates, "Civil", 1);
-    EXPECT_NE(block.find(row.startTag), std::string::npos) << row.coordinates << "\n" << block;
-    EXPECT_NE(block.find(row.ele), std::string::npos) << row.coordinates;
-  }
-}
-
 TEST(GpxDocument, HeaderRouteAndFooter) {
   const std::string header =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n"

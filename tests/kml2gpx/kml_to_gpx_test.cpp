@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include "common/convert_input.h"
 #include "common/path_parts.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
@@ -77,14 +78,18 @@ TEST(ConvertKmlToGpx, RouteFolderWithDefaultOptions) {
             std::string("5"));
 }
 
+// The input of the reference document, with `more` placemarks in front.
+std::string ReferenceKml(const std::string& more = {}) {
+  const auto folder = kRoutesExample.find("<Folder>");
+  return Kml(more + Point("Cima") + kRoutesExample.substr(folder, kRoutesExample.rfind("</kml>") - folder));
+}
+const std::filesystem::path kReference = std::filesystem::path(RUVELA_TEST_DATA_DIR) / "routes-example.gpx";
+
 TEST(ConvertKmlToGpx, WholeDocumentMatchesTheReference) {
   Conversion conversion;
-  Convert(conversion, Kml(Point("Cima") + kRoutesExample.substr(kRoutesExample.find("<Folder>"),
-                                                                 kRoutesExample.rfind("</kml>") -
-                                                                     kRoutesExample.find("<Folder>"))));
-  const auto reference = std::filesystem::path(RUVELA_TEST_DATA_DIR) / "routes-example.gpx";
-  testing::UpdateReferenceIfAsked(reference, conversion.output);
-  const std::string expected = ReadFile(reference);
+  Convert(conversion, ReferenceKml());
+  testing::UpdateReferenceIfAsked(kReference, conversion.output);
+  const std::string expected = ReadFile(kReference);
   EXPECT_EQ(conversion.output, expected) << "regenerate only after checking the difference by eye";
 }
 
@@ -207,14 +212,233 @@ TEST(ConvertKmlToGpx, VisitsFoldersDownToTheFifthLevel) {
   EXPECT_EQ(conversion.counts.folderList, "L1\r\n  L2\r\n    L3\r\n      L4\r\n        L5\r\n");
 }
 
-TEST(ConvertKmlToGpx, CoordinatesWithoutElevationStillMakeAWaypoint) {
+// A point needs a latitude and longitude GPX accepts, compared on the
+// decimal text; an elevation that is not a plain decimal is left out.
+// A null start tag: the placemark is left out; a null ele: no ele line.
+// A longitude of 180 is kept as written although gpx.xsd stops short of it.
+const struct CoordinateRow {
+  const char* coordinates;
+  const char* startTag;
+  const char* ele;
+  bool schemaRefuses = false;
+} kCoordinateRows[] = {
+    {" -58.38 , -34.60 , 25 ", R"(<wpt lat="-34.60" lon="-58.38">)", "<ele>25</ele>"},
+    {"+1,-2.,.5", R"(<wpt lat="-2." lon="+1">)", "<ele>.5</ele>"},
+    {"1,\n2\t,\t-3", R"(<wpt lat="&#10;2&#9;" lon="1">)", "<ele>\t-3</ele>"},
+    {"180,90,0", R"(<wpt lat="90" lon="180">)", "<ele>0</ele>", true},
+    {"-180.000,-090.0,1", R"(<wpt lat="-090.0" lon="-180.000">)", "<ele>1</ele>"},
+    {"1,2", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,3,5", R"(<wpt lat="2" lon="1">)", nullptr},  // comma as decimal mark
+    {"1,2,3e2", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,- 3", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"1,2,3 4,5,6", R"(<wpt lat="2" lon="1">)", nullptr},
+    {"7", nullptr, nullptr},
+    {"", nullptr, nullptr},
+    {"1e1,2,3", nullptr, nullptr},
+    {"1,2 3,4,5", nullptr, nullptr},
+    {".,2,3", nullptr, nullptr},
+    {"180.0000001,0,0", nullptr, nullptr},
+    {"-180.0000001,0,0", nullptr, nullptr},
+    {"0,90.0000001,0", nullptr, nullptr},
+    {"0,-90.0000001,0", nullptr, nullptr},
+    {"0,100,0", nullptr, nullptr},
+};
+
+std::string CoordinateRowsKml() {
+  std::string points;
+  for (const CoordinateRow& row : kCoordinateRows) {
+    if (!row.schemaRefuses) points += Point("P", row.coordinates);
+  }
+  return Kml(points);
+}
+
+TEST(ConvertKmlToGpx, PointsNeedAPositionAndKeepOnlyDecimalElevations) {
+  int written = 0;
+  for (const CoordinateRow& row : kCoordinateRows) {
+    Conversion conversion;
+    Convert(conversion, Kml(Point("P", row.coordinates)));
+    const std::string& output = conversion.output;
+    if (row.startTag == nullptr) {
+      EXPECT_EQ(output.find("<wpt"), std::string::npos) << row.coordinates;
+      EXPECT_EQ(conversion.counts.pointsWithoutPosition, 1) << row.coordinates;
+      continue;
+    }
+    ++written;
+    EXPECT_NE(output.find(std::string("  ") + row.startTag + "\r\n"), std::string::npos) << row.coordinates;
+    const auto ele = output.find("<ele>");
+    EXPECT_EQ(ele == std::string::npos ? "" : output.substr(ele, output.find("\r\n", ele) - ele),
+              row.ele == nullptr ? "" : row.ele)
+        << row.coordinates;
+    EXPECT_EQ(conversion.counts.pointsWithoutPosition, 0) << row.coordinates;
+  }
+  Conversion all;
+  Convert(all, CoordinateRowsKml());
+  EXPECT_EQ(all.counts.waypoints, written - 1);  // without the one the schema refuses
+  EXPECT_EQ(all.counts.pointsWithoutPosition, static_cast<int>(std::size(kCoordinateRows)) - written);
+}
+
+TEST(ConvertKmlToGpx, APointLeftOutTakesNoRoutePointNumber) {
+  const std::string kml = Kml(Folder("Routes", Point("A") + Point("B", "1") + Point("C")));
+  for (const CheckState automatic : {CheckState::Checked, CheckState::Unchecked}) {
+    Kml2GpxOptions options;
+    options.chkAutoWRName = automatic;
+    Conversion conversion;
+    Convert(conversion, kml, options);
+    const std::vector<std::string> names = automatic == CheckState::Checked
+                                               ? std::vector<std::string>{"000-Routes", "001-Routes"}
+                                               : std::vector<std::string>{"A", "C"};
+    EXPECT_EQ(conversion.Values("/gpx/rte/rtept/name"), names);
+    EXPECT_EQ(conversion.Values("/gpx/wpt/name"), names);
+    EXPECT_EQ(conversion.counts.waypoints, 2);
+    EXPECT_EQ(conversion.counts.routePoints, 2);
+    EXPECT_EQ(conversion.counts.pointsWithoutPosition, 1);
+  }
+}
+
+std::string Placemark(const std::string& name, const std::string& geometry) {
+  return "<Placemark><name>" + name + "</name>" + geometry + "</Placemark>";
+}
+std::string Line(const std::string& coordinates) {
+  return "<LineString><coordinates>" + coordinates + "</coordinates></LineString>";
+}
+std::string Track(const std::vector<std::string>& whens, const std::vector<std::string>& coords) {
+  std::string track = "<gx:Track>";
+  for (const std::string& when : whens) track += "<when>" + when + "</when>";
+  for (const std::string& coord : coords) track += "<gx:coord>" + coord + "</gx:coord>";
+  return track + "</gx:Track>";
+}
+
+// Every kind of path, with the tracks it becomes ("name: points / points",
+// each point lat,lon[,ele][@time]) and the points left out.
+const struct PathRow {
+  const char* label;
+  std::string kml;  // what goes inside the kml element
+  const char* tracks;
+  int trackPoints;
+  int leftOut = 0;
+} kPathRows[] = {
+    {"single line", Placemark("Camino", Line("-3.1,40.1,650 -3.2,40.2,660")), "Camino: 40.1,-3.1,650 40.2,-3.2,660",
+     2},
+    {"multi-line",
+     Placemark("Dos", "<MultiGeometry>" + Line("1,2,3 4,5,6") + "<Point><coordinates>9,9</coordinates></Point>" +
+                          Line("7,8") + "</MultiGeometry>"),
+     "Dos: 2,1,3 5,4,6 / 8,7", 3},
+    {"gx:Track with times",
+     Placemark("Grabado", Track({"2021-03-02T09:30:40.993Z", " 2021-03-02T10:00:00+01:00 "},
+                                {"-3.1 40.1 650", "-3.2 40.2 660.5"})),
+     "Grabado: 40.1,-3.1,650@2021-03-02T09:30:40.993Z 40.2,-3.2,660.5@2021-03-02T10:00:00+01:00", 2},
+    {"gx:Track without times", Placemark("Sin hora", Track({}, {"-3.1 40.1 650", "-3.2 40.2"})),
+     "Sin hora: 40.1,-3.1,650 40.2,-3.2", 2},
+    {"gx:MultiTrack, an empty coord, times that are no dateTime",
+     Placemark("Multi", "<gx:MultiTrack>" + Track({"2021-02-29T10:00:00Z", "2021-03-02", "x"}, {"", "1 2 3", "4 5"}) +
+                            Track({}, {"6 7 8"}) + "</gx:MultiTrack>"),
+     "Multi: 2,1,3 5,4 / 7,6,8", 3, 1},
+    {"a line with one point", Placemark("Uno", Line("1,2,3")), "Uno: 2,1,3", 1},
+    {"2 or 3 values, blanks next to commas", Placemark("Mixto", Line("1,2\n 3, 4, 5\t6 ,7,8e1")),
+     "Mixto: 2,1 4,3,5 7,6", 3},
+    {"points without a position", Placemark("Sin", Line("1,2,3 1 200,2,3")), "Sin: 2,1,3", 1, 2},
+    {"a line without any position", Placemark("Nada", Line("1 2 3")), "", 0, 3},
+    {"an unnamed path", Placemark("", Line("1,2")), ": 2,1", 1},
+    {"polygons stay out",
+     Placemark("Zona", "<Polygon><outerBoundaryIs><LinearRing><coordinates>1,2 3,4 1,2</coordinates></LinearRing>"
+                       "</outerBoundaryIs></Polygon>"),
+     "", 0},
+    {"a path in the route folder", Folder("Routes", Point("A", "1,2,3") + Placemark("Ida", Line("1,2 3,4"))),
+     "Ida: 2,1 4,3", 2},
+};
+
+std::string TracksSummary(const pugi::xml_document& document) {
+  std::string summary;
+  for (const pugi::xpath_node& track : document.select_nodes("/gpx/trk")) {
+    if (!summary.empty()) summary += " | ";
+    summary += std::string(track.node().child_value("name")) + ":";
+    const char* separator = " ";
+    for (const pugi::xml_node segment : track.node().children("trkseg")) {
+      for (const pugi::xml_node point : segment.children("trkpt")) {
+        summary += separator;
+        separator = " ";
+        summary += std::string(point.attribute("lat").value()) + "," + point.attribute("lon").value();
+        if (point.child("ele")) summary += std::string(",") + point.child_value("ele");
+        if (point.child("time")) summary += std::string("@") + point.child_value("time");
+      }
+      separator = " / ";
+    }
+  }
+  return summary;
+}
+
+Kml2GpxOptions PathsAsTracks() {
+  Kml2GpxOptions options;
+  options.chkPathsAsTracks = CheckState::Checked;
+  return options;
+}
+
+// The placemarks of every row that is one.
+std::string PathPlacemarks() {
+  std::string placemarks;
+  for (const PathRow& row : kPathRows) {
+    if (row.kml.starts_with("<Placemark>")) placemarks += row.kml;
+  }
+  return placemarks;
+}
+
+TEST(ConvertKmlToGpx, WithPathsAsTracksOffPathsChangeNothing) {
   Conversion conversion;
-  Convert(conversion, Kml(Point("Dos", " 1 , 2 ") + Point("Uno", "7")));
-  const pugi::xml_node first = conversion.document.child("gpx").child("wpt");
-  EXPECT_STREQ(first.attribute("lat").value(), "2");
-  EXPECT_STREQ(first.attribute("lon").value(), "1");
-  EXPECT_STREQ(first.child_value("ele"), "");
-  EXPECT_STREQ(first.next_sibling("wpt").attribute("lon").value(), "7");
+  Convert(conversion, ReferenceKml(PathPlacemarks()));
+  EXPECT_EQ(conversion.output, ReadFile(kReference));
+  EXPECT_EQ(conversion.counts.trackPoints + conversion.counts.pointsWithoutPosition, 0);
+}
+
+TEST(ConvertKmlToGpx, PathsBecomeTracksAfterTheRoutes) {
+  for (const PathRow& row : kPathRows) {
+    Conversion conversion;
+    Convert(conversion, Kml(row.kml), PathsAsTracks());
+    EXPECT_EQ(TracksSummary(conversion.document), row.tracks) << row.label;
+    EXPECT_EQ(conversion.counts.trackPoints, row.trackPoints) << row.label;
+    EXPECT_EQ(conversion.counts.pointsWithoutPosition, row.leftOut) << row.label;
+  }
+  Conversion route;
+  Convert(route, Kml(kPathRows[std::size(kPathRows) - 1].kml), PathsAsTracks());
+  EXPECT_EQ(route.Values("/gpx/rte/rtept/name"), (std::vector<std::string>{"000-Routes"}));
+  const std::string& output = route.output;
+  EXPECT_LT(output.find("</rte>"), output.find("<trk>"));
+  EXPECT_TRUE(output.ends_with("  </rte>\r\n\r\n"
+                               "  <trk>\r\n    <name>Ida</name>\r\n    <trkseg>\r\n"
+                               "      <trkpt lat=\"2\" lon=\"1\">\r\n      </trkpt>\r\n"
+                               "      <trkpt lat=\"4\" lon=\"3\">\r\n      </trkpt>\r\n"
+                               "    </trkseg>\r\n  </trk>\r\n\r\n\r\n</gpx>\r\n"))
+      << output.substr(output.find("</rte>"));
+}
+
+// Every GPX document these tests write, and the corpus converted, is valid
+// GPX 1.1 (the Garmin extensions are only checked laxly).
+TEST(ConvertKmlToGpx, WrittenDocumentsValidateAgainstTheSchema) {
+  namespace fs = std::filesystem;
+  const fs::path shared = RUVELA_SHARED_DIR;
+  if (!fs::is_directory(shared)) GTEST_SKIP() << "no shared folder beside the repository: " << shared;
+  ScratchDirectory scratch;
+  std::vector<fs::path> documents{kReference};
+  Conversion coordinates;
+  Convert(coordinates, CoordinateRowsKml());
+  documents.push_back(scratch.Write("coordinates.gpx", coordinates.output));
+  Conversion paths;
+  Convert(paths, ReferenceKml(PathPlacemarks()), PathsAsTracks());
+  documents.push_back(scratch.Write("paths.gpx", paths.output));
+  for (const Kml2GpxOptions& options : {Kml2GpxOptions{}, PathsAsTracks()}) {
+    for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
+      if (entry.path().extension() != ".kml") continue;
+      const fs::path output = scratch.path() / (entry.path().stem().string() +
+                                                (options.chkPathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
+      ScriptedProgress progress(0);
+      ConversionCounts counts;
+      const ConversionOutcome converted = ConvertInput(
+          Direction::KmlToGpx, SplitInputPath(Utf8FromPath(entry.path()), '/'), output, {}, options, progress, counts);
+      if (converted.outcome == Outcome::Converted) documents.push_back(output);
+    }
+  }
+  EXPECT_GE(documents.size(), 20u);
+  EXPECT_EQ(testing::SchemaProblems(shared / "schemas" / "gpx.xsd", documents), "");
 }
 
 TEST(ConvertKmlToGpx, AutomaticNamesContinuePast32767) {

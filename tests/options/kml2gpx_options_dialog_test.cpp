@@ -42,6 +42,14 @@ class Kml2GpxOptionsDialogTest : public QObject {
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QCOMPARE(d.Check("chkAutoWRName")->text(), QString("&Renombrar los Waypoints de las Rutas Automáticamente"));
+    QVERIFY(d.Check("chkPathsAsTracks")->State() == ruvela::CheckState::Unchecked);
+    QSet<QChar> accessKeys;
+    for (const OptionCheckBox* box : d.dialog.findChildren<OptionCheckBox*>()) {
+      const qsizetype amp = box->text().indexOf(u'&');
+      QVERIFY(amp >= 0);
+      accessKeys.insert(box->text().at(amp + 1).toLower());
+    }
+    QCOMPARE(accessKeys.size(), 4);  // each check box its own
   }
 
   void refreshEnabled_data() {
@@ -93,7 +101,8 @@ class Kml2GpxOptionsDialogTest : public QObject {
     d.dialog.SaveOptions();
     QCOMPARE(store.values["KML2GPXOpts/txtRouteItFolderName"], QString("Sin recortar"));
     QCOMPARE(store.writes, QStringList({"KML2GPXOpts/chkIgnoreRtWpts", "KML2GPXOpts/chkAutoWRName",
-                                        "KML2GPXOpts/chkDupWpts", "KML2GPXOpts/txtRouteItFolderName"}));
+                                        "KML2GPXOpts/chkDupWpts", "KML2GPXOpts/txtRouteItFolderName",
+                                        "KML2GPXOpts/chkPathsAsTracks"}));
   }
 
   void grayedStateSurvivesARoundTrip() {
@@ -109,8 +118,11 @@ class Kml2GpxOptionsDialogTest : public QObject {
     MemorySettingsStore store;
     store.values["KML2GPXOpts/chkIgnoreRtWpts"] = "1";
     store.values["KML2GPXOpts/txtRouteItFolderName"] = "Otra";
+    store.values["KML2GPXOpts/chkPathsAsTracks"] = "1";
     Dialog d(store);
+    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Checked);
     QTest::mouseClick(d.dialog.findChild<QPushButton*>("cmdDefault"), Qt::LeftButton);
+    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Unchecked);
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QVERIFY(store.writes.isEmpty());

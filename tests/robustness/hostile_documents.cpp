@@ -78,7 +78,7 @@ std::string ExternalEntityGpx(const std::string& path) {
 }
 
 std::string ExternalEntityKml(const std::string& path) {
-  return KmlDocument(KmlPlacemark("&secreto;", "&secreto;,1,2"), ExternalEntityDoctype("kml", path));
+  return KmlDocument(KmlPlacemark("&secreto;", "1,2,&secreto;"), ExternalEntityDoctype("kml", path));
 }
 
 std::string DeeplyNestedGpx(std::size_t depth) {
@@ -107,7 +107,9 @@ std::string CommaCoordinatesGpx(std::size_t commas) {
   return GpxDocument("<wpt lat=\"" + value + "\" lon=\"" + value + "\"><name>A</name></wpt>");
 }
 
-std::string CommaCoordinatesKml(std::size_t commas) { return KmlDocument(KmlPlacemark("A", std::string(commas, ','))); }
+std::string CommaCoordinatesKml(std::size_t commas) {
+  return KmlDocument(KmlPlacemark("A", "1,2" + std::string(commas - 1, ',')));
+}
 
 std::string LongRouteGpx(std::size_t points) {
   std::string route = "<rte><name>Ruta</name>";

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ruvela::testing {
 
@@ -31,6 +32,10 @@ bool IsWellFormedXml(const std::string& bytes, std::string* why = nullptr);
 // With RUVELA_UPDATE_REFERENCES=1 in the environment, writes `bytes` as the
 // new reference document; review the difference before committing it.
 void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::string& bytes);
+
+// Validates `documents` against `schema` with xmllint (offline); returns
+// its complaints, or the empty text when every document is valid.
+std::string SchemaProblems(const std::filesystem::path& schema, const std::vector<std::filesystem::path>& documents);
 
 // Replaces every CR LF with a LF, so expected texts can be written plainly.
 std::string WithoutCarriageReturns(std::string_view text);
