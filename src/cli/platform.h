@@ -15,6 +15,11 @@ bool StandardErrorIsTerminal();
 // must not translate them again.
 void UseBinaryStandardOutput();
 
+// Calls `handler` on Ctrl-C and on a request to terminate. A read or write
+// waiting when the signal comes is cut short (it fails) instead of resumed,
+// so the program ends promptly whatever it was waiting in.
+void CatchInterrupts(void (*handler)(int));
+
 // Creates `path` as a new, empty file, failing with errc::file_exists when
 // something by that name is already there. This reserves a temporary name
 // without a race with another program picking the same one.

@@ -78,7 +78,7 @@ const StatusRow kRows[] = {
     {"NothingConvertible", Setup::File, "caminos.kml", OnlyPaths, 1, "", "sin datos convertibles"},
     {"WrongRoot", Setup::File, "pagina.gpx", WrongRoot, 1, "", "sin datos convertibles"},
     {"MissingFile", Setup::Missing, "falta.gpx", nullptr, 2, "", "con error: no existe"},
-    {"Directory", Setup::Directory, "carpeta.gpx", nullptr, 2, "", "con error: es un directorio"},
+    {"Directory", Setup::Directory, "carpeta.gpx", nullptr, 2, "", "con error: no es un archivo normal"},
     {"UnreadableFile", Setup::Unreadable, "secreto.gpx", SmallGpx, 2, "", "con error: "},
     {"EmptyFile", Setup::File, "vacio.gpx", Empty, 2, "", "con error: "},
     {"BinaryFile", Setup::File, "imagen.kml", Binary, 2, "", "con error: "},
