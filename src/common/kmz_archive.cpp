@@ -20,6 +20,8 @@ constexpr const char* kEncrypted = "el archivo KMZ está cifrado";
 constexpr const char* kNoKml = "el archivo KMZ no contiene ningún documento KML";
 constexpr const char* kZipBomb = "el documento del archivo KMZ se descomprime a un tamaño desmedido (bomba ZIP)";
 
+constexpr std::string_view kLocalHeaderSignature = "PK\x03\x04";
+
 struct ArchiveCloser {
   void operator()(zip_t* archive) const { zip_discard(archive); }
 };
@@ -49,10 +51,12 @@ std::optional<zip_uint64_t> ChooseDocument(zip_t* archive) {
   return firstAtRoot ? firstAtRoot : firstAnywhere;
 }
 
-const char* WhyNotOpened(int error) {
+// A file that starts like a ZIP archive but is not one was cut short or
+// damaged; anything else is some other kind of file.
+const char* WhyNotOpened(int error, bool startsLikeZip) {
   switch (error) {
     case ZIP_ER_NOZIP:
-      return kNotAZip;
+      return startsLikeZip ? kDamaged : kNotAZip;
     case ZIP_ER_MEMORY:
       return "no hay memoria suficiente para leer el archivo";
     default:
@@ -123,12 +127,15 @@ Archive OpenArchive(const std::filesystem::path& path, std::string& message) {
     message = "el archivo está vacío";
     return nullptr;
   }
+  char signature[4] = {};
+  const bool startsLikeZip = file.size() >= sizeof signature && file.ReadExactly(signature, sizeof signature) &&
+                             std::string_view(signature, sizeof signature) == kLocalHeaderSignature;
   const int descriptor = file.ReleaseDescriptor();
   int error = ZIP_ER_OK;
   Archive archive(zip_fdopen(descriptor, 0, &error));
   if (archive == nullptr) {
     RegularFile::CloseReleased(descriptor);
-    message = WhyNotOpened(error);
+    message = WhyNotOpened(error, startsLikeZip);
   }
   return archive;
 }
