@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/run_convert.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -26,6 +30,8 @@ void CatchInterrupts(void (*handler)(int)) {
   std::signal(SIGTERM, handler);
 }
 
+void RemoveOnForcedEnd(const std::filesystem::path&) {}
+
 std::error_code CreateNewFile(const std::filesystem::path& path) {
   const int handle = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
   if (handle < 0) return std::error_code(errno, std::generic_category());
@@ -39,13 +45,46 @@ bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
 void UseBinaryStandardOutput() {}
 
-void CatchInterrupts(void (*handler)(int)) {
+namespace {
+
+// What the signal handlers share; only async-signal-safe work reads it.
+constexpr unsigned kGraceSeconds = 1;
+void (*interruptHandler)(int) = nullptr;
+char forcedEndFile[4096];
+volatile std::sig_atomic_t forcedEndFileSet = 0;
+
+void OnInterrupt(int signal) {
+  interruptHandler(signal);
+  alarm(kGraceSeconds);
+}
+
+void OnGraceOver(int) {
+  if (forcedEndFileSet) unlink(forcedEndFile);
+  _exit(static_cast<int>(ExitStatus::Interrupted));
+}
+
+void Handle(int signal, void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;  // no SA_RESTART: a waiting call returns EINTR
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
+
+void CatchInterrupts(void (*handler)(int)) {
+  interruptHandler = handler;
+  Handle(SIGALRM, OnGraceOver);
+  Handle(SIGINT, OnInterrupt);
+  Handle(SIGTERM, OnInterrupt);
+}
+
+void RemoveOnForcedEnd(const std::filesystem::path& path) {
+  forcedEndFileSet = 0;
+  const std::string& text = path.native();
+  if (text.empty() || text.size() >= sizeof forcedEndFile) return;
+  std::memcpy(forcedEndFile, text.c_str(), text.size() + 1);
+  forcedEndFileSet = 1;
 }
 
 std::error_code CreateNewFile(const std::filesystem::path& path) {
