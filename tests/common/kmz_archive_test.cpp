@@ -34,7 +34,7 @@ Converted Convert(const ScratchDirectory& scratch, const std::string& name, cons
 // A KMZ is its KML document: same passes, same counts, same bytes out.
 TEST(Kmz, ConvertsExactlyLikeItsKml) {
   const std::string shared = RUVELA_SHARED_DIR "/corpus/";
-  for (const std::string path :
+  for (const std::string& path :
        {std::string(RUVELA_TEST_DATA_DIR "/worked-example.kml"), shared + "kml22-ge5-saved-camels.kml",
         shared + "kml22-earthns-rbx13-route-oneline.kml", shared + "derived-kml22-swissmetnet-utf16be-bom.kml"}) {
     ScratchDirectory scratch;
