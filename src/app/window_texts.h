@@ -65,9 +65,10 @@ inline constexpr const char* kOverwriteButton = "Reescri&birlo";
 // "description|pattern|description|pattern".
 inline constexpr const char* kOpenDialogTitle = "Open file";
 inline constexpr const char* kSaveDialogTitle = "Save file";
+// A .kmz (zipped KML) is offered wherever .kml is.
 inline constexpr const char* kOpenFilter =
-    "Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml|GPS eXchange Format (.gpx)|*.gpx|"
-    "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*";
+    "Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml;*.kmz|GPS eXchange Format (.gpx)|*.gpx|"
+    "Keyhole Markup Language (.kml)|*.kml;*.kmz|All Files (*.*)|*.*";
 inline constexpr const char* kKmlSaveFilter = "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*";
 inline constexpr const char* kGpxSaveFilter = "GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*";
 

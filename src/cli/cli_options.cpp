@@ -260,9 +260,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) { return Ar
 std::string HelpText() {
   std::string out =
       "Uso: ruvela-convert [OPCIONES] ARCHIVO...\n"
-      "Convierte archivos GPX 1.1 en KML 2.0 y archivos KML en GPX 1.1. La extensión\n"
-      "de cada ARCHIVO (.gpx o .kml) decide la dirección; el resultado se escribe\n"
-      "junto a él, con el mismo nombre y la otra extensión.\n";
+      "Convierte archivos GPX 1.1 en KML 2.0, y archivos KML o KMZ (KML comprimido\n"
+      "en ZIP) en GPX 1.1. La extensión de cada ARCHIVO (.gpx, .kml o .kmz) decide\n"
+      "la dirección; el resultado se escribe junto a él, con el mismo nombre y la\n"
+      "otra extensión (.kml o .gpx).\n";
   AppendGroup(out, OptionGroup::General, "Opciones:");
   AppendGroup(out, OptionGroup::GpxToKml, "GPX a KML:");
   AppendGroup(out, OptionGroup::KmlToGpx, "KML a GPX:");

@@ -16,7 +16,7 @@ inline constexpr std::string_view kProgramName = "ruvela-convert";
 inline constexpr std::string_view kTryHelp = "Pruebe «ruvela-convert --help».";
 
 // Verdicts on one file, after its name.
-inline constexpr std::string_view kUnknownFormat = "formato desconocido (se esperaba .gpx o .kml)";
+inline constexpr std::string_view kUnknownFormat = "formato desconocido (se esperaba .gpx, .kml o .kmz)";
 inline constexpr std::string_view kNothingConvertible = "sin datos convertibles; no se escribió ningún archivo";
 inline constexpr std::string_view kCancelled = "cancelado";
 inline constexpr std::string_view kWithError = "con error";

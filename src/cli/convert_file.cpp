@@ -72,7 +72,8 @@ class FileConversion {
     const fs::file_status status = fs::status(inputPath_, error);
     if (status.type() == fs::file_type::not_found) return Stop(ExitStatus::Failed, WithError(kDoesNotExist));
     if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
-    if (fs::is_directory(status)) return Stop(ExitStatus::Failed, WithError(kIsDirectory));
+    // A pipe, a device or a folder would never give a document to read.
+    if (!fs::is_regular_file(status)) return Stop(ExitStatus::Failed, WithError(kNotAFile));
     return {};
   }
 

@@ -19,8 +19,7 @@ void OnInterrupt(int) { interruptRequested = 1; }
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
+  ruvela::cli::CatchInterrupts(OnInterrupt);
   std::ios::sync_with_stdio(false);
   ruvela::cli::UseBinaryStandardOutput();
 

@@ -40,7 +40,10 @@ std::optional<PendingOutput> PendingOutput::Create(const std::filesystem::path& 
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::filesystem::path candidate = directory / PathFromUtf8(stem + RandomSuffix(engine));
     error = CreateNewFile(candidate);
-    if (!error) return PendingOutput(std::move(candidate));
+    if (!error) {
+      RemoveOnForcedEnd(candidate);
+      return PendingOutput(std::move(candidate));
+    }
     if (error != std::errc::file_exists) return std::nullopt;
   }
   return std::nullopt;
@@ -50,6 +53,7 @@ PendingOutput::PendingOutput(PendingOutput&& other) noexcept : path_(std::move(o
 
 PendingOutput::~PendingOutput() {
   if (path_.empty()) return;
+  RemoveOnForcedEnd({});
   std::error_code ignored;  // nothing more can be done about a file that will not go
   std::filesystem::remove(path_, ignored);
 }
@@ -57,7 +61,9 @@ PendingOutput::~PendingOutput() {
 std::error_code PendingOutput::CommitAs(const std::filesystem::path& target) {
   std::error_code error;
   std::filesystem::rename(path_, target, error);
-  if (!error) path_.clear();
+  if (error) return error;
+  RemoveOnForcedEnd({});
+  path_.clear();
   return error;
 }
 

@@ -32,7 +32,7 @@ std::string ConvertKmlFromEitherRoot(const InputParts& input, const std::filesys
 Direction DirectionOf(std::string_view extension) {
   const std::string lower = LowerAscii(extension);
   if (lower == ".gpx") return Direction::GpxToKml;
-  if (lower == ".kml") return Direction::KmlToGpx;
+  if (lower == ".kml" || lower == ".kmz") return Direction::KmlToGpx;
   return Direction::Unknown;
 }
 

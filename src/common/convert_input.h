@@ -15,7 +15,8 @@ namespace ruvela {
 
 enum class Direction { GpxToKml, KmlToGpx, Unknown };
 
-// ".gpx" and ".kml" in any letter case; anything else is Unknown.
+// ".gpx", and ".kml" or ".kmz" (a zipped KML document), in any letter case;
+// anything else is Unknown.
 Direction DirectionOf(std::string_view extension);
 
 enum class Outcome {

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <limits>
 #include <memory>
 #include <new>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "common/kmz_archive.h"
+#include "common/regular_file.h"
 #include "common/text_lines.h"
 
 namespace ruvela {
@@ -113,33 +115,22 @@ class ParserBuffer {
 constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
 
 std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, std::string& message) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    message = "es una carpeta, no un archivo";
+  RegularFile file(path);
+  if (!file.isOpen()) {
+    message = file.whyNot();
     return nullptr;
   }
-  if (!std::filesystem::exists(path, error)) {
-    message = "el archivo no existe";
+  if (file.size() > std::numeric_limits<std::size_t>::max()) {
+    message = kOutOfMemory;
     return nullptr;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    message = "no se puede abrir el archivo";
-    return nullptr;
-  }
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  file.seekg(0, std::ios::beg);
-  if (!file || size < 0) {
-    message = "no se puede leer el archivo";
-    return nullptr;
-  }
-  auto buffer = std::make_unique<ParserBuffer>(static_cast<std::size_t>(size));
+  const auto size = static_cast<std::size_t>(file.size());
+  auto buffer = std::make_unique<ParserBuffer>(size);
   if (buffer->data() == nullptr) {
     message = kOutOfMemory;
     return nullptr;
   }
-  if (size > 0 && !file.read(buffer->data(), static_cast<std::streamsize>(size))) {
+  if (!file.ReadExactly(buffer->data(), size)) {
     message = "no se puede leer el archivo";
     return nullptr;
   }
@@ -183,7 +174,18 @@ XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_documen
   return ParseBuffer(CopyToParserBuffer(bytes), document);
 }
 
+XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document) {
+  auto buffer = std::make_unique<ParserBuffer>(size);
+  std::string message;
+  if (buffer->data() != nullptr && !fill(buffer->data(), size, message)) {
+    document.reset();
+    return {false, message};
+  }
+  return ParseBuffer(std::move(buffer), document);
+}
+
 XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
+  if (IsKmzPath(path)) return LoadKmzDocument(path, document);
   std::string message;
   auto buffer = ReadWholeFile(path, message);
   if (buffer == nullptr) {

@@ -8,6 +8,7 @@
 
 #include "sample_files.h"
 #include "scripted_services.h"
+#include "support/special_inputs.h"
 
 class ProcessFileTest : public QObject {
   Q_OBJECT
@@ -22,6 +23,7 @@ class ProcessFileTest : public QObject {
   void openWithPendingResult_data();
   void openWithPendingResult();
   void reprocessConvertsLastInputAgain();
+  void namedPipeIsALoadError();
 };
 
 void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
@@ -50,6 +52,11 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
                                          << "OSR-" << false << true << prefix + "doc.kml";
   QTest::newRow("kml with paths only") << "camino.kml" << QByteArray(samples::kPathsOnlyKml) << false << empty
                                        << "O---" << false << false << prefix + "camino.kml";
+  const QByteArray kmz = QByteArray::fromStdString(ruvela::testing::ZipArchive({{"doc.kml", samples::kDocumentKml}}));
+  QTest::newRow("kmz") << "ruta.KMZ" << kmz << false << ready << "OSR-" << false << true << prefix + "ruta.KMZ";
+  const QByteArray pictures = QByteArray::fromStdString(ruvela::testing::ZipArchive({{"logo.png", "PNG"}}));
+  QTest::newRow("kmz without kml loses pending") << "fotos.kmz" << pictures << true << error << "O---" << false
+                                                 << false << prefix + "fotos.kmz";
   QTest::newRow("broken gpx loses pending") << "roto.gpx" << QByteArray(samples::kBrokenXml) << true << error
                                             << "O---" << false << false << prefix + "roto.gpx";
   QTest::newRow("unknown extension") << "notas.txt" << QByteArray("texto") << false << unknown << "O---" << false
@@ -218,6 +225,21 @@ void ProcessFileTest::reprocessConvertsLastInputAgain() {
   QCOMPARE(w.Text("lblTRK"), QStringLiteral("Tracks       : pts = 2"));
   QCOMPARE(w.Text("lblWPT"), QString());  // no waypoint this time: the line stays empty
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
+}
+
+// Reading a named pipe without a writer would freeze the window for good.
+void ProcessFileTest::namedPipeIsALoadError() {
+  QTemporaryDir directory;
+  ScriptedWindow w(directory.path());
+  w.window().StartUp({});
+  const QString pipe = directory.filePath(QStringLiteral("tuberia.kml"));
+  QVERIFY(ruvela::testing::MakeNamedPipe(pipe.toStdString()));
+
+  w.window().ProcessFile(pipe);
+
+  QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (Ultimo archivo con error)"));
+  QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->toolTip(),
+           QStringLiteral("no es un archivo normal"));
 }
 
 QTEST_MAIN(ProcessFileTest)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_test_support.h"
+#include "support/special_inputs.h"
 
 namespace ruvela::cli::test {
 namespace {
@@ -21,6 +22,8 @@ enum class Setup {
   File,                     // `fileName` holds `content`
   Missing,                  // nothing by that name
   Directory,                // a directory by that name
+  NamedPipe,                // a named pipe without a writer by that name
+  DevZero,                  // a link by that name to /dev/zero
   Unreadable,               // the file without read permission
   ReadOnlyOutputDirectory,  // the output goes into a directory without write permission
   MissingOutputDirectory,   // the output goes into a directory that does not exist
@@ -74,6 +77,17 @@ std::string DeepNesting() {
   return text + "</extensions></gpx>";
 }
 
+// KMZ archives: the small KML as doc.kml, and one of each fault.
+using ruvela::testing::ZipArchive;
+std::string Kmz() { return ZipArchive({{"files/logo.png", "PNG"}, {"doc.kml", kSmallKml}}); }
+std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
+std::string CutKmz() { return Kmz().substr(0, 100); }
+std::string DamagedKmz() { return ruvela::testing::WithDamagedData(ZipArchive({{"doc.kml", kSmallKml}})); }
+std::string EncryptedKmz() { return ZipArchive({{"doc.kml", kSmallKml, true}}); }
+// 64 MB of blanks deflate to about 64 KB: far more than any document's ratio.
+std::string ZipBomb() { return ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}}); }
+std::string LyingZipBomb() { return ruvela::testing::WithDeclaredSize(ZipBomb(), 1000); }
+
 const std::string kLongName(1'000'000, 'n');
 const std::string kNearlyMaximalName(240, 'm');
 
@@ -91,7 +105,17 @@ const StatusRow kRows[] = {
     {"NothingConvertible", Setup::File, "caminos.kml", OnlyPaths, 1, "", "sin datos convertibles"},
     {"WrongRoot", Setup::File, "pagina.gpx", WrongRoot, 1, "", "sin datos convertibles"},
     {"MissingFile", Setup::Missing, "falta.gpx", nullptr, 2, "", "con error: no existe"},
-    {"Directory", Setup::Directory, "carpeta.gpx", nullptr, 2, "", "con error: es un directorio"},
+    {"Directory", Setup::Directory, "carpeta.gpx", nullptr, 2, "", "con error: no es un archivo normal"},
+    {"NamedPipe", Setup::NamedPipe, "tuberia.gpx", nullptr, 2, "", "con error: no es un archivo normal"},
+    {"DevZero", Setup::DevZero, "cero.kml", nullptr, 2, "", "con error: no es un archivo normal"},
+    {"KmzConverts", Setup::File, "Salida.Kmz", Kmz, 0, "Salida.gpx", "Salida.Kmz -> "},
+    {"KmzNotAZip", Setup::File, "texto.kmz", SmallKml, 2, "", "con error: el archivo KMZ no es un archivo ZIP"},
+    {"KmzCutShort", Setup::File, "corto.kmz", CutKmz, 2, "", "con error: el archivo KMZ está dañado"},
+    {"KmzDamaged", Setup::File, "roto.kmz", DamagedKmz, 2, "", "con error: el archivo KMZ está dañado"},
+    {"KmzEncrypted", Setup::File, "cifrado.kmz", EncryptedKmz, 2, "", "con error: el archivo KMZ está cifrado"},
+    {"KmzWithoutKml", Setup::File, "fotos.kmz", KmzOfAPicture, 2, "", "con error: el archivo KMZ no contiene"},
+    {"KmzBomb", Setup::File, "bomba.kmz", ZipBomb, 2, "", "(bomba ZIP)"},
+    {"KmzBombLyingAboutItsSize", Setup::File, "bomba.kmz", LyingZipBomb, 2, "", "(bomba ZIP)"},
     {"UnreadableFile", Setup::Unreadable, "secreto.gpx", SmallGpx, 2, "", "con error: "},
     {"EmptyFile", Setup::File, "vacio.gpx", Empty, 2, "", "con error: "},
     {"BinaryFile", Setup::File, "imagen.kml", Binary, 2, "", "con error: "},
@@ -121,6 +145,12 @@ TEST_P(ExitStatusTest, EndsWithItsStatusAndLeavesNothingHalfWritten) {
       break;
     case Setup::Directory:
       fs::create_directory(input);
+      break;
+    case Setup::NamedPipe:
+      ASSERT_TRUE(ruvela::testing::MakeNamedPipe(input));
+      break;
+    case Setup::DevZero:
+      fs::create_symlink("/dev/zero", input);
       break;
     case Setup::Unreadable:
       fs::permissions(input, fs::perms::none);

@@ -17,7 +17,7 @@ TEST(DirectionOf, ReadsTheExtensionInAnyCase) {
   EXPECT_EQ(DirectionOf(".gpx"), Direction::GpxToKml);
   EXPECT_EQ(DirectionOf(".GPX"), Direction::GpxToKml);
   EXPECT_EQ(DirectionOf(".Kml"), Direction::KmlToGpx);
-  EXPECT_EQ(DirectionOf(".kmz"), Direction::Unknown);
+  EXPECT_EQ(DirectionOf(".KMZ"), Direction::KmlToGpx);
   EXPECT_EQ(DirectionOf("."), Direction::Unknown);
   EXPECT_EQ(DirectionOf(""), Direction::Unknown);
 }

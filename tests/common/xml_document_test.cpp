@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
+
 #include "common/xml_values.h"
+#include "support/special_inputs.h"
 #include "support/test_files.h"
 
 namespace ruvela {
@@ -63,13 +70,41 @@ TEST(LoadXmlDocument, FailsWithAMessageInsteadOfCrashing) {
   }
 }
 
-TEST(LoadXmlDocument, RefusesDirectoriesAndMissingFiles) {
+// Loads `path` on a thread of its own, so that a load that blocks fails the
+// test instead of hanging it; empty when it has not ended within a second.
+std::optional<XmlLoadResult> LoadWithinASecond(const std::filesystem::path& path) {
+  auto load = std::make_shared<std::packaged_task<XmlLoadResult()>>([path] {
+    pugi::xml_document document;
+    return LoadXmlDocument(path, document);
+  });
+  std::future<XmlLoadResult> result = load->get_future();
+  std::thread([load] { (*load)(); }).detach();
+  if (result.wait_for(std::chrono::seconds(1)) != std::future_status::ready) return std::nullopt;
+  return result.get();
+}
+
+// Reading a pipe without a writer, or a device, would wait or go on forever.
+TEST(LoadXmlDocument, RefusesWhatIsNotARegularFileAtOnce) {
   ScratchDirectory scratch;
-  pugi::xml_document document;
-  EXPECT_FALSE(LoadXmlDocument(scratch.path(), document).ok);
-  const XmlLoadResult missing = LoadXmlDocument(scratch.path() / "nada.gpx", document);
-  EXPECT_FALSE(missing.ok);
-  EXPECT_NE(missing.message.find("no existe"), std::string::npos);
+  ASSERT_TRUE(testing::MakeNamedPipe(scratch.path() / "tuberia.gpx"));
+  ASSERT_TRUE(testing::MakeNamedPipe(scratch.path() / "tuberia.kmz"));
+  std::filesystem::create_symlink("/dev/zero", scratch.path() / "cero.kml");
+  const struct {
+    std::filesystem::path path;
+    const char* message;
+  } rows[] = {
+      {scratch.path() / "tuberia.gpx", "no es un archivo normal"},
+      {scratch.path() / "cero.kml", "no es un archivo normal"},
+      {scratch.path(), "no es un archivo normal"},
+      {scratch.path() / "nada.gpx", "el archivo no existe"},
+      {scratch.path() / "tuberia.kmz", "no es un archivo normal"},
+  };
+  for (const auto& row : rows) {
+    const std::optional<XmlLoadResult> loaded = LoadWithinASecond(row.path);
+    ASSERT_TRUE(loaded.has_value()) << row.path << " blocked the load";
+    EXPECT_FALSE(loaded->ok);
+    EXPECT_EQ(loaded->message, row.message) << row.path;
+  }
 }
 
 TEST(LoadXmlDocument, NeverExpandsOrFetchesEntities) {

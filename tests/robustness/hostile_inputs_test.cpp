@@ -14,7 +14,9 @@
 #include "cli/run_convert.h"
 #include "fuzz/conversion_check.h"
 #include "hostile_documents.h"
+#include "common/path_parts.h"
 #include "posix_faults.h"
+#include "support/special_inputs.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -228,6 +230,34 @@ TEST(BillionLaughs, ConvertsInBoundedMemory) {
     if (small < 0) GTEST_SKIP() << "the peak memory of a process cannot be measured here";
     const long laughs = PeakMemoryOfConverting(direction, gpx ? BillionLaughsGpx() : BillionLaughsKml());
     EXPECT_LT(laughs, small + kMarginKilobytes);
+  }
+}
+
+// A ZIP bomb is refused from the sizes it declares, or as soon as it
+// inflates past them, never after filling memory: inflating its 64 MB of
+// blanks would show in the peak.
+TEST(ZipBomb, IsRefusedInBoundedMemory) {
+  constexpr long kMarginKilobytes = 16 * 1024;
+  // Built first: whatever building it leaves in this process, the child
+  // converting a small document inherits as well.
+  const std::string bomb = testing::ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}});
+  const long small = PeakMemoryOfConverting(Direction::KmlToGpx, KmlWithPlacemarkName("A"));
+  if (small < 0) GTEST_SKIP() << "the peak memory of a process cannot be measured here";
+  for (const std::string& archive : {bomb, testing::WithDeclaredSize(bomb, 1000)}) {
+    ScratchDirectory scratch;
+    const InputParts parts = SplitInputPath(Utf8FromPath(scratch.Write("bomba.kmz", archive)), '/');
+    bool refused = false;
+    const long peak = PeakMemoryOf(
+        [&] {
+          ConversionProgress progress;
+          ConversionCounts counts;
+          const ConversionOutcome result =
+              ConvertInput(Direction::KmlToGpx, parts, scratch.path() / "salida.gpx", {}, {}, progress, counts);
+          return result.outcome == Outcome::LoadFailed && result.problem.message.ends_with("(bomba ZIP)");
+        },
+        refused);
+    EXPECT_TRUE(refused);
+    EXPECT_LT(peak, small + kMarginKilobytes);
   }
 }
 

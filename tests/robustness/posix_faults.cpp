@@ -9,6 +9,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -139,6 +140,63 @@ KilledRun RunAndKillWhileWriting(const fs::path& program, const std::vector<std:
   return run;
 }
 
+TerminatedRun RunStuckWritingAndTerminate(const fs::path& program, const std::vector<std::string>& args,
+                                          const fs::path& temporaryDirectory, int patienceMs) {
+  TerminatedRun run;
+  int output[2];
+  if (pipe(output) != 0) return {-1, false, Reason("no pipe")};
+  std::vector<std::string> words{program.string()};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::string tmpdir = "TMPDIR=" + temporaryDirectory.string();
+  char* envp[] = {tmpdir.data(), nullptr};
+
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(output[1], STDOUT_FILENO);
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDERR_FILENO);
+    execve(argv[0], argv.data(), envp);
+    _exit(127);
+  }
+  close(output[1]);
+  if (child < 0) {
+    close(output[0]);
+    return {-1, false, Reason("cannot start the converter")};
+  }
+  // The document reaches the pipe only once complete; it is far larger than
+  // the pipe's 64 KB, so from its first bytes on the writer is or soon will
+  // be stuck.
+  int status = 0;
+  int waiting = 0;
+  pid_t ended = 0;
+  for (int tries = 0; tries < 12000 && waiting == 0 && ended == 0; ++tries) {
+    poll(nullptr, 0, 10);
+    ioctl(output[0], FIONREAD, &waiting);
+    ended = waitpid(child, &status, WNOHANG);
+  }
+  if (ended == 0) {
+    if (waiting == 0) run.whyNot = "the converter wrote nothing within two minutes";
+    kill(child, SIGTERM);
+    for (int waited = 0; ended == 0 && waited <= patienceMs; waited += 10) {
+      poll(nullptr, 0, 10);
+      ended = waitpid(child, &status, WNOHANG);
+    }
+    run.endedInTime = ended == child;
+    if (!run.endedInTime) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+    }
+  } else {
+    run.whyNot = "the converter ended before it wrote its document";
+  }
+  close(output[0]);
+  run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
 #else
 
 TemporaryMount::TemporaryMount(int kilobytes)
@@ -155,6 +213,10 @@ long PeakMemoryOf(const std::function<bool()>&, bool& succeeded) {
 
 KilledRun RunAndKillWhileWriting(const fs::path&, const std::vector<std::string>&, const fs::path&) {
   return {false, "killing a process mid-way is only done on Linux"};
+}
+
+TerminatedRun RunStuckWritingAndTerminate(const fs::path&, const std::vector<std::string>&, const fs::path&, int) {
+  return {-1, false, "terminating a process mid-way is only done on Linux"};
 }
 
 #endif

@@ -61,4 +61,17 @@ struct KilledRun {
 KilledRun RunAndKillWhileWriting(const std::filesystem::path& program, const std::vector<std::string>& args,
                                  const std::filesystem::path& watchedDirectory);
 
+struct TerminatedRun {
+  int exitStatus = -1;       // -1 when it ended by a signal
+  bool endedInTime = false;  // within the patience given
+  std::string whyNot;        // set when the run could not be arranged
+};
+
+// Starts `program` with `args`, its standard output on a pipe nobody reads
+// and its temporary files in `temporaryDirectory`; once the document comes
+// (and the program waits in a write) sends SIGTERM, and waits `patienceMs`
+// for the end before killing it.
+TerminatedRun RunStuckWritingAndTerminate(const std::filesystem::path& program, const std::vector<std::string>& args,
+                                          const std::filesystem::path& temporaryDirectory, int patienceMs);
+
 }  // namespace ruvela::robustness

@@ -174,5 +174,18 @@ TEST(KilledConversion, LeavesTheUsersFileIntact) {
   }
 }
 
+// Ctrl-C or `timeout` must end ruvela-convert whatever it waits in, here a
+// write to a pipe nobody reads, and leave no temporary file behind.
+TEST(Terminate, EndsARunStuckInAWrite) {
+  ScratchDirectory scratch;
+  const fs::path input = scratch.Write("ruta.gpx", LongTrackGpx(20000));
+  const TerminatedRun run = RunStuckWritingAndTerminate(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input.string()},
+                                                        scratch.path(), 10000);
+  if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
+  EXPECT_TRUE(run.endedInTime);
+  EXPECT_EQ(run.exitStatus, static_cast<int>(cli::ExitStatus::Interrupted));
+  EXPECT_EQ(Entries(scratch.path()), std::set<std::string>{"ruta.gpx"});
+}
+
 }  // namespace
 }  // namespace ruvela::robustness

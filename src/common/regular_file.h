@@ -1,0 +1,44 @@
+// Opening an input file for reading. A path that names a named pipe, a
+// device, a socket or a folder is refused at once: reading one could wait
+// forever (a pipe without a writer) or never end (/dev/zero). Everything
+// system-specific of reading an input lives behind this class.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace ruvela {
+
+// The message for anything that is not a regular file.
+inline constexpr const char* kNotARegularFile = "no es un archivo normal";
+
+class RegularFile {
+ public:
+  // Opens `path` without ever waiting for it; when that fails, or the path is
+  // not a regular file, isOpen() is false and whyNot() says why in Spanish.
+  explicit RegularFile(const std::filesystem::path& path);
+  ~RegularFile();
+  RegularFile(const RegularFile&) = delete;
+  RegularFile& operator=(const RegularFile&) = delete;
+
+  bool isOpen() const { return descriptor_ >= 0; }
+  const std::string& whyNot() const { return whyNot_; }
+  std::uint64_t size() const { return size_; }
+
+  // Reads exactly `size` bytes from the current position into `data`.
+  bool ReadExactly(char* data, std::size_t size);
+
+  // Hands the open descriptor over to a reader that closes it itself; one
+  // the reader refused is closed with CloseReleased.
+  int ReleaseDescriptor();
+  static void CloseReleased(int descriptor);
+
+ private:
+  int descriptor_ = -1;
+  std::uint64_t size_ = 0;
+  std::string whyNot_;
+};
+
+}  // namespace ruvela
