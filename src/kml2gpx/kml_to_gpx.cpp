@@ -1,5 +1,9 @@
 #include "kml2gpx/kml_to_gpx.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include <pugixml.hpp>
 
 #include "common/block_writer.h"
@@ -40,7 +44,7 @@ class KmlToGpxConversion {
     }
     CloseRoute();
     if (counts_.routePoints > 0) {
-      output_.Write(routesText_);
+      for (const std::string& route : finishedRoutes_) output_.Write(route);
       output_.Write(gpx::kLineEnd);
     }
     output_.Write(GpxDocumentFooter());
@@ -115,8 +119,8 @@ class KmlToGpxConversion {
   // A route without points is dropped.
   void CloseRoute() {
     if (routeOpen_ && routeHasPoints_) {
-      routesText_ += routeText_;
-      routesText_ += GpxRouteClose(1);
+      routeText_ += GpxRouteClose(1);
+      finishedRoutes_.push_back(std::move(routeText_));
     }
     routeOpen_ = false;
     routeText_.clear();
@@ -163,7 +167,9 @@ class KmlToGpxConversion {
   bool routeOpen_ = false;
   bool routeHasPoints_ = false;
   std::string routeText_;   // the open route: start block and route points
-  std::string routesText_;  // finished routes, written after the waypoints
+  // Finished routes, written after the waypoints. Kept apart rather than
+  // joined: one text growing to tens of megabytes is copied at every doubling.
+  std::vector<std::string> finishedRoutes_;
   std::string routeName_;
   std::string block_;  // one waypoint's text, reused from point to point
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
