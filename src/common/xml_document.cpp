@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "common/kmz_archive.h"
+#include "common/parser_memory.h"
 #include "common/regular_file.h"
 #include "common/text_lines.h"
 
@@ -96,7 +97,7 @@ std::string ParseErrorMessage(const pugi::xml_parse_result& result) {
 class ParserBuffer {
  public:
   explicit ParserBuffer(std::size_t size)
-      : data_(static_cast<char*>(pugi::get_memory_allocation_function()(size > 0 ? size : 1))), size_(size) {}
+      : data_(static_cast<char*>(AllocateForParser(size > 0 ? size : 1))), size_(size) {}
   ParserBuffer(const ParserBuffer&) = delete;
   ParserBuffer& operator=(const ParserBuffer&) = delete;
   ~ParserBuffer() {

@@ -1,5 +1,9 @@
 #include "kml2gpx/kml_to_gpx.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include <pugixml.hpp>
 
 #include "common/block_writer.h"
@@ -43,7 +47,7 @@ class KmlToGpxConversion {
     }
     CloseRoute();
     if (counts_.routePoints > 0) {
-      output_.Write(routesText_);
+      for (const std::string& route : finishedRoutes_) output_.Write(route);
       output_.Write(gpx::kLineEnd);
     }
     if (!WriteTracks()) return false;
@@ -172,8 +176,8 @@ class KmlToGpxConversion {
   // A route without points is dropped.
   void CloseRoute() {
     if (routeOpen_ && routeHasPoints_) {
-      routesText_ += routeText_;
-      routesText_ += GpxRouteClose(1);
+      routeText_ += GpxRouteClose(1);
+      finishedRoutes_.push_back(std::move(routeText_));
     }
     routeOpen_ = false;
     routeText_.clear();
@@ -222,7 +226,9 @@ class KmlToGpxConversion {
   bool routeOpen_ = false;
   bool routeHasPoints_ = false;
   std::string routeText_;   // the open route: start block and route points
-  std::string routesText_;  // finished routes, written after the waypoints
+  // Finished routes, written after the waypoints. Kept apart rather than
+  // joined: one text growing to tens of megabytes is copied at every doubling.
+  std::vector<std::string> finishedRoutes_;
   std::string routeName_;
   struct KeptPath {
     pugi::xml_node placemark;

@@ -6,6 +6,7 @@
 
 #include "common/convert_input.h"
 #include "common/path_parts.h"
+#include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
 
@@ -87,10 +88,16 @@ const std::filesystem::path kReference = std::filesystem::path(RUVELA_TEST_DATA_
 
 TEST(ConvertKmlToGpx, WholeDocumentMatchesTheReference) {
   Conversion conversion;
-  Convert(conversion, ReferenceKml());
+  const std::string kml = ReferenceKml();
+  Convert(conversion, kml);
   testing::UpdateReferenceIfAsked(kReference, conversion.output);
   const std::string expected = ReadFile(kReference);
   EXPECT_EQ(conversion.output, expected) << "regenerate only after checking the difference by eye";
+  testing::WithoutHugePages fallback;
+  Conversion again;
+  Convert(again, kml);
+  EXPECT_EQ(again.output, expected);
+  EXPECT_TRUE(fallback.FellBack());
 }
 
 struct OptionRow {
