@@ -59,5 +59,20 @@ TEST(ParserMemoryPool, PiecesKeepTheirBytesAndEveryBlockGoesBack) {
   }
 }
 
+// Where huge pages come slowly, a block stops asking for them after the
+// first: each slow one costs as much as several hundred small pages.
+TEST(ParserMemoryPool, BringsInHugePagesOnlyWhileTheyComeQuickly) {
+  for (const bool slow : {false, true}) {
+    CountingBlocks source(true, slow);
+    ParserMemoryPool pool(source, 4 * kHugePageSize);
+    void* file = pool.Allocate(3 * kHugePageSize);  // a block of its own, three huge pages
+    std::vector<void*> pages;
+    for (int i = 0; i < 100; ++i) pages.push_back(pool.Allocate(32 * 1024 + 40));  // into a second huge page
+    EXPECT_EQ(source.hugePagesBroughtIn, slow ? 2 : 5);
+    for (void* page : pages) pool.Deallocate(page);
+    pool.Deallocate(file);
+  }
+}
+
 }  // namespace
 }  // namespace ruvela

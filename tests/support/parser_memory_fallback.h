@@ -12,10 +12,12 @@
 namespace ruvela::testing {
 
 // Hands out aligned heap memory as blocks (or refuses every block) and
-// counts the blocks not given back.
+// counts the blocks not given back and the huge pages brought in, which
+// come quickly or, with `slowHugePages`, slowly.
 class CountingBlocks final : public LargeBlockSource {
  public:
-  explicit CountingBlocks(bool giveBlocks) : giveBlocks_(giveBlocks) {}
+  explicit CountingBlocks(bool giveBlocks, bool slowHugePages = false)
+      : giveBlocks_(giveBlocks), slowHugePages_(slowHugePages) {}
   void* Map(std::size_t size) override {
     ++requests;
     if (!giveBlocks_) return nullptr;
@@ -26,13 +28,18 @@ class CountingBlocks final : public LargeBlockSource {
     --outstanding;
     std::free(block);
   }
-  bool BringInHugePage(void*, std::size_t) override { return true; }
+  bool BringInHugePage(void*, std::size_t) override {
+    ++hugePagesBroughtIn;
+    return !slowHugePages_;
+  }
 
   int requests = 0;
   int outstanding = 0;
+  int hugePagesBroughtIn = 0;
 
  private:
   bool giveBlocks_;
+  bool slowHugePages_;
 };
 
 // While it lives, the parser takes its memory from a pool that is refused
