@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "windows/pictures.h"
+#include "gui/pictures.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 3) {

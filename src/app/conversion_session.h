@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "common/conversion.h"
+#include "core/conversion.h"
 
 struct ConversionSession {
   // The question window's texts and the answer to the last question (true

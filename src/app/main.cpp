@@ -8,7 +8,7 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/single_instance.h"
-#include "windows/pictures.h"
+#include "gui/pictures.h"
 
 namespace {
 

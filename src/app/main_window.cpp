@@ -24,11 +24,11 @@
 
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "common/count_texts.h"
+#include "core/count_texts.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 
 #include "app/conversion_session.h"
 #include "app/platform_services.h"
-#include "common/convert_input.h"
+#include "conversion/convert_input.h"
 
 class QAction;
 class frmGPX2KMLOpts;

@@ -8,8 +8,8 @@
 #include "app/event_pump.h"
 #include "app/file_dialogs.h"
 #include "app/process_facts.h"
-#include "app/prompt.h"
-#include "options/settings_store.h"
+#include "gui/prompt.h"
+#include "gui/settings_store.h"
 
 struct PlatformServices {
   std::unique_ptr<FileDialogs> fileDialogs;

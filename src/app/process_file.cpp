@@ -12,8 +12,8 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/window_texts.h"
-#include "common/count_texts.h"
-#include "common/path_parts.h"
+#include "core/count_texts.h"
+#include "core/path_parts.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
 

@@ -1,7 +1,7 @@
 // Asks with the program's question window.
 #pragma once
 
-#include "app/prompt.h"
+#include "gui/prompt.h"
 
 class QtPrompt final : public Prompt {
  public:

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 
 namespace {
 

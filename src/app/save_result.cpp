@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/replace_file.h"
 #include "app/window_texts.h"
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/window_texts.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
-#include "options/settings_store.h"
+#include "gui/settings_store.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "options/gpx2kml_options.h"
-#include "options/kml2gpx_options.h"
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
 
 namespace ruvela::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/cli_texts.h"
 
-#include "common/count_texts.h"
+#include "core/count_texts.h"
 
 namespace ruvela::cli {
 namespace {

@@ -11,8 +11,8 @@
 #include "cli/cli_texts.h"
 #include "cli/pending_output.h"
 #include "cli/progress_line.h"
-#include "common/convert_input.h"
-#include "common/path_parts.h"
+#include "conversion/convert_input.h"
+#include "core/path_parts.h"
 
 namespace ruvela::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "cli/platform.h"
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 
 namespace ruvela::cli {
 namespace {

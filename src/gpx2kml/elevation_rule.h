@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "options/gpx2kml_options.h"
+#include "core/gpx2kml_options.h"
 
 namespace ruvela {
 

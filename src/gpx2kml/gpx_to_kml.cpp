@@ -2,13 +2,13 @@
 
 #include <pugixml.hpp>
 
-#include "common/block_writer.h"
-#include "common/name_cleaning.h"
-#include "common/number_text.h"
-#include "common/path_parts.h"
-#include "common/text_lines.h"
-#include "common/xml_document.h"
-#include "common/xml_values.h"
+#include "core/block_writer.h"
+#include "core/name_cleaning.h"
+#include "core/number_text.h"
+#include "core/path_parts.h"
+#include "core/text_lines.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
 #include "gpx2kml/elevation_rule.h"
 #include "gpx2kml/kml_vocabulary.h"
 #include "gpx2kml/kml_writer.h"

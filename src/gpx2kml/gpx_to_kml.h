@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/conversion.h"
-#include "options/gpx2kml_options.h"
+#include "core/conversion.h"
+#include "core/gpx2kml_options.h"
 
 namespace ruvela {
 

@@ -4,9 +4,9 @@
 
 #include <ruvela/version.h>
 
-#include "common/credits.h"
-#include "common/text_lines.h"
-#include "common/xml_escape.h"
+#include "core/credits.h"
+#include "core/text_lines.h"
+#include "core/xml_escape.h"
 #include "gpx2kml/kml_vocabulary.h"
 
 namespace ruvela {

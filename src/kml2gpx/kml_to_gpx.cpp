@@ -6,12 +6,12 @@
 
 #include <pugixml.hpp>
 
-#include "common/block_writer.h"
-#include "common/name_cleaning.h"
-#include "common/path_parts.h"
-#include "common/text_lines.h"
-#include "common/xml_document.h"
-#include "common/xml_values.h"
+#include "core/block_writer.h"
+#include "core/name_cleaning.h"
+#include "core/path_parts.h"
+#include "core/text_lines.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
 #include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"

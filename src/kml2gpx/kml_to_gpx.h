@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/conversion.h"
-#include "options/kml2gpx_options.h"
+#include "core/conversion.h"
+#include "core/kml2gpx_options.h"
 
 namespace pugi {
 class xml_document;

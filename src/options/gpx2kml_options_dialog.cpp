@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 
 #include "options/option_controls.h"
-#include "options/settings_keys.h"
-#include "options/settings_store.h"
-#include "options/stored_values.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "core/settings_keys.h"
+#include "gui/settings_store.h"
+#include "core/stored_values.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "options/gpx2kml_options.h"
+#include "core/gpx2kml_options.h"
 
 class OptionCheckBox;
 class OptionTextBox;

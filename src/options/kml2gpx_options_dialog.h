@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "options/kml2gpx_options.h"
+#include "core/kml2gpx_options.h"
 
 class OptionCheckBox;
 class OptionTextBox;

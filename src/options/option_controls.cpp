@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-#include "options/stored_values.h"
+#include "core/stored_values.h"
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "options/check_state.h"
+#include "core/check_state.h"
 
 // A check box holding 0 (unchecked), 1 (checked) or 2 (grayed). The user's
 // click toggles between checked and unchecked; a grayed box becomes checked.

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "ruvela/version.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 
 namespace {
 

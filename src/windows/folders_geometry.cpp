@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "common/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

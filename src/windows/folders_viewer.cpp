@@ -12,11 +12,11 @@
 #include <QTextCursor>
 #include <QWindow>
 
-#include "options/settings_keys.h"
-#include "options/settings_store.h"
-#include "windows/fit_to_text.h"
+#include "core/settings_keys.h"
+#include "gui/settings_store.h"
+#include "gui/fit_to_text.h"
 #include "windows/folders_geometry.h"
-#include "windows/twips.h"
+#include "gui/twips.h"
 
 namespace {
 

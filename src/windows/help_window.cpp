@@ -8,8 +8,8 @@
 
 #include "ruvela/version.h"
 #include "windows/help_text.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QString>
 #include <QTime>
 
-#include "windows/fit_to_text.h"
-#include "windows/pictures.h"
+#include "gui/fit_to_text.h"
+#include "gui/pictures.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 
 frmMsgBox::frmMsgBox(const PromptTexts& texts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

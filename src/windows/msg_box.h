@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/prompt.h"
+#include "gui/prompt.h"
 
 class QLabel;
 class QPushButton;

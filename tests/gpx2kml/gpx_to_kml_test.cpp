@@ -4,8 +4,8 @@
 
 #include <pugixml.hpp>
 
-#include "common/count_texts.h"
-#include "common/path_parts.h"
+#include "core/count_texts.h"
+#include "core/path_parts.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
 

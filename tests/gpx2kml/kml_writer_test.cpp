@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "common/text_lines.h"
+#include "core/text_lines.h"
 #include "support/test_files.h"
 
 namespace ruvela {

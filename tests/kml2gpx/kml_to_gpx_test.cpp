@@ -4,8 +4,8 @@
 
 #include <pugixml.hpp>
 
-#include "common/convert_input.h"
-#include "common/path_parts.h"
+#include "conversion/convert_input.h"
+#include "core/path_parts.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"

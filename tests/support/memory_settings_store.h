@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "options/settings_store.h"
+#include "gui/settings_store.h"
 
 class MemorySettingsStore final : public SettingsStore {
  public:
