@@ -8,6 +8,8 @@
 
 #include "core/conversion.h"
 
+namespace ruvela {
+
 struct ConversionSession {
   // The question window's texts and the answer to the last question (true
   // when its first, cautious button was pressed).
@@ -39,3 +41,5 @@ struct ConversionSession {
 
   bool HasPendingResult() const { return KmlResultPending || GpxResultPending; }
 };
+
+}  // namespace ruvela

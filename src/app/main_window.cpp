@@ -30,6 +30,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -326,3 +328,5 @@ void frmRuvela::ClearCountLabels() {
   lblTRK->unsetCursor();
   lblSTAT->setToolTip(QString());
 }
+
+}  // namespace ruvela

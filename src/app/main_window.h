@@ -22,13 +22,16 @@
 #include "conversion/convert_input.h"
 
 class QAction;
-class frmGPX2KMLOpts;
-class frmKML2GPXOpts;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+
+namespace ruvela {
+
+class frmGPX2KMLOpts;
+class frmKML2GPXOpts;
 
 class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   Q_OBJECT
@@ -172,3 +175,5 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   bool busyCursor_ = false;
   bool closed_ = false;
 };
+
+}  // namespace ruvela

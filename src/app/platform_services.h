@@ -11,6 +11,8 @@
 #include "gui/prompt.h"
 #include "gui/settings_store.h"
 
+namespace ruvela {
+
 struct PlatformServices {
   std::unique_ptr<FileDialogs> fileDialogs;
   std::unique_ptr<Prompt> prompt;
@@ -22,3 +24,5 @@ struct PlatformServices {
 
 // The services of the running program (needs a QApplication).
 PlatformServices QtPlatformServices();
+
+}  // namespace ruvela

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kTemporaryFileName = "ruvela.tmp";
@@ -40,3 +42,5 @@ QString TemporaryResultPath(const ProcessFacts& facts) {
   QDir().mkpath(facts.dataDirectory);
   return facts.dataDirectory + QLatin1String(kTemporaryFileName);
 }
+
+}  // namespace ruvela

@@ -17,6 +17,8 @@
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -250,3 +252,5 @@ void frmRuvela::RefreshCountLabels() {
   }
   staleCounts_.reset();
 }
+
+}  // namespace ruvela

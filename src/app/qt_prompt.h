@@ -3,7 +3,11 @@
 
 #include "gui/prompt.h"
 
+namespace ruvela {
+
 class QtPrompt final : public Prompt {
  public:
   bool Ask(const PromptTexts& texts, QWidget* parent) override;
 };
+
+}  // namespace ruvela

@@ -8,6 +8,8 @@
 
 #include "core/path_parts.h"
 
+namespace ruvela {
+
 namespace {
 
 std::filesystem::path FileSystemPath(const QString& path) { return ruvela::PathFromUtf8(path.toStdString()); }
@@ -51,3 +53,5 @@ QString ReplaceFileWith(const QString& source, const QString& target) {
   QFile::remove(source);
   return {};
 }
+
+}  // namespace ruvela

@@ -9,6 +9,8 @@
 #include "app/window_texts.h"
 #include "core/path_parts.h"
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -53,3 +55,5 @@ void frmRuvela::SaveChosenFile() {
   SetStatus(QString::fromUtf8(kStatusIdle));
   lblSTAT->setToolTip(QString());
 }
+
+}  // namespace ruvela

@@ -9,6 +9,8 @@
 #include "options/kml2gpx_options_dialog.h"
 #include "gui/settings_store.h"
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -98,3 +100,5 @@ void frmRuvela::StoreSettings() {
   gpx2kmlOptions_->SaveOptions();
   kml2gpxOptions_->SaveOptions();
 }
+
+}  // namespace ruvela

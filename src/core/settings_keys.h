@@ -2,6 +2,8 @@
 // section stand in the order in which they are read and written.
 #pragma once
 
+namespace ruvela {
+
 namespace settings_keys {
 
 inline constexpr const char* kFileSection = "File";
@@ -33,3 +35,5 @@ inline constexpr const char* kWidthKey = "Mw";
 inline constexpr const char* kHeightKey = "Mh";
 
 }  // namespace settings_keys
+
+}  // namespace ruvela

@@ -10,6 +10,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
+namespace ruvela {
+
 namespace {
 
 // The window font the described point sizes were drawn next to.
@@ -104,3 +106,5 @@ void FixWindowSize(QWidget* window, QSize described) {
   window->setFixedSize(FittedWindowSize(window, described));
   if (window->layout() != nullptr) window->layout()->activate();
 }
+
+}  // namespace ruvela

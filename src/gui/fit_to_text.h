@@ -15,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace ruvela {
+
 // A font of the description (a family and a point size drawn next to the
 // 8.25-point window font), at the same proportion to the user's window font.
 QFont DescribedFont(const QString& family, double points, QFont::StyleHint hint);
@@ -45,3 +47,5 @@ QSize FittedWindowSize(const QWidget* window, QSize described);
 
 // A window of fixed size at FittedWindowSize, its controls placed at once.
 void FixWindowSize(QWidget* window, QSize described);
+
+}  // namespace ruvela

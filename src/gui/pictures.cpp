@@ -15,6 +15,8 @@
 #include <QRadialGradient>
 #include <QRectF>
 
+namespace ruvela {
+
 namespace {
 
 QImage TransparentImage(QSize size) {
@@ -152,3 +154,5 @@ QImage ProgramIcon(int side) {
   DrawGpsUnit(painter, QRectF(side * 0.56, side * 0.34, side * 0.42, side * 0.66));
   return image;
 }
+
+}  // namespace ruvela

@@ -6,6 +6,10 @@
 #include <QImage>
 #include <QSize>
 
+namespace ruvela {
+
 QImage GlobePicture(QSize size);
 QImage GpsUnitPicture(QSize size);
 QImage ProgramIcon(int side);
+
+}  // namespace ruvela

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace ruvela {
+
 struct PromptTexts {
   QString title;
   QString message;
@@ -19,3 +21,5 @@ class Prompt {
   // True when the user chose the first button.
   virtual bool Ask(const PromptTexts& texts, QWidget* parent) = 0;
 };
+
+}  // namespace ruvela

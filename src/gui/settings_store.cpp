@@ -2,6 +2,8 @@
 
 #include "ruvela/version.h"
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kOrganisation = "Ruvela";
@@ -28,3 +30,5 @@ void QtSettingsStore::SaveSetting(const QString& section, const QString& key, co
   settings_.setValue(SectionKey(section, key), value);
   settings_.sync();
 }
+
+}  // namespace ruvela

@@ -8,6 +8,8 @@
 
 #include "core/settings_keys.h"
 
+namespace ruvela {
+
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -36,3 +38,5 @@ class QtSettingsStore final : public SettingsStore {
  private:
   mutable QSettings settings_;
 };
+
+}  // namespace ruvela

@@ -17,6 +17,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 QString NormalizedNumber(const QString& text) { return QText(ruvela::NormalizedBoxText(StdText(text))); }
@@ -266,3 +268,5 @@ void frmGPX2KMLOpts::keyPressEvent(QKeyEvent* event) {
       QDialog::keyPressEvent(event);
   }
 }
+
+}  // namespace ruvela

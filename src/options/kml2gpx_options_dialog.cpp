@@ -14,6 +14,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 QString TrimmedName(const QString& text) { return QText(ruvela::TrimmedText(StdText(text))); }
@@ -207,3 +209,5 @@ void frmKML2GPXOpts::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
+
+}  // namespace ruvela

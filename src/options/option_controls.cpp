@@ -5,6 +5,8 @@
 
 #include "core/stored_values.h"
 
+namespace ruvela {
+
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
 ruvela::CheckState OptionCheckBox::State() const {
@@ -60,3 +62,5 @@ void OptionTextBox::focusOutEvent(QFocusEvent* event) {
   if (toAnotherControl && tidy_) setText(tidy_(text()));
   QLineEdit::focusOutEvent(event);
 }
+
+}  // namespace ruvela

@@ -12,6 +12,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kTitlePrefix = "Acerca de --- ";
@@ -93,3 +95,5 @@ void ShowAboutWindow(const QString& applicationTitle, QWidget* parent) {
   about.ShowTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   about.exec();
 }
+
+}  // namespace ruvela

@@ -6,6 +6,8 @@
 
 #include "core/number_text.h"
 
+namespace ruvela {
+
 namespace {
 
 // Below the button, and the least inner width beyond the button's own.
@@ -74,3 +76,5 @@ std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int 
       TwipsBox{(width - buttonWidth) / 2, height - kButtonMargin - buttonHeight, buttonWidth, buttonHeight},
       TwipsBox{0, 0, width, height - kListReserve - buttonHeight}};
 }
+
+}  // namespace ruvela

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+namespace ruvela {
+
 struct TwipsBox {
   int left = 0;
   int top = 0;
@@ -59,3 +61,5 @@ struct FoldersLayout {
 // exactly at either limit: the controls then stay where they are.
 std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int buttonWidth,
                                            int buttonHeight);
+
+}  // namespace ruvela

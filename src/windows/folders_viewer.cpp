@@ -18,6 +18,8 @@
 #include "windows/folders_geometry.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kTitle = "Directorios Procesados";
@@ -167,3 +169,5 @@ void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidg
   viewer.ShowList(folderList);
   viewer.exec();
 }
+
+}  // namespace ruvela

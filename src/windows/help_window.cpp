@@ -11,6 +11,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kTitlePrefix = "Ayuda (?) del --- ";
@@ -65,3 +67,5 @@ void ShowHelpWindow(const QString& applicationTitle, QWidget* parent) {
   frmHelp help(applicationTitle, SecondsSinceMidnight, parent);
   help.exec();
 }
+
+}  // namespace ruvela

@@ -15,6 +15,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/pictures.h"
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kOkCaption = "&OK";
@@ -81,3 +83,5 @@ void InfoWindow::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
+
+}  // namespace ruvela

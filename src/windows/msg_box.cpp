@@ -10,6 +10,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 
+namespace ruvela {
+
 frmMsgBox::frmMsgBox(const PromptTexts& texts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
@@ -84,3 +86,5 @@ void frmMsgBox::Answer(bool firstButton) {
   firstButtonChosen_ = firstButton;
   done(firstButton ? QDialog::Accepted : QDialog::Rejected);
 }
+
+}  // namespace ruvela

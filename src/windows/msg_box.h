@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 
+namespace ruvela {
+
 class frmMsgBox final : public QDialog {
   Q_OBJECT
 
@@ -34,3 +36,5 @@ class frmMsgBox final : public QDialog {
   QPushButton* cmdCancel_ = nullptr;
   bool firstButtonChosen_ = true;
 };
+
+}  // namespace ruvela

@@ -10,6 +10,8 @@
 #include "app/qt_file_dialogs.h"
 #include "sample_files.h"
 
+using namespace ruvela;
+
 class CommandLineTest : public QObject {
   Q_OBJECT
 

@@ -12,6 +12,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 class MainWindowLayoutTest : public QObject {
   Q_OBJECT
 

@@ -16,6 +16,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 QByteArray Result(const QTemporaryDir& directory) {

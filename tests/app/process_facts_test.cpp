@@ -9,6 +9,8 @@
 
 #include "app/process_facts.h"
 
+using namespace ruvela;
+
 class ProcessFactsTest : public QObject {
   Q_OBJECT
 

@@ -10,6 +10,8 @@
 #include "scripted_services.h"
 #include "support/special_inputs.h"
 
+using namespace ruvela;
+
 class ProcessFileTest : public QObject {
   Q_OBJECT
 

@@ -10,6 +10,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kReady = QStringLiteral("Estado actual: Listo (guardar el archivo)");

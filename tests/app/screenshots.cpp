@@ -20,6 +20,8 @@
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 bool Save(QWidget& window, const QDir& directory, const QString& name) {

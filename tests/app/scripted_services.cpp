@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace ruvela {
+
 QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget*) {
   openRequests << request;
   if (openAnswers.isEmpty()) {
@@ -90,3 +92,5 @@ QString ScriptedWindow::EnabledCommands() const {
   state += CommandState(Button("cmdAbort")->isEnabled(), 'A', Button("cmdAbort")->isEnabled());
   return state;
 }
+
+}  // namespace ruvela

@@ -15,6 +15,8 @@
 #include "scripted_services.h"
 #include "windows/about_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 // What the modal window that opens next shows: its object name, title and

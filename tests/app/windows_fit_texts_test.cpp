@@ -29,6 +29,8 @@
 #include "windows/help_window.h"
 #include "windows/msg_box.h"
 
+using namespace ruvela;
+
 namespace {
 
 using namespace ruvela::texts;

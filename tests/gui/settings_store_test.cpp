@@ -5,6 +5,8 @@
 
 #include "gui/settings_store.h"
 
+using namespace ruvela;
+
 class SettingsStoreTest : public QObject {
   Q_OBJECT
 

@@ -9,6 +9,8 @@
 #include "support/memory_settings_store.h"
 #include "options/option_controls.h"
 
+using namespace ruvela;
+
 namespace {
 
 struct Dialog {

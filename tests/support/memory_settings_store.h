@@ -8,6 +8,8 @@
 
 #include "gui/settings_store.h"
 
+namespace ruvela {
+
 class MemorySettingsStore final : public SettingsStore {
  public:
   QString GetSetting(const QString& section, const QString& key,
@@ -23,3 +25,5 @@ class MemorySettingsStore final : public SettingsStore {
   QMap<QString, QString> values;  // "section/key" -> value
   QStringList writes;             // in the order they happened
 };
+
+}  // namespace ruvela

@@ -11,6 +11,8 @@
 #include "windows/help_text.h"
 #include "windows/help_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kAppTitle = QStringLiteral("Zuvodirod ORE <-> DOV");

@@ -6,6 +6,8 @@
 
 #include "windows/folders_geometry.h"
 
+using namespace ruvela;
+
 Q_DECLARE_METATYPE(std::optional<TwipsBox>)
 Q_DECLARE_METATYPE(std::optional<FoldersLayout>)
 

@@ -10,6 +10,8 @@
 #include "support/memory_settings_store.h"
 #include "windows/folders_viewer.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kSection = QStringLiteral("frmFoldersPos");
