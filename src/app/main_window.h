@@ -127,8 +127,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void LoadOptionDialogs();
 
   // Questions and closing.
-  bool AskUser(const QString& title, const QString& message, const QString& firstButton,
-               const QString& secondButton);
+  bool AskUser(const QString& title, const QString& message, const QString& firstButton, const QString& secondButton);
   void StoreSettings();
 
   PlatformServices services_;
@@ -167,10 +166,10 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   QPushButton* cmdOpen = nullptr;
   QPushButton* defaultButton_ = nullptr;
 
-  QString dialogFileName_;         // the shared file dialog keeps the last chosen name
-  QStringList queuedFiles_;        // dropped files waiting for their turn
+  QString dialogFileName_;   // the shared file dialog keeps the last chosen name
+  QStringList queuedFiles_;  // dropped files waiting for their turn
   bool processingQueue_ = false;
-  std::bitset<4> staleCounts_;     // counters whose label is behind, by ruvela::Counter
+  std::bitset<4> staleCounts_;  // counters whose label is behind, by ruvela::Counter
   QElapsedTimer sinceLastYield_;
   bool busyCursor_ = false;
   bool closed_ = false;

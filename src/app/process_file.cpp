@@ -88,9 +88,8 @@ void frmRuvela::ProcessOneFile(const QString& path) {
 }
 
 QString frmRuvela::ChooseFileToOpen() {
-  if (session_.HasPendingResult() &&
-      AskUser(QString(), QString::fromUtf8(kPendingBeforeOpen), QString::fromUtf8(kBackButton),
-              QString::fromUtf8(kLoseButton))) {
+  if (session_.HasPendingResult() && AskUser(QString(), QString::fromUtf8(kPendingBeforeOpen),
+                                             QString::fromUtf8(kBackButton), QString::fromUtf8(kLoseButton))) {
     return {};
   }
   const FileDialogRequest request{QString::fromUtf8(kOpenDialogTitle), QString::fromUtf8(kOpenFilter),

@@ -26,9 +26,9 @@ void frmRuvela::SaveResult() {
 
 void frmRuvela::SaveChosenFile() {
   const bool kml = session_.KmlResultPending;
-  const FileDialogRequest request{
-      QString::fromUtf8(kSaveDialogTitle), QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter),
-      session_.LastDirectory, session_.InputBaseName + (kml ? QStringLiteral(".kml") : QStringLiteral(".gpx"))};
+  const FileDialogRequest request{QString::fromUtf8(kSaveDialogTitle),
+                                  QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter), session_.LastDirectory,
+                                  session_.InputBaseName + (kml ? QStringLiteral(".kml") : QStringLiteral(".gpx"))};
   const QString target = services_.fileDialogs->ChooseFileToSave(request, this);
   if (target.isEmpty()) return;
   dialogFileName_ = target;

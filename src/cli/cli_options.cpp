@@ -29,7 +29,9 @@ bool SetTrackMode(CliRequest& request, const std::string& value) {
 
 CheckState CheckedIf(bool checked) { return checked ? CheckState::Checked : CheckState::Unchecked; }
 
-// Captureless lambdas keep each row's field next to its names and help.
+// Captureless lambdas keep each row's field next to its names and help. The
+// rows are laid out by hand, one option each.
+// clang-format off
 constexpr std::array kOptions = {
     OptionSpec{OptionGroup::General, "output", 'o', "RUTA",
                "archivo de salida (con un solo ARCHIVO); \"-\" escribe el documento en la salida estándar",
@@ -90,9 +92,11 @@ constexpr std::array kOptions = {
                [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkPathsAsTracks == CheckState::Checked); },
                [](CliRequest& r, const std::string&) { r.kmlOptions.chkPathsAsTracks = CheckedIf(true); return true; }},
 };
+// clang-format on
 
 const OptionSpec* FindLong(std::string_view name) {
-  const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.name == name; });
+  const auto found =
+      std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.name == name; });
   return found == kOptions.end() ? nullptr : &*found;
 }
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/conversion.h"
 #include "conversion/convert_input.h"
+#include "core/conversion.h"
 
 namespace ruvela::cli {
 

@@ -8,8 +8,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/conversion.h"
 #include "conversion/convert_input.h"
+#include "core/conversion.h"
 
 namespace ruvela::cli {
 

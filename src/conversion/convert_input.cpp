@@ -36,10 +36,9 @@ Direction DirectionOf(std::string_view extension) {
   return Direction::Unknown;
 }
 
-ConversionOutcome ConvertInput(Direction direction, const InputParts& input,
-                               const std::filesystem::path& output, const Gpx2KmlOptions& gpxOptions,
-                               const Kml2GpxOptions& kmlOptions, ConversionProgress& progress,
-                               ConversionCounts& counts) {
+ConversionOutcome ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
+                               const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
+                               ConversionProgress& progress, ConversionCounts& counts) {
   ConversionOutcome outcome;
   if (direction == Direction::GpxToKml) {
     outcome.resultText = ConvertGpxToKml(input, output, gpxOptions, progress, counts, &outcome.problem);

@@ -28,15 +28,14 @@ enum class Outcome {
 };
 
 struct ConversionOutcome {
-  std::string resultText;     // the converter's result: "ERROR", "" or the closing text
+  std::string resultText;  // the converter's result: "ERROR", "" or the closing text
   Outcome outcome = Outcome::LoadFailed;
   ConversionProblem problem;  // why, for LoadFailed and WriteFailed
 };
 
 // Converts `input` in `direction` (which must not be Unknown) into `output`.
-ConversionOutcome ConvertInput(Direction direction, const InputParts& input,
-                               const std::filesystem::path& output, const Gpx2KmlOptions& gpxOptions,
-                               const Kml2GpxOptions& kmlOptions, ConversionProgress& progress,
-                               ConversionCounts& counts);
+ConversionOutcome ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
+                               const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
+                               ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

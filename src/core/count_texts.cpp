@@ -26,8 +26,8 @@ bool HasElevationNotice(const ConversionCounts& counts) {
 }
 
 std::string ElevationNotice(const ConversionCounts& counts) {
-  return "Trackpoints de altura nula " + std::to_string(PercentOf(counts.zeroElevation, counts.trackPoints)) +
-         "% (" + std::to_string(counts.zeroElevation) + ")  de altura negativa " +
+  return "Trackpoints de altura nula " + std::to_string(PercentOf(counts.zeroElevation, counts.trackPoints)) + "% (" +
+         std::to_string(counts.zeroElevation) + ")  de altura negativa " +
          std::to_string(PercentOf(counts.negativeElevation, counts.trackPoints)) + "% (" +
          std::to_string(counts.negativeElevation) + ")";
 }

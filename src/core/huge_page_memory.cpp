@@ -63,7 +63,6 @@ class AdvisedMappings final : public LargeBlockSource {
   // about 0.7 ms; a huge page the host must supply first takes 2 to 5 ms.
   static constexpr std::chrono::microseconds kSlowHugePage{1000};
 
-
   std::atomic<bool> allowed_;
 };
 

@@ -7,13 +7,13 @@
 namespace ruvela {
 
 const char NameCharTable[257] =
-    "                                "  // 0-31: control characters
-    "        () + -  0123456789  < > "  // 32-63
-    " ABCDEFGHIJKLMNOPQRSTUVWXYZ[ ] _"  // 64-95
-    " abcdefghijklmnopqrstuvwxyz{ }  "  // 96-127
-    "                                "  // 128-159
-    "  cLoY s Ca<--R-o+23 u . 10>--- "  // 160-191
-    "AAAAAAACEEEEIIIIDNOOOOOx0UUUUYpB"  // 192-223
+    "                                "   // 0-31: control characters
+    "        () + -  0123456789  < > "   // 32-63
+    " ABCDEFGHIJKLMNOPQRSTUVWXYZ[ ] _"   // 64-95
+    " abcdefghijklmnopqrstuvwxyz{ }  "   // 96-127
+    "                                "   // 128-159
+    "  cLoY s Ca<--R-o+23 u . 10>--- "   // 160-191
+    "AAAAAAACEEEEIIIIDNOOOOOx0UUUUYpB"   // 192-223
     "aaaaaaaceeeeiiiionooooo-0uuuuypy";  // 224-255
 
 namespace {
@@ -29,10 +29,9 @@ constexpr BestFitLetter kBestFitLetters[] = {
 
 // The characters Windows-1252 holds at 0x80-0x9F: its table entries there
 // are blanks, whatever letter they look like.
-constexpr char16_t kWindows1252High[] = {0x0152, 0x0153, 0x0160, 0x0161, 0x0178, 0x017D, 0x017E, 0x0192,
-                                         0x02C6, 0x02DC, 0x2013, 0x2014, 0x2018, 0x2019, 0x201A, 0x201C,
-                                         0x201D, 0x201E, 0x2020, 0x2021, 0x2022, 0x2026, 0x2030, 0x2039,
-                                         0x203A, 0x20AC, 0x2122};
+constexpr char16_t kWindows1252High[] = {0x0152, 0x0153, 0x0160, 0x0161, 0x0178, 0x017D, 0x017E, 0x0192, 0x02C6,
+                                         0x02DC, 0x2013, 0x2014, 0x2018, 0x2019, 0x201A, 0x201C, 0x201D, 0x201E,
+                                         0x2020, 0x2021, 0x2022, 0x2026, 0x2030, 0x2039, 0x203A, 0x20AC, 0x2122};
 
 char CleanCharacter(std::uint32_t code) {
   if (code <= 0xFF) return NameCharTable[code];

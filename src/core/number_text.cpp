@@ -34,8 +34,8 @@ double ParseUnsignedDecimal(std::string_view text) {
   if (error == std::errc::result_out_of_range) {
     // Too large overflows to the largest value; too small underflows to 0.
     const auto exponentAt = text.find_first_of("eE");
-    const bool tiny = exponentAt != std::string_view::npos && exponentAt + 1 < text.size() &&
-                      text[exponentAt + 1] == '-';
+    const bool tiny =
+        exponentAt != std::string_view::npos && exponentAt + 1 < text.size() && text[exponentAt + 1] == '-';
     return tiny ? 0.0 : std::numeric_limits<double>::max();
   }
   if (error != std::errc()) return 0.0;
@@ -127,7 +127,7 @@ double ElevationValue(std::string_view text) {
 }
 
 std::string NumberText(double value) {
-  value = ClampToFinite(value) + 0.0;  // + 0.0 turns -0 into 0
+  value = ClampToFinite(value) + 0.0;       // + 0.0 turns -0 into 0
   constexpr double kIntegerRange = 9.0e18;  // within std::int64_t
   if (value == std::floor(value) && std::fabs(value) < kIntegerRange) {
     return std::to_string(static_cast<std::int64_t>(value));  // the common case, and much faster

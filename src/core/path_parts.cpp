@@ -8,8 +8,7 @@ InputParts SplitInputPath(const std::string& path, char separator) {
   if (lastSeparator == std::string::npos || lastDot == std::string::npos || lastDot < lastSeparator) {
     return InputParts{"", kUnlocatedFileName, ""};
   }
-  return InputParts{path.substr(0, lastSeparator + 1),
-                    path.substr(lastSeparator + 1, lastDot - lastSeparator - 1),
+  return InputParts{path.substr(0, lastSeparator + 1), path.substr(lastSeparator + 1, lastDot - lastSeparator - 1),
                     path.substr(lastDot)};
 }
 

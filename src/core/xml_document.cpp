@@ -28,11 +28,10 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_embed_pcdat
 
 // The Unicode characters of bytes 0x80-0x9F in Windows-1252; 0 marks the
 // five unassigned bytes, which are read as the C1 controls of ISO-8859-1.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kWindows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 enum class DeclaredEncoding { Other, Latin1, Windows1252 };
 
@@ -49,8 +48,8 @@ DeclaredEncoding FindDeclaredEncoding(std::string_view bytes) {
   const auto closing = declaration.find(declaration[quote], quote + 1);
   const std::string name = declaration.substr(quote + 1, closing - quote - 1);
   if (name == "windows-1252" || name == "cp1252" || name == "x-cp1252") return DeclaredEncoding::Windows1252;
-  if (name == "iso-8859-1" || name == "iso8859-1" || name == "latin1" || name == "latin-1" ||
-      name == "l1" || name == "iso_8859-1") {
+  if (name == "iso-8859-1" || name == "iso8859-1" || name == "latin1" || name == "latin-1" || name == "l1" ||
+      name == "iso_8859-1") {
     return DeclaredEncoding::Latin1;
   }
   return DeclaredEncoding::Other;

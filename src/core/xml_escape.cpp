@@ -33,15 +33,15 @@ std::size_t ValidSequenceLength(std::string_view text) {
   if (lead >= 0xE0 && lead <= 0xEF) {
     if (!continuation(1) || !continuation(2)) return 0;
     const std::uint32_t code = ((lead & 0x0Fu) << 12) | ((byte(1) & 0x3Fu) << 6) | (byte(2) & 0x3Fu);
-    if (code < 0x800) return 0;                     // overlong
+    if (code < 0x800) return 0;                      // overlong
     if (code >= 0xD800 && code <= 0xDFFF) return 0;  // surrogate
     if (code == 0xFFFE || code == 0xFFFF) return 0;  // not characters
     return 3;
   }
   if (lead >= 0xF0 && lead <= 0xF4) {
     if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    const std::uint32_t code = ((lead & 0x07u) << 18) | ((byte(1) & 0x3Fu) << 12) |
-                               ((byte(2) & 0x3Fu) << 6) | (byte(3) & 0x3Fu);
+    const std::uint32_t code =
+        ((lead & 0x07u) << 18) | ((byte(1) & 0x3Fu) << 12) | ((byte(2) & 0x3Fu) << 6) | (byte(3) & 0x3Fu);
     return code >= 0x10000 && code <= 0x10FFFF ? 4 : 0;
   }
   return 0;
@@ -72,14 +72,30 @@ void AppendEscaped(std::string& out, std::string_view value, Context context) {
     }
     flushPlain();
     switch (byte) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += context == Context::Attribute ? "&quot;" : "\""; break;
-      case '\t': out += context == Context::Attribute ? "&#9;" : "\t"; break;
-      case '\n': out += context == Context::Attribute ? "&#10;" : "\n"; break;
-      case '\r': out += "&#13;"; break;
-      default: out += kReplacementCharacter; break;  // disallowed control or broken UTF-8
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += context == Context::Attribute ? "&quot;" : "\"";
+        break;
+      case '\t':
+        out += context == Context::Attribute ? "&#9;" : "\t";
+        break;
+      case '\n':
+        out += context == Context::Attribute ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out += "&#13;";
+        break;
+      default:
+        out += kReplacementCharacter;
+        break;  // disallowed control or broken UTF-8
     }
     ++i;
     plainStart = i;
@@ -89,13 +105,9 @@ void AppendEscaped(std::string& out, std::string_view value, Context context) {
 
 }  // namespace
 
-void AppendEscapedText(std::string& out, std::string_view value) {
-  AppendEscaped(out, value, Context::Text);
-}
+void AppendEscapedText(std::string& out, std::string_view value) { AppendEscaped(out, value, Context::Text); }
 
-void AppendEscapedAttribute(std::string& out, std::string_view value) {
-  AppendEscaped(out, value, Context::Attribute);
-}
+void AppendEscapedAttribute(std::string& out, std::string_view value) { AppendEscaped(out, value, Context::Attribute); }
 
 std::string EscapedText(std::string_view value) {
   std::string out;

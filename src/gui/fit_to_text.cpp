@@ -80,8 +80,7 @@ void SetFrameMargins(QGroupBox* frame, QLayout* layout, QMargins described) {
   // The frame keeps room for its border and caption itself.
   const QMargins own = frame->contentsMargins();
   layout->setContentsMargins(qMax(0, described.left() - own.left()), qMax(0, described.top() - own.top()),
-                             qMax(0, described.right() - own.right()),
-                             qMax(0, described.bottom() - own.bottom()));
+                             qMax(0, described.right() - own.right()), qMax(0, described.bottom() - own.bottom()));
 }
 
 QSize FittedWindowSize(const QWidget* window, QSize described) {

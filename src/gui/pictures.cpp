@@ -64,11 +64,10 @@ void DrawGlobe(QPainter& painter, const QRectF& area) {
   land.setColorAt(0, QColor(0x7c, 0xc5, 0x5a));
   land.setColorAt(1, QColor(0x2e, 0x7d, 0x32));
   painter.setBrush(land);
-  painter.drawPath(Blob({{14, 22}, {30, 14}, {44, 18}, {42, 30}, {34, 36}, {36, 46}, {30, 50}, {22, 44},
-                         {12, 40}, {8, 30}}));
+  painter.drawPath(
+      Blob({{14, 22}, {30, 14}, {44, 18}, {42, 30}, {34, 36}, {36, 46}, {30, 50}, {22, 44}, {12, 40}, {8, 30}}));
   painter.drawPath(Blob({{32, 56}, {42, 54}, {46, 62}, {42, 74}, {38, 90}, {32, 84}, {30, 70}}));
-  painter.drawPath(Blob({{56, 16}, {70, 12}, {86, 20}, {94, 34}, {84, 40}, {76, 36}, {68, 44}, {60, 38},
-                         {54, 28}}));
+  painter.drawPath(Blob({{56, 16}, {70, 12}, {86, 20}, {94, 34}, {84, 40}, {76, 36}, {68, 44}, {60, 38}, {54, 28}}));
   painter.drawPath(Blob({{60, 50}, {72, 48}, {80, 58}, {74, 72}, {66, 80}, {60, 70}, {62, 60}}));
 
   // Meridians and parallels.
@@ -109,8 +108,8 @@ void DrawGpsUnit(QPainter& painter, const QRectF& area) {
   painter.drawRoundedRect(QRectF(12, 30, 36, 32), 3, 3);
   painter.setPen(QPen(QColor(0xc6, 0x28, 0x28), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
-  painter.drawPolyline(QPolygonF({QPointF(16, 57), QPointF(22, 49), QPointF(28, 53), QPointF(34, 42),
-                                  QPointF(40, 40)}));
+  painter.drawPolyline(
+      QPolygonF({QPointF(16, 57), QPointF(22, 49), QPointF(28, 53), QPointF(34, 42), QPointF(40, 40)}));
   painter.setPen(Qt::NoPen);
   painter.setBrush(outline);
   painter.drawPolygon(QPolygonF({QPointF(44, 34), QPointF(40, 44), QPointF(37, 37)}));

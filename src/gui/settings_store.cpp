@@ -21,8 +21,7 @@ QtSettingsStore::QtSettingsStore() : QtSettingsStore(SettingsApplicationName()) 
 QtSettingsStore::QtSettingsStore(const QString& applicationName)
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation), applicationName) {}
 
-QString QtSettingsStore::GetSetting(const QString& section, const QString& key,
-                                    const QString& defaultValue) const {
+QString QtSettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const {
   return settings_.value(SectionKey(section, key), defaultValue).toString();
 }
 

@@ -24,7 +24,6 @@ class SettingsStore {
 QString SettingsApplicationName(int major, int minor);
 QString SettingsApplicationName();  // this build's
 
-
 // The platform's per-user store (an INI file under the user's configuration
 // directory on Linux). QSettings::setPath moves it, which tests use.
 class QtSettingsStore final : public SettingsStore {

@@ -23,9 +23,8 @@ inline constexpr const char* kKmlDocumentRoot = "kml/Document";
 // Converts input.Joined() into `output` (created or emptied first), taking
 // the top-level placemarks and folders from `rootPath`. Returns kResultError,
 // the empty text when progress asked to stop, or the document's closing text.
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
-                            const std::filesystem::path& output, const Kml2GpxOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts,
+std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
+                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
                             ConversionProblem* problem = nullptr);
 
 // Empties `output` and loads the input into `document`. Returns the empty

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ruvela/version.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
+#include "ruvela/version.h"
 
 namespace ruvela {
 
@@ -31,8 +31,7 @@ AboutTexts AboutTextsFor(int major, int minor, int revision) {
           QString::fromUtf8(kBuildPrefix) + build};
 }
 
-frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
-    : InfoWindow(parent) {
+frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   CreateControls();
   Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);

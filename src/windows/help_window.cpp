@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ruvela/version.h"
-#include "windows/help_text.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
+#include "ruvela/version.h"
+#include "windows/help_text.h"
 
 namespace ruvela {
 
@@ -19,8 +19,7 @@ constexpr const char* kTitlePrefix = "Ayuda (?) del --- ";
 
 }  // namespace
 
-frmHelp::frmHelp(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
-    : InfoWindow(parent) {
+frmHelp::frmHelp(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmHelp"));
   CreateControls();
   Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);

@@ -1,8 +1,8 @@
 #include "windows/msg_box.h"
 
 #include <QFont>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,8 +13,8 @@
 namespace ruvela {
 
 frmMsgBox::frmMsgBox(const PromptTexts& texts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint) {
   setObjectName(QStringLiteral("frmMsgBox"));
   setModal(true);
   CreateControls();

@@ -69,9 +69,7 @@ QPushButton* ScriptedWindow::Button(const char* name) const {
   return window_->findChild<QPushButton*>(QLatin1String(name));
 }
 
-QAction* ScriptedWindow::Action(const char* name) const {
-  return window_->findChild<QAction*>(QLatin1String(name));
-}
+QAction* ScriptedWindow::Action(const char* name) const { return window_->findChild<QAction*>(QLatin1String(name)); }
 
 namespace {
 

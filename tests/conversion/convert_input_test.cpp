@@ -39,8 +39,8 @@ TEST_P(ConvertInputOutcomes, JudgeResultAndCounts) {
   const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
   ScriptedProgress progress(row.stopAtYield);
   ConversionCounts counts;
-  const ConversionOutcome outcome = ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / "out.tmp",
-                                                 {}, {}, progress, counts);
+  const ConversionOutcome outcome =
+      ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
   EXPECT_EQ(outcome.outcome, row.expected);
   if (row.expected == Outcome::Converted) {
     EXPECT_TRUE(testing::IsWellFormedXml(ReadFile(scratch.path() / "out.tmp")));
@@ -61,18 +61,27 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"GpxNotWellFormed", "t.gpx", "<gpx><wpt>", 0, Outcome::LoadFailed},
         OutcomeCase{"GpxWithoutPoints", "t.gpx", "<gpx><metadata/></gpx>", 0, Outcome::NothingConvertible},
         OutcomeCase{"GpxAborted", "t.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>", 1, Outcome::Aborted},
-        OutcomeCase{"KmlAtTheRoot", "m.kml", "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
-                    "</Point></Placemark></kml>", 0, Outcome::Converted},
-        OutcomeCase{"KmlInADocument", "m.kml", "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2,3"
-                    "</coordinates></Point></Placemark></Document></kml>", 0, Outcome::Converted},
-        OutcomeCase{"KmlWithOnlyPaths", "m.kml", "<kml><Document><Placemark><name>A</name><LineString><coordinates>"
-                    "1,2,3 4,5,6</coordinates></LineString></Placemark></Document></kml>", 0,
-                    Outcome::NothingConvertible},
-        OutcomeCase{"KmlWithPrefixedRoot", "m.kml", "<k:kml xmlns:k='urn:k'><Placemark><name>A</name><Point>"
-                    "<coordinates>1,2,3</coordinates></Point></Placemark></k:kml>", 0, Outcome::NothingConvertible},
+        OutcomeCase{"KmlAtTheRoot", "m.kml",
+                    "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
+                    "</Point></Placemark></kml>",
+                    0, Outcome::Converted},
+        OutcomeCase{"KmlInADocument", "m.kml",
+                    "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2,3"
+                    "</coordinates></Point></Placemark></Document></kml>",
+                    0, Outcome::Converted},
+        OutcomeCase{"KmlWithOnlyPaths", "m.kml",
+                    "<kml><Document><Placemark><name>A</name><LineString><coordinates>"
+                    "1,2,3 4,5,6</coordinates></LineString></Placemark></Document></kml>",
+                    0, Outcome::NothingConvertible},
+        OutcomeCase{"KmlWithPrefixedRoot", "m.kml",
+                    "<k:kml xmlns:k='urn:k'><Placemark><name>A</name><Point>"
+                    "<coordinates>1,2,3</coordinates></Point></Placemark></k:kml>",
+                    0, Outcome::NothingConvertible},
         OutcomeCase{"KmlEmptyFile", "m.kml", "", 0, Outcome::LoadFailed},
-        OutcomeCase{"KmlAborted", "m.kml", "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
-                    "</Point></Placemark></kml>", 1, Outcome::Aborted}),
+        OutcomeCase{"KmlAborted", "m.kml",
+                    "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
+                    "</Point></Placemark></kml>",
+                    1, Outcome::Aborted}),
     [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.label; });
 
 TEST(ConvertInput, SecondKmlPassReplacesTheFirstOutput) {

@@ -55,9 +55,9 @@ class RandomDocument {
   std::string Value() {
     std::string value;
     for (int i = Between(0, 6); i > 0; --i) {
-      value += Pick({"&lt;", "&gt;", "&amp;", "&quot;", "&apos;", "&#1;", "&#x1F;", "&#65535;", "&#xD800;", "\xFF",
-                     "\xC3", "]]>", "-12.6", "1e3", ",", " ", "\t", "&#13;", "Año", "€", "😀", "--", "<![CDATA[x]]>",
-                     "25.5", ".", "-", "abc"});
+      value += Pick({"&lt;", "&gt;", "&amp;", "&quot;", "&apos;",        "&#1;", "&#x1F;", "&#65535;", "&#xD800;",
+                     "\xFF", "\xC3", "]]>",   "-12.6",  "1e3",           ",",    " ",      "\t",       "&#13;",
+                     "Año",  "€",    "😀",     "--",     "<![CDATA[x]]>", "25.5", ".",      "-",        "abc"});
     }
     return value;
   }

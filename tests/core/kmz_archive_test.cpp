@@ -62,7 +62,9 @@ TEST(Kmz, ReadsDocKmlElseTheFirstKmlAtTheRootElseAnywhere) {
   } rows[] = {
       {"doc.kml after another", {{"a.kml", KmlNamed("A")}, {"doc.kml", KmlNamed("Doc")}}, "Doc"},
       {"first at the root",
-       {{"files/f.kml", KmlNamed("F")}, {"files/doc.kml", KmlNamed("D")}, {"b.KML", KmlNamed("B")},
+       {{"files/f.kml", KmlNamed("F")},
+        {"files/doc.kml", KmlNamed("D")},
+        {"b.KML", KmlNamed("B")},
         {"c.kml", KmlNamed("C")}},
        "B"},
       {"only in a folder", {{"files/icon.png", "PNG"}, {"files/x.kml", KmlNamed("X")}, {"y/z.kml", ""}}, "X"},

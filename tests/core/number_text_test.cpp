@@ -12,9 +12,9 @@ TEST(NormalizeNumber, CutsAtTheFirstFullStop) {
   const struct {
     const char* input;
     const char* expected;
-  } rows[] = {{"", "0"},     {"250", "250"}, {"250.75", "250"}, {"-3.9", "-3"},   {"-0.2", "-0"},
-              {".5", "0"},   {"-.5", "0"},   {"1.2.3", "1"},    {"12,5", "12,5"}, {"abc", "abc"},
-              {"-", "-"},    {" 7.9", " 7"}, {"+4.2", "+4"},    {"1e3.5", "1e3"}, {"-12.7", "-12"}};
+  } rows[] = {{"", "0"},   {"250", "250"}, {"250.75", "250"}, {"-3.9", "-3"},   {"-0.2", "-0"},
+              {".5", "0"}, {"-.5", "0"},   {"1.2.3", "1"},    {"12,5", "12,5"}, {"abc", "abc"},
+              {"-", "-"},  {" 7.9", " 7"}, {"+4.2", "+4"},    {"1e3.5", "1e3"}, {"-12.7", "-12"}};
   for (const auto& row : rows) EXPECT_EQ(NormalizeNumber(row.input), row.expected) << '"' << row.input << '"';
 }
 
@@ -32,11 +32,11 @@ TEST(LeadingNumberValue, ReadsLeniently) {
   const struct {
     const char* input;
     double expected;
-  } rows[] = {{"200", 200},       {"0200", 200},    {" 1 2\t3\n", 123}, {"-3.5", -3.5},  {"+7", 7},
-              {"1E3", 1000},      {"2D2", 200},     {"1.5e-1", 0.15},   {"&HFF", 255},   {"&hff", 255},
-              {"&O17", 15},       {"&H", 0},        {"12abc", 12},      {"abc", 0},      {"", 0},
-              {"1.2.3", 1.2},     {"- 5", -5},      {"1E", 1},          {"1e+", 1},      {"&X1", 0},
-              {".5", 0.5},        {"12,5", 12}};
+  } rows[] = {{"200", 200},   {"0200", 200}, {" 1 2\t3\n", 123}, {"-3.5", -3.5}, {"+7", 7},
+              {"1E3", 1000},  {"2D2", 200},  {"1.5e-1", 0.15},   {"&HFF", 255},  {"&hff", 255},
+              {"&O17", 15},   {"&H", 0},     {"12abc", 12},      {"abc", 0},     {"", 0},
+              {"1.2.3", 1.2}, {"- 5", -5},   {"1E", 1},          {"1e+", 1},     {"&X1", 0},
+              {".5", 0.5},    {"12,5", 12}};
   for (const auto& row : rows) {
     EXPECT_DOUBLE_EQ(LeadingNumberValue(row.input), row.expected) << '"' << row.input << '"';
   }
@@ -53,8 +53,8 @@ TEST(ElevationValue, ReadsOnlyANumberAtTheStart) {
   const struct {
     const char* input;
     double expected;
-  } rows[] = {{"123", 123}, {"  -12", -12}, {"+5", 5},   {"1e3", 1000}, {"2.5", 2.5}, {"12,5", 12},
-              {"abc", 0},   {"", 0},        {"1 2", 1},  {"1D2", 1},    {"-", 0},     {"&HFF", 0}};
+  } rows[] = {{"123", 123}, {"  -12", -12}, {"+5", 5},  {"1e3", 1000}, {"2.5", 2.5}, {"12,5", 12},
+              {"abc", 0},   {"", 0},        {"1 2", 1}, {"1D2", 1},    {"-", 0},     {"&HFF", 0}};
   for (const auto& row : rows) EXPECT_DOUBLE_EQ(ElevationValue(row.input), row.expected) << '"' << row.input << '"';
 }
 

@@ -35,7 +35,8 @@ TEST(ParserMemoryPool, PiecesKeepTheirBytesAndEveryBlockGoesBack) {
       ParserMemoryPool pool(source, kHugePageSize);
       const std::size_t sizes[] = {0, 1, 17, 32 * 1024 + 40, 32 * 1024 + 40, 32 * 1024 + 40};
       for (int round = 0; round < 40; ++round) {
-        for (const std::size_t size : sizes) pieces.emplace_back(static_cast<unsigned char*>(pool.Allocate(size)), size);
+        for (const std::size_t size : sizes)
+          pieces.emplace_back(static_cast<unsigned char*>(pool.Allocate(size)), size);
       }
       pieces.emplace_back(static_cast<unsigned char*>(pool.Allocate(kHugePageSize + 1)), kHugePageSize + 1);
       for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -43,7 +44,8 @@ TEST(ParserMemoryPool, PiecesKeepTheirBytesAndEveryBlockGoesBack) {
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pieces[i].first) % alignof(std::max_align_t), 0u);
         std::memset(pieces[i].first, static_cast<int>(i % 251), pieces[i].second);
       }
-      EXPECT_EQ(pool.BlockBytes() > 2 * kHugePageSize, giveBlocks) << "more than one block of pages, and its own for the file";
+      EXPECT_EQ(pool.BlockBytes() > 2 * kHugePageSize, giveBlocks)
+          << "more than one block of pages, and its own for the file";
       for (std::size_t i = 0; i < pieces.size(); ++i) {
         const auto& [piece, size] = pieces[i];
         for (std::size_t k = 0; k < size; ++k) ASSERT_EQ(piece[k], i % 251) << "piece " << i << " was overwritten";

@@ -20,10 +20,17 @@ TEST(StoredValues, CheckStates) {
   const struct {
     const char* stored;
     CheckState expected;
-  } rows[] = {{"0", CheckState::Unchecked}, {"1", CheckState::Checked},  {"2", CheckState::Grayed},
-              {"abc", CheckState::Unchecked}, {"1.5", CheckState::Grayed}, {"0.5", CheckState::Unchecked},
-              {"2.5", CheckState::Grayed},    {"3", kFallback},            {"-1", kFallback},
-              {"&H2", CheckState::Grayed},    {"1e400", kFallback}};
+  } rows[] = {{"0", CheckState::Unchecked},
+              {"1", CheckState::Checked},
+              {"2", CheckState::Grayed},
+              {"abc", CheckState::Unchecked},
+              {"1.5", CheckState::Grayed},
+              {"0.5", CheckState::Unchecked},
+              {"2.5", CheckState::Grayed},
+              {"3", kFallback},
+              {"-1", kFallback},
+              {"&H2", CheckState::Grayed},
+              {"1e400", kFallback}};
   for (const auto& row : rows) {
     EXPECT_EQ(CheckStateFromText(row.stored, kFallback), row.expected) << row.stored;
   }
@@ -34,7 +41,7 @@ TEST(StoredValues, PercentBox) {
   const struct {
     const char* stored;
     const char* shown;
-  } rows[] = {{"200", "200"}, {"0200", "200"}, {"abc", "0"},       {"150 %", "150"}, {"12.5", "200"},
+  } rows[] = {{"200", "200"},   {"0200", "200"},      {"abc", "0"},   {"150 %", "150"}, {"12.5", "200"},
               {"40000", "200"}, {"-32768", "-32768"}, {"1e2", "100"}, {"", "0"}};
   for (const auto& row : rows) EXPECT_EQ(PercentTextFromStore(row.stored, "200"), row.shown) << row.stored;
 }
@@ -43,7 +50,7 @@ TEST(StoredValues, ElevationBoxes) {
   const struct {
     const char* stored;
     const char* shown;
-  } rows[] = {{"25", "25"}, {"0030", "0030"}, {" 30", " 30"}, {"-5", "-5"},  {"abc", "25"}, {"12.5", "25"},
+  } rows[] = {{"25", "25"}, {"0030", "0030"}, {" 30", " 30"}, {"-5", "-5"},   {"abc", "25"}, {"12.5", "25"},
               {"", "25"},   {"40000", "25"},  {"1e2", "25"},  {"30 m", "25"}, {"-", "25"}};
   for (const auto& row : rows) EXPECT_EQ(ElevationTextFromStore(row.stored, "25"), row.shown) << row.stored;
 }
@@ -52,8 +59,8 @@ TEST(StoredValues, IntegersAreStoredRoundedAndLimited) {
   const struct {
     const char* box;
     const char* stored;
-  } rows[] = {{"200", "200"}, {" 30", "30"}, {"2.5", "2"}, {"3.5", "4"}, {"99999", "32767"}, {"-99999", "-32768"},
-              {"", "0"},      {"abc", "0"}};
+  } rows[] = {{"200", "200"},     {" 30", "30"},        {"2.5", "2"}, {"3.5", "4"},
+              {"99999", "32767"}, {"-99999", "-32768"}, {"", "0"},    {"abc", "0"}};
   for (const auto& row : rows) EXPECT_EQ(StoredIntegerText(row.box), row.stored) << row.box;
 }
 
