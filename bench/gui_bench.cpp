@@ -18,6 +18,8 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 // Nobody is there to answer: dialogs are cancelled, questions get the

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -93,12 +93,9 @@ std::uint32_t ReferencedCode(std::string_view reference) {
   std::uint32_t code = 0;
   for (const char c : reference) {
     int digit = -1;
-    if (c >= '0' && c <= '9')
-      digit = c - '0';
-    else if (hex && c >= 'a' && c <= 'f')
-      digit = c - 'a' + 10;
-    else if (hex && c >= 'A' && c <= 'F')
-      digit = c - 'A' + 10;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
     if (digit < 0) return 0x110000;
     code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
   }

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/convert_input.h"
-#include "options/gpx2kml_options.h"
-#include "options/kml2gpx_options.h"
+#include "conversion/convert_input.h"
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
 
 namespace ruvela::robustness {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/convert_input.h"
+#include "conversion/convert_input.h"
 
 namespace ruvela::robustness {
 

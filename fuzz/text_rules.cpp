@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "common/name_cleaning.h"
-#include "common/number_text.h"
-#include "options/stored_values.h"
+#include "core/name_cleaning.h"
+#include "core/number_text.h"
+#include "core/stored_values.h"
 
 namespace ruvela::robustness {
 namespace {

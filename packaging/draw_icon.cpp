@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "windows/pictures.h"
+#include "gui/pictures.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 3) {
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "ruvela-draw-icon: SIDE must be 1 to 1024\n");
     return 2;
   }
-  if (!ProgramIcon(side).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+  if (!ruvela::ProgramIcon(side).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
     std::fprintf(stderr, "ruvela-draw-icon: cannot write %s\n", argv[2]);
     return 1;
   }

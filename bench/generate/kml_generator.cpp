@@ -12,8 +12,8 @@ constexpr int kRegions = 40;
 constexpr int kZonesPerRegion = 5;
 constexpr int kRoutePoints = 250;
 constexpr int kVariantPoints = 100;
-constexpr const char* kNames[] = {"Mirador del Águila", "Peña Blanca", "Fuente de la Señora", "Collado Ñoño",
-                                  "Ermita de San Ginés", "Refugio López", "Puente Romano", "Cueva d'Ases"};
+constexpr const char* kNames[] = {"Mirador del Águila",  "Peña Blanca",   "Fuente de la Señora", "Collado Ñoño",
+                                  "Ermita de San Ginés", "Refugio López", "Puente Romano",       "Cueva d'Ases"};
 
 std::string Tabs(int depth) { return std::string(static_cast<std::size_t>(depth), '\t'); }
 
@@ -66,7 +66,8 @@ void WritePoint(DocumentSink& out, int depth, Random& random, Walk& walk, long n
     out.Fixed(point.lat, 9) << "</latitude>\n" << in << "\t<altitude>0</altitude>\n" << in << "\t<heading>";
     out.Fixed(random.Between(-180.0, 180.0), 6) << "</heading>\n" << in << "\t<tilt>0</tilt>\n" << in << "\t<range>";
     out.Fixed(random.Between(300.0, 5000.0), 6) << "</range>\n"
-        << in << "\t<gx:altitudeMode>relativeToSeaFloor</gx:altitudeMode>\n" << in << "</LookAt>\n";
+                                                << in << "\t<gx:altitudeMode>relativeToSeaFloor</gx:altitudeMode>\n"
+                                                << in << "</LookAt>\n";
   }
   out << in << "<styleUrl>#msn_ylw-pushpin</styleUrl>\n" << in << "<Point>\n" << in << "\t<coordinates>";
   out.Fixed(point.lon, 9) << ",";
@@ -75,9 +76,13 @@ void WritePoint(DocumentSink& out, int depth, Random& random, Walk& walk, long n
 
 void WritePath(DocumentSink& out, int depth, Walk walk) {
   const std::string in = Tabs(depth + 1);
-  out << Tabs(depth) << "<Placemark>\n" << in << "<name>Trazado</name>\n" << in
-      << "<styleUrl>#msn_ylw-pushpin</styleUrl>\n" << in << "<LineString>\n" << in << "\t<tessellate>1</tessellate>\n"
-      << in << "\t<coordinates>\n" << in << "\t\t";
+  out << Tabs(depth) << "<Placemark>\n"
+      << in << "<name>Trazado</name>\n"
+      << in << "<styleUrl>#msn_ylw-pushpin</styleUrl>\n"
+      << in << "<LineString>\n"
+      << in << "\t<tessellate>1</tessellate>\n"
+      << in << "\t<coordinates>\n"
+      << in << "\t\t";
   for (int i = 0; i < 40; ++i) {
     for (int step = 0; step < 20; ++step) walk.Step();
     out.Fixed(walk.current().lon, 9) << ",";

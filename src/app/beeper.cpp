@@ -2,4 +2,8 @@
 
 #include <QApplication>
 
+namespace ruvela {
+
 void QtBeeper::Beep() { QApplication::beep(); }
+
+}  // namespace ruvela

@@ -1,6 +1,8 @@
 // The system's standard beep, sounded before every question.
 #pragma once
 
+namespace ruvela {
+
 class Beeper {
  public:
   virtual ~Beeper() = default;
@@ -11,3 +13,5 @@ class QtBeeper final : public Beeper {
  public:
   void Beep() override;
 };
+
+}  // namespace ruvela

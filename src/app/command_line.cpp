@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace ruvela {
+
 QStringList CommandLineArgs(const QString& argumentText) {
   QStringList arguments;
   bool insideArgument = false;
@@ -38,3 +40,5 @@ QString GetLongFilename(const QString& sShortName) {
   if (!file.exists()) return {};
   return QDir::cleanPath(file.absoluteFilePath());
 }
+
+}  // namespace ruvela

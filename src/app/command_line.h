@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace ruvela {
+
 // At most this many command-line files are converted; the rest are ignored.
 inline constexpr qsizetype kMaxCommandLineFiles = 10;
 
@@ -20,3 +22,5 @@ QStringList CommandLineFiles(const QStringList& arguments);
 // The absolute form of `path` ("/" separators; a relative path is taken
 // from the working directory), or the empty text when nothing exists there.
 QString GetLongFilename(const QString& sShortName);
+
+}  // namespace ruvela

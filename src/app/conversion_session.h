@@ -6,7 +6,9 @@
 
 #include <QString>
 
-#include "common/conversion.h"
+#include "core/conversion.h"
+
+namespace ruvela {
 
 struct ConversionSession {
   // The question window's texts and the answer to the last question (true
@@ -39,3 +41,5 @@ struct ConversionSession {
 
   bool HasPendingResult() const { return KmlResultPending || GpxResultPending; }
 };
+
+}  // namespace ruvela

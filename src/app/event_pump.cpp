@@ -2,4 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace ruvela {
+
 void QtEventPump::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace ruvela

@@ -3,6 +3,8 @@
 // Tests replace it to act at exactly that moment.
 #pragma once
 
+namespace ruvela {
+
 class EventPump {
  public:
   virtual ~EventPump() = default;
@@ -13,3 +15,5 @@ class QtEventPump final : public EventPump {
  public:
   void ProcessPendingEvents() override;
 };
+
+}  // namespace ruvela

@@ -1,5 +1,7 @@
 #include "app/file_dialogs.h"
 
+namespace ruvela {
+
 namespace {
 
 QString QtPatterns(const QString& patterns) {
@@ -20,3 +22,5 @@ QStringList QtNameFilters(const QString& barSeparatedFilter) {
   }
   return filters;
 }
+
+}  // namespace ruvela

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace ruvela {
+
 struct FileDialogRequest {
   QString title;
   QString filter;            // "description|pattern|description|pattern"
@@ -27,3 +29,5 @@ class FileDialogs {
 // descriptions stay as written, the patterns follow in the form a Qt file
 // dialog reads ("*.*" means every file, with or without a dot).
 QStringList QtNameFilters(const QString& barSeparatedFilter);
+
+}  // namespace ruvela

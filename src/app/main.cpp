@@ -8,14 +8,14 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/single_instance.h"
-#include "windows/pictures.h"
+#include "gui/pictures.h"
 
 namespace {
 
 // The icon of every window; the installed menu entry shows the same drawing.
 QIcon ProgramWindowIcon() {
   QIcon icon;
-  for (const int side : {16, 24, 32, 48, 64, 128}) icon.addPixmap(QPixmap::fromImage(ProgramIcon(side)));
+  for (const int side : {16, 24, 32, 48, 64, 128}) icon.addPixmap(QPixmap::fromImage(ruvela::ProgramIcon(side)));
   return icon;
 }
 
@@ -30,12 +30,12 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(ProgramWindowIcon());
 
   // A second copy ends at once, without looking at its command line.
-  SingleInstance instance(DefaultSingleInstanceLockPath());
+  ruvela::SingleInstance instance(ruvela::DefaultSingleInstanceLockPath());
   if (!instance.TryAcquire()) return 0;
 
-  PlatformServices services = QtPlatformServices();
+  ruvela::PlatformServices services = ruvela::QtPlatformServices();
   const QStringList arguments = services.facts.arguments;
-  frmRuvela window(std::move(services));
+  ruvela::frmRuvela window(std::move(services));
   window.StartUp(arguments);
   if (window.IsClosed()) return 0;  // ended during start-up
   return app.exec();

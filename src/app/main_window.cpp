@@ -24,11 +24,13 @@
 
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "common/count_texts.h"
+#include "core/count_texts.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -69,9 +71,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* objectName, const char* caption) {
   return menu;
 }
 
-void NameSeparator(QAction* separator, const char* objectName) {
-  separator->setObjectName(QLatin1String(objectName));
-}
+void NameSeparator(QAction* separator, const char* objectName) { separator->setObjectName(QLatin1String(objectName)); }
 
 QStringList LocalFilesIn(const QMimeData& data) {
   QStringList paths;
@@ -84,9 +84,9 @@ QStringList LocalFilesIn(const QMimeData& data) {
 }  // namespace
 
 frmRuvela::frmRuvela(PlatformServices services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
       services_(std::move(services)),
       temporaryResultPath_(TemporaryResultPath(services_.facts)) {
   setObjectName(QStringLiteral("frmRuvela"));
@@ -326,3 +326,5 @@ void frmRuvela::ClearCountLabels() {
   lblTRK->unsetCursor();
   lblSTAT->setToolTip(QString());
 }
+
+}  // namespace ruvela

@@ -19,16 +19,19 @@
 
 #include "app/conversion_session.h"
 #include "app/platform_services.h"
-#include "common/convert_input.h"
+#include "conversion/convert_input.h"
 
 class QAction;
-class frmGPX2KMLOpts;
-class frmKML2GPXOpts;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+
+namespace ruvela {
+
+class frmGPX2KMLOpts;
+class frmKML2GPXOpts;
 
 class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   Q_OBJECT
@@ -124,8 +127,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void LoadOptionDialogs();
 
   // Questions and closing.
-  bool AskUser(const QString& title, const QString& message, const QString& firstButton,
-               const QString& secondButton);
+  bool AskUser(const QString& title, const QString& message, const QString& firstButton, const QString& secondButton);
   void StoreSettings();
 
   PlatformServices services_;
@@ -164,11 +166,13 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   QPushButton* cmdOpen = nullptr;
   QPushButton* defaultButton_ = nullptr;
 
-  QString dialogFileName_;         // the shared file dialog keeps the last chosen name
-  QStringList queuedFiles_;        // dropped files waiting for their turn
+  QString dialogFileName_;   // the shared file dialog keeps the last chosen name
+  QStringList queuedFiles_;  // dropped files waiting for their turn
   bool processingQueue_ = false;
-  std::bitset<4> staleCounts_;     // counters whose label is behind, by ruvela::Counter
+  std::bitset<4> staleCounts_;  // counters whose label is behind, by ruvela::Counter
   QElapsedTimer sinceLastYield_;
   bool busyCursor_ = false;
   bool closed_ = false;
 };
+
+}  // namespace ruvela

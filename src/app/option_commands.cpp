@@ -8,6 +8,8 @@
 
 #include <QPushButton>
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -50,3 +52,5 @@ void frmRuvela::mnuKML2GPX_Click() {
     cmdReprocess->setFocus();
   }
 }
+
+}  // namespace ruvela

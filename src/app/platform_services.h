@@ -8,8 +8,10 @@
 #include "app/event_pump.h"
 #include "app/file_dialogs.h"
 #include "app/process_facts.h"
-#include "app/prompt.h"
-#include "options/settings_store.h"
+#include "gui/prompt.h"
+#include "gui/settings_store.h"
+
+namespace ruvela {
 
 struct PlatformServices {
   std::unique_ptr<FileDialogs> fileDialogs;
@@ -22,3 +24,5 @@ struct PlatformServices {
 
 // The services of the running program (needs a QApplication).
 PlatformServices QtPlatformServices();
+
+}  // namespace ruvela

@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QStandardPaths>
 
+namespace ruvela {
+
 namespace {
 
 constexpr const char* kTemporaryFileName = "ruvela.tmp";
 
-QString WithTrailingSlash(const QString& directory) {
-  return directory.endsWith(u'/') ? directory : directory + u'/';
-}
+QString WithTrailingSlash(const QString& directory) { return directory.endsWith(u'/') ? directory : directory + u'/'; }
 
 // Opens for appending, so an existing pending result is left as it is.
 bool CanWriteFile(const QString& path) {
@@ -28,8 +28,7 @@ bool CanWriteFile(const QString& path) {
 ProcessFacts CurrentProcessFacts() {
   ProcessFacts facts;
   facts.programDirectory = WithTrailingSlash(QCoreApplication::applicationDirPath());
-  facts.dataDirectory =
-      WithTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+  facts.dataDirectory = WithTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
   facts.arguments = QCoreApplication::arguments().mid(1);
   return facts;
 }
@@ -40,3 +39,5 @@ QString TemporaryResultPath(const ProcessFacts& facts) {
   QDir().mkpath(facts.dataDirectory);
   return facts.dataDirectory + QLatin1String(kTemporaryFileName);
 }
+
+}  // namespace ruvela

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace ruvela {
+
 struct ProcessFacts {
   QString programDirectory;  // the directory holding the executable, ending with "/"
   QString dataDirectory;     // per-user application data, ending with "/"
@@ -18,3 +20,5 @@ ProcessFacts CurrentProcessFacts();
 // directory (created when missing). An installed program's directory is not
 // writable by its users.
 QString TemporaryResultPath(const ProcessFacts& facts);
+
+}  // namespace ruvela

@@ -12,10 +12,12 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/window_texts.h"
-#include "common/count_texts.h"
-#include "common/path_parts.h"
+#include "core/count_texts.h"
+#include "core/path_parts.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -86,9 +88,8 @@ void frmRuvela::ProcessOneFile(const QString& path) {
 }
 
 QString frmRuvela::ChooseFileToOpen() {
-  if (session_.HasPendingResult() &&
-      AskUser(QString(), QString::fromUtf8(kPendingBeforeOpen), QString::fromUtf8(kBackButton),
-              QString::fromUtf8(kLoseButton))) {
+  if (session_.HasPendingResult() && AskUser(QString(), QString::fromUtf8(kPendingBeforeOpen),
+                                             QString::fromUtf8(kBackButton), QString::fromUtf8(kLoseButton))) {
     return {};
   }
   const FileDialogRequest request{QString::fromUtf8(kOpenDialogTitle), QString::fromUtf8(kOpenFilter),
@@ -250,3 +251,5 @@ void frmRuvela::RefreshCountLabels() {
   }
   staleCounts_.reset();
 }
+
+}  // namespace ruvela

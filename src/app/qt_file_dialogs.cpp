@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+namespace ruvela {
+
 namespace {
 
 // Neither dialog asks about overwriting (saving asks its own question only
@@ -38,3 +40,5 @@ QString QtFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidge
 QString QtFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) {
   return RunDialog(request, parent, QFileDialog::AcceptSave);
 }
+
+}  // namespace ruvela

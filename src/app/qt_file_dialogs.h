@@ -5,6 +5,8 @@
 
 #include "app/file_dialogs.h"
 
+namespace ruvela {
+
 class QtFileDialogs final : public FileDialogs {
  public:
   QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
@@ -15,3 +17,5 @@ class QtFileDialogs final : public FileDialogs {
 // description alone, which already names the extensions), directory and
 // proposed name.
 void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QFileDialog::AcceptMode mode);
+
+}  // namespace ruvela

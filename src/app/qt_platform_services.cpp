@@ -3,6 +3,8 @@
 #include "app/qt_file_dialogs.h"
 #include "app/qt_prompt.h"
 
+namespace ruvela {
+
 PlatformServices QtPlatformServices() {
   PlatformServices services;
   services.fileDialogs = std::make_unique<QtFileDialogs>();
@@ -13,3 +15,5 @@ PlatformServices QtPlatformServices() {
   services.facts = CurrentProcessFacts();
   return services;
 }
+
+}  // namespace ruvela

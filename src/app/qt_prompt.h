@@ -1,9 +1,13 @@
 // Asks with the program's question window.
 #pragma once
 
-#include "app/prompt.h"
+#include "gui/prompt.h"
+
+namespace ruvela {
 
 class QtPrompt final : public Prompt {
  public:
   bool Ask(const PromptTexts& texts, QWidget* parent) override;
 };
+
+}  // namespace ruvela

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "common/path_parts.h"
+#include "core/path_parts.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -51,3 +53,5 @@ QString ReplaceFileWith(const QString& source, const QString& target) {
   QFile::remove(source);
   return {};
 }
+
+}  // namespace ruvela

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace ruvela {
+
 // Moves `source` to `target`, replacing a file that is there. At every
 // moment `target` is either the old file or the complete new one. Within one
 // volume this is a rename; across volumes the content is copied into a
@@ -10,3 +12,5 @@
 // `source` is removed. Returns the empty text on success, otherwise why it
 // failed: `target` is then unchanged and `source` still holds the result.
 QString ReplaceFileWith(const QString& source, const QString& target);
+
+}  // namespace ruvela

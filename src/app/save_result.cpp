@@ -7,7 +7,9 @@
 #include "app/main_window.h"
 #include "app/replace_file.h"
 #include "app/window_texts.h"
-#include "common/path_parts.h"
+#include "core/path_parts.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -24,9 +26,9 @@ void frmRuvela::SaveResult() {
 
 void frmRuvela::SaveChosenFile() {
   const bool kml = session_.KmlResultPending;
-  const FileDialogRequest request{
-      QString::fromUtf8(kSaveDialogTitle), QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter),
-      session_.LastDirectory, session_.InputBaseName + (kml ? QStringLiteral(".kml") : QStringLiteral(".gpx"))};
+  const FileDialogRequest request{QString::fromUtf8(kSaveDialogTitle),
+                                  QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter), session_.LastDirectory,
+                                  session_.InputBaseName + (kml ? QStringLiteral(".kml") : QStringLiteral(".gpx"))};
   const QString target = services_.fileDialogs->ChooseFileToSave(request, this);
   if (target.isEmpty()) return;
   dialogFileName_ = target;
@@ -53,3 +55,5 @@ void frmRuvela::SaveChosenFile() {
   SetStatus(QString::fromUtf8(kStatusIdle));
   lblSTAT->setToolTip(QString());
 }
+
+}  // namespace ruvela

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+namespace ruvela {
+
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
   // Held for the whole run: never judge the lock stale by its age, only by
   // whether the process that wrote it is still there.
@@ -21,3 +23,5 @@ QString DefaultSingleInstanceLockPath() {
   }
   return directory + u'/' + name;
 }
+
+}  // namespace ruvela

@@ -6,6 +6,8 @@
 #include <QLockFile>
 #include <QString>
 
+namespace ruvela {
+
 class SingleInstance {
  public:
   explicit SingleInstance(const QString& lockPath);
@@ -19,3 +21,5 @@ class SingleInstance {
 
 // The lock's place: the user's runtime directory, else the temporary one.
 QString DefaultSingleInstanceLockPath();
+
+}  // namespace ruvela

@@ -5,9 +5,11 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/window_texts.h"
+#include "gui/settings_store.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
-#include "options/settings_store.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -50,10 +52,9 @@ bool frmRuvela::AskUser(const QString& title, const QString& message, const QStr
   session_.gps_MsgBoxMessage = message;
   session_.gps_MsgBox_cmdOK = firstButton;
   session_.gps_MsgBox_cmdCancel = secondButton;
-  session_.gpb_MsgBxOK = services_.prompt->Ask(
-      PromptTexts{session_.gps_MsgBoxTitle, session_.gps_MsgBoxMessage, session_.gps_MsgBox_cmdOK,
-                  session_.gps_MsgBox_cmdCancel},
-      this);
+  session_.gpb_MsgBxOK = services_.prompt->Ask(PromptTexts{session_.gps_MsgBoxTitle, session_.gps_MsgBoxMessage,
+                                                           session_.gps_MsgBox_cmdOK, session_.gps_MsgBox_cmdCancel},
+                                               this);
   FocusDefaultButton();
   return session_.gpb_MsgBxOK;
 }
@@ -66,9 +67,8 @@ void frmRuvela::mnuExit_Click() {
   // cannot be saved while it writes: it stops at its next look at the
   // window, and the window closes when it has.
   if (session_.ConversionRunning) return;
-  if (session_.HasPendingResult() &&
-      AskUser(QString(), QString::fromUtf8(kPendingBeforeExit), QString::fromUtf8(kSaveAnswerButton),
-              QString::fromUtf8(kLoseButton))) {
+  if (session_.HasPendingResult() && AskUser(QString(), QString::fromUtf8(kPendingBeforeExit),
+                                             QString::fromUtf8(kSaveAnswerButton), QString::fromUtf8(kLoseButton))) {
     SaveResult();
   }
   close();
@@ -98,3 +98,5 @@ void frmRuvela::StoreSettings() {
   gpx2kmlOptions_->SaveOptions();
   kml2gpxOptions_->SaveOptions();
 }
+
+}  // namespace ruvela

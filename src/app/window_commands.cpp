@@ -10,6 +10,8 @@
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
 
+namespace ruvela {
+
 namespace {
 
 using namespace ruvela::texts;
@@ -34,3 +36,5 @@ bool frmRuvela::eventFilter(QObject* watched, QEvent* event) {
   }
   return QMainWindow::eventFilter(watched, event);
 }
+
+}  // namespace ruvela

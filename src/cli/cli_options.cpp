@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
 #include <vector>
 
 namespace ruvela::cli {
@@ -30,7 +29,9 @@ bool SetTrackMode(CliRequest& request, const std::string& value) {
 
 CheckState CheckedIf(bool checked) { return checked ? CheckState::Checked : CheckState::Unchecked; }
 
-// Captureless lambdas keep each row's field next to its names and help.
+// Captureless lambdas keep each row's field next to its names and help. The
+// rows are laid out by hand, one option each.
+// clang-format off
 constexpr std::array kOptions = {
     OptionSpec{OptionGroup::General, "output", 'o', "RUTA",
                "archivo de salida (con un solo ARCHIVO); \"-\" escribe el documento en la salida estándar",
@@ -91,9 +92,11 @@ constexpr std::array kOptions = {
                [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkPathsAsTracks == CheckState::Checked); },
                [](CliRequest& r, const std::string&) { r.kmlOptions.chkPathsAsTracks = CheckedIf(true); return true; }},
 };
+// clang-format on
 
 const OptionSpec* FindLong(std::string_view name) {
-  const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.name == name; });
+  const auto found =
+      std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.name == name; });
   return found == kOptions.end() ? nullptr : &*found;
 }
 
@@ -182,96 +185,10 @@ class ArgumentReader {
   ParsedArguments parsed_;
 };
 
-// Columns a UTF-8 text takes on a terminal (one per character).
-std::size_t Columns(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// Appends the words of `text`, then `unbroken` as one piece, in lines of at
-// most 79 columns; every line after the first starts at column `indent`.
-void AppendWrapped(std::string& out, std::size_t indent, std::string_view text, const std::string& unbroken) {
-  constexpr std::size_t kWidth = 79;
-  std::vector<std::string> pieces;
-  std::istringstream words{std::string(text)};
-  for (std::string word; words >> word;) pieces.push_back(word);
-  if (!unbroken.empty()) pieces.push_back(unbroken);
-  std::size_t column = indent;
-  bool lineHasPiece = false;
-  for (const std::string& piece : pieces) {
-    if (lineHasPiece && column + 1 + Columns(piece) > kWidth) {
-      out += '\n';
-      out.append(indent, ' ');
-      column = indent;
-      lineHasPiece = false;
-    }
-    if (lineHasPiece) {
-      out += ' ';
-      ++column;
-    }
-    out += piece;
-    column += Columns(piece);
-    lineHasPiece = true;
-  }
-  out += '\n';
-}
-
-void AppendOption(std::string& out, const OptionSpec& option, const CliRequest& defaults) {
-  constexpr std::size_t kHelpColumn = 30;
-  std::string names = "  ";
-  names += option.shortName != '\0' ? std::string{'-', option.shortName, ',', ' '} : "    ";
-  names += "--";
-  names += option.name;
-  if (!option.argument.empty()) {
-    names += ' ';
-    names += option.argument;
-  }
-  const std::string shownDefault = option.shownDefault(defaults);
-  std::string defaultNote;
-  if (!shownDefault.empty()) {
-    defaultNote = option.argument.empty() ? "(por defecto)" : "(por defecto: " + shownDefault + ")";
-  }
-  out += names;
-  if (names.size() + 1 >= kHelpColumn) {
-    out += '\n';
-    out.append(kHelpColumn, ' ');
-  } else {
-    out += std::string(kHelpColumn - names.size(), ' ');
-  }
-  AppendWrapped(out, kHelpColumn, option.help, defaultNote);
-}
-
-void AppendGroup(std::string& out, OptionGroup group, std::string_view title) {
-  const CliRequest defaults;
-  out += "\n";
-  out += title;
-  out += "\n";
-  for (const OptionSpec& option : kOptions) {
-    if (option.group == group) AppendOption(out, option, defaults);
-  }
-}
-
 }  // namespace
 
 std::span<const OptionSpec> OptionTable() { return kOptions; }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) { return ArgumentReader(args).Read(); }
-
-std::string HelpText() {
-  std::string out =
-      "Uso: ruvela-convert [OPCIONES] ARCHIVO...\n"
-      "Convierte archivos GPX 1.1 en KML 2.0, y archivos KML o KMZ (KML comprimido\n"
-      "en ZIP) en GPX 1.1. La extensión de cada ARCHIVO (.gpx, .kml o .kmz) decide\n"
-      "la dirección; el resultado se escribe junto a él, con el mismo nombre y la\n"
-      "otra extensión (.kml o .gpx).\n";
-  AppendGroup(out, OptionGroup::General, "Opciones:");
-  AppendGroup(out, OptionGroup::GpxToKml, "GPX a KML:");
-  AppendGroup(out, OptionGroup::KmlToGpx, "KML a GPX:");
-  out +=
-      "\nEstado de salida: 0 todo convertido; 1 algún archivo sin datos convertibles o\n"
-      "de formato desconocido; 2 error de uso, archivo con error o salida que no se\n"
-      "puede escribir; 130 cancelado con Ctrl-C.\n";
-  return out;
-}
 
 }  // namespace ruvela::cli

@@ -1,6 +1,6 @@
 // The command line of ruvela-convert: every option is declared once, in one
 // table, with its names, its argument, its help text, its default and the
-// option field it sets. Parsing and --help both read that table.
+// option field it sets. Parsing and --help (cli_texts) both read that table.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "options/gpx2kml_options.h"
-#include "options/kml2gpx_options.h"
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
 
 namespace ruvela::cli {
 
@@ -50,7 +50,5 @@ struct ParsedArguments {
 
 // `args` are the arguments after the program name.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
-
-std::string HelpText();
 
 }  // namespace ruvela::cli

@@ -1,5 +1,5 @@
-// Every text ruvela-convert shows besides --help, in the window's words
-// where the window has them.
+// Every text ruvela-convert shows, in the window's words where the window
+// has them, and --help, written from the option table.
 #pragma once
 
 #include <cstddef>
@@ -7,8 +7,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "common/conversion.h"
-#include "common/convert_input.h"
+#include "conversion/convert_input.h"
+#include "core/conversion.h"
 
 namespace ruvela::cli {
 
@@ -53,5 +53,9 @@ std::string ShownPath(std::string_view path, std::size_t maxShown = 160);
 
 // Why a file operation failed, in Spanish for the common cases.
 std::string ReasonText(std::error_code error);
+
+// The --help text: usage, every option of the table with its help and
+// default, wrapped to 79 columns, and the exit statuses.
+std::string HelpText();
 
 }  // namespace ruvela::cli

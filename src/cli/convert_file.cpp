@@ -11,8 +11,8 @@
 #include "cli/cli_texts.h"
 #include "cli/pending_output.h"
 #include "cli/progress_line.h"
-#include "common/convert_input.h"
-#include "common/path_parts.h"
+#include "conversion/convert_input.h"
+#include "core/path_parts.h"
 
 namespace ruvela::cli {
 namespace {
@@ -116,8 +116,8 @@ class FileConversion {
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
                           ShownPath(Utf8FromPath(inputPath_.filename()), 40), direction_, counts,
                           env_.interruptRequested);
-    ConversionOutcome result = ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions,
-                                            request_.kmlOptions, progress, counts);
+    ConversionOutcome result =
+        ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions, request_.kmlOptions, progress, counts);
     progress.Clear();
     // Ctrl-C right after the last item still cancels: the user asked to stop.
     if (result.outcome == Outcome::Converted && progress.AbortRequested()) result.outcome = Outcome::Aborted;

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "cli/platform.h"
-#include "common/path_parts.h"
+#include "core/path_parts.h"
 
 namespace ruvela::cli {
 namespace {
@@ -30,8 +30,8 @@ std::string RandomSuffix(std::mt19937& engine) {
 
 }  // namespace
 
-std::optional<PendingOutput> PendingOutput::Create(const std::filesystem::path& directory,
-                                                   const std::string& finalName, std::error_code& error) {
+std::optional<PendingOutput> PendingOutput::Create(const std::filesystem::path& directory, const std::string& finalName,
+                                                   std::error_code& error) {
   std::mt19937 engine{std::random_device{}()};
   std::string stem = ".";
   stem += ShortenedName(finalName);

@@ -8,8 +8,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "common/conversion.h"
-#include "common/convert_input.h"
+#include "conversion/convert_input.h"
+#include "core/conversion.h"
 
 namespace ruvela::cli {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "common/number_text.h"
+#include "core/number_text.h"
 
 namespace ruvela {
 

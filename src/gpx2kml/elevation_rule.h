@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "options/gpx2kml_options.h"
+#include "core/gpx2kml_options.h"
 
 namespace ruvela {
 
@@ -27,10 +27,10 @@ class ElevationRule {
   TrackElevation MakeAbsoluteIfAsked(TrackElevation elevation) const;
 
   Kind kind_;
-  bool absolute_;               // only the box's checked state makes elevations absolute
-  double offset_;               // added to recorded elevations (0 when unchecked)
-  double percent_;              // amplification
-  TrackElevation constant_;     // the constant elevation, the same for every point
+  bool absolute_;            // only the box's checked state makes elevations absolute
+  double offset_;            // added to recorded elevations (0 when unchecked)
+  double percent_;           // amplification
+  TrackElevation constant_;  // the constant elevation, the same for every point
 };
 
 }  // namespace ruvela

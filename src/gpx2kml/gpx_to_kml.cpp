@@ -2,13 +2,13 @@
 
 #include <pugixml.hpp>
 
-#include "common/block_writer.h"
-#include "common/name_cleaning.h"
-#include "common/number_text.h"
-#include "common/path_parts.h"
-#include "common/text_lines.h"
-#include "common/xml_document.h"
-#include "common/xml_values.h"
+#include "core/block_writer.h"
+#include "core/name_cleaning.h"
+#include "core/number_text.h"
+#include "core/path_parts.h"
+#include "core/text_lines.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
 #include "gpx2kml/elevation_rule.h"
 #include "gpx2kml/kml_vocabulary.h"
 #include "gpx2kml/kml_writer.h"
@@ -20,8 +20,8 @@ namespace {
 // and each block is written as soon as its item has been read.
 class GpxToKmlConversion {
  public:
-  GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options,
-                     ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
+  GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options, ConversionProgress& progress,
+                     ConversionCounts& counts, BlockWriter& output)
       : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
 
   // False when the conversion stopped on request.
@@ -55,8 +55,8 @@ class GpxToKmlConversion {
         output_.Write(KmlFolderOpen(kml::kWaypointsFolder, 1));
         folderOpen = true;
       }
-      output_.Write(KmlPointPlacemark(name, ReadAttribute(waypoint, "lon"), ReadAttribute(waypoint, "lat"),
-                                      elevation, kml::kWaypointVisibility, kml::kWaypointIcon, 2));
+      output_.Write(KmlPointPlacemark(name, ReadAttribute(waypoint, "lon"), ReadAttribute(waypoint, "lat"), elevation,
+                                      kml::kWaypointVisibility, kml::kWaypointIcon, 2));
       Count(counts_.waypoints, Counter::Waypoints);
       return true;
     });
@@ -136,8 +136,7 @@ class GpxToKmlConversion {
       if (elevation.value == 0) ++counts_.zeroElevation;
       if (elevation.value < 0) ++counts_.negativeElevation;
       line.clear();
-      AppendKmlCoordinate(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"),
-                          elevation.text, 2);
+      AppendKmlCoordinate(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"), elevation.text, 2);
       output_.Write(line);
       Count(counts_.trackPoints, Counter::TrackPoints);
       return true;
@@ -155,9 +154,8 @@ std::string OutputProblem() { return "no se puede escribir el archivo de salida"
 
 }  // namespace
 
-std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
-                            const Gpx2KmlOptions& options, ConversionProgress& progress,
-                            ConversionCounts& counts, ConversionProblem* problem) {
+std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                            ConversionProgress& progress, ConversionCounts& counts, ConversionProblem* problem) {
   counts = ConversionCounts{};
   ConversionProblem found;
   const auto fail = [&](bool outputFailed, std::string message) {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/conversion.h"
-#include "options/gpx2kml_options.h"
+#include "core/conversion.h"
+#include "core/gpx2kml_options.h"
 
 namespace ruvela {
 
@@ -14,8 +14,8 @@ namespace ruvela {
 // returns kResultError, the empty text when progress asked to stop, or the
 // document's closing text. The base name becomes the KML document's name.
 // `problem`, when given, says why kResultError was returned.
-std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
-                            const Gpx2KmlOptions& options, ConversionProgress& progress,
-                            ConversionCounts& counts, ConversionProblem* problem = nullptr);
+std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                            ConversionProgress& progress, ConversionCounts& counts,
+                            ConversionProblem* problem = nullptr);
 
 }  // namespace ruvela

@@ -4,9 +4,9 @@
 
 #include <ruvela/version.h>
 
-#include "common/credits.h"
-#include "common/text_lines.h"
-#include "common/xml_escape.h"
+#include "core/credits.h"
+#include "core/text_lines.h"
+#include "core/xml_escape.h"
 #include "gpx2kml/kml_vocabulary.h"
 
 namespace ruvela {
@@ -19,8 +19,7 @@ void CreditLine(std::string& out, std::string_view text) {
 }
 
 std::string VersionText() {
-  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-         std::to_string(kVersionRevision);
+  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
 }
 
 }  // namespace
@@ -65,8 +64,7 @@ std::string KmlFolderClose(short level) {
 }
 
 std::string KmlPointPlacemark(std::string_view name, std::string_view longitude, std::string_view latitude,
-                              std::string_view elevation, std::string_view visibility, short iconKind,
-                              short level) {
+                              std::string_view elevation, std::string_view visibility, short iconKind, short level) {
   const int l = 2 * level;
   const bool routePointIcon = iconKind == kml::kRoutePointIcon;
   std::string out;
@@ -114,8 +112,8 @@ std::string KmlPointPlacemark(std::string_view name, std::string_view longitude,
   return out;
 }
 
-std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour,
-                        short level, bool relativeToGround) {
+std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
+                        bool relativeToGround) {
   const int l = 2 * level;
   std::string out;
   out.reserve(1024);
@@ -143,8 +141,9 @@ std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std:
   AppendLine(out, l + 2, "<LineString>");
   AppendLine(out, l + 4, "<extrude>1</extrude>");
   AppendLine(out, l + 4, "<tessellate>1</tessellate>");
-  AppendLine(out, l + 4, relativeToGround ? "<altitudeMode>relativeToGround</altitudeMode>"
-                                    : "<altitudeMode>absolute</altitudeMode>");
+  AppendLine(
+      out, l + 4,
+      relativeToGround ? "<altitudeMode>relativeToGround</altitudeMode>" : "<altitudeMode>absolute</altitudeMode>");
   AppendLine(out, l + 4, "<coordinates>");
   return out;
 }

@@ -19,13 +19,12 @@ std::string KmlFolderClose(short level);
 // A point placemark; icon kind 1 is the route point icon, any other kind the
 // waypoint icon.
 std::string KmlPointPlacemark(std::string_view name, std::string_view longitude, std::string_view latitude,
-                              std::string_view elevation, std::string_view visibility, short iconKind,
-                              short level);
+                              std::string_view elevation, std::string_view visibility, short iconKind, short level);
 
 // A line placemark up to its open coordinates element; KmlCoordinate lines
 // and KmlLineClose follow.
-std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour,
-                        short level, bool relativeToGround);
+std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
+                        bool relativeToGround);
 std::string KmlCoordinate(std::string_view longitude, std::string_view latitude, std::string_view elevation,
                           short level);
 std::string KmlLineClose(short level);

@@ -93,7 +93,8 @@ bool ReadZone(std::string_view text, std::size_t& at) {
   const int hours = FixedDigits(text, at, 2);
   if (!Expect(text, at, ':')) return false;
   const int minutes = FixedDigits(text, at, 2);
-  return at == text.size() && hours >= 0 && minutes >= 0 && minutes <= 59 && (hours < 14 || (hours == 14 && minutes == 0));
+  return at == text.size() && hours >= 0 && minutes >= 0 && minutes <= 59 &&
+         (hours < 14 || (hours == 14 && minutes == 0));
 }
 
 }  // namespace

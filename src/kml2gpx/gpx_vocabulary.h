@@ -4,7 +4,8 @@
 namespace ruvela::gpx {
 
 inline constexpr const char* kNamespace = "http://www.topografix.com/GPX/1/1";
-inline constexpr const char* kSchemaLocation = "http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd";
+inline constexpr const char* kSchemaLocation =
+    "http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd";
 inline constexpr const char* kSchemaInstanceNamespace = "http://www.w3.org/2001/XMLSchema-instance";
 inline constexpr const char* kGarminNamespace = "http://www.garmin.com/xmlschemas/GpxExtensions/v2";
 inline constexpr const char* kGarminSchemaLocation =

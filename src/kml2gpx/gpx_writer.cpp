@@ -4,9 +4,9 @@
 
 #include <ruvela/version.h>
 
-#include "common/credits.h"
-#include "common/text_lines.h"
-#include "common/xml_escape.h"
+#include "core/credits.h"
+#include "core/text_lines.h"
+#include "core/xml_escape.h"
 #include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 
@@ -49,17 +49,15 @@ FixedPointLines BuildFixedPointLines(short level) {
 
 // Built once for the levels the converter uses, not once per point.
 const FixedPointLines& FixedPointLinesAt(short level, FixedPointLines& scratch) {
-  static const FixedPointLines cached[] = {BuildFixedPointLines(0), BuildFixedPointLines(1),
-                                           BuildFixedPointLines(2)};
+  static const FixedPointLines cached[] = {BuildFixedPointLines(0), BuildFixedPointLines(1), BuildFixedPointLines(2)};
   if (level >= 0 && level < static_cast<short>(std::size(cached))) return cached[level];
   scratch = BuildFixedPointLines(level);
   return scratch;
 }
 
 // rtept and wpt blocks share every line but their element name.
-void AppendPointBlock(std::string& out, std::string_view element, std::string_view name,
-                      std::string_view description, std::string_view coordinates, std::string_view symbol,
-                      short level) {
+void AppendPointBlock(std::string& out, std::string_view element, std::string_view name, std::string_view description,
+                      std::string_view coordinates, std::string_view symbol, short level) {
   static const std::string descriptionSuffix = std::string(" ") + gpx::kDescriptionSuffix;
   const int l = 2 * level;
   const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
@@ -102,10 +100,10 @@ KmlCoordinates SplitKmlCoordinates(std::string_view coordinates) {
 std::string GpxDocumentHeader() {
   std::string out;
   AppendLine(out, 0, R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)");
-  AppendLine(out, 0, std::string("<gpx xmlns=\"") + gpx::kNamespace + "\" creator=\"Ruvela " +
-                   std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
-                   "\" version=\"1.1\" xmlns:xsi=\"" + gpx::kSchemaInstanceNamespace +
-                   "\" xsi:schemaLocation=\"" + gpx::kSchemaLocation + "\">");
+  AppendLine(out, 0,
+             std::string("<gpx xmlns=\"") + gpx::kNamespace + "\" creator=\"Ruvela " + std::to_string(kVersionMajor) +
+                 "." + std::to_string(kVersionMinor) + "\" version=\"1.1\" xmlns:xsi=\"" +
+                 gpx::kSchemaInstanceNamespace + "\" xsi:schemaLocation=\"" + gpx::kSchemaLocation + "\">");
   AppendLine(out, 0, "<!--");
   AppendLine(out, 0, "             Created from KML by Ruvela         ");
   AppendLine(out, 0, PadRight(std::string(18, ' ') + "by " + kMakerName, kCreditWidth));

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "common/xml_values.h"
+#include "core/xml_values.h"
 #include "kml2gpx/gpx_writer.h"
 
 namespace ruvela {

@@ -6,12 +6,12 @@
 
 #include <pugixml.hpp>
 
-#include "common/block_writer.h"
-#include "common/name_cleaning.h"
-#include "common/path_parts.h"
-#include "common/text_lines.h"
-#include "common/xml_document.h"
-#include "common/xml_values.h"
+#include "core/block_writer.h"
+#include "core/name_cleaning.h"
+#include "core/path_parts.h"
+#include "core/text_lines.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
 #include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
@@ -30,8 +30,8 @@ constexpr int kDeepestFolderLevel = 5;
 // for, become tracks written after the routes.
 class KmlToGpxConversion {
  public:
-  KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options,
-                     ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
+  KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options, ConversionProgress& progress,
+                     ConversionCounts& counts, BlockWriter& output)
       : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
 
   // False when the walk stopped on request (or the output failed).
@@ -140,16 +140,15 @@ class KmlToGpxConversion {
     CloseRoute();
     if (inRouteFolder_) OpenRoute(name);
     Count(counts_.folders, Counter::Folders);
-    counts_.folderList += std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name +
-                          (inRouteFolder_ ? " <<<" : "") + "\r\n";
+    counts_.folderList +=
+        std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name + (inRouteFolder_ ? " <<<" : "") + "\r\n";
     if (StopFlagged()) return false;
     if (!ForEachElementAt(folder, "Placemark",
                           [&](pugi::xml_node placemark) { return ConvertFolderPlacemark(placemark); })) {
       return false;
     }
     if (level >= kDeepestFolderLevel) return true;
-    return ForEachElementAt(folder, "Folder",
-                            [&](pugi::xml_node child) { return ConvertFolder(child, level + 1); });
+    return ForEachElementAt(folder, "Folder", [&](pugi::xml_node child) { return ConvertFolder(child, level + 1); });
   }
 
   // Once the walk has left the route folder's subtree it is not looked for
@@ -225,7 +224,7 @@ class KmlToGpxConversion {
   bool inRouteFolder_ = false;
   bool routeOpen_ = false;
   bool routeHasPoints_ = false;
-  std::string routeText_;   // the open route: start block and route points
+  std::string routeText_;  // the open route: start block and route points
   // Finished routes, written after the waypoints. Kept apart rather than
   // joined: one text growing to tens of megabytes is copied at every doubling.
   std::vector<std::string> finishedRoutes_;
@@ -234,8 +233,8 @@ class KmlToGpxConversion {
     pugi::xml_node placemark;
     std::string name;
   };
-  std::vector<KeptPath> paths_;  // path placemarks, in document order
-  std::string block_;  // one point's text, reused from point to point
+  std::vector<KeptPath> paths_;     // path placemarks, in document order
+  std::string block_;               // one point's text, reused from point to point
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
@@ -276,9 +275,8 @@ std::string LoadKmlForConversion(const InputParts& input, const std::filesystem:
   return {};
 }
 
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
-                            const std::filesystem::path& output, const Kml2GpxOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts,
+std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
+                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
                             ConversionProblem* problem) {
   counts = ConversionCounts{};
   pugi::xml_document document;

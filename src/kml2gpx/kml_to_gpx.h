@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/conversion.h"
-#include "options/kml2gpx_options.h"
+#include "core/conversion.h"
+#include "core/kml2gpx_options.h"
 
 namespace pugi {
 class xml_document;
@@ -23,9 +23,8 @@ inline constexpr const char* kKmlDocumentRoot = "kml/Document";
 // Converts input.Joined() into `output` (created or emptied first), taking
 // the top-level placemarks and folders from `rootPath`. Returns kResultError,
 // the empty text when progress asked to stop, or the document's closing text.
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
-                            const std::filesystem::path& output, const Kml2GpxOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts,
+std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
+                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
                             ConversionProblem* problem = nullptr);
 
 // Empties `output` and loads the input into `document`. Returns the empty

@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/settings_keys.h"
+#include "core/stored_values.h"
+#include "gui/fit_to_text.h"
+#include "gui/settings_store.h"
+#include "gui/twips.h"
 #include "options/option_controls.h"
-#include "options/settings_keys.h"
-#include "options/settings_store.h"
-#include "options/stored_values.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -180,8 +182,8 @@ void frmGPX2KMLOpts::LoadLayoutTxts() {
 
 void frmGPX2KMLOpts::LoadOptions() {
   using namespace settings_keys;
-  defaults_ = {"1", "0", "0", "1", "1", "200", shadowROUTE_ELE.trimmed(), shadowTRACK_ELE.trimmed(),
-               shadowOFFSET_ELE.trimmed()};
+  defaults_ = {
+      "1", "0", "0", "1", "1", "200", shadowROUTE_ELE.trimmed(), shadowTRACK_ELE.trimmed(), shadowOFFSET_ELE.trimmed()};
   const auto read = [&](const char* key, const QString& fallback) {
     return StdText(store_.GetSetting(kGpx2KmlSection, key, fallback));
   };
@@ -193,12 +195,14 @@ void frmGPX2KMLOpts::LoadOptions() {
                                                     CheckStateOfDefault(defaults_.chkTrkEleABS)));
   chkTrkOffset->SetState(ruvela::CheckStateFromText(read(kChkTrkOffset, defaults_.chkTrkOffset),
                                                     CheckStateOfDefault(defaults_.chkTrkOffset)));
-  txtTrkMultip->setText(QText(ruvela::PercentTextFromStore(read(kTxtTrkMultip, defaults_.txtTrkMultip),
-                                                       StdText(defaults_.txtTrkMultip))));
-  txtT_ele->setText(QText(ruvela::ElevationTextFromStore(read(kTxtT_ele, defaults_.txtT_ele), StdText(defaults_.txtT_ele))));
-  txtR_ele->setText(QText(ruvela::ElevationTextFromStore(read(kTxtR_ele, defaults_.txtR_ele), StdText(defaults_.txtR_ele))));
-  txtTrkOffset->setText(
-      QText(ruvela::ElevationTextFromStore(read(kTxtTrkOffset, defaults_.txtTrkOffset), StdText(defaults_.txtTrkOffset))));
+  txtTrkMultip->setText(QText(
+      ruvela::PercentTextFromStore(read(kTxtTrkMultip, defaults_.txtTrkMultip), StdText(defaults_.txtTrkMultip))));
+  txtT_ele->setText(
+      QText(ruvela::ElevationTextFromStore(read(kTxtT_ele, defaults_.txtT_ele), StdText(defaults_.txtT_ele))));
+  txtR_ele->setText(
+      QText(ruvela::ElevationTextFromStore(read(kTxtR_ele, defaults_.txtR_ele), StdText(defaults_.txtR_ele))));
+  txtTrkOffset->setText(QText(
+      ruvela::ElevationTextFromStore(read(kTxtTrkOffset, defaults_.txtTrkOffset), StdText(defaults_.txtTrkOffset))));
   RefreshEnabled();
 }
 
@@ -266,3 +270,5 @@ void frmGPX2KMLOpts::keyPressEvent(QKeyEvent* event) {
       QDialog::keyPressEvent(event);
   }
 }
+
+}  // namespace ruvela

@@ -6,15 +6,18 @@
 #include <QDialog>
 #include <QString>
 
-#include "options/gpx2kml_options.h"
+#include "core/gpx2kml_options.h"
 
-class OptionCheckBox;
-class OptionTextBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace ruvela {
+
+class OptionCheckBox;
+class OptionTextBox;
 class SettingsStore;
 
 class frmGPX2KMLOpts final : public QDialog {
@@ -73,3 +76,5 @@ class frmGPX2KMLOpts final : public QDialog {
   QLabel* lblCONSTR = nullptr;
   OptionTextBox* txtR_ele = nullptr;
 };
+
+}  // namespace ruvela

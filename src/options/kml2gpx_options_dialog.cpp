@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/settings_keys.h"
+#include "core/stored_values.h"
+#include "gui/fit_to_text.h"
+#include "gui/settings_store.h"
+#include "gui/twips.h"
 #include "options/option_controls.h"
-#include "options/settings_keys.h"
-#include "options/settings_store.h"
-#include "options/stored_values.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -148,8 +150,8 @@ void frmKML2GPXOpts::LoadOptions() {
                                                        CheckStateOfDefault(defaults_.chkIgnoreRtWpts)));
   chkAutoWRName->SetState(ruvela::CheckStateFromText(read(kChkAutoWRName, defaults_.chkAutoWRName),
                                                      CheckStateOfDefault(defaults_.chkAutoWRName)));
-  chkDupWpts->SetState(ruvela::CheckStateFromText(read(kChkDupWpts, defaults_.chkDupWpts),
-                                                  CheckStateOfDefault(defaults_.chkDupWpts)));
+  chkDupWpts->SetState(
+      ruvela::CheckStateFromText(read(kChkDupWpts, defaults_.chkDupWpts), CheckStateOfDefault(defaults_.chkDupWpts)));
   txtRouteItFolderName->setText(
       QText(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
   chkPathsAsTracks->SetState(ruvela::CheckStateFromText(read(kChkPathsAsTracks, defaults_.chkPathsAsTracks),
@@ -207,3 +209,5 @@ void frmKML2GPXOpts::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
+
+}  // namespace ruvela

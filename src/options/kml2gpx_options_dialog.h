@@ -6,13 +6,16 @@
 #include <QDialog>
 #include <QString>
 
-#include "options/kml2gpx_options.h"
+#include "core/kml2gpx_options.h"
 
-class OptionCheckBox;
-class OptionTextBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+
+namespace ruvela {
+
+class OptionCheckBox;
+class OptionTextBox;
 class SettingsStore;
 
 class frmKML2GPXOpts final : public QDialog {
@@ -63,3 +66,5 @@ class frmKML2GPXOpts final : public QDialog {
   OptionCheckBox* chkAutoWRName = nullptr;
   OptionCheckBox* chkPathsAsTracks = nullptr;
 };
+
+}  // namespace ruvela

@@ -3,24 +3,35 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-#include "options/stored_values.h"
+#include "core/stored_values.h"
+
+namespace ruvela {
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
 ruvela::CheckState OptionCheckBox::State() const {
   switch (checkState()) {
-    case Qt::Checked: return ruvela::CheckState::Checked;
-    case Qt::PartiallyChecked: return ruvela::CheckState::Grayed;
-    case Qt::Unchecked: break;
+    case Qt::Checked:
+      return ruvela::CheckState::Checked;
+    case Qt::PartiallyChecked:
+      return ruvela::CheckState::Grayed;
+    case Qt::Unchecked:
+      break;
   }
   return ruvela::CheckState::Unchecked;
 }
 
 void OptionCheckBox::SetState(ruvela::CheckState state) {
   switch (state) {
-    case ruvela::CheckState::Checked: setCheckState(Qt::Checked); break;
-    case ruvela::CheckState::Grayed: setCheckState(Qt::PartiallyChecked); break;
-    case ruvela::CheckState::Unchecked: setCheckState(Qt::Unchecked); break;
+    case ruvela::CheckState::Checked:
+      setCheckState(Qt::Checked);
+      break;
+    case ruvela::CheckState::Grayed:
+      setCheckState(Qt::PartiallyChecked);
+      break;
+    case ruvela::CheckState::Unchecked:
+      setCheckState(Qt::Unchecked);
+      break;
   }
 }
 
@@ -60,3 +71,5 @@ void OptionTextBox::focusOutEvent(QFocusEvent* event) {
   if (toAnotherControl && tidy_) setText(tidy_(text()));
   QLineEdit::focusOutEvent(event);
 }
+
+}  // namespace ruvela

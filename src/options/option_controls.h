@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "options/check_state.h"
+#include "core/check_state.h"
+
+namespace ruvela {
 
 // A check box holding 0 (unchecked), 1 (checked) or 2 (grayed). The user's
 // click toggles between checked and unchecked; a grayed box becomes checked.
@@ -53,3 +55,5 @@ class OptionTextBox final : public QLineEdit {
  private:
   std::function<QString(const QString&)> tidy_;
 };
+
+}  // namespace ruvela

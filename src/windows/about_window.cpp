@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 #include "ruvela/version.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -29,8 +31,7 @@ AboutTexts AboutTextsFor(int major, int minor, int revision) {
           QString::fromUtf8(kBuildPrefix) + build};
 }
 
-frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
-    : InfoWindow(parent) {
+frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   CreateControls();
   Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
@@ -93,3 +94,5 @@ void ShowAboutWindow(const QString& applicationTitle, QWidget* parent) {
   about.ShowTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   about.exec();
 }
+
+}  // namespace ruvela

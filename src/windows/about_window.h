@@ -7,6 +7,8 @@
 
 class QLabel;
 
+namespace ruvela {
+
 struct AboutTexts {
   QString appTitle;  // "Ruvela"
   QString version;   // major.minor: "4.0"
@@ -36,3 +38,5 @@ class frmAbout final : public InfoWindow {
 
 // Opens the About window on this build's version; returns once it is closed.
 void ShowAboutWindow(const QString& applicationTitle, QWidget* parent);
+
+}  // namespace ruvela

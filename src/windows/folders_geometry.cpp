@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "common/number_text.h"
+#include "core/number_text.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -18,8 +20,7 @@ constexpr int kListReserve = 120;
 std::optional<int> StoredCoordinate(const QString& text) {
   // nearbyint rounds in the current mode, which is to nearest, ties to even.
   const double rounded = std::nearbyint(ruvela::LeadingNumberValue(text.toStdString()));
-  if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
-        rounded <= std::numeric_limits<std::int32_t>::max())) {
+  if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
     return std::nullopt;
   }
   return static_cast<int>(rounded);
@@ -30,8 +31,7 @@ QString CoordinateText(int twips) {
   return QString::number(static_cast<float>(twips), 'g', 7);
 }
 
-std::optional<TwipsBox> RestoredWindowPlace(const StoredWindowPlace& stored, int screenWidth,
-                                            int screenHeight) {
+std::optional<TwipsBox> RestoredWindowPlace(const StoredWindowPlace& stored, int screenWidth, int screenHeight) {
   for (const QString* text : {&stored.height, &stored.width, &stored.top, &stored.left}) {
     if (text->isEmpty()) return std::nullopt;
   }
@@ -50,8 +50,7 @@ std::optional<TwipsBox> RestoredWindowPlace(const StoredWindowPlace& stored, int
   return TwipsBox{*left, *top, *width, *height};
 }
 
-std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int buttonWidth,
-                                           int buttonHeight) {
+std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int buttonWidth, int buttonHeight) {
   const int leastWidth = buttonWidth + kButtonMargin;
   const int leastHeight = 2 * buttonHeight;
   const bool wideEnough = leastWidth < innerWidth;
@@ -74,3 +73,5 @@ std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int 
       TwipsBox{(width - buttonWidth) / 2, height - kButtonMargin - buttonHeight, buttonWidth, buttonHeight},
       TwipsBox{0, 0, width, height - kListReserve - buttonHeight}};
 }
+
+}  // namespace ruvela

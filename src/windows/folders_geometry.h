@@ -8,6 +8,8 @@
 
 #include <QString>
 
+namespace ruvela {
+
 struct TwipsBox {
   int left = 0;
   int top = 0;
@@ -40,8 +42,7 @@ QString CoordinateText(int twips);
 // top-left corner lies in the right or bottom tenth of the screen or beyond,
 // when the left or top edge is exactly 0, or when the size is not positive.
 // Negative edges (a window left of or above the screen) are kept.
-std::optional<TwipsBox> RestoredWindowPlace(const StoredWindowPlace& stored, int screenWidth,
-                                            int screenHeight);
+std::optional<TwipsBox> RestoredWindowPlace(const StoredWindowPlace& stored, int screenWidth, int screenHeight);
 
 struct FoldersLayout {
   TwipsBox closeButton;
@@ -57,5 +58,6 @@ struct FoldersLayout {
 // twips is laid out as if it were that wide, one lower than twice the
 // button's height as if it were that high. Nothing when it is both, or
 // exactly at either limit: the controls then stay where they are.
-std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int buttonWidth,
-                                           int buttonHeight);
+std::optional<FoldersLayout> LayOutFolders(int innerWidth, int innerHeight, int buttonWidth, int buttonHeight);
+
+}  // namespace ruvela

@@ -12,11 +12,13 @@
 #include <QTextCursor>
 #include <QWindow>
 
-#include "options/settings_keys.h"
-#include "options/settings_store.h"
-#include "windows/fit_to_text.h"
+#include "core/settings_keys.h"
+#include "gui/fit_to_text.h"
+#include "gui/settings_store.h"
+#include "gui/twips.h"
 #include "windows/folders_geometry.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -25,11 +27,11 @@ constexpr const char* kCloseCaption = "&Cerrar";
 constexpr const char* kListHint = "\" <<<\" indica carpeta procesada como fuente de rutas.";
 
 // The remembered place: the whole window's left, top, width and height.
-using settings_keys::kPlaceSection;
+using settings_keys::kHeightKey;
 using settings_keys::kLeftKey;
+using settings_keys::kPlaceSection;
 using settings_keys::kTopKey;
 using settings_keys::kWidthKey;
-using settings_keys::kHeightKey;
 
 constexpr int kDefaultInnerWidth = 6645;
 constexpr int kDefaultInnerHeight = 3195;
@@ -46,8 +48,7 @@ QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.w
 
 }  // namespace
 
-frmFolders::frmFolders(SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+frmFolders::frmFolders(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmFolders"));
   setWindowFlag(Qt::WindowMaximizeButtonHint);  // a sizable window
   setModal(true);
@@ -76,14 +77,12 @@ void frmFolders::CreateControls() {
 
 void frmFolders::Form_Load() {
   resize(Px(kDefaultInnerWidth), Px(kDefaultInnerHeight));
-  const StoredWindowPlace stored{
-      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
-      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
-      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kWidthKey)),
-      settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kHeightKey))};
+  const StoredWindowPlace stored{settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
+                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
+                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kWidthKey)),
+                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kHeightKey))};
   const QSize screen = QGuiApplication::primaryScreen()->size();
-  const std::optional<TwipsBox> place =
-      RestoredWindowPlace(stored, Twips(screen.width()), Twips(screen.height()));
+  const std::optional<TwipsBox> place = RestoredWindowPlace(stored, Twips(screen.width()), Twips(screen.height()));
   if (!place) return;  // the platform places the window
 
   restoredPlace_ = PixelRect(*place);
@@ -167,3 +166,5 @@ void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidg
   viewer.ShowList(folderList);
   viewer.exec();
 }
+
+}  // namespace ruvela

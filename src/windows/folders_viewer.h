@@ -11,6 +11,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QResizeEvent;
 class QShowEvent;
+
+namespace ruvela {
+
 class SettingsStore;
 
 class frmFolders final : public QDialog {
@@ -48,3 +51,5 @@ class frmFolders final : public QDialog {
 // Opens the viewer on `folderList` and returns once the user has closed it;
 // the window in between is modal.
 void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent);
+
+}  // namespace ruvela

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace ruvela {
+
 QString HelpText(int major, int minor) {
   const QStringList paragraphs{
       QStringLiteral("(English... look at the end of this text)\r\nV%1.%2").arg(major).arg(minor),
@@ -34,3 +36,5 @@ QString HelpText(int major, int minor) {
   };
   return paragraphs.join(QStringLiteral("\r\n\r\n")) + QStringLiteral("\r\n");
 }
+
+}  // namespace ruvela

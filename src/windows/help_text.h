@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace ruvela {
+
 // Paragraphs separated by empty lines, lines ending in CR LF; the version
 // shows as "V4.0".
 QString HelpText(int major, int minor);
+
+}  // namespace ruvela

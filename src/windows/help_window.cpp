@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
 #include "ruvela/version.h"
 #include "windows/help_text.h"
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -17,8 +19,7 @@ constexpr const char* kTitlePrefix = "Ayuda (?) del --- ";
 
 }  // namespace
 
-frmHelp::frmHelp(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
-    : InfoWindow(parent) {
+frmHelp::frmHelp(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmHelp"));
   CreateControls();
   Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
@@ -65,3 +66,5 @@ void ShowHelpWindow(const QString& applicationTitle, QWidget* parent) {
   frmHelp help(applicationTitle, SecondsSinceMidnight, parent);
   help.exec();
 }
+
+}  // namespace ruvela

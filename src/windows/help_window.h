@@ -7,6 +7,8 @@
 
 class QPlainTextEdit;
 
+namespace ruvela {
+
 class frmHelp final : public InfoWindow {
   Q_OBJECT
 
@@ -24,3 +26,5 @@ class frmHelp final : public InfoWindow {
 
 // Opens the Help window; returns once it is closed.
 void ShowHelpWindow(const QString& applicationTitle, QWidget* parent);
+
+}  // namespace ruvela

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPixmap>
 #include <QPoint>
 #include <QPushButton>
@@ -12,8 +12,10 @@
 #include <QString>
 #include <QTime>
 
-#include "windows/fit_to_text.h"
-#include "windows/pictures.h"
+#include "gui/fit_to_text.h"
+#include "gui/pictures.h"
+
+namespace ruvela {
 
 namespace {
 
@@ -50,8 +52,7 @@ void InfoWindow::CreateButtonAndPictures(const QSize& button, const QSize& globe
   picIconMapSource = AddPicture(this, "picIconMapSource", gpsUnit, GpsUnitPicture(gpsUnit));
 }
 
-void InfoWindow::Form_Load(const QString& titlePrefix, const QString& applicationTitle,
-                           const SecondsClock& clock) {
+void InfoWindow::Form_Load(const QString& titlePrefix, const QString& applicationTitle, const SecondsClock& clock) {
   setWindowTitle(titlePrefix + applicationTitle);
   cmdOK->setText(QString::fromUtf8(kOkCaption));
   if (PicturesSwapped(clock())) SwapPictures();
@@ -71,8 +72,7 @@ void InfoWindow::SwapPictures() {
 // does not, and neither do keys without a character (arrows, Shift) or
 // Alt combinations, which are the captions' access keys.
 void InfoWindow::keyPressEvent(QKeyEvent* event) {
-  const bool character =
-      !event->text().isEmpty() && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+  const bool character = !event->text().isEmpty() && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
   const QWidget* focus = focusWidget();
   const bool atButtonOrWindow = focus == nullptr || focus == this || focus == cmdOK;
   if (character && atButtonOrWindow) {
@@ -81,3 +81,5 @@ void InfoWindow::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
+
+}  // namespace ruvela

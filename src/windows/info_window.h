@@ -14,6 +14,8 @@ class QPushButton;
 class QSize;
 class QString;
 
+namespace ruvela {
+
 // Seconds since midnight; windows take it as a function so that tests can
 // choose the second.
 using SecondsClock = std::function<double()>;
@@ -45,3 +47,5 @@ class InfoWindow : public QDialog {
  private:
   void SwapPictures();
 };
+
+}  // namespace ruvela

@@ -1,18 +1,20 @@
 #include "windows/msg_box.h"
 
 #include <QFont>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "windows/fit_to_text.h"
-#include "windows/twips.h"
+#include "gui/fit_to_text.h"
+#include "gui/twips.h"
+
+namespace ruvela {
 
 frmMsgBox::frmMsgBox(const PromptTexts& texts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint) {
   setObjectName(QStringLiteral("frmMsgBox"));
   setModal(true);
   CreateControls();
@@ -84,3 +86,5 @@ void frmMsgBox::Answer(bool firstButton) {
   firstButtonChosen_ = firstButton;
   done(firstButton ? QDialog::Accepted : QDialog::Rejected);
 }
+
+}  // namespace ruvela

@@ -4,10 +4,12 @@
 
 #include <QDialog>
 
-#include "app/prompt.h"
+#include "gui/prompt.h"
 
 class QLabel;
 class QPushButton;
+
+namespace ruvela {
 
 class frmMsgBox final : public QDialog {
   Q_OBJECT
@@ -34,3 +36,5 @@ class frmMsgBox final : public QDialog {
   QPushButton* cmdCancel_ = nullptr;
   bool firstButtonChosen_ = true;
 };
+
+}  // namespace ruvela

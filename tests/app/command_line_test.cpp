@@ -10,6 +10,8 @@
 #include "app/qt_file_dialogs.h"
 #include "sample_files.h"
 
+using namespace ruvela;
+
 class CommandLineTest : public QObject {
   Q_OBJECT
 
@@ -27,6 +29,7 @@ void CommandLineTest::commandLineArgs_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QStringList>("arguments");
 
+  // clang-format off
   QTest::newRow("empty") << "" << QStringList();
   QTest::newRow("only blanks") << " \t  " << QStringList();
   QTest::newRow("one") << "/r/a.gpx" << QStringList({"/r/a.gpx"});
@@ -36,6 +39,7 @@ void CommandLineTest::commandLineArgs_data() {
                                               << QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
   QTest::newRow("tenth keeps its whole text") << "1 2 3 4 5 6 7 8 9 diez.gpx once"
                                               << QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "diez.gpx"});
+  // clang-format on
 }
 
 void CommandLineTest::commandLineArgs() {
@@ -58,6 +62,7 @@ void CommandLineTest::getLongFilename_data() {
   QTest::addColumn<QString>("given");     // relative to the working directory, or absolute with {dir}
   QTest::addColumn<QString>("expected");  // {dir} stands for the working directory
 
+  // clang-format off
   QTest::newRow("absolute") << "{dir}/ruta.gpx" << "{dir}/ruta.gpx";
   QTest::newRow("relative") << "ruta.gpx" << "{dir}/ruta.gpx";
   QTest::newRow("dot segments") << "./sub/../ruta.gpx" << "{dir}/ruta.gpx";
@@ -65,6 +70,7 @@ void CommandLineTest::getLongFilename_data() {
   QTest::newRow("missing") << "falta.gpx" << "";
   QTest::newRow("missing directory") << "{dir}/no/ruta.gpx" << "";
   QTest::newRow("empty") << "" << "";
+  // clang-format on
 }
 
 void CommandLineTest::getLongFilename() {
@@ -87,11 +93,13 @@ void CommandLineTest::qtNameFilters_data() {
   QTest::addColumn<QString>("filter");
   QTest::addColumn<QStringList>("nameFilters");
 
+  // clang-format off
   QTest::newRow("save as KML") << "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*"
                                << QStringList({"Keyhole Markup Language (.kml) (*.kml)", "All Files (*.*) (*)"});
   QTest::newRow("two patterns") << "Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml"
                                 << QStringList({"Zuvodirod ORE <-> DOV (.gpx;.kml) (*.gpx *.kml)"});
   QTest::newRow("description without pattern") << "Solo" << QStringList();
+  // clang-format on
 }
 
 void CommandLineTest::qtNameFilters() {

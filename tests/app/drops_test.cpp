@@ -15,6 +15,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 std::unique_ptr<QMimeData> DroppedFiles(const QStringList& paths) {

@@ -12,6 +12,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 class MainWindowLayoutTest : public QObject {
   Q_OBJECT
 
@@ -86,6 +88,7 @@ void MainWindowLayoutTest::keyRules_data() {
   QTest::addColumn<QString>("defaultButton");
   QTest::addColumn<QString>("enter");  // what Enter then does: "open", "save" or "nothing"
 
+  // clang-format off
   QTest::newRow("start-up") << QStringList() << "cmdOpen" << "open";
   QTest::newRow("success") << QStringList{"gpx"} << "cmdSave" << "save";
   QTest::newRow("error") << QStringList{"broken"} << "cmdOpen" << "open";
@@ -98,6 +101,7 @@ void MainWindowLayoutTest::keyRules_data() {
   QTest::newRow("pending question, Perderlo, dialog cancelled")
       << QStringList{"gpx", "open: Perderlo"} << "cmdSave" << "save";
   QTest::newRow("overwrite question, Cancelar") << QStringList{"gpx", "save: Cancelar"} << "cmdSave" << "save";
+  // clang-format on
 }
 
 // Enter presses the default button or nothing, never the button the focus

@@ -16,6 +16,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 QByteArray Result(const QTemporaryDir& directory) {
@@ -45,9 +47,8 @@ class OptionCommandsTest : public QObject {
     w.window().StartUp({});
     QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());
     bool enabledDuringConversion = true;
-    w.events->actions << [&] {
-      enabledDuringConversion = w.Action("mnuGPX2KML")->isEnabled() || w.Action("mnuKML2GPX")->isEnabled();
-    };
+    w.events->actions <<
+        [&] { enabledDuringConversion = w.Action("mnuGPX2KML")->isEnabled() || w.Action("mnuKML2GPX")->isEnabled(); };
     w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
     QVERIFY(!enabledDuringConversion);
     QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());

@@ -9,6 +9,8 @@
 
 #include "app/process_facts.h"
 
+using namespace ruvela;
+
 class ProcessFactsTest : public QObject {
   Q_OBJECT
 
@@ -22,10 +24,12 @@ void ProcessFactsTest::temporaryResultPath_data() {
   QTest::addColumn<QString>("programDirectory");  // what stands at "program" in the scratch directory
   QTest::addColumn<QString>("expected");          // "program" or "data"
 
+  // clang-format off
   QTest::newRow("writable program directory") << "writable" << "program";
   QTest::newRow("read-only program directory") << "read-only" << "data";
   QTest::newRow("a file where the directory should be") << "file" << "data";
   QTest::newRow("program directory gone") << "missing" << "data";
+  // clang-format on
 }
 
 void ProcessFactsTest::temporaryResultPath() {
@@ -58,7 +62,8 @@ void ProcessFactsTest::temporaryResultPath() {
   QVERIFY(!QFile::exists(path));
   QFile result(path);
   QVERIFY(result.open(QIODevice::WriteOnly));
-  if (programDirectory == u"read-only") QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (programDirectory == u"read-only")
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void ProcessFactsTest::pendingResultBesideProgramIsKept() {

@@ -10,6 +10,8 @@
 #include "scripted_services.h"
 #include "support/special_inputs.h"
 
+using namespace ruvela;
+
 class ProcessFileTest : public QObject {
   Q_OBJECT
 
@@ -42,6 +44,7 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
   const QString unknown = QStringLiteral("Estado actual: Inactivo (último archivo de formato desconocido)");
   const QString prefix = QStringLiteral("Archivo Seleccionado: ");
 
+  // clang-format off
   QTest::newRow("gpx") << "ruta.gpx" << QByteArray(samples::kGpx) << false << ready << "OSR-" << true << false
                        << prefix + "ruta.gpx";
   QTest::newRow("gpx named in capitals") << "RUTA.GPX" << QByteArray(samples::kGpx) << false << ready << "OSR-"
@@ -52,9 +55,11 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
                                          << "OSR-" << false << true << prefix + "doc.kml";
   QTest::newRow("kml with paths only") << "camino.kml" << QByteArray(samples::kPathsOnlyKml) << false << empty
                                        << "O---" << false << false << prefix + "camino.kml";
+  // clang-format on
   const QByteArray kmz = QByteArray::fromStdString(ruvela::testing::ZipArchive({{"doc.kml", samples::kDocumentKml}}));
   QTest::newRow("kmz") << "ruta.KMZ" << kmz << false << ready << "OSR-" << false << true << prefix + "ruta.KMZ";
   const QByteArray pictures = QByteArray::fromStdString(ruvela::testing::ZipArchive({{"logo.png", "PNG"}}));
+  // clang-format off
   QTest::newRow("kmz without kml loses pending") << "fotos.kmz" << pictures << true << error << "O---" << false
                                                  << false << prefix + "fotos.kmz";
   QTest::newRow("broken gpx loses pending") << "roto.gpx" << QByteArray(samples::kBrokenXml) << true << error
@@ -67,6 +72,7 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands_data() {
                                         << false << false << prefix + "ruta.";
   QTest::newRow("no such file") << "falta.gpx" << QByteArray() << false << unknown << "O---" << false << false
                                 << prefix + "<Error en la localización del archivo>";
+  // clang-format on
 }
 
 void ProcessFileTest::outcomeDrivesStatusAndCommands() {
@@ -86,8 +92,7 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands() {
     w.window().ProcessFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
     QVERIFY(w.window().Session().KmlResultPending);
   }
-  const QString path =
-      content.isNull() ? directory.filePath(fileName) : samples::Write(directory, fileName, content);
+  const QString path = content.isNull() ? directory.filePath(fileName) : samples::Write(directory, fileName, content);
 
   w.window().ProcessFile(path);
 
@@ -108,6 +113,7 @@ void ProcessFileTest::countLinesAfterConversion_data() {
   QTest::addColumn<QByteArray>("resultStart");
   QTest::addColumn<QString>("statusTip");
 
+  // clang-format off
   QTest::newRow("gpx") << "ruta.gpx" << QByteArray(samples::kGpx)
                        << QStringList({"Waypoints    : pts = 2", "Rutas        : pts = 3", "Tracks       : pts = 4"})
                        << "" << QByteArray("<kml") << "";
@@ -120,6 +126,7 @@ void ProcessFileTest::countLinesAfterConversion_data() {
                     "<Placemark><name>B</name><Point><coordinates>1</coordinates></Point></Placemark></kml>")
       << QStringList({"Waypoints    : pts = 1", "", ""}) << "" << QByteArray("<gpx")
       << "1 puntos sin posición válida omitidos";
+  // clang-format on
 }
 
 void ProcessFileTest::countLinesAfterConversion() {
@@ -177,15 +184,16 @@ void ProcessFileTest::newResultReplacesPendingOfOtherKind() {
   w.Button("cmdSave")->click();
   QCOMPARE(w.dialogs->saveRequests.size(), 1);
   QCOMPARE(w.dialogs->saveRequests[0].fileName, QStringLiteral("doc.gpx"));
-  QCOMPARE(w.dialogs->saveRequests[0].filter,
-           QStringLiteral("GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*"));
+  QCOMPARE(w.dialogs->saveRequests[0].filter, QStringLiteral("GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*"));
 }
 
 void ProcessFileTest::openWithPendingResult_data() {
   QTest::addColumn<bool>("answerBack");
   QTest::addColumn<int>("openDialogs");
+  // clang-format off
   QTest::newRow("Volver: nothing happens") << true << 0;
   QTest::newRow("Perderlo, then cancel: result stays") << false << 1;
+  // clang-format on
 }
 
 void ProcessFileTest::openWithPendingResult() {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace ruvela {
+
 namespace samples {
 
 const char* const kGpx = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -56,3 +58,5 @@ QByteArray Read(const QString& path) {
 }
 
 }  // namespace samples
+
+}  // namespace ruvela

@@ -6,6 +6,8 @@
 
 class QTemporaryDir;
 
+namespace ruvela {
+
 namespace samples {
 
 // 2 waypoints, a route of 3 points, a track of 2 segments with 2 points each.
@@ -24,3 +26,5 @@ QString Write(const QTemporaryDir& directory, const QString& name, const QByteAr
 QByteArray Read(const QString& path);
 
 }  // namespace samples
+
+}  // namespace ruvela

@@ -10,6 +10,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kReady = QStringLiteral("Estado actual: Listo (guardar el archivo)");
@@ -143,7 +145,8 @@ void SaveResultTest::failedSaveKeepsResultAndTarget() {
   QCOMPARE(w.prompt->unscripted, 0);
 
   // The result can still be saved elsewhere.
-  QFile::setPermissions(directory.filePath(QStringLiteral("cerrado")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(directory.filePath(QStringLiteral("cerrado")),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   w.dialogs->saveAnswers = {directory.filePath(QStringLiteral("otra.kml"))};
   w.Button("cmdSave")->click();
   QCOMPARE(samples::Read(directory.filePath(QStringLiteral("otra.kml"))), result);
@@ -155,7 +158,8 @@ void SaveResultTest::failedSaveKeepsResultAndTarget() {
 void SaveResultTest::saveAcrossVolumesCopies() {
   QTemporaryDir programDirectory(QStringLiteral("/dev/shm/ruvela-test-XXXXXX"));
   QTemporaryDir inputs;
-  if (!programDirectory.isValid() || QStorageInfo(programDirectory.path()).device() == QStorageInfo(inputs.path()).device()) {
+  if (!programDirectory.isValid() ||
+      QStorageInfo(programDirectory.path()).device() == QStorageInfo(inputs.path()).device()) {
     QSKIP("needs two volumes: /dev/shm and the temporary directory");
   }
   ScriptedWindow w(programDirectory.path());

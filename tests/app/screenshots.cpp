@@ -20,6 +20,8 @@
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 bool Save(QWidget& window, const QDir& directory, const QString& name) {
@@ -53,8 +55,9 @@ int main(int argc, char* argv[]) {
   bool saved = Save(main.window(), output, QStringLiteral("main-window"));
   for (const char* name : {"frmGPX2KMLOpts", "frmKML2GPXOpts"}) {
     QWidget* dialog = main.window().findChild<QWidget*>(QLatin1String(name));
-    saved = Save(*dialog, output, QLatin1String(name) == u"frmGPX2KMLOpts" ? QStringLiteral("gpx2kml-options")
-                                                                          : QStringLiteral("kml2gpx-options")) &&
+    saved = Save(*dialog, output,
+                 QLatin1String(name) == u"frmGPX2KMLOpts" ? QStringLiteral("gpx2kml-options")
+                                                          : QStringLiteral("kml2gpx-options")) &&
             saved;
     dialog->hide();
   }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace ruvela {
+
 QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget*) {
   openRequests << request;
   if (openAnswers.isEmpty()) {
@@ -67,9 +69,7 @@ QPushButton* ScriptedWindow::Button(const char* name) const {
   return window_->findChild<QPushButton*>(QLatin1String(name));
 }
 
-QAction* ScriptedWindow::Action(const char* name) const {
-  return window_->findChild<QAction*>(QLatin1String(name));
-}
+QAction* ScriptedWindow::Action(const char* name) const { return window_->findChild<QAction*>(QLatin1String(name)); }
 
 namespace {
 
@@ -90,3 +90,5 @@ QString ScriptedWindow::EnabledCommands() const {
   state += CommandState(Button("cmdAbort")->isEnabled(), 'A', Button("cmdAbort")->isEnabled());
   return state;
 }
+
+}  // namespace ruvela

@@ -18,6 +18,8 @@ class QAction;
 class QLabel;
 class QPushButton;
 
+namespace ruvela {
+
 // Each dialog takes the next scripted answer; the empty text is a cancel.
 // A dialog without a scripted answer is counted and cancelled.
 class ScriptedFileDialogs final : public FileDialogs {
@@ -85,3 +87,5 @@ class ScriptedWindow {
  private:
   std::unique_ptr<frmRuvela> window_;
 };
+
+}  // namespace ruvela

@@ -6,6 +6,8 @@
 
 #include "app/single_instance.h"
 
+using namespace ruvela;
+
 class SingleInstanceTest : public QObject {
   Q_OBJECT
 

@@ -8,6 +8,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 QStringList WriteGpxFiles(const QTemporaryDir& directory, int count) {

@@ -15,6 +15,8 @@
 #include "scripted_services.h"
 #include "windows/about_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 // What the modal window that opens next shows: its object name, title and
@@ -66,6 +68,7 @@ void WindowCommandsTest::foldersViewerFollowsItsItem_data() {
 
   const QStringList none;
   const QStringList kml{"doc.kml"};
+  // clang-format off
   QTest::newRow("before any file: menu") << none << "menu" << false;
   QTest::newRow("before any file: double click") << none << "double click" << false;
   QTest::newRow("after a GPX file: double click") << QStringList{"ruta.gpx"} << "double click" << false;
@@ -74,6 +77,7 @@ void WindowCommandsTest::foldersViewerFollowsItsItem_data() {
   QTest::newRow("then a GPX file: double click") << QStringList{"doc.kml", "ruta.gpx"} << "double click" << false;
   QTest::newRow("then a KML file without folders: menu")
       << QStringList{"doc.kml", "camino.kml"} << "menu" << false;
+  // clang-format on
 }
 
 void WindowCommandsTest::foldersViewerFollowsItsItem() {
@@ -114,11 +118,13 @@ void WindowCommandsTest::helpMenuOpensItsWindows_data() {
   QTest::addColumn<QString>("title");
   QTest::addColumn<QString>("text");
 
+  // clang-format off
   QTest::newRow("Ayuda") << "mnuHelpH" << "frmHelp" << "Ayuda (?) del --- Zuvodirod ORE <-> DOV" << "";
   QTest::newRow("Acerca de") << "mnuAbout" << "frmAbout" << "Acerca de --- Zuvodirod ORE <-> DOV"
                              << AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor,
                                               ruvela::kVersionRevision)
                                     .build;
+  // clang-format on
 }
 
 void WindowCommandsTest::helpMenuOpensItsWindows() {

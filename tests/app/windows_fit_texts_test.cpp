@@ -29,6 +29,8 @@
 #include "windows/help_window.h"
 #include "windows/msg_box.h"
 
+using namespace ruvela;
+
 namespace {
 
 using namespace ruvela::texts;
@@ -72,8 +74,8 @@ QString LabelProblem(const QLabel* label) {
     if (label->heightForWidth(label->width()) <= label->height()) return {};
     return NameOf(label) + QStringLiteral(" is too low for its wrapped text");
   }
-  const QSize text = label->buddy() != nullptr ? TextSize(label, label->text())
-                                               : label->fontMetrics().size(0, label->text());
+  const QSize text =
+      label->buddy() != nullptr ? TextSize(label, label->text()) : label->fontMetrics().size(0, label->text());
   if (text.width() <= room.width() && text.height() <= room.height()) return {};
   return QStringLiteral("%1 needs %2x%3 for \"%4\", has %5x%6")
       .arg(NameOf(label))
@@ -111,7 +113,8 @@ QString NumberBoxProblem(const QLineEdit* box) {
   option.rect = box->rect();
   option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
   // The box keeps two pixels free at each side of its text, one for the cursor.
-  const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box)
+  const QRect room = box->style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, box)
                          .marginsRemoved(box->textMargins())
                          .adjusted(2, 0, -3, 0);
   const int text = box->fontMetrics().horizontalAdvance(QStringLiteral("-32768"));
@@ -172,10 +175,17 @@ class WindowsFitTextsTest : public QObject {
 void WindowsFitTextsTest::textsFit_data() {
   QTest::addColumn<QString>("window");
   QTest::addColumn<double>("fontScale");
-  const QStringList windows{"main window idle",   "main window after GPX", "main window after KML",
-                            "GPX -> KML options", "KML -> GPX options",    "question: pending before open",
-                            "question: pending before exit", "question: file exists", "folders viewer",
-                            "About",              "Help"};
+  const QStringList windows{"main window idle",
+                            "main window after GPX",
+                            "main window after KML",
+                            "GPX -> KML options",
+                            "KML -> GPX options",
+                            "question: pending before open",
+                            "question: pending before exit",
+                            "question: file exists",
+                            "folders viewer",
+                            "About",
+                            "Help"};
   for (const double scale : {1.0, 1.5}) {
     for (const QString& window : windows) {
       QTest::newRow(qPrintable(QStringLiteral("%1, font x%2").arg(window).arg(scale))) << window << scale;

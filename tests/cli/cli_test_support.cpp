@@ -3,7 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-
 #include "cli/run_convert.h"
 
 namespace ruvela::cli::test {
@@ -75,7 +74,7 @@ bool WritesIgnorePermissions(const fs::path& directory) {
 }
 
 RunResult RunConverter(const std::vector<std::string>& args, std::function<bool()> interruptRequested,
-              const fs::path& scratchDirectory) {
+                       const fs::path& scratchDirectory) {
   CliEnvironment env;
   env.interruptRequested = std::move(interruptRequested);
   env.scratchDirectory = scratchDirectory;

@@ -43,7 +43,7 @@ struct RunResult {
 
 // Runs ruvela-convert with `args`; `interruptRequested` stands for Ctrl-C.
 RunResult RunConverter(const std::vector<std::string>& args, std::function<bool()> interruptRequested = {},
-              const std::filesystem::path& scratchDirectory = {});
+                       const std::filesystem::path& scratchDirectory = {});
 
 // Small documents: 2 waypoints, a 3-point route and a 2-segment track whose
 // points are recorded at -12.6 metres; a Google Earth document with a

@@ -88,14 +88,18 @@ INSTANTIATE_TEST_SUITE_P(
         GpxOptionRow{"Defaults", {}, std::string(kTrackPointPrefix) + "25"},
         GpxOptionRow{"TrackElevation", {"--track-elevation", "40"}, std::string(kTrackPointPrefix) + "40"},
         GpxOptionRow{"RecordedWithOffset", {"--tracks", "recorded"}, std::string(kTrackPointPrefix) + "38"},
-        GpxOptionRow{"RecordedOtherOffset", {"--tracks=recorded", "--offset", "100"},
-                     std::string(kTrackPointPrefix) + "88"},
-        GpxOptionRow{"RecordedNoOffset", {"--tracks", "recorded", "--no-offset"}, std::string(kTrackPointPrefix) + "12"},
-        GpxOptionRow{"RecordedSigned", {"--tracks", "recorded", "--no-offset", "--no-absolute"},
+        GpxOptionRow{
+            "RecordedOtherOffset", {"--tracks=recorded", "--offset", "100"}, std::string(kTrackPointPrefix) + "88"},
+        GpxOptionRow{
+            "RecordedNoOffset", {"--tracks", "recorded", "--no-offset"}, std::string(kTrackPointPrefix) + "12"},
+        GpxOptionRow{"RecordedSigned",
+                     {"--tracks", "recorded", "--no-offset", "--no-absolute"},
                      std::string(kTrackPointPrefix) + "-12"},
-        GpxOptionRow{"Amplified", {"--tracks", "amplified", "--amplify", "150", "--no-absolute"},
+        GpxOptionRow{"Amplified",
+                     {"--tracks", "amplified", "--amplify", "150", "--no-absolute"},
                      std::string(kTrackPointPrefix) + "-18"},
-        GpxOptionRow{"AmplifiedAbsolute", {"--no-absolute", "--tracks", "amplified", "--absolute"},
+        GpxOptionRow{"AmplifiedAbsolute",
+                     {"--no-absolute", "--tracks", "amplified", "--absolute"},
                      std::string(kTrackPointPrefix) + "24"},
         GpxOptionRow{"RouteElevation", {"--route-elevation", "77"}, std::string(kRoutePointPrefix) + "77"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -137,10 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
                      {}},
         KmlOptionRow{"RouteFolder", {"--route-folder", "rutas"}, {"<rte>", "<name>000-Ruta1</name>"}, {}},
         KmlOptionRow{"NoAutoNames", {"--route-folder=Rutas", "--no-auto-names"}, {"<rte>", "<name>A</name>"}, {"000-"}},
-        KmlOptionRow{"IgnoreRouteWaypoints", {"--route-folder", "Rutas", "--ignore-route-waypoints"},
-                     {"<rtept", "<wpt lat=\"40.5\""}, {"<wpt lat=\"40.1\""}},
-        KmlOptionRow{"Duplicate", {"--route-folder", "Rutas", "--duplicate"}, {"<name>A</name>", "<name>000-Ruta1</name>"},
-                     {}}),
+        KmlOptionRow{"IgnoreRouteWaypoints",
+                     {"--route-folder", "Rutas", "--ignore-route-waypoints"},
+                     {"<rtept", "<wpt lat=\"40.5\""},
+                     {"<wpt lat=\"40.1\""}},
+        KmlOptionRow{
+            "Duplicate", {"--route-folder", "Rutas", "--duplicate"}, {"<name>A</name>", "<name>000-Ruta1</name>"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -60,8 +60,9 @@ std::string OnlyPaths() {
 // One point with a position and two without; then only those two.
 std::string PointsWithoutPosition() {
   std::string kml = kSmallKml;
-  const std::string lost = "<Placemark><name>X</name><Point><coordinates>-3.5</coordinates></Point></Placemark>"
-                           "<Placemark><name>Y</name><Point><coordinates>-3.5,95,0</coordinates></Point></Placemark>";
+  const std::string lost =
+      "<Placemark><name>X</name><Point><coordinates>-3.5</coordinates></Point></Placemark>"
+      "<Placemark><name>Y</name><Point><coordinates>-3.5,95,0</coordinates></Point></Placemark>";
   return kml.insert(kml.find("<Folder>"), lost);
 }
 std::string OnlyPointsWithoutPosition() {
@@ -122,10 +123,8 @@ const StatusRow kRows[] = {
     {"TruncatedXml", Setup::File, "cortado.gpx", Truncated, 2, "", "con error: "},
     {"NameOfAMillionCharacters", Setup::Missing, kLongName + ".gpx", nullptr, 2, "", "nombre demasiado largo"},
     {"NestedAMillionLevels", Setup::File, "hondo.gpx", DeepNesting, 0, "hondo.kml", "Waypoints    : pts = 1"},
-    {"ReadOnlyOutputDirectory", Setup::ReadOnlyOutputDirectory, "Ruta.gpx", SmallGpx, 2, "",
-     "no se puede escribir"},
-    {"MissingOutputDirectory", Setup::MissingOutputDirectory, "Ruta.gpx", SmallGpx, 2, "",
-     "no se puede escribir"},
+    {"ReadOnlyOutputDirectory", Setup::ReadOnlyOutputDirectory, "Ruta.gpx", SmallGpx, 2, "", "no se puede escribir"},
+    {"MissingOutputDirectory", Setup::MissingOutputDirectory, "Ruta.gpx", SmallGpx, 2, "", "no se puede escribir"},
 };
 
 void PrintTo(const StatusRow& row, std::ostream* out) { *out << row.name; }

@@ -4,8 +4,8 @@
 
 #include <pugixml.hpp>
 
-#include "common/count_texts.h"
-#include "common/path_parts.h"
+#include "core/count_texts.h"
+#include "core/path_parts.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
 
@@ -53,8 +53,8 @@ Conversion Convert(const std::string& gpx, const Gpx2KmlOptions& options = {}, i
   const auto input = scratch.Write(fileName, gpx);
   ScriptedProgress progress(stopAtYield);
   Conversion conversion;
-  conversion.result = ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "ruvela.tmp",
-                                      options, progress, conversion.counts, &conversion.problem);
+  conversion.result = ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "ruvela.tmp", options,
+                                      progress, conversion.counts, &conversion.problem);
   conversion.output = ReadFile(scratch.path() / "ruvela.tmp");
   return conversion;
 }
@@ -182,16 +182,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "-8", 0, 1},
         ElevationCase{"ConstantZero", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "0"; }, "0", 1, 0},
         ElevationCase{"ConstantCutToWholeUnits", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "30.7"; }, "30", 0, 0},
-        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "abc"; },
-                      "0", 1, 0},
+        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "abc"; }, "0",
+                      1, 0},
         ElevationCase{"ConstantNotANumberWrittenAsGiven", "500",
                       [](Gpx2KmlOptions& o) {
                         o.txtT_ele = "abc";
                         o.chkTrkEleABS = CheckState::Unchecked;
                       },
                       "abc", 1, 0},
-        ElevationCase{"NoOptionSelectedIsConstant", "500",
-                      [](Gpx2KmlOptions& o) { o.OptCONSTT = false; }, "25", 0, 0},
+        ElevationCase{"NoOptionSelectedIsConstant", "500", [](Gpx2KmlOptions& o) { o.OptCONSTT = false; }, "25", 0, 0},
         ElevationCase{"OffsetNotANumberAddsNothing", "70",
                       [](Gpx2KmlOptions& o) {
                         Recorded(o);
@@ -286,8 +285,7 @@ TEST(ConvertGpxToKml, StopsAtTheYieldWhereAbortIsAsked) {
 }
 
 TEST(ConvertGpxToKml, DocumentIsNamedAfterTheFileNotCleaned) {
-  const Conversion conversion =
-      Convert("<gpx><wpt lat='1' lon='2'/></gpx>", {}, 0, "Año & <día>.GPX");
+  const Conversion conversion = Convert("<gpx><wpt lat='1' lon='2'/></gpx>", {}, 0, "Año & <día>.GPX");
   EXPECT_NE(conversion.output.find("  <name>Año &amp; &lt;día&gt;</name>\r\n  <open>1</open>"), std::string::npos);
 }
 

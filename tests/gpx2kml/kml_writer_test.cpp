@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "common/text_lines.h"
+#include "core/text_lines.h"
 #include "support/test_files.h"
 
 namespace ruvela {
@@ -91,8 +91,7 @@ TEST(KmlPointPlacemark, WaypointBlockAtLevelTwo) {
       "        <coordinates>-58.38,-34.60,25</coordinates>\n"
       "      </Point>\n"
       "    </Placemark>\n";
-  EXPECT_EQ(WithoutCarriageReturns(KmlPointPlacemark(" Cima ", " -58.38", "-34.60 ", " 25 ", "1", 0, 2)),
-            expected);
+  EXPECT_EQ(WithoutCarriageReturns(KmlPointPlacemark(" Cima ", " -58.38", "-34.60 ", " 25 ", "1", 0, 2)), expected);
 }
 
 TEST(KmlPointPlacemark, IconKinds) {

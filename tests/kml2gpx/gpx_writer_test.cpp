@@ -75,7 +75,8 @@ TEST(GpxDocument, HeaderRouteAndFooter) {
 
 TEST(GpxDocument, StaysWellFormedWhateverTheValuesHold) {
   const std::string hostile = "<x> & \"q\" -- \x01 \xFF";
-  const std::string document = GpxDocumentHeader() + GpxWaypoint(hostile, hostile, hostile + "," + hostile, hostile, 1) +
+  const std::string document = GpxDocumentHeader() +
+                               GpxWaypoint(hostile, hostile, hostile + "," + hostile, hostile, 1) +
                                GpxRouteOpen(hostile, 1) + GpxRoutePoint(hostile, hostile, hostile, hostile, 2) +
                                GpxRouteClose(1) + "\r\n" + GpxDocumentFooter();
   std::string why;

@@ -4,8 +4,8 @@
 
 #include <pugixml.hpp>
 
-#include "common/convert_input.h"
-#include "common/path_parts.h"
+#include "conversion/convert_input.h"
+#include "core/path_parts.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/test_files.h"
@@ -22,7 +22,8 @@ std::string Point(const std::string& name, const std::string& coordinates = "-58
          "</coordinates></Point></Placemark>";
 }
 std::string Path(const std::string& name) {
-  return "<Placemark><name>" + name + "</name><LineString><coordinates>1,2,3 4,5,6</coordinates></LineString></Placemark>";
+  return "<Placemark><name>" + name +
+         "</name><LineString><coordinates>1,2,3 4,5,6</coordinates></LineString></Placemark>";
 }
 std::string Folder(const std::string& name, const std::string& content) {
   return "<Folder><name>" + name + "</name>" + content + "</Folder>";
@@ -50,8 +51,8 @@ void Convert(Conversion& conversion, const std::string& kml, const Kml2GpxOption
   ScratchDirectory scratch;
   const auto input = scratch.Write("Mapa.kml", kml);
   ScriptedProgress progress(stopAtYield);
-  conversion.result = ConvertKmlToGpx(SplitInputPath(Utf8FromPath(input), '/'), root,
-                                      scratch.path() / "ruvela.tmp", options, progress, conversion.counts);
+  conversion.result = ConvertKmlToGpx(SplitInputPath(Utf8FromPath(input), '/'), root, scratch.path() / "ruvela.tmp",
+                                      options, progress, conversion.counts);
   conversion.output = ReadFile(scratch.path() / "ruvela.tmp");
   conversion.document.load_string(conversion.output.c_str());
 }
@@ -69,14 +70,13 @@ TEST(ConvertKmlToGpx, RouteFolderWithDefaultOptions) {
   EXPECT_EQ(conversion.counts.folderList, "Routes <<<\r\n  Ruta1 <<<\r\n");
   EXPECT_EQ(conversion.Values("/gpx/wpt/name"), (std::vector<std::string>{"000-Ruta1", "001-Ruta1", "002-Ruta1"}));
   EXPECT_EQ(conversion.Values("/gpx/wpt/sym"), (std::vector<std::string>(3, "Buoy, White")));
-  EXPECT_EQ(conversion.Values("/gpx/wpt/desc"),
-            (std::vector<std::string>{"A (from GoogleEarth KML)", "B (from GoogleEarth KML)",
-                                      "C (from GoogleEarth KML)"}));
+  EXPECT_EQ(
+      conversion.Values("/gpx/wpt/desc"),
+      (std::vector<std::string>{"A (from GoogleEarth KML)", "B (from GoogleEarth KML)", "C (from GoogleEarth KML)"}));
   EXPECT_EQ(conversion.Values("/gpx/rte/name"), (std::vector<std::string>{"Ruta1"}));
   EXPECT_EQ(conversion.Values("/gpx/rte/rtept/name"),
             (std::vector<std::string>{"000-Ruta1", "001-Ruta1", "002-Ruta1"}));
-  EXPECT_EQ(conversion.document.select_node("/gpx/rte/rtept[2]").node().attribute("lat").as_string(),
-            std::string("5"));
+  EXPECT_EQ(conversion.document.select_node("/gpx/rte/rtept[2]").node().attribute("lat").as_string(), std::string("5"));
 }
 
 // The input of the reference document, with `more` placemarks in front.
@@ -147,10 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OptionRow{"IgnoreAutoNames", kOn, kOff, kOn, false, "", "", "000-Routes"},
                       OptionRow{"IgnoreDuplicate", kOn, kOn, kOff, false, "", "", "000-Routes"},
                       OptionRow{"GrayedIgnoreCountsAsOn", kGray, kOff, kOff, false, "", "", "Faro"},
-                      OptionRow{"GrayedAutoNamesCountsAsOff", kOff, kOff, kGray, true, "Faro", "Buoy, White",
-                                "Faro"},
-                      OptionRow{"GrayedDuplicateCountsAsOff", kOff, kGray, kOff, true, "Faro", "Buoy, White",
-                                "Faro"}),
+                      OptionRow{"GrayedAutoNamesCountsAsOff", kOff, kOff, kGray, true, "Faro", "Buoy, White", "Faro"},
+                      OptionRow{"GrayedDuplicateCountsAsOff", kOff, kGray, kOff, true, "Faro", "Buoy, White", "Faro"}),
     [](const ::testing::TestParamInfo<OptionRow>& info) { return info.param.label; });
 
 TEST(ConvertKmlToGpx, OutsideRouteFoldersEveryPointIsAPlainWaypoint) {
@@ -211,7 +209,13 @@ TEST(ConvertKmlToGpx, SkipsUnnamedAndPathPlacemarks) {
 }
 
 TEST(ConvertKmlToGpx, VisitsFoldersDownToTheFifthLevel) {
-  const std::string nested = Folder("L1", Point("P1") + Folder("L2", Point("P2") + Folder("L3", Point("P3") + Folder("L4", Point("P4") + Folder("L5", Point("P5") + Folder("L6", Point("P6")))))));
+  const std::string nested = Folder(
+      "L1",
+      Point("P1") +
+          Folder("L2", Point("P2") +
+                           Folder("L3", Point("P3") +
+                                            Folder("L4", Point("P4") +
+                                                             Folder("L5", Point("P5") + Folder("L6", Point("P6")))))));
   Conversion conversion;
   Convert(conversion, Kml(nested));
   EXPECT_EQ(conversion.counts.folders, 5);
@@ -325,8 +329,7 @@ const struct PathRow {
   int trackPoints;
   int leftOut = 0;
 } kPathRows[] = {
-    {"single line", Placemark("Camino", Line("-3.1,40.1,650 -3.2,40.2,660")), "Camino: 40.1,-3.1,650 40.2,-3.2,660",
-     2},
+    {"single line", Placemark("Camino", Line("-3.1,40.1,650 -3.2,40.2,660")), "Camino: 40.1,-3.1,650 40.2,-3.2,660", 2},
     {"multi-line",
      Placemark("Dos", "<MultiGeometry>" + Line("1,2,3 4,5,6") + "<Point><coordinates>9,9</coordinates></Point>" +
                           Line("7,8") + "</MultiGeometry>"),
@@ -348,8 +351,9 @@ const struct PathRow {
     {"a line without any position", Placemark("Nada", Line("1 2 3")), "", 0, 3},
     {"an unnamed path", Placemark("", Line("1,2")), ": 2,1", 1},
     {"polygons stay out",
-     Placemark("Zona", "<Polygon><outerBoundaryIs><LinearRing><coordinates>1,2 3,4 1,2</coordinates></LinearRing>"
-                       "</outerBoundaryIs></Polygon>"),
+     Placemark("Zona",
+               "<Polygon><outerBoundaryIs><LinearRing><coordinates>1,2 3,4 1,2</coordinates></LinearRing>"
+               "</outerBoundaryIs></Polygon>"),
      "", 0},
     {"a path in the route folder", Folder("Routes", Point("A", "1,2,3") + Placemark("Ida", Line("1,2 3,4"))),
      "Ida: 2,1 4,3", 2},
@@ -410,11 +414,12 @@ TEST(ConvertKmlToGpx, PathsBecomeTracksAfterTheRoutes) {
   EXPECT_EQ(route.Values("/gpx/rte/rtept/name"), (std::vector<std::string>{"000-Routes"}));
   const std::string& output = route.output;
   EXPECT_LT(output.find("</rte>"), output.find("<trk>"));
-  EXPECT_TRUE(output.ends_with("  </rte>\r\n\r\n"
-                               "  <trk>\r\n    <name>Ida</name>\r\n    <trkseg>\r\n"
-                               "      <trkpt lat=\"2\" lon=\"1\">\r\n      </trkpt>\r\n"
-                               "      <trkpt lat=\"4\" lon=\"3\">\r\n      </trkpt>\r\n"
-                               "    </trkseg>\r\n  </trk>\r\n\r\n\r\n</gpx>\r\n"))
+  EXPECT_TRUE(
+      output.ends_with("  </rte>\r\n\r\n"
+                       "  <trk>\r\n    <name>Ida</name>\r\n    <trkseg>\r\n"
+                       "      <trkpt lat=\"2\" lon=\"1\">\r\n      </trkpt>\r\n"
+                       "      <trkpt lat=\"4\" lon=\"3\">\r\n      </trkpt>\r\n"
+                       "    </trkseg>\r\n  </trk>\r\n\r\n\r\n</gpx>\r\n"))
       << output.substr(output.find("</rte>"));
 }
 
@@ -435,8 +440,9 @@ TEST(ConvertKmlToGpx, WrittenDocumentsValidateAgainstTheSchema) {
   for (const Kml2GpxOptions& options : {Kml2GpxOptions{}, PathsAsTracks()}) {
     for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
       if (entry.path().extension() != ".kml") continue;
-      const fs::path output = scratch.path() / (entry.path().stem().string() +
-                                                (options.chkPathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
+      const fs::path output =
+          scratch.path() /
+          (entry.path().stem().string() + (options.chkPathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
       ScriptedProgress progress(0);
       ConversionCounts counts;
       const ConversionOutcome converted = ConvertInput(

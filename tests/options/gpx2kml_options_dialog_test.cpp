@@ -6,8 +6,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "support/memory_settings_store.h"
 #include "options/option_controls.h"
+#include "support/memory_settings_store.h"
+
+using namespace ruvela;
 
 namespace {
 
@@ -74,6 +76,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     QTest::addColumn<QString>("select");
     QTest::addColumn<bool>("offsetChecked");
     QTest::addColumn<QString>("enabled");
+    // clang-format off
     QTest::newRow("recorded") << "OptTrkTrueEle" << true
                               << "chkTrkOffset=on chkTrkEleABS=on txtT_ele=off txtTrkMultip=off txtTrkOffset=on "
                                  "txtR_ele=on";
@@ -86,6 +89,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     QTest::newRow("constant") << "OptCONSTT" << true
                               << "chkTrkOffset=off chkTrkEleABS=off txtT_ele=on txtTrkMultip=off txtTrkOffset=off "
                                  "txtR_ele=on";
+    // clang-format on
   }
   void refreshEnabled() {
     QFETCH(QString, select);
@@ -104,6 +108,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("amplifier option") << "OptTrkMultip" << "1" << "options=010";
     QTest::newRow("two options select, the last wins") << "OptCONSTT,OptTrkTrueEle" << "-1" << "options=001";
     QTest::newRow("no option") << "OptCONSTT" << "0" << "options=000";
@@ -116,6 +121,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     QTest::newRow("elevation kept as stored") << "txtT_ele" << "0030" << "txtT_ele=0030";
     QTest::newRow("elevation not a number") << "txtR_ele" << "alto" << "txtR_ele=25";
     QTest::newRow("offset not whole") << "txtTrkOffset" << "12.5" << "txtTrkOffset=50";
+    // clang-format on
   }
   void storedValuesComeBack() {
     QFETCH(QString, key);
@@ -147,11 +153,10 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     store.values["GPX2KMLOpts/txtT_ele"] = " 30";
     Dialog d(store);
     d.dialog.SaveOptions();
-    QCOMPARE(store.writes, QStringList({"GPX2KMLOpts/OptCONSTT", "GPX2KMLOpts/OptTrkMultip",
-                                        "GPX2KMLOpts/OptTrkTrueEle", "GPX2KMLOpts/chkTrkEleABS",
-                                        "GPX2KMLOpts/chkTrkOffset", "GPX2KMLOpts/txtTrkMultip",
-                                        "GPX2KMLOpts/txtT_ele", "GPX2KMLOpts/txtR_ele",
-                                        "GPX2KMLOpts/txtTrkOffset"}));
+    QCOMPARE(store.writes,
+             QStringList({"GPX2KMLOpts/OptCONSTT", "GPX2KMLOpts/OptTrkMultip", "GPX2KMLOpts/OptTrkTrueEle",
+                          "GPX2KMLOpts/chkTrkEleABS", "GPX2KMLOpts/chkTrkOffset", "GPX2KMLOpts/txtTrkMultip",
+                          "GPX2KMLOpts/txtT_ele", "GPX2KMLOpts/txtR_ele", "GPX2KMLOpts/txtTrkOffset"}));
     QCOMPARE(store.values["GPX2KMLOpts/OptCONSTT"], QString("0"));
     QCOMPARE(store.values["GPX2KMLOpts/OptTrkMultip"], QString("-1"));
     QCOMPARE(store.values["GPX2KMLOpts/chkTrkEleABS"], QString("2"));
@@ -161,12 +166,14 @@ class Gpx2KmlOptionsDialogTest : public QObject {
   void numberBoxesAreNormalisedWhenLeft_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("fraction") << "12.7" << "12";
     QTest::newRow("negative") << "-12.3" << "13";
     QTest::newRow("negative offset") << "-7.5" << "8";
     QTest::newRow("unit") << "42 m" << "42";
     QTest::newRow("text") << "alto" << "0";
     QTest::newRow("empty") << "" << "0";
+    // clang-format on
   }
   void numberBoxesAreNormalisedWhenLeft() {
     QFETCH(QString, typed);

@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/memory_settings_store.h"
 #include "options/option_controls.h"
+#include "support/memory_settings_store.h"
+
+using namespace ruvela;
 
 namespace {
 
@@ -55,10 +57,12 @@ class Kml2GpxOptionsDialogTest : public QObject {
   void refreshEnabled_data() {
     QTest::addColumn<QString>("stored");  // ignore, duplicate, automatic
     QTest::addColumn<QString>("boxes");
+    // clang-format off
     QTest::newRow("ignore disables both, states kept") << "1,1,0" << "1+ 1- 0-";
     QTest::newRow("duplicate disables automatic names") << "0,1,1" << "0+ 1+ 1-";
     QTest::newRow("grayed duplicate disables automatic names") << "0,2,1" << "0+ 2+ 1-";
     QTest::newRow("grayed ignore counts as not ignoring") << "2,0,1" << "2+ 0+ 1+";
+    // clang-format on
   }
   void refreshEnabled() {
     QFETCH(QString, stored);
@@ -100,9 +104,9 @@ class Kml2GpxOptionsDialogTest : public QObject {
     d.Folder()->setText(" Sin recortar ");
     d.dialog.SaveOptions();
     QCOMPARE(store.values["KML2GPXOpts/txtRouteItFolderName"], QString("Sin recortar"));
-    QCOMPARE(store.writes, QStringList({"KML2GPXOpts/chkIgnoreRtWpts", "KML2GPXOpts/chkAutoWRName",
-                                        "KML2GPXOpts/chkDupWpts", "KML2GPXOpts/txtRouteItFolderName",
-                                        "KML2GPXOpts/chkPathsAsTracks"}));
+    QCOMPARE(store.writes,
+             QStringList({"KML2GPXOpts/chkIgnoreRtWpts", "KML2GPXOpts/chkAutoWRName", "KML2GPXOpts/chkDupWpts",
+                          "KML2GPXOpts/txtRouteItFolderName", "KML2GPXOpts/chkPathsAsTracks"}));
   }
 
   void grayedStateSurvivesARoundTrip() {

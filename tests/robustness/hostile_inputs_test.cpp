@@ -12,9 +12,9 @@
 
 #include "cli/cli_texts.h"
 #include "cli/run_convert.h"
+#include "core/path_parts.h"
 #include "fuzz/conversion_check.h"
 #include "hostile_documents.h"
-#include "common/path_parts.h"
 #include "posix_faults.h"
 #include "support/special_inputs.h"
 #include "support/test_files.h"

@@ -179,8 +179,8 @@ TEST(KilledConversion, LeavesTheUsersFileIntact) {
 TEST(Terminate, EndsARunStuckInAWrite) {
   ScratchDirectory scratch;
   const fs::path input = scratch.Write("ruta.gpx", LongTrackGpx(20000));
-  const TerminatedRun run = RunStuckWritingAndTerminate(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input.string()},
-                                                        scratch.path(), 10000);
+  const TerminatedRun run =
+      RunStuckWritingAndTerminate(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input.string()}, scratch.path(), 10000);
   if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
   EXPECT_TRUE(run.endedInTime);
   EXPECT_EQ(run.exitStatus, static_cast<int>(cli::ExitStatus::Interrupted));

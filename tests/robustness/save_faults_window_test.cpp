@@ -18,6 +18,8 @@
 #include "sample_files.h"
 #include "scripted_services.h"
 
+using namespace ruvela;
+
 namespace {
 
 using ruvela::robustness::TemporaryMount;

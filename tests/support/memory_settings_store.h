@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "options/settings_store.h"
+#include "gui/settings_store.h"
+
+namespace ruvela {
 
 class MemorySettingsStore final : public SettingsStore {
  public:
@@ -23,3 +25,5 @@ class MemorySettingsStore final : public SettingsStore {
   QMap<QString, QString> values;  // "section/key" -> value
   QStringList writes;             // in the order they happened
 };
+
+}  // namespace ruvela

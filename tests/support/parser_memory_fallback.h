@@ -7,7 +7,7 @@
 
 #include <pugixml.hpp>
 
-#include "common/parser_memory.h"
+#include "core/parser_memory.h"
 
 namespace ruvela::testing {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/conversion.h"
+#include "core/conversion.h"
 
 namespace ruvela::testing {
 

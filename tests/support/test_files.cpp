@@ -22,11 +22,10 @@ ScratchDirectory::ScratchDirectory() {
 ScratchDirectory::~ScratchDirectory() {
   std::error_code ignored;
   // A test may have taken permissions away; give them back so it all goes.
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                               ignored);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
   for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
-    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
   }
   std::filesystem::remove_all(path_, ignored);
 }
@@ -63,8 +62,8 @@ bool HasOnlyXmlCharacters(const std::string& bytes, std::size_t& badOffset) {
       code = (code << 6) | (next & 0x3F);
     }
     const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    ok = ok && code >= smallest[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) &&
-         code != 0xFFFE && code != 0xFFFF && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD);
+    ok = ok && code >= smallest[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE &&
+         code != 0xFFFF && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD);
     if (!ok) {
       badOffset = i;
       return false;
@@ -83,8 +82,8 @@ bool IsWellFormedXml(const std::string& bytes, std::string* why) {
     return false;
   }
   pugi::xml_document document;
-  const pugi::xml_parse_result result = document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default,
-                                                             pugi::encoding_utf8);
+  const pugi::xml_parse_result result =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
   if (!result && why != nullptr) *why = std::string(result.description()) + " at " + std::to_string(result.offset);
   return static_cast<bool>(result) && document.document_element();
 }

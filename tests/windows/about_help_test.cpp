@@ -11,6 +11,8 @@
 #include "windows/help_text.h"
 #include "windows/help_window.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kAppTitle = QStringLiteral("Zuvodirod ORE <-> DOV");
@@ -65,11 +67,13 @@ void AboutHelpTest::aboutTexts_data() {
   QTest::addColumn<QString>("version");
   QTest::addColumn<QString>("build");
 
+  // clang-format off
   QTest::newRow("this version") << 4 << 0 << 21 << "4.0" << "build: 0021";
   QTest::newRow("five-digit revision") << 4 << 0 << 12345 << "4.0" << "build: 12345";
   QTest::newRow("revision 0") << 4 << 0 << 0 << "4.0" << "build: 0000";
   QTest::newRow("four digits exactly") << 4 << 0 << 1000 << "4.0" << "build: 1000";
   QTest::newRow("two-digit numbers") << 10 << 12 << 7 << "10.12" << "build: 0007";
+  // clang-format on
 }
 
 void AboutHelpTest::aboutTexts() {
@@ -104,6 +108,7 @@ void AboutHelpTest::picturesTradePlaces_data() {
   QTest::addColumn<double>("seconds");
   QTest::addColumn<bool>("swapped");
 
+  // clang-format off
   QTest::newRow("midnight") << 0.0 << false;
   QTest::newRow("second 1") << 1.0 << true;
   QTest::newRow("1.4 rounds to 1") << 1.4 << true;
@@ -113,6 +118,7 @@ void AboutHelpTest::picturesTradePlaces_data() {
   QTest::newRow("4.6 rounds to 5") << 4.6 << true;
   QTest::newRow("last second of the day") << 86399.0 << true;
   QTest::newRow("second 43200") << 43200.0 << false;
+  // clang-format on
 }
 
 void AboutHelpTest::picturesTradePlaces() {
@@ -142,6 +148,7 @@ void AboutHelpTest::keysThatClose_data() {
   QTest::addColumn<QStringList>("keys");
   QTest::addColumn<bool>("closes");
 
+  // clang-format off
   QTest::newRow("About: a letter") << "about" << QStringList{"a"} << true;
   QTest::newRow("About: a digit") << "about" << QStringList{"7"} << true;
   QTest::newRow("About: Space presses OK") << "about" << QStringList{"Space"} << true;
@@ -154,6 +161,7 @@ void AboutHelpTest::keysThatClose_data() {
   QTest::newRow("Help: Enter in the text") << "help" << QStringList{"Enter"} << true;
   QTest::newRow("Help: Esc in the text") << "help" << QStringList{"Esc"} << true;
   QTest::newRow("Help: a letter at the button") << "help" << QStringList{"Tab", "a"} << true;
+  // clang-format on
 }
 
 void AboutHelpTest::keysThatClose() {
@@ -174,8 +182,10 @@ void AboutHelpTest::helpText_data() {
   QTest::addColumn<int>("major");
   QTest::addColumn<int>("minor");
   QTest::addColumn<QString>("opening");
+  // clang-format off
   QTest::newRow("4.0") << 4 << 0 << "(English... look at the end of this text)\r\nV4.0\r\n\r\n";
   QTest::newRow("5.12") << 5 << 12 << "(English... look at the end of this text)\r\nV5.12\r\n\r\n";
+  // clang-format on
 }
 
 void AboutHelpTest::helpText() {

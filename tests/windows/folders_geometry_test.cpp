@@ -6,6 +6,8 @@
 
 #include "windows/folders_geometry.h"
 
+using namespace ruvela;
+
 Q_DECLARE_METATYPE(std::optional<TwipsBox>)
 Q_DECLARE_METATYPE(std::optional<FoldersLayout>)
 
@@ -17,9 +19,7 @@ constexpr int kScreenHeight = 768 * 15;
 
 const std::optional<TwipsBox> kDefaultPlace;
 
-std::optional<TwipsBox> Place(int left, int top, int width, int height) {
-  return TwipsBox{left, top, width, height};
-}
+std::optional<TwipsBox> Place(int left, int top, int width, int height) { return TwipsBox{left, top, width, height}; }
 
 // The button of the viewer: 1575 x 375 twips.
 constexpr int kButtonWidth = 1575;
@@ -50,6 +50,7 @@ void FoldersGeometryTest::restoredPlace_data() {
   QTest::addColumn<QString>("height");
   QTest::addColumn<std::optional<TwipsBox>>("expected");
 
+  // clang-format off
   QTest::newRow("never stored") << "" << "" << "" << "" << kDefaultPlace;
   QTest::newRow("height missing") << "1500" << "1200" << "6900" << "" << kDefaultPlace;
   QTest::newRow("left missing") << "" << "1200" << "6900" << "3600" << kDefaultPlace;
@@ -75,6 +76,7 @@ void FoldersGeometryTest::restoredPlace_data() {
                                                    << Place(1500, 1200, 6900, 3600);
   QTest::newRow("negative width") << "1500" << "1200" << "-6900" << "3600" << kDefaultPlace;
   QTest::newRow("beyond 32 bits") << "1500" << "1200" << "1E12" << "3600" << kDefaultPlace;
+  // clang-format on
 }
 
 void FoldersGeometryTest::restoredPlace() {
@@ -99,6 +101,7 @@ void FoldersGeometryTest::storedCoordinate_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<std::optional<int>>("expected");
 
+  // clang-format off
   QTest::newRow("whole") << "6645" << std::optional<int>(6645);
   QTest::newRow("negative") << "-150" << std::optional<int>(-150);
   QTest::newRow("half rounds down to even") << "2.5" << std::optional<int>(2);
@@ -109,6 +112,7 @@ void FoldersGeometryTest::storedCoordinate_data() {
   QTest::newRow("one beyond") << "2147483648" << std::optional<int>();
   QTest::newRow("far beyond") << "-1D300" << std::optional<int>();
   QTest::newRow("empty reads 0") << "" << std::optional<int>(0);
+  // clang-format on
 }
 
 void FoldersGeometryTest::storedCoordinate() {
@@ -120,10 +124,12 @@ void FoldersGeometryTest::storedCoordinate() {
 void FoldersGeometryTest::coordinateText_data() {
   QTest::addColumn<int>("twips");
   QTest::addColumn<QString>("expected");
+  // clang-format off
   QTest::newRow("default width") << 6645 << "6645";
   QTest::newRow("zero") << 0 << "0";
   QTest::newRow("negative") << -150 << "-150";
   QTest::newRow("seven digits") << 1234560 << "1234560";
+  // clang-format on
 }
 
 void FoldersGeometryTest::coordinateText() {
@@ -139,6 +145,7 @@ void FoldersGeometryTest::layout_data() {
   QTest::addColumn<std::optional<FoldersLayout>>("expected");
 
   // The button sits 40 twips above the bottom, 80 below the list.
+  // clang-format off
   QTest::newRow("default size") << 6645 << 3195
                                 << Layout({2535, 2780, 1575, 375}, {0, 0, 6645, 2700});
   QTest::newRow("just above both limits") << 1616 << 751
@@ -151,6 +158,7 @@ void FoldersGeometryTest::layout_data() {
   QTest::newRow("width exactly at its limit") << 1615 << 3195 << std::optional<FoldersLayout>();
   QTest::newRow("height exactly at its limit") << 6645 << 750 << std::optional<FoldersLayout>();
   QTest::newRow("too narrow, height at its limit") << 1000 << 750 << std::optional<FoldersLayout>();
+  // clang-format on
 }
 
 void FoldersGeometryTest::layout() {

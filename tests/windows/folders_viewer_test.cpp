@@ -10,6 +10,8 @@
 #include "support/memory_settings_store.h"
 #include "windows/folders_viewer.h"
 
+using namespace ruvela;
+
 namespace {
 
 const QString kSection = QStringLiteral("frmFoldersPos");
@@ -87,10 +89,12 @@ void FoldersViewerTest::firstOpeningUsesDefaultSize() {
 
 void FoldersViewerTest::closingWritesPlace_data() {
   QTest::addColumn<QString>("how");
+  // clang-format off
   QTest::newRow("Close button") << "click";
   QTest::newRow("Enter") << "enter";
   QTest::newRow("Esc") << "escape";
   QTest::newRow("window's close command") << "close";
+  // clang-format on
 }
 
 void FoldersViewerTest::closingWritesPlace() {
@@ -124,10 +128,12 @@ void FoldersViewerTest::remembersPlace_data() {
   QTest::addColumn<QString>("height");
   QTest::addColumn<QRect>("expected");  // the whole window in pixels; the default inner size when not restored
 
+  // clang-format off
   QTest::newRow("remembered") << "1500" << "1200" << "6900" << "3600" << QRect(100, 80, 460, 240);
   QTest::newRow("left against the screen edge") << "0" << "1200" << "6900" << "3600"
                                                 << QRect(QPoint(), QSize(443, 213));
   QTest::newRow("one key missing") << "1500" << "1200" << "6900" << "" << QRect(QPoint(), QSize(443, 213));
+  // clang-format on
 }
 
 void FoldersViewerTest::remembersPlace() {
@@ -165,8 +171,10 @@ void FoldersViewerTest::remembersPlace() {
 // the viewer's, the viewer comes back each time exactly as it was closed.
 void FoldersViewerTest::reopensAsClosed_data() {
   QTest::addColumn<bool>("framelessMainWindow");
+  // clang-format off
   QTest::newRow("main window framed like the viewer") << false;
   QTest::newRow("main window without a frame") << true;
+  // clang-format on
 }
 
 void FoldersViewerTest::reopensAsClosed() {
@@ -199,6 +207,7 @@ void FoldersViewerTest::layoutFollowsSize_data() {
   QTest::addColumn<QRect>("button");
   QTest::addColumn<QRect>("list");
 
+  // clang-format off
   QTest::newRow("default size") << QSize(443, 213) << QRect(169, 185, 105, 25) << QRect(0, 0, 443, 180);
   QTest::newRow("larger") << QSize(600, 400) << QRect(247, 372, 105, 25) << QRect(0, 0, 600, 367);
   QTest::newRow("too narrow") << QSize(80, 213) << QRect(1, 185, 105, 25) << QRect(0, 0, 107, 180);
@@ -206,6 +215,7 @@ void FoldersViewerTest::layoutFollowsSize_data() {
   // Both: the controls keep the places of the size before.
   QTest::newRow("too narrow and too short") << QSize(80, 30) << QRect(169, 185, 105, 25)
                                             << QRect(0, 0, 443, 180);
+  // clang-format on
 }
 
 void FoldersViewerTest::layoutFollowsSize() {

@@ -6,6 +6,8 @@
 
 #include "windows/msg_box.h"
 
+using namespace ruvela;
+
 namespace {
 
 PromptTexts OverwriteQuestion() {

@@ -1,0 +1,19 @@
+// Option values of the KML to GPX direction: which folder yields routes, how
+// the placemarks found there are treated, and whether paths become tracks.
+#pragma once
+
+#include <string>
+
+#include "core/check_state.h"
+
+namespace ruvela {
+
+struct Kml2GpxOptions {
+  std::string txtRouteItFolderName = "Routes";          // folder whose placemarks become routes
+  CheckState chkIgnoreRtWpts = CheckState::Unchecked;   // route waypoints not written as waypoints
+  CheckState chkAutoWRName = CheckState::Checked;       // route waypoints named 000-RouteName
+  CheckState chkDupWpts = CheckState::Unchecked;        // route waypoints also copied as waypoints
+  CheckState chkPathsAsTracks = CheckState::Unchecked;  // paths (lines, gx:Track) written as tracks
+};
+
+}  // namespace ruvela

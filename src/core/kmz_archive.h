@@ -1,0 +1,32 @@
+// Reading a KMZ file: a ZIP archive holding a KML document and sometimes
+// the pictures it shows. The document is inflated straight into the buffer
+// the XML parser works in; nothing is written to disk.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include <pugixml.hpp>
+
+#include "core/xml_document.h"
+
+namespace ruvela {
+
+// An entry that would inflate to more than this many bytes per compressed
+// byte is taken for a ZIP bomb. Real KML documents stay far below it (about
+// 35 at most), while a bomb's ratio runs to a thousand or more.
+inline constexpr std::uint64_t kMaxInflationRatio = 200;
+// Entries up to this size are read whatever their ratio: they cannot exhaust
+// memory, and a small document of repeated lines compresses very well.
+inline constexpr std::uint64_t kAlwaysReadableSize = 4 * 1024 * 1024;
+
+// ".kmz" in any letter case.
+bool IsKmzPath(const std::filesystem::path& path);
+
+// Loads the archive's document: the root-level doc.kml when there is one,
+// else the first .kml entry at the root in archive order, else the first
+// .kml entry anywhere. A damaged, encrypted or hostile archive, or one
+// without a KML document, is a failed load that names the cause.
+XmlLoadResult LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document);
+
+}  // namespace ruvela

@@ -1,0 +1,27 @@
+// Cutting a chosen path into directory, base name and extension.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/conversion.h"
+
+namespace ruvela {
+
+// Shown as the base name when a path cannot be cut into its parts.
+inline constexpr const char* kUnlocatedFileName = "<Error en la localización del archivo>";
+
+// The cut is made only when the path holds `separator` and a "." after the
+// last one; otherwise the base name is kUnlocatedFileName and the other two
+// parts are empty.
+InputParts SplitInputPath(const std::string& path, char separator);
+
+// Directory part of `path`: up to and including its last separator, or the
+// empty text when it has none.
+std::string DirectoryOf(const std::string& path, char separator);
+
+// Paths are UTF-8 texts throughout the program.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
+}  // namespace ruvela

@@ -1,0 +1,90 @@
+#include "core/regular_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace ruvela {
+namespace {
+
+#ifdef _WIN32
+using FileStatus = struct _stat64;
+int OpenForReading(const std::filesystem::path& path) { return _wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
+int StatusOf(int descriptor, FileStatus& status) { return _fstat64(descriptor, &status); }
+bool IsRegular(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFREG; }
+long long ReadSome(int descriptor, char* data, std::size_t size) {
+  return _read(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+}
+void CloseDescriptor(int descriptor) { _close(descriptor); }
+#else
+using FileStatus = struct stat;
+// O_NONBLOCK: opening a named pipe waits for a writer without it.
+int OpenForReading(const std::filesystem::path& path) { return open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }
+int StatusOf(int descriptor, FileStatus& status) { return fstat(descriptor, &status); }
+bool IsRegular(const FileStatus& status) { return S_ISREG(status.st_mode); }
+long long ReadSome(int descriptor, char* data, std::size_t size) { return read(descriptor, data, size); }
+void CloseDescriptor(int descriptor) { close(descriptor); }
+#endif
+
+std::string WhyNotOpened(int error) {
+  switch (error) {
+    case ENOENT:
+      return "el archivo no existe";
+    case EACCES:
+    case EPERM:
+      return "no hay permiso para leer el archivo";
+    case ENXIO:  // a socket, or a device without its driver
+      return kNotARegularFile;
+    default:
+      return "no se puede abrir el archivo";
+  }
+}
+
+}  // namespace
+
+RegularFile::RegularFile(const std::filesystem::path& path) {
+  const int descriptor = OpenForReading(path);
+  if (descriptor < 0) {
+    whyNot_ = WhyNotOpened(errno);
+    return;
+  }
+  FileStatus status{};
+  if (StatusOf(descriptor, status) != 0 || !IsRegular(status)) {
+    whyNot_ = kNotARegularFile;
+    CloseDescriptor(descriptor);
+    return;
+  }
+  descriptor_ = descriptor;
+  size_ = static_cast<std::uint64_t>(status.st_size);
+}
+
+RegularFile::~RegularFile() {
+  if (descriptor_ >= 0) CloseDescriptor(descriptor_);
+}
+
+bool RegularFile::ReadExactly(char* data, std::size_t size) {
+  while (size > 0) {
+    const long long got = ReadSome(descriptor_, data, size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;  // an error, or the file became shorter
+    data += got;
+    size -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+int RegularFile::ReleaseDescriptor() { return std::exchange(descriptor_, -1); }
+
+void RegularFile::CloseReleased(int descriptor) {
+  if (descriptor >= 0) CloseDescriptor(descriptor);
+}
+
+}  // namespace ruvela

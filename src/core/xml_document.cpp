@@ -1,0 +1,198 @@
+#include "core/xml_document.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "core/kmz_archive.h"
+#include "core/parser_memory.h"
+#include "core/regular_file.h"
+#include "core/text_lines.h"
+
+namespace ruvela {
+namespace {
+
+// Default parsing keeps CDATA, resolves the five predefined entities and
+// character references, and never expands or fetches anything a DTD
+// declares: a document of nested entity definitions stays small and no
+// external file is read. The text that opens an element is kept as the
+// element's value instead of a node of its own, which saves a third of the
+// memory of a track (see SubtreeText).
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_embed_pcdata;
+
+// The Unicode characters of bytes 0x80-0x9F in Windows-1252; 0 marks the
+// five unassigned bytes, which are read as the C1 controls of ISO-8859-1.
+constexpr char16_t kWindows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+enum class DeclaredEncoding { Other, Latin1, Windows1252 };
+
+// Reads the encoding named in an XML declaration written in an ASCII-based
+// encoding without a byte-order mark.
+DeclaredEncoding FindDeclaredEncoding(std::string_view bytes) {
+  if (bytes.substr(0, 5) != "<?xml") return DeclaredEncoding::Other;
+  const auto declarationEnd = bytes.find("?>");
+  const std::string declaration = LowerAscii(bytes.substr(0, declarationEnd));
+  const auto key = declaration.find("encoding");
+  if (key == std::string::npos) return DeclaredEncoding::Other;
+  const auto quote = declaration.find_first_of("\"'", key);
+  if (quote == std::string::npos) return DeclaredEncoding::Other;
+  const auto closing = declaration.find(declaration[quote], quote + 1);
+  const std::string name = declaration.substr(quote + 1, closing - quote - 1);
+  if (name == "windows-1252" || name == "cp1252" || name == "x-cp1252") return DeclaredEncoding::Windows1252;
+  if (name == "iso-8859-1" || name == "iso8859-1" || name == "latin1" || name == "latin-1" || name == "l1" ||
+      name == "iso_8859-1") {
+    return DeclaredEncoding::Latin1;
+  }
+  return DeclaredEncoding::Other;
+}
+
+void AppendUtf8(std::string& out, char16_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size() + bytes.size() / 8);
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    char16_t code = byte;
+    if (byte >= 0x80 && byte <= 0x9F && kWindows1252High[byte - 0x80] != 0) code = kWindows1252High[byte - 0x80];
+    AppendUtf8(utf8, code);
+  }
+  return utf8;
+}
+
+std::string ParseErrorMessage(const pugi::xml_parse_result& result) {
+  switch (result.status) {
+    case pugi::status_out_of_memory:
+      return "no hay memoria suficiente para leer el archivo";
+    case pugi::status_no_document_element:
+      return "el archivo no contiene ningún elemento XML";
+    default:
+      return "XML mal formado en el byte " + std::to_string(result.offset) + " (" + result.description() + ")";
+  }
+}
+
+// Bytes in memory taken from the parser's own allocator, so that the parser
+// can keep them as the document's text storage instead of copying them.
+class ParserBuffer {
+ public:
+  explicit ParserBuffer(std::size_t size)
+      : data_(static_cast<char*>(AllocateForParser(size > 0 ? size : 1))), size_(size) {}
+  ParserBuffer(const ParserBuffer&) = delete;
+  ParserBuffer& operator=(const ParserBuffer&) = delete;
+  ~ParserBuffer() {
+    if (data_ != nullptr) pugi::get_memory_deallocation_function()(data_);
+  }
+  char* data() const { return data_; }
+  std::size_t size() const { return size_; }
+  std::string_view view() const { return {data_, size_}; }
+  char* release() { return std::exchange(data_, nullptr); }
+
+ private:
+  char* data_;
+  std::size_t size_;
+};
+
+constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
+
+std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, std::string& message) {
+  RegularFile file(path);
+  if (!file.isOpen()) {
+    message = file.whyNot();
+    return nullptr;
+  }
+  if (file.size() > std::numeric_limits<std::size_t>::max()) {
+    message = kOutOfMemory;
+    return nullptr;
+  }
+  const auto size = static_cast<std::size_t>(file.size());
+  auto buffer = std::make_unique<ParserBuffer>(size);
+  if (buffer->data() == nullptr) {
+    message = kOutOfMemory;
+    return nullptr;
+  }
+  if (!file.ReadExactly(buffer->data(), size)) {
+    message = "no se puede leer el archivo";
+    return nullptr;
+  }
+  return buffer;
+}
+
+std::unique_ptr<ParserBuffer> CopyToParserBuffer(std::string_view bytes) {
+  auto buffer = std::make_unique<ParserBuffer>(bytes.size());
+  if (buffer->data() != nullptr && !bytes.empty()) std::memcpy(buffer->data(), bytes.data(), bytes.size());
+  return buffer;
+}
+
+XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_document& document) {
+  document.reset();
+  if (buffer == nullptr || buffer->data() == nullptr) return {false, kOutOfMemory};
+  if (buffer->size() == 0) return {false, "el archivo está vacío"};
+  pugi::xml_encoding encoding = pugi::encoding_auto;
+  switch (FindDeclaredEncoding(buffer->view().substr(0, 512))) {
+    case DeclaredEncoding::Windows1252:
+      buffer = CopyToParserBuffer(Windows1252ToUtf8(buffer->view()));
+      if (buffer->data() == nullptr) return {false, kOutOfMemory};
+      encoding = pugi::encoding_utf8;
+      break;
+    case DeclaredEncoding::Latin1:
+      encoding = pugi::encoding_latin1;
+      break;
+    case DeclaredEncoding::Other:
+      break;
+  }
+  const std::size_t size = buffer->size();
+  const pugi::xml_parse_result result =
+      document.load_buffer_inplace_own(buffer->release(), size, kParseOptions, encoding);
+  if (!result) return {false, ParseErrorMessage(result)};
+  if (!document.document_element()) return {false, "el archivo no contiene ningún elemento XML"};
+  return {true, ""};
+}
+
+}  // namespace
+
+XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document) {
+  return ParseBuffer(CopyToParserBuffer(bytes), document);
+}
+
+XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document) {
+  auto buffer = std::make_unique<ParserBuffer>(size);
+  std::string message;
+  if (buffer->data() != nullptr && !fill(buffer->data(), size, message)) {
+    document.reset();
+    return {false, message};
+  }
+  return ParseBuffer(std::move(buffer), document);
+}
+
+XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
+  if (IsKmzPath(path)) return LoadKmzDocument(path, document);
+  std::string message;
+  auto buffer = ReadWholeFile(path, message);
+  if (buffer == nullptr) {
+    document.reset();
+    return {false, message};
+  }
+  return ParseBuffer(std::move(buffer), document);
+}
+
+}  // namespace ruvela

@@ -1,0 +1,120 @@
+#include "conversion/convert_input.h"
+
+#include <gtest/gtest.h>
+
+#include "core/path_parts.h"
+#include "support/scripted_progress.h"
+#include "support/test_files.h"
+
+namespace ruvela {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchDirectory;
+using testing::ScriptedProgress;
+
+TEST(DirectionOf, ReadsTheExtensionInAnyCase) {
+  EXPECT_EQ(DirectionOf(".gpx"), Direction::GpxToKml);
+  EXPECT_EQ(DirectionOf(".GPX"), Direction::GpxToKml);
+  EXPECT_EQ(DirectionOf(".Kml"), Direction::KmlToGpx);
+  EXPECT_EQ(DirectionOf(".KMZ"), Direction::KmlToGpx);
+  EXPECT_EQ(DirectionOf("."), Direction::Unknown);
+  EXPECT_EQ(DirectionOf(""), Direction::Unknown);
+}
+
+struct OutcomeCase {
+  const char* label;
+  const char* fileName;
+  const char* content;
+  int stopAtYield;
+  Outcome expected;
+};
+
+class ConvertInputOutcomes : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(ConvertInputOutcomes, JudgeResultAndCounts) {
+  const OutcomeCase& row = GetParam();
+  ScratchDirectory scratch;
+  const auto input = scratch.Write(row.fileName, row.content);
+  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
+  ScriptedProgress progress(row.stopAtYield);
+  ConversionCounts counts;
+  const ConversionOutcome outcome =
+      ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
+  EXPECT_EQ(outcome.outcome, row.expected);
+  if (row.expected == Outcome::Converted) {
+    EXPECT_TRUE(testing::IsWellFormedXml(ReadFile(scratch.path() / "out.tmp")));
+  }
+  if (row.expected == Outcome::LoadFailed) {
+    EXPECT_EQ(outcome.resultText, "ERROR");
+    EXPECT_FALSE(outcome.problem.message.empty());
+    EXPECT_EQ(ReadFile(scratch.path() / "out.tmp"), "");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ConvertInputOutcomes,
+    ::testing::Values(
+        OutcomeCase{"GpxWithOnlyTracks", "t.gpx", "<gpx><trk><trkseg><trkpt lat='1' lon='2'/></trkseg></trk></gpx>", 0,
+                    Outcome::Converted},
+        OutcomeCase{"GpxInCapitals", "T.GPX", "<gpx><wpt lat='1' lon='2'/></gpx>", 0, Outcome::Converted},
+        OutcomeCase{"GpxNotWellFormed", "t.gpx", "<gpx><wpt>", 0, Outcome::LoadFailed},
+        OutcomeCase{"GpxWithoutPoints", "t.gpx", "<gpx><metadata/></gpx>", 0, Outcome::NothingConvertible},
+        OutcomeCase{"GpxAborted", "t.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>", 1, Outcome::Aborted},
+        OutcomeCase{"KmlAtTheRoot", "m.kml",
+                    "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
+                    "</Point></Placemark></kml>",
+                    0, Outcome::Converted},
+        OutcomeCase{"KmlInADocument", "m.kml",
+                    "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2,3"
+                    "</coordinates></Point></Placemark></Document></kml>",
+                    0, Outcome::Converted},
+        OutcomeCase{"KmlWithOnlyPaths", "m.kml",
+                    "<kml><Document><Placemark><name>A</name><LineString><coordinates>"
+                    "1,2,3 4,5,6</coordinates></LineString></Placemark></Document></kml>",
+                    0, Outcome::NothingConvertible},
+        OutcomeCase{"KmlWithPrefixedRoot", "m.kml",
+                    "<k:kml xmlns:k='urn:k'><Placemark><name>A</name><Point>"
+                    "<coordinates>1,2,3</coordinates></Point></Placemark></k:kml>",
+                    0, Outcome::NothingConvertible},
+        OutcomeCase{"KmlEmptyFile", "m.kml", "", 0, Outcome::LoadFailed},
+        OutcomeCase{"KmlAborted", "m.kml",
+                    "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
+                    "</Point></Placemark></kml>",
+                    1, Outcome::Aborted}),
+    [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.label; });
+
+TEST(ConvertInput, SecondKmlPassReplacesTheFirstOutput) {
+  ScratchDirectory scratch;
+  const auto input = scratch.Write("m.kml",
+                                   "<kml><Document><Folder><name>F</name><Placemark><name>A</name><Point>"
+                                   "<coordinates>1,2,3</coordinates></Point></Placemark></Folder></Document></kml>");
+  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
+  ScriptedProgress progress;
+  ConversionCounts counts;
+  const ConversionOutcome outcome =
+      ConvertInput(Direction::KmlToGpx, parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
+  EXPECT_EQ(outcome.outcome, Outcome::Converted);
+  EXPECT_EQ(progress.loads, 1) << "the document is read once for both passes";
+  EXPECT_EQ(counts.folders, 1);
+  EXPECT_EQ(counts.folderList, "F\r\n");
+  const std::string output = ReadFile(scratch.path() / "out.tmp");
+  EXPECT_EQ(output.find("<?xml"), output.rfind("<?xml")) << "one document, not two";
+}
+
+TEST(ConvertInput, OutputThatCannotBeWrittenIsAWriteFailure) {
+  ScratchDirectory scratch;
+  const auto input = scratch.Write("m.kml", "<kml/>");
+  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
+  ScriptedProgress progress;
+  ConversionCounts counts;
+  for (Direction direction : {Direction::KmlToGpx, Direction::GpxToKml}) {
+    const ConversionOutcome outcome =
+        ConvertInput(direction, parts, scratch.path() / "missing" / "out.tmp", {}, {}, progress, counts);
+    EXPECT_EQ(outcome.outcome, Outcome::WriteFailed);
+    EXPECT_TRUE(outcome.problem.outputFailed);
+  }
+}
+
+}  // namespace
+}  // namespace ruvela
