@@ -1,14 +1,14 @@
 #include "app/qt_prompt.h"
 
-#include "windows/msg_box.h"
+#include "windows/question_window.h"
 
 namespace ruvela {
 
 bool QtPrompt::Ask(const PromptTexts& texts, QWidget* parent) {
   // A fresh window for every question, so it never shows an earlier text.
-  frmMsgBox box(texts, parent);
+  QuestionWindow box(texts, parent);
   box.exec();
-  return box.gpb_MsgBxOK();
+  return box.firstButtonChosen();
 }
 
 }  // namespace ruvela

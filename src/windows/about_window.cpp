@@ -31,13 +31,14 @@ AboutTexts AboutTextsFor(int major, int minor, int revision) {
           QString::fromUtf8(kBuildPrefix) + build};
 }
 
-frmAbout::frmAbout(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
+AboutWindow::AboutWindow(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
+    : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  CreateControls();
-  Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
+  createControls();
+  setTitleAndPictures(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
 }
 
-void frmAbout::CreateControls() {
+void AboutWindow::createControls() {
   const auto addLine = [this](const char* objectName, double points) {
     auto* line = new QLabel(this);
     line->setObjectName(QLatin1String(objectName));
@@ -49,14 +50,14 @@ void frmAbout::CreateControls() {
   lblAppTitle = addLine("lblAppTitle", 14);
   lblVersion = addLine("lblVersion", 12);
   lblBuild = addLine("lblBuild", 9.75);
-  CreateButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
-  LayOutControls();
+  createButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
+  layOutControls();
   cmdOK->setFocus();
 }
 
 // The three lines centred one below the other; the button between the two
 // pictures at the bottom corners.
-void frmAbout::LayOutControls() {
+void AboutWindow::layOutControls() {
   lblAppTitle->setMinimumHeight(qMax(Px(375), TextHeight(lblAppTitle->font())));
   lblVersion->setMinimumHeight(qMax(Px(255), TextHeight(lblVersion->font())));
   lblBuild->setMinimumHeight(qMax(Px(255), TextHeight(lblBuild->font())));
@@ -82,7 +83,7 @@ void frmAbout::LayOutControls() {
   FixWindowSize(this, QSize(Px(3585), Px(2430)));
 }
 
-void frmAbout::ShowTexts(const AboutTexts& texts) {
+void AboutWindow::showTexts(const AboutTexts& texts) {
   lblAppTitle->setText(texts.appTitle);
   lblVersion->setText(texts.version);
   lblBuild->setText(texts.build);
@@ -90,8 +91,8 @@ void frmAbout::ShowTexts(const AboutTexts& texts) {
 }
 
 void ShowAboutWindow(const QString& applicationTitle, QWidget* parent) {
-  frmAbout about(applicationTitle, SecondsSinceMidnight, parent);
-  about.ShowTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
+  AboutWindow about(applicationTitle, SecondsSinceMidnight, parent);
+  about.showTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   about.exec();
 }
 

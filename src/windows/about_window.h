@@ -1,4 +1,4 @@
-// frmAbout: the program's name, version and build number.
+// AboutWindow: the program's name, version and build number.
 #pragma once
 
 #include <QString>
@@ -17,19 +17,19 @@ struct AboutTexts {
 
 AboutTexts AboutTextsFor(int major, int minor, int revision);
 
-class frmAbout final : public InfoWindow {
+class AboutWindow final : public InfoWindow {
   Q_OBJECT
 
  public:
   // `applicationTitle` completes the window title.
-  explicit frmAbout(const QString& applicationTitle, const SecondsClock& clock = SecondsSinceMidnight,
-                    QWidget* parent = nullptr);
+  explicit AboutWindow(const QString& applicationTitle, const SecondsClock& clock = SecondsSinceMidnight,
+                       QWidget* parent = nullptr);
 
-  void ShowTexts(const AboutTexts& texts);
+  void showTexts(const AboutTexts& texts);
 
  private:
-  void CreateControls();
-  void LayOutControls();
+  void createControls();
+  void layOutControls();
 
   QLabel* lblAppTitle = nullptr;
   QLabel* lblVersion = nullptr;

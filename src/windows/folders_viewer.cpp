@@ -48,15 +48,15 @@ QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.w
 
 }  // namespace
 
-frmFolders::frmFolders(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
+FoldersViewer::FoldersViewer(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmFolders"));
   setWindowFlag(Qt::WindowMaximizeButtonHint);  // a sizable window
   setModal(true);
-  CreateControls();
-  Form_Load();
+  createControls();
+  restorePlace();
 }
 
-void frmFolders::CreateControls() {
+void FoldersViewer::createControls() {
   cmdClose = new QPushButton(this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   cmdClose->resize(Px(kButtonWidth), Px(kButtonHeight));
@@ -75,7 +75,7 @@ void frmFolders::CreateControls() {
   cmdClose->setFocus();
 }
 
-void frmFolders::Form_Load() {
+void FoldersViewer::restorePlace() {
   resize(Px(kDefaultInnerWidth), Px(kDefaultInnerHeight));
   const StoredWindowPlace stored{settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
                                  settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
@@ -86,41 +86,41 @@ void frmFolders::Form_Load() {
   if (!place) return;  // the platform places the window
 
   restoredPlace_ = PixelRect(*place);
-  ApplyRestoredPlace();
+  applyRestoredPlace();
 }
 
 // The remembered size is the whole window's, frame included, but only the
 // inner size can be set. The viewer's own frame is known once the platform
 // has framed it: the place is applied when the window is shown and again
 // when it first appears on screen, where a window manager has framed it.
-void frmFolders::ApplyRestoredPlace() {
+void FoldersViewer::applyRestoredPlace() {
   if (restoredPlace_.isNull()) return;
   const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
   move(restoredPlace_.topLeft());  // a window's position is that of its frame
   resize(restoredPlace_.size() - frame);
 }
 
-void frmFolders::showEvent(QShowEvent* event) {
+void FoldersViewer::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  ApplyRestoredPlace();
+  applyRestoredPlace();
   if (windowHandle() != nullptr) windowHandle()->installEventFilter(this);
 }
 
-bool frmFolders::eventFilter(QObject* watched, QEvent* event) {
+bool FoldersViewer::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
-    ApplyRestoredPlace();
+    applyRestoredPlace();
     restoredPlace_ = QRect();  // from now on the user places the window
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void frmFolders::resizeEvent(QResizeEvent* event) {
+void FoldersViewer::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  Form_Resize();
+  placeControls();
 }
 
-void frmFolders::Form_Resize() {
+void FoldersViewer::placeControls() {
   const std::optional<FoldersLayout> layout =
       LayOutFolders(Twips(width()), Twips(height()), Twips(cmdClose->width()), Twips(cmdClose->height()));
   if (!layout) return;
@@ -128,13 +128,13 @@ void frmFolders::Form_Resize() {
   txtFolders->setGeometry(PixelRect(layout->list));
 }
 
-void frmFolders::ShowList(const QString& folderList) {
+void FoldersViewer::showList(const QString& folderList) {
   setWindowTitle(QString::fromUtf8(kTitle));
   cmdClose->setText(QString::fromUtf8(kCloseCaption));
   // As described, or as large as the caption needs in the user's font.
   FitButton(cmdClose, QSize(Px(kButtonWidth), Px(kButtonHeight)));
   cmdClose->resize(cmdClose->minimumSize());
-  Form_Resize();
+  placeControls();
   // The box ends its lines itself; a CR left in would show.
   QString lines = folderList;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -145,12 +145,12 @@ void frmFolders::ShowList(const QString& folderList) {
 
 // Every way of closing comes here: the button, Enter, Esc and the window's
 // own close command.
-void frmFolders::done(int result) {
-  Form_Unload();
+void FoldersViewer::done(int result) {
+  rememberPlace();
   QDialog::done(result);
 }
 
-void frmFolders::Form_Unload() {
+void FoldersViewer::rememberPlace() {
   const QRect outer = frameGeometry();
   const auto save = [this](const char* key, int pixels) {
     settings_.SaveSetting(QLatin1String(kPlaceSection), QLatin1String(key), CoordinateText(Twips(pixels)));
@@ -162,8 +162,8 @@ void frmFolders::Form_Unload() {
 }
 
 void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent) {
-  frmFolders viewer(settings, parent);
-  viewer.ShowList(folderList);
+  FoldersViewer viewer(settings, parent);
+  viewer.showList(folderList);
   viewer.exec();
 }
 

@@ -1,4 +1,4 @@
-// frmFolders: the folders found in the last KML file, one per line, the one
+// FoldersViewer: the folders found in the last KML file, one per line, the one
 // that gave the routes marked " <<<". A resizable window with a single Close
 // button that reopens where and as large as the user left it.
 #pragma once
@@ -16,17 +16,17 @@ namespace ruvela {
 
 class SettingsStore;
 
-class frmFolders final : public QDialog {
+class FoldersViewer final : public QDialog {
   Q_OBJECT
 
  public:
   // Reads the remembered place from `settings`, which must outlive the
   // window; closing the window writes it back.
-  explicit frmFolders(SettingsStore& settings, QWidget* parent = nullptr);
+  explicit FoldersViewer(SettingsStore& settings, QWidget* parent = nullptr);
 
   // Titles the window and its button, and shows `folderList` (CR LF lines)
   // scrolled to its end, with the marker explained in the list's tooltip.
-  void ShowList(const QString& folderList);
+  void showList(const QString& folderList);
 
   void done(int result) override;
 
@@ -36,11 +36,11 @@ class frmFolders final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreateControls();
-  void Form_Load();
-  void ApplyRestoredPlace();
-  void Form_Resize();
-  void Form_Unload();
+  void createControls();
+  void restorePlace();
+  void applyRestoredPlace();
+  void placeControls();
+  void rememberPlace();
 
   SettingsStore& settings_;
   QRect restoredPlace_;  // the remembered whole window in pixels, until it is on screen

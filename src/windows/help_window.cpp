@@ -19,13 +19,14 @@ constexpr const char* kTitlePrefix = "Ayuda (?) del --- ";
 
 }  // namespace
 
-frmHelp::frmHelp(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent) : InfoWindow(parent) {
+HelpWindow::HelpWindow(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
+    : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmHelp"));
-  CreateControls();
-  Form_Load(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
+  createControls();
+  setTitleAndPictures(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
 }
 
-void frmHelp::CreateControls() {
+void HelpWindow::createControls() {
   txtAbout = new QPlainTextEdit(this);
   txtAbout->setObjectName(QStringLiteral("txtAbout"));
   txtAbout->setReadOnly(true);
@@ -35,15 +36,15 @@ void frmHelp::CreateControls() {
   txtAbout->setPlainText(HelpText(ruvela::kVersionMajor, ruvela::kVersionMinor).replace(u'\r', QString()));
   txtAbout->setMinimumSize(Px(4455), Px(2295));
 
-  CreateButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
-  LayOutControls();
+  createButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
+  layOutControls();
   setTabOrder(txtAbout, cmdOK);
   txtAbout->setFocus();
 }
 
 // The text at the left; at the right the two pictures one above the other
 // and the button below them.
-void frmHelp::LayOutControls() {
+void HelpWindow::layOutControls() {
   auto* side = new QVBoxLayout;
   side->setSpacing(0);
   side->addSpacing(Px(360 - 120));
@@ -63,7 +64,7 @@ void frmHelp::LayOutControls() {
 }
 
 void ShowHelpWindow(const QString& applicationTitle, QWidget* parent) {
-  frmHelp help(applicationTitle, SecondsSinceMidnight, parent);
+  HelpWindow help(applicationTitle, SecondsSinceMidnight, parent);
   help.exec();
 }
 

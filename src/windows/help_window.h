@@ -1,4 +1,4 @@
-// frmHelp: a fixed text on what the program does and how to use it.
+// HelpWindow: a fixed text on what the program does and how to use it.
 #pragma once
 
 #include <QString>
@@ -9,17 +9,17 @@ class QPlainTextEdit;
 
 namespace ruvela {
 
-class frmHelp final : public InfoWindow {
+class HelpWindow final : public InfoWindow {
   Q_OBJECT
 
  public:
   // `applicationTitle` completes the window title.
-  explicit frmHelp(const QString& applicationTitle, const SecondsClock& clock = SecondsSinceMidnight,
-                   QWidget* parent = nullptr);
+  explicit HelpWindow(const QString& applicationTitle, const SecondsClock& clock = SecondsSinceMidnight,
+                      QWidget* parent = nullptr);
 
  private:
-  void CreateControls();
-  void LayOutControls();
+  void createControls();
+  void layOutControls();
 
   QPlainTextEdit* txtAbout = nullptr;
 };

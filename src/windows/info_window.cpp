@@ -41,7 +41,7 @@ bool PicturesSwapped(double secondsSinceMidnight) {
 
 InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) { setModal(true); }
 
-void InfoWindow::CreateButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit) {
+void InfoWindow::createButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit) {
   cmdOK = new QPushButton(QString::fromUtf8(kOkCaption), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   FitButton(cmdOK, button);
@@ -52,14 +52,15 @@ void InfoWindow::CreateButtonAndPictures(const QSize& button, const QSize& globe
   picIconMapSource = AddPicture(this, "picIconMapSource", gpsUnit, GpsUnitPicture(gpsUnit));
 }
 
-void InfoWindow::Form_Load(const QString& titlePrefix, const QString& applicationTitle, const SecondsClock& clock) {
+void InfoWindow::setTitleAndPictures(const QString& titlePrefix, const QString& applicationTitle,
+                                     const SecondsClock& clock) {
   setWindowTitle(titlePrefix + applicationTitle);
   cmdOK->setText(QString::fromUtf8(kOkCaption));
-  if (PicturesSwapped(clock())) SwapPictures();
+  if (PicturesSwapped(clock())) swapPictures();
 }
 
 // Each picture takes the other's place in the window's layout.
-void InfoWindow::SwapPictures() {
+void InfoWindow::swapPictures() {
   QWidget placeholder;
   layout()->replaceWidget(picIconGoogleEarth, &placeholder);
   layout()->replaceWidget(picIconMapSource, picIconGoogleEarth);

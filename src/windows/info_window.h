@@ -33,10 +33,10 @@ class InfoWindow : public QDialog {
 
   // The button and the two pictures, of these sizes in pixels (the button
   // larger where its caption needs); the window's layout places them.
-  void CreateButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit);
+  void createButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit);
   // Title, button caption, and the pictures' places by the clock; the
   // window's layout is in place by then.
-  void Form_Load(const QString& titlePrefix, const QString& applicationTitle, const SecondsClock& clock);
+  void setTitleAndPictures(const QString& titlePrefix, const QString& applicationTitle, const SecondsClock& clock);
 
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -45,7 +45,7 @@ class InfoWindow : public QDialog {
   QLabel* picIconMapSource = nullptr;    // the handheld GPS unit
 
  private:
-  void SwapPictures();
+  void swapPictures();
 };
 
 }  // namespace ruvela

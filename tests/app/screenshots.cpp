@@ -63,15 +63,15 @@ int main(int argc, char* argv[]) {
   }
 
   MemorySettingsStore store;
-  frmFolders viewer(store);
-  viewer.ShowList(QStringLiteral("Mis lugares\r\n  Paseos\r\n    Routes <<<\r\n  Miradores\r\n"));
+  FoldersViewer viewer(store);
+  viewer.showList(QStringLiteral("Mis lugares\r\n  Paseos\r\n    Routes <<<\r\n  Miradores\r\n"));
   saved = Save(viewer, output, QStringLiteral("folders-viewer")) && saved;
 
   const QString title = QString::fromUtf8(ruvela::texts::kAppTitle);
-  frmAbout about(title, [] { return 0.0; });
-  about.ShowTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
+  AboutWindow about(title, [] { return 0.0; });
+  about.showTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   saved = Save(about, output, QStringLiteral("about-window")) && saved;
-  frmHelp help(title, [] { return 0.0; });
+  HelpWindow help(title, [] { return 0.0; });
   saved = Save(help, output, QStringLiteral("help-window")) && saved;
   return saved ? 0 : 1;
 }

@@ -27,7 +27,7 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
-#include "windows/msg_box.h"
+#include "windows/question_window.h"
 
 using namespace ruvela;
 
@@ -217,21 +217,21 @@ void WindowsFitTextsTest::textsFit() {
     const char* name = window.startsWith(u"GPX") ? "frmGPX2KMLOpts" : "frmKML2GPXOpts";
     shown = main.window().findChild<QWidget*>(QLatin1String(name));
   } else if (window == u"question: pending before open") {
-    other = std::make_unique<frmMsgBox>(Question(kPendingBeforeOpen, kBackButton, kLoseButton));
+    other = std::make_unique<QuestionWindow>(Question(kPendingBeforeOpen, kBackButton, kLoseButton));
   } else if (window == u"question: pending before exit") {
-    other = std::make_unique<frmMsgBox>(Question(kPendingBeforeExit, kSaveAnswerButton, kLoseButton));
+    other = std::make_unique<QuestionWindow>(Question(kPendingBeforeExit, kSaveAnswerButton, kLoseButton));
   } else if (window == u"question: file exists") {
-    other = std::make_unique<frmMsgBox>(Question(kTargetExists, kCancelButton, kOverwriteButton));
+    other = std::make_unique<QuestionWindow>(Question(kTargetExists, kCancelButton, kOverwriteButton));
   } else if (window == u"folders viewer") {
-    auto viewer = std::make_unique<frmFolders>(store);
-    viewer->ShowList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+    auto viewer = std::make_unique<FoldersViewer>(store);
+    viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
     other = std::move(viewer);
   } else if (window == u"About") {
-    auto about = std::make_unique<frmAbout>(QString::fromUtf8(kAppTitle));
-    about->ShowTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
+    auto about = std::make_unique<AboutWindow>(QString::fromUtf8(kAppTitle));
+    about->showTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
     other = std::move(about);
   } else if (window == u"Help") {
-    other = std::make_unique<frmHelp>(QString::fromUtf8(kAppTitle));
+    other = std::make_unique<HelpWindow>(QString::fromUtf8(kAppTitle));
   }
   if (other) shown = other.get();
   shown->show();

@@ -90,8 +90,8 @@ void AboutHelpTest::aboutTexts() {
 }
 
 void AboutHelpTest::aboutWindowShowsTexts() {
-  frmAbout about(kAppTitle, At(0));
-  about.ShowTexts(AboutTextsFor(4, 0, 21));
+  AboutWindow about(kAppTitle, At(0));
+  about.showTexts(AboutTextsFor(4, 0, 21));
   about.show();
   QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de --- Zuvodirod ORE <-> DOV"));
   QCOMPARE(LabelText(about, "lblAppTitle"), QStringLiteral("Ruvela"));
@@ -128,14 +128,14 @@ void AboutHelpTest::picturesTradePlaces() {
   QCOMPARE(PicturesSwapped(seconds), swapped);
 
   // About: the two bottom corners; Help: the upper and the lower picture.
-  frmAbout about(kAppTitle, At(seconds));
+  AboutWindow about(kAppTitle, At(seconds));
   const int aboutBottom = about.height() - 7 - 35;
   const QPoint aboutLeft(8, aboutBottom);
   const QPoint aboutRight(about.width() - 7 - 32, aboutBottom);
   QCOMPARE(PicturePlace(about, "picIconGoogleEarth"), swapped ? aboutRight : aboutLeft);
   QCOMPARE(PicturePlace(about, "picIconMapSource"), swapped ? aboutLeft : aboutRight);
 
-  frmHelp help(kAppTitle, At(seconds));
+  HelpWindow help(kAppTitle, At(seconds));
   const int helpColumn = help.width() - 6 - 65 + (65 - 32) / 2;
   const QPoint helpUpper(helpColumn, 24);
   const QPoint helpLower(helpColumn, 72);
@@ -169,8 +169,8 @@ void AboutHelpTest::keysThatClose() {
   QFETCH(QStringList, keys);
   QFETCH(bool, closes);
 
-  frmAbout about(kAppTitle, At(0));
-  frmHelp help(kAppTitle, At(0));
+  AboutWindow about(kAppTitle, At(0));
+  HelpWindow help(kAppTitle, At(0));
   QDialog& shown = window == u"about" ? static_cast<QDialog&>(about) : static_cast<QDialog&>(help);
   shown.show();
   QVERIFY(QTest::qWaitForWindowActive(&shown));
@@ -206,7 +206,7 @@ void AboutHelpTest::helpText() {
 }
 
 void AboutHelpTest::helpWindow() {
-  frmHelp help(kAppTitle, At(0));
+  HelpWindow help(kAppTitle, At(0));
   help.show();
   QCOMPARE(help.windowTitle(), QStringLiteral("Ayuda (?) del --- Zuvodirod ORE <-> DOV"));
   QVERIFY(help.width() >= 391 && help.height() >= 168);  // 5865 x 2520 twips, or as the texts need

@@ -29,11 +29,11 @@ QString Stored(const MemorySettingsStore& store, const char* key) {
   return store.GetSetting(kSection, QLatin1String(key), QStringLiteral("(absent)"));
 }
 
-QPushButton* CloseButton(const frmFolders& viewer) {
+QPushButton* CloseButton(const FoldersViewer& viewer) {
   return viewer.findChild<QPushButton*>(QStringLiteral("cmdClose"));
 }
 
-QPlainTextEdit* List(const frmFolders& viewer) {
+QPlainTextEdit* List(const FoldersViewer& viewer) {
   return viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
 }
 
@@ -57,11 +57,11 @@ class FoldersViewerTest : public QObject {
 
 void FoldersViewerTest::showsListScrolledToItsEnd() {
   MemorySettingsStore store;
-  frmFolders viewer(store);
+  FoldersViewer viewer(store);
   QString list;
   for (int i = 1; i <= 40; ++i) list += QStringLiteral("Carpeta %1\r\n").arg(i);
   list += QStringLiteral("  Routes <<<\r\n");
-  viewer.ShowList(list);
+  viewer.showList(list);
   viewer.show();
 
   QCOMPARE(viewer.windowTitle(), QStringLiteral("Directorios Procesados"));
@@ -80,7 +80,7 @@ void FoldersViewerTest::showsListScrolledToItsEnd() {
 
 void FoldersViewerTest::firstOpeningUsesDefaultSize() {
   MemorySettingsStore store;
-  frmFolders viewer(store);
+  FoldersViewer viewer(store);
   viewer.show();
   // 6645 x 3195 twips.
   QCOMPARE(viewer.size(), QSize(443, 213));
@@ -100,7 +100,7 @@ void FoldersViewerTest::closingWritesPlace_data() {
 void FoldersViewerTest::closingWritesPlace() {
   QFETCH(QString, how);
   MemorySettingsStore store;
-  frmFolders viewer(store);
+  FoldersViewer viewer(store);
   viewer.show();
   viewer.move(40, 30);
   viewer.resize(500, 260);
@@ -145,7 +145,7 @@ void FoldersViewerTest::remembersPlace() {
 
   MemorySettingsStore store;
   Remember(store, left, top, width, height);
-  frmFolders viewer(store);
+  FoldersViewer viewer(store);
   viewer.show();
   QVERIFY(QTest::qWaitForWindowExposed(&viewer));
   // The stored size is the whole window's, frame included.
@@ -186,7 +186,7 @@ void FoldersViewerTest::reopensAsClosed() {
   QRect firstPlace;
   QStringList firstStored;
   for (int opening = 1; opening <= 10; ++opening) {
-    frmFolders viewer(store, &mainWindow);
+    FoldersViewer viewer(store, &mainWindow);
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     if (opening == 1) viewer.setGeometry(120, 90, 480, 250);  // the user's place
@@ -224,7 +224,7 @@ void FoldersViewerTest::layoutFollowsSize() {
   QFETCH(QRect, list);
 
   MemorySettingsStore store;
-  frmFolders viewer(store);
+  FoldersViewer viewer(store);
   viewer.show();
   viewer.resize(size);
   QCOMPARE(viewer.size(), size);

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "windows/msg_box.h"
+#include "windows/question_window.h"
 
 using namespace ruvela;
 
@@ -29,7 +29,7 @@ class MsgBoxTest : public QObject {
 };
 
 void MsgBoxTest::showsCallersTexts() {
-  frmMsgBox box(OverwriteQuestion());
+  QuestionWindow box(OverwriteQuestion());
   QCOMPARE(box.windowTitle(), QStringLiteral("Zuvodirod ORE <-> DOV "));
   QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&Cancelar"));
   QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(), QStringLiteral("Reescri&birlo"));
@@ -37,7 +37,7 @@ void MsgBoxTest::showsCallersTexts() {
 }
 
 void MsgBoxTest::longMessageWrapsInsideLabel() {
-  frmMsgBox box(OverwriteQuestion());
+  QuestionWindow box(OverwriteQuestion());
   const QLabel* message = box.findChild<QLabel*>(QStringLiteral("lblMess"));
   const int needed = message->heightForWidth(message->width());
   QVERIFY2(needed > QFontMetrics(message->font()).height(), "the message should take more than one line");
@@ -57,7 +57,7 @@ void MsgBoxTest::answers_data() {
 void MsgBoxTest::answers() {
   QFETCH(QString, how);
   QFETCH(bool, firstButton);
-  frmMsgBox box(OverwriteQuestion());
+  QuestionWindow box(OverwriteQuestion());
   box.show();
 
   if (how == u"enter") QTest::keyClick(&box, Qt::Key_Return);
@@ -67,8 +67,8 @@ void MsgBoxTest::answers() {
   if (how == u"close") box.close();
 
   QVERIFY(!box.isVisible());
-  QCOMPARE(box.gpb_MsgBxOK(), firstButton);
+  QCOMPARE(box.firstButtonChosen(), firstButton);
 }
 
 QTEST_MAIN(MsgBoxTest)
-#include "msg_box_test.moc"
+#include "question_window_test.moc"

@@ -1,4 +1,4 @@
-// frmMsgBox: the program's only question window, a message and two buttons
+// QuestionWindow: the program's only question window, a message and two buttons
 // whose captions the caller chooses.
 #pragma once
 
@@ -11,29 +11,29 @@ class QPushButton;
 
 namespace ruvela {
 
-class frmMsgBox final : public QDialog {
+class QuestionWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  frmMsgBox(const PromptTexts& texts, QWidget* parent = nullptr);
+  QuestionWindow(const PromptTexts& texts, QWidget* parent = nullptr);
 
   // The answer once the window has closed: true for the first button. Esc
   // answers with the second button; closing the window any other way counts
   // as the first, cautious one, so no answer depends on an earlier question.
-  bool gpb_MsgBxOK() const { return firstButtonChosen_; }
+  bool firstButtonChosen() const { return firstButtonChosen_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
 
  private:
-  void CreateControls();
-  void FitToTexts();
-  void Answer(bool firstButton);
+  void createControls();
+  void fitToTexts();
+  void answer(bool firstButton);
 
-  QLabel* lblMess_ = nullptr;
-  QPushButton* cmdOK_ = nullptr;
-  QPushButton* cmdCancel_ = nullptr;
+  QLabel* lblMess = nullptr;
+  QPushButton* cmdOK = nullptr;
+  QPushButton* cmdCancel = nullptr;
   bool firstButtonChosen_ = true;
 };
 
