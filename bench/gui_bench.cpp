@@ -75,14 +75,14 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  frmRuvela window(BenchServices(programDirectory.path()));
-  window.StartUp({});
+  MainWindow window(BenchServices(programDirectory.path()));
+  window.startUp({});
   QElapsedTimer clock;
   clock.start();
-  window.ProcessFile(QString::fromLocal8Bit(argv[1]));
+  window.processFile(QString::fromLocal8Bit(argv[1]));
   const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
 
-  if (!window.Session().HasPendingResult()) {
+  if (!window.session().hasPendingResult()) {
     std::fprintf(stderr, "ruvela_gui_bench: %s was not converted\n", argv[1]);
     return 1;
   }

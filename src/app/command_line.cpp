@@ -34,9 +34,9 @@ QStringList CommandLineFiles(const QStringList& arguments) {
   return files;
 }
 
-QString GetLongFilename(const QString& sShortName) {
-  if (sShortName.isEmpty()) return {};
-  const QFileInfo file(QDir::fromNativeSeparators(sShortName));
+QString GetLongFilename(const QString& path) {
+  if (path.isEmpty()) return {};
+  const QFileInfo file(QDir::fromNativeSeparators(path));
   if (!file.exists()) return {};
   return QDir::cleanPath(file.absoluteFilePath());
 }

@@ -21,6 +21,6 @@ QStringList CommandLineFiles(const QStringList& arguments);
 
 // The absolute form of `path` ("/" separators; a relative path is taken
 // from the working directory), or the empty text when nothing exists there.
-QString GetLongFilename(const QString& sShortName);
+QString GetLongFilename(const QString& path);
 
 }  // namespace ruvela

@@ -35,8 +35,8 @@ int main(int argc, char* argv[]) {
 
   ruvela::PlatformServices services = ruvela::QtPlatformServices();
   const QStringList arguments = services.facts.arguments;
-  ruvela::frmRuvela window(std::move(services));
-  window.StartUp(arguments);
-  if (window.IsClosed()) return 0;  // ended during start-up
+  ruvela::MainWindow window(std::move(services));
+  window.startUp(arguments);
+  if (window.isClosed()) return 0;  // ended during start-up
   return app.exec();
 }

@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <utility>
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -22,19 +25,30 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/command_line.h"
 #include "app/process_facts.h"
 #include "app/window_texts.h"
 #include "core/count_texts.h"
+#include "core/path_parts.h"
 #include "gui/fit_to_text.h"
+#include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "options/gpx2kml_options_dialog.h"
 #include "options/kml2gpx_options_dialog.h"
+#include "windows/about_window.h"
+#include "windows/folders_viewer.h"
+#include "windows/help_window.h"
 
 namespace ruvela {
 
 namespace {
 
 using namespace ruvela::texts;
+
+// Paths inside the program always use "/", whatever the platform shows.
+constexpr char kSeparator = '/';
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The five lines need a fixed-pitch font so that their colons line up.
 QFont LineFont() {
@@ -48,10 +62,8 @@ QFont LineFont() {
 QStringList WidestLineTexts() {
   constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::min();
   const QString mark = QString::fromUtf8(ruvela::kElevationNoticeMark);
-  QStringList texts{QString::fromStdString(ruvela::WaypointCountText(widest)),
-                    QString::fromStdString(ruvela::RoutePointCountText(widest)),
-                    QString::fromStdString(ruvela::TrackPointCountText(widest)) + mark,
-                    QString::fromStdString(ruvela::FolderCountText(widest))};
+  QStringList texts{FromUtf8(ruvela::WaypointCountText(widest)), FromUtf8(ruvela::RoutePointCountText(widest)),
+                    FromUtf8(ruvela::TrackPointCountText(widest)) + mark, FromUtf8(ruvela::FolderCountText(widest))};
   for (const char* status : {kStatusIdle, kStatusProcessing, kStatusReady, kStatusLoadError, kStatusNothingConvertible,
                              kStatusCancelled, kStatusUnknownFormat, kStatusSaveFailed}) {
     texts << QString::fromUtf8(kStatusPrefix) + QString::fromUtf8(status);
@@ -81,34 +93,56 @@ QStringList LocalFilesIn(const QMimeData& data) {
   return paths;
 }
 
+const char* FailureStatus(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::LoadFailed:
+    case Outcome::WriteFailed:
+      return kStatusLoadError;
+    case Outcome::NothingConvertible:
+      return kStatusNothingConvertible;
+    case Outcome::Aborted:
+    case Outcome::Converted:
+      break;
+  }
+  return kStatusCancelled;
+}
+
+// The converter walked the whole document (with or without points).
+bool WalkCompleted(const ConversionOutcome& result) {
+  return !result.resultText.empty() && result.resultText != ruvela::kResultError;
+}
+
 }  // namespace
 
-frmRuvela::frmRuvela(PlatformServices services, QWidget* parent)
+MainWindow::MainWindow(PlatformServices services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
       services_(std::move(services)),
-      temporaryResultPath_(TemporaryResultPath(services_.facts)) {
+      temporaryResultPath_(TemporaryResultPath(services_.facts)),
+      questions_(*services_.prompt, *services_.beeper),
+      runner_(*services_.events, temporaryResultPath_,
+              [this](const ConversionCounts& counts, ChangedCounters changed) { showCounts(counts, changed); }),
+      saver_(*services_.fileDialogs, questions_, session_, temporaryResultPath_) {
   setObjectName(QStringLiteral("frmRuvela"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  CreateOptionDialogs();
-  CreateMenus();
-  CreateFrameAndLabels();
-  CreateButtons();
-  LayOutControls();
-  ConnectCommands();
-  SetTabOrder();
+  gpxToKmlOptions_ = new frmGPX2KMLOpts(*services_.settings, this);
+  kmlToGpxOptions_ = new frmKML2GPXOpts(*services_.settings, this);
+  createMenus();
+  createLines();
+  createButtons();
+  layOutControls();
+  connectCommands();
+  orderButtons();
   setAcceptDrops(true);  // and through it every control, none of which takes drops itself
   const QSize client = FittedWindowSize(centralWidget(), QSize(Px(10590), Px(2745)));
   setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
   move(Px(2910), Px(2130));
 }
 
-frmRuvela::~frmRuvela() {
-  if (busyCursor_) LoadingFinished();
-}
+// --- Building the window ---------------------------------------------------
 
-void frmRuvela::CreateMenus() {
+void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
 
   menuFile = AddMenu(bar, "menuFile", kFileMenu);
@@ -133,7 +167,7 @@ void frmRuvela::CreateMenus() {
   mnuAbout = AddMenuItem(mnuHelp, "mnuAbout", kAboutItem);
 }
 
-void frmRuvela::CreateFrameAndLabels() {
+void MainWindow::createLines() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("clientArea"));
   setCentralWidget(client);
@@ -156,7 +190,7 @@ void frmRuvela::CreateFrameAndLabels() {
   lblSTAT = addLine("lblSTAT");
 }
 
-void frmRuvela::CreateButtons() {
+void MainWindow::createButtons() {
   QWidget* client = centralWidget();
   const auto addButton = [&](const char* objectName, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), client);
@@ -173,14 +207,14 @@ void frmRuvela::CreateButtons() {
   cmdAbort->setEnabled(false);
   cmdReprocess->setEnabled(false);
   cmdSave->setEnabled(false);
-  MakeDefaultButton(cmdOpen);
+  makeDefaultButton(cmdOpen);
 }
 
 // The five lines one below the other in the frame, as wide as the widest
 // count or status needs; the row of five equal buttons below it, at the
 // right. The file line takes what width there is: a long name does not
 // widen the window.
-void frmRuvela::LayOutControls() {
+void MainWindow::layOutControls() {
   const QFontMetrics lineMetrics(LineFont());
   int lineWidth = Px(10095);
   for (const QString& text : WidestLineTexts()) lineWidth = qMax(lineWidth, lineMetrics.horizontalAdvance(text));
@@ -216,24 +250,24 @@ void frmRuvela::LayOutControls() {
   client->addLayout(buttons);
 }
 
-void frmRuvela::ConnectCommands() {
-  connect(menu_open, &QAction::triggered, this, &frmRuvela::menu_open_Click);
-  connect(cmdOpen, &QPushButton::clicked, this, &frmRuvela::menu_open_Click);
-  connect(mnuSave, &QAction::triggered, this, &frmRuvela::SaveResult);
-  connect(cmdSave, &QPushButton::clicked, this, &frmRuvela::SaveResult);
-  connect(cmdReprocess, &QPushButton::clicked, this, &frmRuvela::cmdReprocess_Click);
-  connect(cmdAbort, &QPushButton::clicked, this, &frmRuvela::cmdAbort_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmRuvela::mnuExit_Click);
-  connect(cmdClose, &QPushButton::clicked, this, &frmRuvela::mnuExit_Click);
-  connect(mnuGPX2KML, &QAction::triggered, this, &frmRuvela::mnuGPX2KML_Click);
-  connect(mnuKML2GPX, &QAction::triggered, this, &frmRuvela::mnuKML2GPX_Click);
-  connect(mnuFolders, &QAction::triggered, this, &frmRuvela::ShowFolders);
-  connect(mnuHelpH, &QAction::triggered, this, &frmRuvela::mnuHelpH_Click);
-  connect(mnuAbout, &QAction::triggered, this, &frmRuvela::mnuAbout_Click);
-  lblTRK->installEventFilter(this);  // lblTRK_DblClick
+void MainWindow::connectCommands() {
+  connect(menu_open, &QAction::triggered, this, &MainWindow::openFile);
+  connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openFile);
+  connect(mnuSave, &QAction::triggered, this, &MainWindow::saveResult);
+  connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveResult);
+  connect(cmdReprocess, &QPushButton::clicked, this, &MainWindow::reprocess);
+  connect(cmdAbort, &QPushButton::clicked, this, &MainWindow::abortConversion);
+  connect(mnuExit, &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(cmdClose, &QPushButton::clicked, this, &MainWindow::exitProgram);
+  connect(mnuGPX2KML, &QAction::triggered, this, &MainWindow::showGpxToKmlOptions);
+  connect(mnuKML2GPX, &QAction::triggered, this, &MainWindow::showKmlToGpxOptions);
+  connect(mnuFolders, &QAction::triggered, this, &MainWindow::showFolders);
+  connect(mnuHelpH, &QAction::triggered, this, &MainWindow::showHelp);
+  connect(mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
+  lblTRK->installEventFilter(this);  // a double click shows the folders
 }
 
-void frmRuvela::SetTabOrder() {
+void MainWindow::orderButtons() {
   setTabOrder(cmdOpen, cmdSave);
   setTabOrder(cmdSave, cmdAbort);
   setTabOrder(cmdAbort, cmdClose);
@@ -241,16 +275,152 @@ void frmRuvela::SetTabOrder() {
   cmdOpen->setFocus();
 }
 
-void frmRuvela::menu_open_Click() { ProcessFile(QString()); }
+// --- Start-up and closing --------------------------------------------------
 
-void frmRuvela::cmdReprocess_Click() { ProcessFile(session_.InputPath); }
+void MainWindow::startUp(const QStringList& commandLineFiles) {
+  session_.pending = PendingResult::None;
+  runner_.clearAbortRequest();
+  closeRequested_ = false;
+  session_.lastDirectory =
+      services_.settings->GetSetting(QLatin1String(settings_keys::kFileSection),
+                                     QLatin1String(settings_keys::kLastDirectory), services_.facts.programDirectory);
+  loadOptionDialogs();
+  clearLines();
+  setStatus(QString::fromUtf8(kStatusIdle));
+  setFileCommands(false);
 
-void frmRuvela::cmdAbort_Click() { session_.AbortRequested = true; }
+  // Every file but the last is offered for saving at once; the last result
+  // stays pending. An exit meanwhile drops the files not yet converted.
+  startingUp_ = true;
+  const QStringList files = CommandLineFiles(commandLineFiles);
+  for (qsizetype i = 0; i < files.size() && !closed_; ++i) {
+    processOneFile(files[i]);
+    if (i + 1 < files.size() && !closed_) saveResult();
+  }
+  startingUp_ = false;
+  if (closed_) return;
+  show();
+  processDroppedFilesInTurn();
+}
+
+void MainWindow::loadOptionDialogs() {
+  gpxToKmlOptions_->shadowROUTE_ELE = QString::fromUtf8(kDefaultTrackElevation);
+  gpxToKmlOptions_->shadowTRACK_ELE = QString::fromUtf8(kDefaultRouteElevation);
+  gpxToKmlOptions_->shadowOFFSET_ELE = QString::fromUtf8(kDefaultOffsetElevation);
+  gpxToKmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
+  gpxToKmlOptions_->LoadLayoutTxts();
+  gpxToKmlOptions_->LoadOptions();
+
+  kmlToGpxOptions_->shadowROUTERFNAME = QString::fromUtf8(kDefaultRouteFolder);
+  kmlToGpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
+  kmlToGpxOptions_->LoadLayoutTxts();
+  kmlToGpxOptions_->LoadOptions();
+}
+
+// File > Salir and the Close button.
+void MainWindow::exitProgram() {
+  runner_.requestAbort();
+  closeRequested_ = true;
+  // A running conversion has already overwritten any earlier result and
+  // cannot be saved while it writes: it stops at its next look at the
+  // window, and the window closes when it has.
+  if (runner_.isRunning()) return;
+  if (session_.hasPendingResult() && ask(kPendingBeforeExit, kSaveAnswerButton, kLoseButton)) saveResult();
+  close();
+}
+
+// Every way of closing ends here: the exit commands, the end of a
+// conversion after an exit, and the window's own close command, which
+// discards a pending result without a question. A conversion still running
+// is stopped; the program ends once it has.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closed_) {
+    if (runner_.isRunning()) {
+      runner_.requestAbort();
+      closeRequested_ = true;
+    }
+    storeSettings();
+    runner_.forgetDroppedFiles();
+    closed_ = true;
+  }
+  event->accept();
+}
+
+void MainWindow::storeSettings() {
+  services_.settings->SaveSetting(QLatin1String(settings_keys::kFileSection),
+                                  QLatin1String(settings_keys::kLastDirectory), session_.lastDirectory);
+  // Each dialog writes its whole section, in this order, as the program ends.
+  gpxToKmlOptions_->SaveOptions();
+  kmlToGpxOptions_->SaveOptions();
+}
+
+bool MainWindow::ask(const char* message, const char* firstButton, const char* secondButton) {
+  const bool first = questions_.ask(message, firstButton, secondButton, this);
+  focusDefaultButton();
+  return first;
+}
+
+// --- The commands ----------------------------------------------------------
+
+void MainWindow::openFile() { processFile(QString()); }
+
+void MainWindow::reprocess() { processFile(inputPath_); }
+
+void MainWindow::abortConversion() { runner_.requestAbort(); }
+
+void MainWindow::saveResult() {
+  if (runner_.isRunning()) return;  // the temporary file is being written
+  const ResultSaver::Result saved = saver_.save(this);
+  if (saved.outcome == ResultSaver::Outcome::NothingPending) return;
+  if (!saved.status.isEmpty()) {
+    setStatus(saved.status);
+    lblSTAT->setToolTip(saved.statusTip);
+  }
+  setFileCommands(session_.hasPendingResult());
+  focusDefaultButton();  // a save disables the Save button
+}
+
+// After the options of a direction change while a result of that direction
+// is pending, Reprocess invites the user to convert it again with them.
+void MainWindow::showGpxToKmlOptions() {
+  gpxToKmlOptions_->exec();
+  offerReprocessing(PendingResult::Kml);
+}
+
+void MainWindow::showKmlToGpxOptions() {
+  kmlToGpxOptions_->exec();
+  offerReprocessing(PendingResult::Gpx);
+}
+
+void MainWindow::offerReprocessing(PendingResult sameDirection) {
+  if (inputPath_.isEmpty() || session_.pending != sameDirection) return;
+  cmdReprocess->setEnabled(true);
+  cmdReprocess->setFocus();
+}
+
+// The viewer shows the folders of the last KML file converted; the item is
+// enabled only while there are some, and the double click follows it.
+void MainWindow::showFolders() {
+  if (!mnuFolders->isEnabled()) return;
+  ShowFoldersViewer(*services_.settings, QString::fromStdString(runner_.counts().folderList), this);
+}
+
+void MainWindow::showHelp() { ShowHelpWindow(QString::fromUtf8(kAppTitle), this); }
+
+void MainWindow::showAbout() { ShowAboutWindow(QString::fromUtf8(kAppTitle), this); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblTRK && event->type() == QEvent::MouseButtonDblClick) {
+    showFolders();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
 
 // Enter presses the default button and no other, Esc presses Abort; each
 // only while that button is enabled. A focused button other than the default
 // leaves Enter to the window.
-void frmRuvela::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   QPushButton* target = nullptr;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     target = defaultButton_;
@@ -266,53 +436,184 @@ void frmRuvela::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// Disabling the focused button moves the focus on to the next one in tab
-// order, which Space would then press; the focus goes back to the default
-// button instead, or to no button while the default one is disabled.
-void frmRuvela::FocusDefaultButton() {
-  if (defaultButton_->isEnabled()) {
-    defaultButton_->setFocus();
-  } else if (QWidget* focused = focusWidget(); qobject_cast<QPushButton*>(focused) != nullptr) {
-    focused->clearFocus();
-  }
-}
+// --- Drops -----------------------------------------------------------------
 
-void frmRuvela::MakeDefaultButton(QPushButton* button) {
-  if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
-  defaultButton_ = button;
-  defaultButton_->setDefault(true);
-}
-
-void frmRuvela::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!LocalFilesIn(*event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void frmRuvela::dragMoveEvent(QDragMoveEvent* event) {
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (!LocalFilesIn(*event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void frmRuvela::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   const QStringList paths = LocalFilesIn(*event->mimeData());
   if (paths.isEmpty()) return;
   event->acceptProposedAction();
   // Let the drag source finish first: processing shows dialogs and runs a
   // conversion, which must not happen inside the drop itself.
-  QTimer::singleShot(0, this, [this, paths] { ProcessDroppedFiles(paths); });
+  QTimer::singleShot(0, this, [this, paths] { queueDroppedFiles(paths); });
 }
 
-void frmRuvela::HandleDroppedFile(const QMimeData& data) { ProcessDroppedFiles(LocalFilesIn(data)); }
+void MainWindow::processDroppedFiles(const QMimeData& data) { queueDroppedFiles(LocalFilesIn(data)); }
 
-void frmRuvela::SetStatus(const QString& statusText) {
+// Files dropped while a conversion runs wait for it to end and then come in
+// the order they were dropped; a loop further out takes them when there is
+// one. Once the program is closing nothing more is processed.
+void MainWindow::queueDroppedFiles(const QStringList& paths) {
+  if (closed_ || closeRequested_) return;
+  runner_.queueDroppedFiles(paths);
+  processDroppedFilesInTurn();
+}
+
+void MainWindow::processDroppedFilesInTurn() {
+  if (takingDroppedFiles_ || startingUp_ || runner_.isRunning()) return;
+  takingDroppedFiles_ = true;
+  while (!closed_ && !closeRequested_) {
+    const std::optional<QString> path = runner_.nextDroppedFile();
+    if (!path) break;
+    saveResult();
+    processOneFile(*path);
+  }
+  runner_.forgetDroppedFiles();
+  takingDroppedFiles_ = false;
+}
+
+// --- Processing one file ---------------------------------------------------
+
+void MainWindow::processFile(const QString& path) {
+  processOneFile(path);
+  processDroppedFilesInTurn();
+}
+
+void MainWindow::processOneFile(const QString& path) {
+  // A question or dialog before this one may have seen the window close.
+  if (closed_ || closeRequested_) return;
+  QString chosenPath;
+  if (path.isEmpty()) {
+    chosenPath = chooseFileToOpen();
+    if (chosenPath.isEmpty()) {
+      if (closeRequested_) close();
+      return;
+    }
+    resetForNewFile();
+  } else {
+    resetForNewFile();
+    chosenPath = GetLongFilename(path);
+    if (startingUp_) show();
+  }
+
+  session_.lastDirectory = FromUtf8(ruvela::DirectoryOf(chosenPath.toStdString(), kSeparator));
+  const InputParts parts = ruvela::SplitInputPath(chosenPath.toStdString(), kSeparator);
+  inputPath_ = FromUtf8(parts.Joined());
+  lblArch->setText(QString::fromUtf8(kSelectedFilePrefix) + FromUtf8(parts.baseName + parts.extension));
+  repaint();
+
+  const Direction direction = DirectionOf(parts.extension);
+  if (direction == Direction::Unknown) {
+    // The pending result and the temporary file stay as they were.
+    setStatus(QString::fromUtf8(kStatusUnknownFormat));
+  } else {
+    convert(direction, parts);
+  }
+  finishProcessing();
+}
+
+QString MainWindow::chooseFileToOpen() {
+  if (session_.hasPendingResult() && ask(kPendingBeforeOpen, kBackButton, kLoseButton)) return {};
+  const FileDialogRequest request{QString::fromUtf8(kOpenDialogTitle), QString::fromUtf8(kOpenFilter),
+                                  session_.lastDirectory, QFileInfo(session_.dialogFileName).fileName()};
+  const QString chosen = services_.fileDialogs->ChooseFileToOpen(request, this);
+  if (!chosen.isEmpty()) session_.dialogFileName = chosen;
+  return chosen;
+}
+
+void MainWindow::resetForNewFile() {
+  setOpenCommands(false);
+  setFileCommands(false);
+  mnuFolders->setEnabled(false);
+  clearLines();
+}
+
+void MainWindow::convert(Direction direction, const InputParts& parts) {
+  setStatus(QString::fromUtf8(kStatusProcessing));
+  cmdAbort->setEnabled(true);
+  cmdAbort->setFocus();
+  repaint();
+
+  const ConversionOutcome result =
+      runner_.run(direction, parts, gpxToKmlOptions_->Values(), kmlToGpxOptions_->Values());
+  cmdAbort->setEnabled(false);
+  showCompletionNotices(direction, result);
+  if (result.outcome == Outcome::Converted && !runner_.abortRequested()) {
+    succeed(direction == Direction::GpxToKml ? PendingResult::Kml : PendingResult::Gpx, parts);
+  } else {
+    fail(result);
+  }
+}
+
+// What a completed walk adds to the track and status lines.
+void MainWindow::showCompletionNotices(Direction direction, const ConversionOutcome& result) {
+  if (!WalkCompleted(result)) return;
+  const ConversionCounts& counts = runner_.counts();
+  if (direction == Direction::GpxToKml && ruvela::HasElevationNotice(counts)) {
+    lblTRK->setText(lblTRK->text() + QString::fromUtf8(ruvela::kElevationNoticeMark));
+    lblTRK->setToolTip(FromUtf8(ruvela::ElevationNotice(counts)));
+    lblTRK->setCursor(Qt::WhatsThisCursor);
+  }
+  if (direction == Direction::KmlToGpx && counts.folders >= 1) {
+    mnuFolders->setEnabled(true);
+    lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
+  }
+  // The status texts stay as they are; the tooltip says what was left out.
+  if (counts.pointsWithoutPosition > 0) {
+    lblSTAT->setToolTip(FromUtf8(ruvela::OmittedPointsNotice(counts.pointsWithoutPosition)));
+  }
+}
+
+void MainWindow::succeed(PendingResult result, const InputParts& parts) {
+  setStatus(QString::fromUtf8(kStatusReady));
+  setFileCommands(true);
+  makeDefaultButton(cmdSave);  // for the rest of the run; it takes the focus at the end
+  session_.pending = result;   // the temporary file now holds this result only
+  session_.lastDirectory = FromUtf8(parts.directory);
+  session_.inputBaseName = FromUtf8(parts.baseName);
+}
+
+void MainWindow::fail(const ConversionOutcome& result) {
+  setStatus(QString::fromUtf8(FailureStatus(result.outcome)));
+  if (!result.problem.message.empty()) lblSTAT->setToolTip(FromUtf8(result.problem.message));
+  if (runner_.abortRequested()) setStatus(QString::fromUtf8(kStatusCancelled));
+  setOpenCommands(true);
+  setFileCommands(false);
+  // The converter emptied the temporary file: an earlier result is gone.
+  session_.pending = PendingResult::None;
+}
+
+void MainWindow::finishProcessing() {
+  if (runner_.abortRequested()) {
+    runner_.clearAbortRequest();
+    setStatus(QString::fromUtf8(kStatusCancelled));
+  }
+  setFileCommands(session_.hasPendingResult());
+  setOpenCommands(true);
+  focusDefaultButton();
+  if (closeRequested_) close();
+}
+
+// --- What the user sees ----------------------------------------------------
+
+void MainWindow::setStatus(const QString& statusText) {
   lblSTAT->setText(QString::fromUtf8(kStatusPrefix) + statusText);
 }
 
-void frmRuvela::SetFileCommands(bool resultPending) {
+void MainWindow::setFileCommands(bool resultPending) {
   mnuSave->setEnabled(resultPending);
   cmdSave->setEnabled(resultPending);
   cmdReprocess->setEnabled(resultPending);
 }
 
-void frmRuvela::SetOpenCommands(bool enabled) {
+void MainWindow::setOpenCommands(bool enabled) {
   menu_open->setEnabled(enabled);
   cmdOpen->setEnabled(enabled);
   // The options may not change under a running conversion.
@@ -320,11 +621,47 @@ void frmRuvela::SetOpenCommands(bool enabled) {
   mnuKML2GPX->setEnabled(enabled);
 }
 
-void frmRuvela::ClearCountLabels() {
+void MainWindow::makeDefaultButton(QPushButton* button) {
+  if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
+  defaultButton_ = button;
+  defaultButton_->setDefault(true);
+}
+
+// Disabling the focused button moves the focus on to the next one in tab
+// order, which Space would then press; the focus goes back to the default
+// button instead, or to no button while the default one is disabled.
+void MainWindow::focusDefaultButton() {
+  if (defaultButton_->isEnabled()) {
+    defaultButton_->setFocus();
+  } else if (QWidget* focused = focusWidget(); qobject_cast<QPushButton*>(focused) != nullptr) {
+    focused->clearFocus();
+  }
+}
+
+void MainWindow::clearLines() {
   for (QLabel* line : {lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) line->clear();
   lblTRK->setToolTip(QString());
   lblTRK->unsetCursor();
   lblSTAT->setToolTip(QString());
+}
+
+// Each line is written only once its counter has changed, as the converter
+// reports it; a line whose counter never moved stays empty.
+void MainWindow::showCounts(const ConversionCounts& counts, ChangedCounters changed) {
+  const auto hasChanged = [&changed](Counter which) { return changed.test(static_cast<std::size_t>(which)); };
+  if (hasChanged(Counter::Waypoints)) lblWPT->setText(FromUtf8(ruvela::WaypointCountText(counts.waypoints)));
+  if (hasChanged(Counter::RoutePoints)) lblRTE->setText(FromUtf8(ruvela::RoutePointCountText(counts.routePoints)));
+  // The track line shows track points (GPX input) or folders (KML input),
+  // and both when the paths of a KML file with folders became tracks.
+  if (hasChanged(Counter::TrackPoints) || hasChanged(Counter::Folders)) {
+    if (counts.folders == 0) {
+      lblTRK->setText(FromUtf8(ruvela::TrackPointCountText(counts.trackPoints)));
+    } else if (counts.trackPoints == 0) {
+      lblTRK->setText(FromUtf8(ruvela::FolderCountText(counts.folders)));
+    } else {
+      lblTRK->setText(FromUtf8(ruvela::FoldersAndTrackPointsText(counts)));
+    }
+  }
 }
 
 }  // namespace ruvela

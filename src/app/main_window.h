@@ -1,25 +1,18 @@
-// frmRuvela, the program's main window: the chosen file, the counts of the
-// running or last conversion, the status line, and every command.
-//
-// Its work is spread over four files by concern:
-//   main_window.cpp      the controls, menus, keys and drops
-//   process_file.cpp     ProcessFile: one input file to one pending result
-//   save_result.cpp      SaveResult: the pending result to a file of the user's
-//   startup_shutdown.cpp start-up, the questions, the exit commands, closing
-//   option_commands.cpp  the option dialogs
-//   window_commands.cpp  the folders viewer, Help and About
+// The program's main window (frmRuvela): the chosen file, the counts of the
+// running or last conversion, the status line, and every command. It builds
+// its widgets, wires the commands and reacts; running a conversion and
+// saving the result are the jobs of objects it owns.
 #pragma once
 
-#include <bitset>
-
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
+#include "app/conversion_runner.h"
 #include "app/conversion_session.h"
 #include "app/platform_services.h"
-#include "conversion/convert_input.h"
+#include "app/result_saver.h"
+#include "app/user_questions.h"
 
 class QAction;
 class QGroupBox;
@@ -33,33 +26,33 @@ namespace ruvela {
 class frmGPX2KMLOpts;
 class frmKML2GPXOpts;
 
-class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
+class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit frmRuvela(PlatformServices services, QWidget* parent = nullptr);
-  ~frmRuvela() override;
+  explicit MainWindow(PlatformServices services, QWidget* parent = nullptr);
 
   // Restores the last directory, converts the files named on the command
   // line one after the other (offering each result but the last for saving)
   // and leaves the window shown. The window may already be closed when it
   // returns, if the user ended the program meanwhile.
-  void StartUp(const QStringList& commandLineFiles);
+  void startUp(const QStringList& commandLineFiles);
 
   // Converts one file into a pending result; the empty path lets the user
   // choose it in the open dialog.
-  void ProcessFile(const QString& path);
+  void processFile(const QString& path);
 
   // Files dropped on the window: each is preceded by the offer to save the
   // pending result. Anything but local files is ignored.
-  void HandleDroppedFile(const QMimeData& data);
+  void processDroppedFiles(const QMimeData& data);
 
   // Saves the pending result under a name the user chooses; does nothing
-  // when no result is pending.
-  void SaveResult();
+  // when no result is pending or while a conversion runs.
+  void saveResult();
 
-  bool IsClosed() const { return closed_; }
-  const ConversionSession& Session() const { return session_; }
+  bool isClosed() const { return closed_; }
+  const ConversionSession& session() const { return session_; }
+  const ConversionRunner& runner() const { return runner_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,75 +63,71 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class ResultKind { Kml, Gpx };
-
   // Building the window.
-  void CreateOptionDialogs();
-  void CreateMenus();
-  void CreateFrameAndLabels();
-  void CreateButtons();
-  void LayOutControls();
-  void ConnectCommands();
-  void SetTabOrder();
+  void createMenus();
+  void createLines();
+  void createButtons();
+  void layOutControls();
+  void connectCommands();
+  void orderButtons();
 
   // The commands.
-  void menu_open_Click();
-  void mnuGPX2KML_Click();
-  void mnuKML2GPX_Click();
-  void cmdReprocess_Click();
-  void cmdAbort_Click();
-  void mnuExit_Click();
-  void ShowFolders();
-  void mnuHelpH_Click();
-  void mnuAbout_Click();
+  void openFile();
+  void reprocess();
+  void abortConversion();
+  void exitProgram();
+  void showGpxToKmlOptions();
+  void showKmlToGpxOptions();
+  void showFolders();
+  void showHelp();
+  void showAbout();
 
   // Processing one file.
-  void ProcessOneFile(const QString& path);
-  void ProcessDroppedFiles(const QStringList& paths);
-  void ProcessQueuedFiles();
-  QString ChooseFileToOpen();
-  void ResetForNewFile();
-  void Convert(ruvela::Direction direction, const ruvela::InputParts& parts);
-  void ShowCompletionNotices(ruvela::Direction direction);
-  void Succeed(ResultKind kind, const ruvela::InputParts& parts);
-  void Fail(const ruvela::ConversionOutcome& outcome);
-  void FinishProcessing();
+  void processOneFile(const QString& path);
+  void queueDroppedFiles(const QStringList& paths);
+  void processDroppedFilesInTurn();
+  QString chooseFileToOpen();
+  void resetForNewFile();
+  void convert(Direction direction, const InputParts& parts);
+  void showCompletionNotices(Direction direction, const ConversionOutcome& result);
+  void succeed(PendingResult result, const InputParts& parts);
+  void fail(const ConversionOutcome& result);
+  void finishProcessing();
 
   // What the user sees.
-  void SetStatus(const QString& statusText);
-  void SetFileCommands(bool resultPending);
-  void SetOpenCommands(bool enabled);
-  void MakeDefaultButton(QPushButton* button);
-  void FocusDefaultButton();
-  void ClearCountLabels();
-  void RefreshCountLabels();
+  void setStatus(const QString& statusText);
+  void setFileCommands(bool resultPending);
+  void setOpenCommands(bool enabled);
+  void offerReprocessing(PendingResult sameDirection);
+  void makeDefaultButton(QPushButton* button);
+  void focusDefaultButton();
+  void clearLines();
+  void showCounts(const ConversionCounts& counts, ChangedCounters changed);
 
-  // The running conversion's side of the converters.
-  void LoadingStarted() override;
-  void LoadingFinished() override;
-  void Yield() override;
-  bool AbortRequested() const override;
-  void CountChanged(ruvela::Counter which, const ruvela::ConversionCounts& counts) override;
-
-  // Saving: the save dialog, the overwrite question and the move.
-  void SaveChosenFile();
-
-  // Start-up: the option dialogs take their stored values.
-  void LoadOptionDialogs();
-
-  // Questions and closing.
-  bool AskUser(const QString& title, const QString& message, const QString& firstButton, const QString& secondButton);
-  void StoreSettings();
+  // Questions, the option dialogs' values, and closing.
+  bool ask(const char* message, const char* firstButton, const char* secondButton);
+  void loadOptionDialogs();
+  void storeSettings();
 
   PlatformServices services_;
   QString temporaryResultPath_;
   ConversionSession session_;
+  UserQuestions questions_;
+  ConversionRunner runner_;
+  ResultSaver saver_;
+  QString inputPath_;                // the last chosen input; Reprocess converts it again
+  bool closeRequested_ = false;      // close the window once the conversion has stopped
+  bool startingUp_ = false;          // the command-line files are being processed
+  bool takingDroppedFiles_ = false;  // a loop further out takes the dropped files
+  bool closed_ = false;
+
   // The option dialogs: hidden for the whole run, they hold the values the
   // converters use (owned by the window).
-  frmGPX2KMLOpts* gpx2kmlOptions_ = nullptr;
-  frmKML2GPXOpts* kml2gpxOptions_ = nullptr;
+  frmGPX2KMLOpts* gpxToKmlOptions_ = nullptr;
+  frmKML2GPXOpts* kmlToGpxOptions_ = nullptr;
 
-  // Menus (owned by the menu bar).
+  // Menus (owned by the menu bar) and controls (owned by the window), named
+  // as their widgets.
   QMenu* menuFile = nullptr;
   QAction* menu_open = nullptr;
   QAction* mnuSave = nullptr;
@@ -151,8 +140,6 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   QMenu* mnuHelp = nullptr;
   QAction* mnuHelpH = nullptr;
   QAction* mnuAbout = nullptr;
-
-  // Controls (owned by the window).
   QGroupBox* frameMain = nullptr;
   QLabel* lblArch = nullptr;
   QLabel* lblWPT = nullptr;
@@ -165,14 +152,6 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   QPushButton* cmdSave = nullptr;
   QPushButton* cmdOpen = nullptr;
   QPushButton* defaultButton_ = nullptr;
-
-  QString dialogFileName_;   // the shared file dialog keeps the last chosen name
-  QStringList queuedFiles_;  // dropped files waiting for their turn
-  bool processingQueue_ = false;
-  std::bitset<4> staleCounts_;  // counters whose label is behind, by ruvela::Counter
-  QElapsedTimer sinceLastYield_;
-  bool busyCursor_ = false;
-  bool closed_ = false;
 };
 
 }  // namespace ruvela

@@ -46,13 +46,13 @@ class DropsTest : public QObject {
 void DropsTest::twoFilesWithPendingResult() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
   const QString first = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
   const QString second = samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx);
   w.dialogs->saveAnswers << QString() << directory.filePath(QStringLiteral("doc.gpx"));
 
-  w.window().HandleDroppedFile(*DroppedFiles({first, second}));
+  w.window().processDroppedFiles(*DroppedFiles({first, second}));
 
   QCOMPARE(w.dialogs->saveRequests.size(), 2);
   QCOMPARE(w.dialogs->saveRequests[0].fileName, QStringLiteral("ruta.kml"));
@@ -61,29 +61,29 @@ void DropsTest::twoFilesWithPendingResult() {
   QCOMPARE(w.prompt->questions.size(), 0);  // a drop offers to save; it does not ask
   QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: solo.gpx"));
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
-  QVERIFY(w.window().Session().KmlResultPending);
+  QVERIFY(w.window().session().pending == PendingResult::Kml);
 }
 
 void DropsTest::dropDuringConversionWaitsForIt() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   const QString dropped = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
   QString fileLineAfterDrop;
   w.events->actions << [&] {
-    w.window().HandleDroppedFile(*DroppedFiles({dropped}));
+    w.window().processDroppedFiles(*DroppedFiles({dropped}));
     fileLineAfterDrop = w.Text("lblArch");
   };
   w.dialogs->saveAnswers << QString();
 
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
 
   QCOMPARE(fileLineAfterDrop, QStringLiteral("Archivo Seleccionado: ruta.gpx"));
   QCOMPARE(w.dialogs->saveRequests.size(), 1);
   QCOMPARE(w.dialogs->saveRequests[0].fileName, QStringLiteral("ruta.kml"));
   QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: doc.kml"));
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
-  QVERIFY(w.window().Session().GpxResultPending);
+  QVERIFY(w.window().session().pending == PendingResult::Gpx);
 }
 
 // The window closed while the save dialog for the pending result is open
@@ -91,15 +91,15 @@ void DropsTest::dropDuringConversionWaitsForIt() {
 void DropsTest::closedWhileOfferingToSaveStartsNothing() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
   const QString first = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
   const QString second = samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx);
   w.dialogs->whileSaving << [&] { w.window().close(); };
 
-  w.window().HandleDroppedFile(*DroppedFiles({first, second}));
+  w.window().processDroppedFiles(*DroppedFiles({first, second}));
 
-  QVERIFY(w.window().IsClosed());
+  QVERIFY(w.window().isClosed());
   QCOMPARE(w.dialogs->saveRequests.size(), 1);
   QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: ruta.gpx"));
 }
@@ -107,14 +107,14 @@ void DropsTest::closedWhileOfferingToSaveStartsNothing() {
 void DropsTest::otherDropsAreIgnored() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QMimeData text;
   text.setText(directory.filePath(QStringLiteral("ruta.gpx")));
   QMimeData remote;
   remote.setUrls({QUrl(QStringLiteral("https://example.org/ruta.gpx"))});
 
-  w.window().HandleDroppedFile(text);
-  w.window().HandleDroppedFile(remote);
+  w.window().processDroppedFiles(text);
+  w.window().processDroppedFiles(remote);
 
   QCOMPARE(w.Text("lblArch"), QString());
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo"));
@@ -135,7 +135,7 @@ void DropsTest::dropOnAnyControl() {
   QFETCH(QString, target);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   const auto data = DroppedFiles({samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx)});
   QWidget* widget = w.window().findChild<QWidget*>(target);
   QVERIFY(widget != nullptr);

@@ -29,7 +29,7 @@ class MainWindowLayoutTest : public QObject {
 void MainWindowLayoutTest::windowIsFixedAtItsPlace() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QCOMPARE(w.window().windowTitle(), QStringLiteral("Zuvodirod ORE <-> DOV"));
   QCOMPARE(w.window().minimumSize(), w.window().maximumSize());
   QCOMPARE(w.window().pos(), QPoint(194, 142));
@@ -49,7 +49,7 @@ void MainWindowLayoutTest::windowIsFixedAtItsPlace() {
 void MainWindowLayoutTest::startUpEnablesHelpNotFolders() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QVERIFY(!w.Action("mnuFolders")->isEnabled());
   QVERIFY(w.Action("mnuHelpH")->isEnabled());
   QVERIFY(w.Action("mnuAbout")->isEnabled());
@@ -115,11 +115,11 @@ void MainWindowLayoutTest::keyRules() {
 
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QApplication::setActiveWindow(&w.window());
   QVERIFY(QTest::qWaitForWindowActive(&w.window()));
   const auto convert = [&](const char* name, const char* content) {
-    w.window().ProcessFile(samples::Write(directory, QLatin1String(name), content));
+    w.window().processFile(samples::Write(directory, QLatin1String(name), content));
   };
   for (const QString& step : steps) {
     if (step == u"gpx") convert("ruta.gpx", samples::kGpx);
@@ -137,7 +137,7 @@ void MainWindowLayoutTest::keyRules() {
       if (ask) w.prompt->answers << true;  // Cancelar
       w.Button("cmdSave")->click();
       QCOMPARE(w.prompt->questions.size(), step == u"save" ? 0 : 1);
-      if (step == u"save") QVERIFY(!w.window().Session().KmlResultPending);
+      if (step == u"save") QVERIFY(!w.window().session().hasPendingResult());
     }
     if (step.startsWith(u"open")) {
       w.prompt->answers << (step == u"open: Volver");
@@ -153,7 +153,7 @@ void MainWindowLayoutTest::keyRules() {
   QCOMPARE(w.Status(), status);
   QTest::keyClick(w.window().windowHandle(), Qt::Key_Return);
 
-  QVERIFY(!w.window().IsClosed());
+  QVERIFY(!w.window().isClosed());
   QCOMPARE(w.dialogs->openRequests.size() - opened, enter == u"open" ? 1 : 0);
   QCOMPARE(w.dialogs->saveRequests.size() - saved, enter == u"save" ? 1 : 0);
   QCOMPARE(w.prompt->unscripted, 0);

@@ -44,12 +44,12 @@ class OptionCommandsTest : public QObject {
   void optionItemsAreOffWhileConverting() {
     QTemporaryDir directory;
     ScriptedWindow w(directory.path());
-    w.window().StartUp({});
+    w.window().startUp({});
     QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());
     bool enabledDuringConversion = true;
     w.events->actions <<
         [&] { enabledDuringConversion = w.Action("mnuGPX2KML")->isEnabled() || w.Action("mnuKML2GPX")->isEnabled(); };
-    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    w.window().processFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
     QVERIFY(!enabledDuringConversion);
     QVERIFY(w.Action("mnuGPX2KML")->isEnabled() && w.Action("mnuKML2GPX")->isEnabled());
   }
@@ -57,15 +57,15 @@ class OptionCommandsTest : public QObject {
   void aChangedOptionChangesTheNextConversion() {
     QTemporaryDir directory;
     ScriptedWindow w(directory.path());
-    w.window().StartUp({});
+    w.window().startUp({});
     const QString input = samples::Write(directory, QStringLiteral("a.gpx"), samples::kTracksOnlyGpx);
-    w.window().ProcessFile(input);
+    w.window().processFile(input);
     QVERIFY(Result(directory).contains("-58.1,-34.1,25\r\n"));
 
     auto* options = w.window().findChild<frmGPX2KMLOpts*>();
     options->findChild<QRadioButton*>(QStringLiteral("OptTrkTrueEle"))->setChecked(true);
     options->findChild<QLineEdit*>(QStringLiteral("txtTrkOffset"))->setText(QStringLiteral("100"));
-    w.window().ProcessFile(input);
+    w.window().processFile(input);
     QVERIFY2(Result(directory).contains("-58.1,-34.1,105\r\n"), Result(directory).constData());
   }
 
@@ -74,8 +74,8 @@ class OptionCommandsTest : public QObject {
     ScriptedWindow w(directory.path());
     w.window().show();
     QVERIFY(QTest::qWaitForWindowActive(&w.window()));
-    w.window().StartUp({});
-    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    w.window().startUp({});
+    w.window().processFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
     QCOMPARE(w.window().focusWidget(), w.Button("cmdSave"));
 
     OpenAndAccept(w, "mnuKML2GPX");  // the other direction: no invitation
@@ -88,10 +88,10 @@ class OptionCommandsTest : public QObject {
   void noInvitationOnceTheResultIsSaved() {
     QTemporaryDir directory;
     ScriptedWindow w(directory.path());
-    w.window().StartUp({});
-    w.window().ProcessFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
+    w.window().startUp({});
+    w.window().processFile(samples::Write(directory, QStringLiteral("a.gpx"), samples::kGpx));
     w.dialogs->saveAnswers << directory.filePath(QStringLiteral("a.kml"));
-    w.window().SaveResult();
+    w.window().saveResult();
     QVERIFY(!w.Button("cmdReprocess")->isEnabled());
     OpenAndAccept(w, "mnuGPX2KML");
     QVERIFY(!w.Button("cmdReprocess")->isEnabled());
@@ -102,7 +102,7 @@ class OptionCommandsTest : public QObject {
     MemorySettingsStore keptBetweenRuns;
     {
       ScriptedWindow first(directory.path());
-      first.window().StartUp({});
+      first.window().startUp({});
       first.window().findChild<frmGPX2KMLOpts*>()->findChild<QLineEdit*>(QStringLiteral("txtT_ele"))->setText("40");
       auto* kmlOptions = first.window().findChild<frmKML2GPXOpts*>();
       kmlOptions->findChild<QLineEdit*>(QStringLiteral("txtRouteItFolderName"))->setText(QStringLiteral(" Rutas "));
@@ -116,13 +116,13 @@ class OptionCommandsTest : public QObject {
     }
     ScriptedWindow second(directory.path());
     second.settings->values = keptBetweenRuns.values;
-    second.window().StartUp({});
+    second.window().startUp({});
     QCOMPARE(second.window().findChild<frmGPX2KMLOpts*>()->Values().txtT_ele, std::string("40"));
     QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().txtRouteItFolderName, std::string("Rutas"));
-    second.window().ProcessFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
+    second.window().processFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
     QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
     // Paths become tracks, and the track line counts their points.
-    second.window().ProcessFile(samples::Write(
+    second.window().processFile(samples::Write(
         directory, QStringLiteral("c.kml"),
         "<kml><Folder><name>F</name><Placemark><name>Camino</name><LineString><coordinates>1,2 3,4</coordinates>"
         "</LineString></Placemark></Folder></kml>"));

@@ -87,22 +87,22 @@ void ProcessFileTest::outcomeDrivesStatusAndCommands() {
 
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   if (pendingBefore) {
-    w.window().ProcessFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
-    QVERIFY(w.window().Session().KmlResultPending);
+    w.window().processFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
+    QVERIFY(w.window().session().pending == PendingResult::Kml);
   }
   const QString path = content.isNull() ? directory.filePath(fileName) : samples::Write(directory, fileName, content);
 
-  w.window().ProcessFile(path);
+  w.window().processFile(path);
 
   QCOMPARE(w.Status(), status);
   QCOMPARE(w.EnabledCommands(), commands);
-  QCOMPARE(w.window().Session().KmlResultPending, kmlPending);
-  QCOMPARE(w.window().Session().GpxResultPending, gpxPending);
+  QCOMPARE(w.window().session().pending == PendingResult::Kml, kmlPending);
+  QCOMPARE(w.window().session().pending == PendingResult::Gpx, gpxPending);
   QCOMPARE(w.Text("lblArch"), fileLine);
-  QVERIFY(!w.window().Session().ConversionRunning);
-  QVERIFY(!w.window().Session().AbortRequested);
+  QVERIFY(!w.window().runner().isRunning());
+  QVERIFY(!w.window().runner().abortRequested());
 }
 
 void ProcessFileTest::countLinesAfterConversion_data() {
@@ -138,14 +138,14 @@ void ProcessFileTest::countLinesAfterConversion() {
   QFETCH(QString, statusTip);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, fileName, content));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, fileName, content));
 
   QCOMPARE(QStringList({w.Text("lblWPT"), w.Text("lblRTE"), w.Text("lblTRK")}), lines);
   QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblTRK"))->toolTip(), trackTip);
   QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->toolTip(), statusTip);
-  QCOMPARE(w.window().Session().InputBaseName, fileName.section(u'.', 0, 0));
-  QCOMPARE(w.window().Session().LastDirectory, directory.path() + u'/');
+  QCOMPARE(w.window().session().inputBaseName, fileName.section(u'.', 0, 0));
+  QCOMPARE(w.window().session().lastDirectory, directory.path() + u'/');
   QVERIFY(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))).contains(resultStart));
 }
 
@@ -153,7 +153,7 @@ void ProcessFileTest::countLinesAfterConversion() {
 void ProcessFileTest::escapeAbortsRunningConversion() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QString statusWhileRunning;
   QString commandsWhileRunning;
   w.events->actions << [&] {
@@ -162,25 +162,24 @@ void ProcessFileTest::escapeAbortsRunningConversion() {
     QTest::keyClick(&w.window(), Qt::Key_Escape);
   };
 
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
 
   QCOMPARE(statusWhileRunning, QStringLiteral("Estado actual: Procesando"));
   QCOMPARE(commandsWhileRunning, QStringLiteral("---A"));
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (último archivo cancelado)"));
   QCOMPARE(w.EnabledCommands(), QStringLiteral("O---"));
-  QVERIFY(!w.window().Session().AbortRequested);
-  QVERIFY(!w.window().Session().HasPendingResult());
+  QVERIFY(!w.window().runner().abortRequested());
+  QVERIFY(!w.window().session().hasPendingResult());
 }
 
 void ProcessFileTest::newResultReplacesPendingOfOtherKind() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
 
-  QVERIFY(!w.window().Session().KmlResultPending);
-  QVERIFY(w.window().Session().GpxResultPending);
+  QVERIFY(w.window().session().pending == PendingResult::Gpx);
   w.Button("cmdSave")->click();
   QCOMPARE(w.dialogs->saveRequests.size(), 1);
   QCOMPARE(w.dialogs->saveRequests[0].fileName, QStringLiteral("doc.gpx"));
@@ -201,8 +200,8 @@ void ProcessFileTest::openWithPendingResult() {
   QFETCH(int, openDialogs);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
   w.prompt->answers << answerBack;
   w.dialogs->openAnswers << QString();
 
@@ -217,15 +216,15 @@ void ProcessFileTest::openWithPendingResult() {
   QCOMPARE(w.dialogs->openRequests.size(), openDialogs);
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
   QCOMPARE(w.EnabledCommands(), QStringLiteral("OSR-"));
-  QVERIFY(w.window().Session().KmlResultPending);
+  QVERIFY(w.window().session().pending == PendingResult::Kml);
 }
 
 void ProcessFileTest::reprocessConvertsLastInputAgain() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   const QString path = samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx);
-  w.window().ProcessFile(path);
+  w.window().processFile(path);
   samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kTracksOnlyGpx);
 
   w.Button("cmdReprocess")->click();
@@ -239,11 +238,11 @@ void ProcessFileTest::reprocessConvertsLastInputAgain() {
 void ProcessFileTest::namedPipeIsALoadError() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   const QString pipe = directory.filePath(QStringLiteral("tuberia.kml"));
   QVERIFY(ruvela::testing::MakeNamedPipe(pipe.toStdString()));
 
-  w.window().ProcessFile(pipe);
+  w.window().processFile(pipe);
 
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (Ultimo archivo con error)"));
   QCOMPARE(w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->toolTip(),

@@ -2,11 +2,11 @@
 // failed save that leaves both the chosen file and the result as they were.
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/result_saver.h"
 #include "sample_files.h"
 #include "scripted_services.h"
 
@@ -14,15 +14,29 @@ using namespace ruvela;
 
 namespace {
 
-const QString kReady = QStringLiteral("Estado actual: Listo (guardar el archivo)");
-const QString kIdle = QStringLiteral("Estado actual: Inactivo");
-const QString kSaveFailed = QStringLiteral("Estado actual: Listo (error al guardar; el archivo sigue pendiente)");
+const QString kIdle = QStringLiteral("Inactivo");
+const QString kSaveFailed = QStringLiteral("Listo (error al guardar; el archivo sigue pendiente)");
+const QByteArray kResult = "<kml>\r\n</kml>\r\n";
 
-// A window in `programDirectory` with a KML result of ruta.gpx pending.
-void ConvertGpx(ScriptedWindow& w, const QTemporaryDir& inputs) {
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(inputs, QStringLiteral("ruta.gpx"), samples::kGpx));
-}
+// A KML result of ruta.gpx pending in `programDirectory`, which was read
+// from `inputs`.
+struct PendingKml {
+  PendingKml(const QTemporaryDir& programDirectory, const QTemporaryDir& inputs)
+      : temporary(samples::Write(programDirectory, QStringLiteral("ruvela.tmp"), kResult)),
+        saver(dialogs, questions, session, temporary) {
+    session.pending = PendingResult::Kml;
+    session.lastDirectory = inputs.path() + u'/';
+    session.inputBaseName = QStringLiteral("ruta");
+  }
+
+  ScriptedFileDialogs dialogs;
+  ScriptedPrompt prompt;
+  CountingBeeper beeper;
+  UserQuestions questions{prompt, beeper};
+  ConversionSession session;
+  QString temporary;
+  ResultSaver saver;
+};
 
 bool CanCreateFileIn(const QString& directory) {
   QFile probe(directory + QStringLiteral("/probe"));
@@ -64,40 +78,37 @@ void SaveResultTest::saveToChosenFile() {
   QFETCH(bool, saved);
 
   QTemporaryDir directory;
-  ScriptedWindow w(directory.path());
-  ConvertGpx(w, directory);
+  PendingKml pending(directory, directory);
   QDir(directory.path()).mkdir(QStringLiteral("salidas"));
   const QString target = directory.filePath(QStringLiteral("salidas/") + targetName);
   if (!existing.isNull()) samples::Write(directory, QStringLiteral("salidas/") + targetName, existing);
-  const QByteArray result = samples::Read(directory.filePath(QStringLiteral("ruvela.tmp")));
-  w.dialogs->saveAnswers << target;
-  if (answer >= 0) w.prompt->answers << (answer == 1);
+  pending.dialogs.saveAnswers << target;
+  if (answer >= 0) pending.prompt.answers << (answer == 1);
 
-  w.Button("cmdSave")->click();
+  const ResultSaver::Result result = pending.saver.save(nullptr);
 
-  QCOMPARE(w.dialogs->saveRequests.size(), 1);
-  const FileDialogRequest& request = w.dialogs->saveRequests[0];
+  QCOMPARE(pending.dialogs.saveRequests.size(), 1);
+  const FileDialogRequest& request = pending.dialogs.saveRequests[0];
   QCOMPARE(request.title, QStringLiteral("Save file"));
   QCOMPARE(request.filter, QStringLiteral("Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*"));
   QCOMPARE(request.initialDirectory, directory.path() + u'/');
   QCOMPARE(request.fileName, QStringLiteral("ruta.kml"));
 
-  QCOMPARE(w.prompt->questions.size(), answer >= 0 ? 1 : 0);
+  QCOMPARE(pending.prompt.questions.size(), answer >= 0 ? 1 : 0);
   if (answer >= 0) {
-    QCOMPARE(w.prompt->questions[0].message,
+    QCOMPARE(pending.prompt.questions[0].message,
              QStringLiteral("CUIDADO: El archivo ya existe para no cambiarlo hay que cancelar y usar otro nombre."));
   }
-  QCOMPARE(w.window().Session().LastDirectory, directory.filePath(QStringLiteral("salidas/")));
+  QCOMPARE(pending.session.lastDirectory, directory.filePath(QStringLiteral("salidas/")));
   if (saved) {
-    QCOMPARE(samples::Read(target), result);
-    QCOMPARE(w.Status(), kIdle);
-    QCOMPARE(w.EnabledCommands(), QStringLiteral("O---"));
-    QVERIFY(!w.window().Session().HasPendingResult());
+    QCOMPARE(samples::Read(target), kResult);
+    QCOMPARE(result.status, kIdle);
+    QVERIFY(!pending.session.hasPendingResult());
   } else {
     QCOMPARE(samples::Read(target), existing);
-    QCOMPARE(w.Status(), kReady);
-    QCOMPARE(w.EnabledCommands(), QStringLiteral("OSR-"));
-    QVERIFY(w.window().Session().KmlResultPending);
+    QCOMPARE(result.outcome, ResultSaver::Outcome::Cancelled);
+    QCOMPARE(result.status, QString());
+    QVERIFY(pending.session.pending == PendingResult::Kml);
   }
 }
 
@@ -111,9 +122,7 @@ void SaveResultTest::failedSaveKeepsResultAndTarget_data() {
 void SaveResultTest::failedSaveKeepsResultAndTarget() {
   QFETCH(QString, obstacle);
   QTemporaryDir directory;
-  ScriptedWindow w(directory.path());
-  ConvertGpx(w, directory);
-  const QByteArray result = samples::Read(directory.filePath(QStringLiteral("ruvela.tmp")));
+  PendingKml pending(directory, directory);
 
   QString target;
   QByteArray before;
@@ -124,33 +133,33 @@ void SaveResultTest::failedSaveKeepsResultAndTarget() {
     if (CanCreateFileIn(directory.filePath(QStringLiteral("cerrado")))) {
       QSKIP("this user may write into read-only directories");
     }
-    w.prompt->answers << false;  // Reescribirlo
+    pending.prompt.answers << false;  // Reescribirlo
     before = "viejo";
   } else if (obstacle == u"missing") {
     target = directory.filePath(QStringLiteral("no-existe/ruta.kml"));
   } else {
     target = directory.filePath(QStringLiteral("ruta.kml"));
     QDir(directory.path()).mkpath(QStringLiteral("ruta.kml/dentro"));
-    w.prompt->answers << false;
+    pending.prompt.answers << false;
   }
-  w.dialogs->saveAnswers << target << target;
+  pending.dialogs.saveAnswers << target;
 
-  w.Button("cmdSave")->click();
+  const ResultSaver::Result failed = pending.saver.save(nullptr);
 
-  QCOMPARE(w.Status(), kSaveFailed);
-  QCOMPARE(w.EnabledCommands(), QStringLiteral("OSR-"));
-  QVERIFY(w.window().Session().KmlResultPending);
-  QCOMPARE(samples::Read(directory.filePath(QStringLiteral("ruvela.tmp"))), result);
+  QCOMPARE(failed.outcome, ResultSaver::Outcome::Failed);
+  QCOMPARE(failed.status, kSaveFailed);
+  QVERIFY(failed.statusTip.startsWith(QDir::toNativeSeparators(target) + QStringLiteral(": ")));
+  QVERIFY(pending.session.pending == PendingResult::Kml);
+  QCOMPARE(samples::Read(pending.temporary), kResult);
   if (!before.isNull()) QCOMPARE(samples::Read(target), before);
-  QCOMPARE(w.prompt->unscripted, 0);
+  QCOMPARE(pending.prompt.unscripted, 0);
 
   // The result can still be saved elsewhere.
   QFile::setPermissions(directory.filePath(QStringLiteral("cerrado")),
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  w.dialogs->saveAnswers = {directory.filePath(QStringLiteral("otra.kml"))};
-  w.Button("cmdSave")->click();
-  QCOMPARE(samples::Read(directory.filePath(QStringLiteral("otra.kml"))), result);
-  QCOMPARE(w.Status(), kIdle);
+  pending.dialogs.saveAnswers = {directory.filePath(QStringLiteral("otra.kml"))};
+  QCOMPARE(pending.saver.save(nullptr).status, kIdle);
+  QCOMPARE(samples::Read(directory.filePath(QStringLiteral("otra.kml"))), kResult);
 }
 
 // The program's directory and the chosen file on different volumes: the
@@ -162,21 +171,16 @@ void SaveResultTest::saveAcrossVolumesCopies() {
       QStorageInfo(programDirectory.path()).device() == QStorageInfo(inputs.path()).device()) {
     QSKIP("needs two volumes: /dev/shm and the temporary directory");
   }
-  ScriptedWindow w(programDirectory.path());
-  ConvertGpx(w, inputs);
-  const QString temporary = programDirectory.filePath(QStringLiteral("ruvela.tmp"));
-  const QByteArray result = samples::Read(temporary);
+  PendingKml pending(programDirectory, inputs);
   const QString target = samples::Write(inputs, QStringLiteral("ruta.kml"), "viejo");
-  w.dialogs->saveAnswers << target;
-  w.prompt->answers << false;  // Reescribirlo
+  pending.dialogs.saveAnswers << target;
+  pending.prompt.answers << false;  // Reescribirlo
 
-  w.Button("cmdSave")->click();
+  QCOMPARE(pending.saver.save(nullptr).status, kIdle);
 
-  QCOMPARE(w.Status(), kIdle);
-  QCOMPARE(samples::Read(target), result);
-  QVERIFY(!QFile::exists(temporary));
-  QCOMPARE(QDir(inputs.path()).entryList(QDir::Files | QDir::Hidden),
-           QStringList({QStringLiteral("ruta.gpx"), QStringLiteral("ruta.kml")}));
+  QCOMPARE(samples::Read(target), kResult);
+  QVERIFY(!QFile::exists(pending.temporary));
+  QCOMPARE(QDir(inputs.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("ruta.kml")}));
 }
 
 QTEST_MAIN(SaveResultTest)

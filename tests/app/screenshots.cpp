@@ -50,8 +50,8 @@ int main(int argc, char* argv[]) {
 
   QTemporaryDir directory;
   ScriptedWindow main(directory.path());
-  main.window().StartUp({});
-  main.window().ProcessFile(samples::Write(directory, QStringLiteral("Paseo.gpx"), samples::kGpx));
+  main.window().startUp({});
+  main.window().processFile(samples::Write(directory, QStringLiteral("Paseo.gpx"), samples::kGpx));
   bool saved = Save(main.window(), output, QStringLiteral("main-window"));
   for (const char* name : {"frmGPX2KMLOpts", "frmKML2GPXOpts"}) {
     QWidget* dialog = main.window().findChild<QWidget*>(QLatin1String(name));

@@ -58,7 +58,7 @@ ScriptedWindow::ScriptedWindow(const QString& programDirectory) {
   services.settings = std::move(settingsOwned);
   services.facts.programDirectory = programDirectory.endsWith(u'/') ? programDirectory : programDirectory + u'/';
   services.facts.dataDirectory = services.facts.programDirectory + QStringLiteral("data/");
-  window_ = std::make_unique<frmRuvela>(std::move(services));
+  window_ = std::make_unique<MainWindow>(std::move(services));
 }
 
 QString ScriptedWindow::Text(const char* labelName) const {

@@ -68,7 +68,7 @@ class ScriptedWindow {
  public:
   explicit ScriptedWindow(const QString& programDirectory);
 
-  frmRuvela& window() { return *window_; }
+  MainWindow& window() { return *window_; }
   QString Text(const char* labelName) const;
   QString Status() const { return Text("lblSTAT"); }
   QPushButton* Button(const char* name) const;
@@ -85,7 +85,7 @@ class ScriptedWindow {
   MemorySettingsStore* settings = nullptr;
 
  private:
-  std::unique_ptr<frmRuvela> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace ruvela

@@ -72,10 +72,9 @@ void StartupShutdownTest::commandLineFiles() {
   if (emptyArguments) paths << QString();
   for (int i = 1; i < converted; ++i) w.dialogs->saveAnswers << QString();
 
-  w.window().StartUp(paths);
+  w.window().startUp(paths);
 
   QVERIFY(w.window().isVisible());
-  QVERIFY(!w.window().Session().StartingUp);
   QCOMPARE(w.dialogs->unscripted, 0);
   QCOMPARE(w.dialogs->openRequests.size(), 0);
   QCOMPARE(w.dialogs->saveRequests.size(), qMax(0, converted - 1));
@@ -90,7 +89,7 @@ void StartupShutdownTest::commandLineFiles() {
     QCOMPARE(w.Status(), QStringLiteral("Estado actual: Listo (guardar el archivo)"));
     QCOMPARE(w.Text("lblArch"),
              QStringLiteral("Archivo Seleccionado: f%1.gpx").arg(converted, 2, 10, QLatin1Char('0')));
-    QVERIFY(w.window().Session().KmlResultPending);
+    QVERIFY(w.window().session().pending == PendingResult::Kml);
   }
 }
 
@@ -98,17 +97,17 @@ void StartupShutdownTest::lastDirectoryKeptBetweenRuns() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
   w.settings->values[QStringLiteral("File/g_sPath")] = QStringLiteral("/srv/rutas/");
-  w.window().StartUp({});
+  w.window().startUp({});
   w.Button("cmdOpen")->click();  // cancelled
   QCOMPARE(w.dialogs->openRequests.value(0).initialDirectory, QStringLiteral("/srv/rutas/"));
 
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
   w.prompt->answers << false;  // Perderlo
   w.Button("cmdClose")->click();
   QCOMPARE(w.settings->values.value(QStringLiteral("File/g_sPath")), directory.path() + u'/');
 
   ScriptedWindow fresh(directory.path());
-  fresh.window().StartUp({});
+  fresh.window().startUp({});
   fresh.Button("cmdOpen")->click();
   QCOMPARE(fresh.dialogs->openRequests.value(0).initialDirectory, directory.path() + u'/');
 }
@@ -134,15 +133,15 @@ void StartupShutdownTest::exitCommands() {
   QFETCH(bool, saved);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  if (pending) w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().startUp({});
+  if (pending) w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
   const QString target = directory.filePath(QStringLiteral("guardado.kml"));
   if (answer >= 0) w.prompt->answers << (answer == 1);
   if (answer == 1) w.dialogs->saveAnswers << (chooseFile ? target : QString());
 
   Exit(w, command);
 
-  QVERIFY(w.window().IsClosed());
+  QVERIFY(w.window().isClosed());
   QVERIFY(!w.window().isVisible());
   QCOMPARE(w.prompt->questions.size(), answer >= 0 ? 1 : 0);
   if (answer >= 0) {
@@ -169,8 +168,8 @@ void StartupShutdownTest::exitDuringConversionAsksNothing() {
   QFETCH(QString, command);
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("antes.gpx"), samples::kGpx));
   bool closedWhileRunning = true;
   w.events->actions << [&] {
     if (command == u"window") {
@@ -178,17 +177,17 @@ void StartupShutdownTest::exitDuringConversionAsksNothing() {
     } else {
       Exit(w, command);
     }
-    closedWhileRunning = w.window().IsClosed();
+    closedWhileRunning = w.window().isClosed();
   };
 
-  w.window().ProcessFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
 
   QCOMPARE(closedWhileRunning, command == u"window");
-  QVERIFY(w.window().IsClosed());
+  QVERIFY(w.window().isClosed());
   QCOMPARE(w.prompt->questions.size(), 0);
   QCOMPARE(w.dialogs->saveRequests.size(), 0);
   QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo (último archivo cancelado)"));
-  QVERIFY(!w.window().Session().ConversionRunning);
+  QVERIFY(!w.window().runner().isRunning());
   QVERIFY(w.settings->values.contains(QStringLiteral("File/g_sPath")));
 }
 
@@ -197,9 +196,9 @@ void StartupShutdownTest::exitDuringStartUpDropsRemainingFiles() {
   ScriptedWindow w(directory.path());
   w.events->actions << [&] { w.Button("cmdClose")->click(); };
 
-  w.window().StartUp(WriteGpxFiles(directory, 3));
+  w.window().startUp(WriteGpxFiles(directory, 3));
 
-  QVERIFY(w.window().IsClosed());
+  QVERIFY(w.window().isClosed());
   QCOMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: f01.gpx"));
   QCOMPARE(w.dialogs->saveRequests.size(), 0);
   QCOMPARE(w.prompt->questions.size(), 0);

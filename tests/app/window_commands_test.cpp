@@ -87,12 +87,12 @@ void WindowCommandsTest::foldersViewerFollowsItsItem() {
 
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   for (const QString& name : files) {
     const char* content = name == u"doc.kml"      ? samples::kDocumentKml
                           : name == u"camino.kml" ? samples::kPathsOnlyKml
                                                   : samples::kGpx;
-    w.window().ProcessFile(samples::Write(directory, name, content));
+    w.window().processFile(samples::Write(directory, name, content));
   }
   QCOMPARE(w.Action("mnuFolders")->isEnabled(), opens);
 
@@ -105,7 +105,7 @@ void WindowCommandsTest::foldersViewerFollowsItsItem() {
   QCOMPARE(opened.name, opens ? QStringLiteral("frmFolders") : QString());
   if (opens) {
     QCOMPARE(opened.title, QStringLiteral("Directorios Procesados"));
-    QCOMPARE(opened.text, QString::fromStdString(w.window().Session().counts.folderList).remove(u'\r'));
+    QCOMPARE(opened.text, QString::fromStdString(w.window().runner().counts().folderList).remove(u'\r'));
     QVERIFY(opened.text.contains(QStringLiteral("Otros")));
     // Closing the viewer remembered its place.
     QVERIFY(!w.settings->GetSetting(QStringLiteral("frmFoldersPos"), QStringLiteral("Mh")).isEmpty());
@@ -135,7 +135,7 @@ void WindowCommandsTest::helpMenuOpensItsWindows() {
 
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().StartUp({});
+  w.window().startUp({});
   QVERIFY(w.Action(item.toLatin1().constData())->isEnabled());
   const OpenedWindow opened = WindowOpenedBy([&] { w.Action(item.toLatin1().constData())->trigger(); });
   QCOMPARE(opened.name, window);

@@ -202,12 +202,12 @@ void WindowsFitTextsTest::textsFit() {
 
   QTemporaryDir directory;
   ScriptedWindow main(directory.path());
-  main.window().StartUp({});
+  main.window().startUp({});
   if (window == u"main window after GPX") {
-    main.window().ProcessFile(samples::Write(directory, QStringLiteral("<b>ruta.gpx"), samples::kGpx));
+    main.window().processFile(samples::Write(directory, QStringLiteral("<b>ruta.gpx"), samples::kGpx));
   }
   if (window == u"main window after KML") {
-    main.window().ProcessFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
+    main.window().processFile(samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml));
   }
   MemorySettingsStore store;
   std::unique_ptr<QWidget> other;

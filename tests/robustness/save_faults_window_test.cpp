@@ -133,8 +133,8 @@ void SaveFaultsWindowTest::failedOrCrossingSave() {
   const QStringList entriesBefore = Entries(targetDirectory);
 
   ScriptedWindow w(programDirectory.path());
-  w.window().StartUp({});
-  w.window().ProcessFile(input);
+  w.window().startUp({});
+  w.window().processFile(input);
   QCOMPARE(w.Status(), kReady);
   const QString temporary = programDirectory.filePath(QStringLiteral("ruvela.tmp"));
   const QByteArray result = samples::Read(temporary);
@@ -157,7 +157,7 @@ void SaveFaultsWindowTest::failedOrCrossingSave() {
   QCOMPARE(w.Status(), kSaveFailed);
   QVERIFY(StatusToolTip(w).startsWith(QDir::toNativeSeparators(arranged.target) + QStringLiteral(": ")));
   QVERIFY(StatusToolTip(w).size() > arranged.target.size() + 2);
-  QVERIFY(w.window().Session().KmlResultPending);
+  QVERIFY(w.window().session().pending == PendingResult::Kml);
   QCOMPARE(samples::Read(temporary), result);
   if (fault == u"directory") {
     QCOMPARE(Entries(arranged.target), QStringList{QStringLiteral("ruta.kml")});
@@ -175,17 +175,17 @@ void SaveFaultsWindowTest::fullProgramDirectory() {
   const QString input = samples::Write(inputs, QStringLiteral("ruta.gpx"),
                                        QByteArray::fromStdString(ruvela::robustness::LongRouteGpx(200)));
   ScriptedWindow w(FromPath(programDirectory.path()));
-  w.window().StartUp({});
+  w.window().startUp({});
 
-  w.window().ProcessFile(input);
+  w.window().processFile(input);
 
   QCOMPARE(w.Status(), kLoadError);
   QVERIFY(!StatusToolTip(w).isEmpty());
-  QVERIFY(!w.window().Session().HasPendingResult());
+  QVERIFY(!w.window().session().hasPendingResult());
   QCOMPARE(w.EnabledCommands(), QStringLiteral("O---"));
 
   // A small result still fits: the window was not left in a broken state.
-  w.window().ProcessFile(samples::Write(inputs, QStringLiteral("corta.gpx"), samples::kGpx));
+  w.window().processFile(samples::Write(inputs, QStringLiteral("corta.gpx"), samples::kGpx));
   QCOMPARE(w.Status(), kReady);
 }
 

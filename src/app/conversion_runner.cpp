@@ -1,0 +1,70 @@
+#include "app/conversion_runner.h"
+
+#include <utility>
+
+#include <QApplication>
+
+#include "core/path_parts.h"
+
+namespace ruvela {
+
+namespace {
+
+// Between two looks at the window's events while a conversion runs: often
+// enough for a responsive window, rare enough not to slow a big file down.
+constexpr qint64 kYieldIntervalMs = 20;
+
+}  // namespace
+
+ConversionRunner::ConversionRunner(EventPump& events, QString temporaryResultPath, CountsView showCounts)
+    : events_(events), temporaryResultPath_(std::move(temporaryResultPath)), showCounts_(std::move(showCounts)) {}
+
+ConversionRunner::~ConversionRunner() { LoadingFinished(); }
+
+ConversionOutcome ConversionRunner::run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
+                                        const Kml2GpxOptions& kmlOptions) {
+  running_ = true;
+  changed_.reset();
+  sinceLastYield_.invalidate();  // the first yield shows the window's events at once
+  ConversionOutcome outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
+                                           gpxOptions, kmlOptions, *this, counts_);
+  LoadingFinished();
+  showChangedCounts();  // the final counts, whenever the last yield was
+  running_ = false;
+  return outcome;
+}
+
+std::optional<QString> ConversionRunner::nextDroppedFile() {
+  if (running_ || droppedFiles_.isEmpty()) return std::nullopt;
+  return droppedFiles_.takeFirst();
+}
+
+void ConversionRunner::LoadingStarted() {
+  if (busyCursor_) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  busyCursor_ = true;
+}
+
+void ConversionRunner::LoadingFinished() {
+  if (!busyCursor_) return;
+  QApplication::restoreOverrideCursor();
+  busyCursor_ = false;
+}
+
+void ConversionRunner::Yield() {
+  if (sinceLastYield_.isValid() && sinceLastYield_.elapsed() < kYieldIntervalMs) return;
+  showChangedCounts();
+  events_.ProcessPendingEvents();
+  sinceLastYield_.start();
+}
+
+void ConversionRunner::CountChanged(Counter which, const ConversionCounts& /*counts*/) {
+  changed_.set(static_cast<std::size_t>(which));
+}
+
+void ConversionRunner::showChangedCounts() {
+  showCounts_(counts_, changed_);
+  changed_.reset();
+}
+
+}  // namespace ruvela

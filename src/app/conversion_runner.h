@@ -1,0 +1,74 @@
+// Running the window's conversions, one at a time: the input is converted
+// into the temporary file while the window goes on handling its events
+// (the Abort button, the exit commands, drops), the counts are shown as they
+// change, and files dropped meanwhile wait for their turn.
+#pragma once
+
+#include <bitset>
+#include <functional>
+#include <optional>
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include "app/event_pump.h"
+#include "conversion/convert_input.h"
+
+namespace ruvela {
+
+// The counters whose lines are behind, by ruvela::Counter.
+using ChangedCounters = std::bitset<4>;
+
+class ConversionRunner final : private ConversionProgress {
+ public:
+  using CountsView = std::function<void(const ConversionCounts& counts, ChangedCounters changed)>;
+
+  // `events` must outlive the runner. `showCounts` is called whenever the
+  // window looks at its events and once at the end, with the counters
+  // changed since the last call.
+  ConversionRunner(EventPump& events, QString temporaryResultPath, CountsView showCounts);
+  ~ConversionRunner() override;
+
+  // Converts `input` (its direction known) into the temporary file with the
+  // options as they are now. An abort request stays set until
+  // clearAbortRequest.
+  ConversionOutcome run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
+                        const Kml2GpxOptions& kmlOptions);
+  bool isRunning() const { return running_; }
+
+  // The running conversion stops at its next look at the window's events.
+  void requestAbort() { abortRequested_ = true; }
+  bool abortRequested() const { return abortRequested_; }
+  void clearAbortRequest() { abortRequested_ = false; }
+
+  // The counts of the running or last conversion.
+  const ConversionCounts& counts() const { return counts_; }
+
+  // Dropped files wait here, in the order they came, until no conversion
+  // runs.
+  void queueDroppedFiles(const QStringList& paths) { droppedFiles_ += paths; }
+  std::optional<QString> nextDroppedFile();
+  void forgetDroppedFiles() { droppedFiles_.clear(); }
+
+ private:
+  void LoadingStarted() override;
+  void LoadingFinished() override;
+  void Yield() override;
+  bool AbortRequested() const override { return abortRequested_; }
+  void CountChanged(Counter which, const ConversionCounts& counts) override;
+  void showChangedCounts();
+
+  EventPump& events_;
+  QString temporaryResultPath_;
+  CountsView showCounts_;
+  ConversionCounts counts_;
+  ChangedCounters changed_;
+  QElapsedTimer sinceLastYield_;
+  QStringList droppedFiles_;
+  bool running_ = false;
+  bool abortRequested_ = false;
+  bool busyCursor_ = false;
+};
+
+}  // namespace ruvela
