@@ -26,18 +26,18 @@ namespace {
 // cautious answer, and nothing is kept.
 class NoFileDialogs final : public FileDialogs {
  public:
-  QString ChooseFileToOpen(const FileDialogRequest&, QWidget*) override { return {}; }
-  QString ChooseFileToSave(const FileDialogRequest&, QWidget*) override { return {}; }
+  QString chooseFileToOpen(const FileDialogRequest&, QWidget*) override { return {}; }
+  QString chooseFileToSave(const FileDialogRequest&, QWidget*) override { return {}; }
 };
 
 class CautiousPrompt final : public Prompt {
  public:
-  bool Ask(const PromptTexts&, QWidget*) override { return true; }
+  bool ask(const PromptTexts&, QWidget*) override { return true; }
 };
 
 class SilentBeeper final : public Beeper {
  public:
-  void Beep() override {}
+  void beep() override {}
 };
 
 class ForgetfulSettings final : public SettingsStore {

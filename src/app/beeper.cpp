@@ -4,6 +4,6 @@
 
 namespace ruvela {
 
-void QtBeeper::Beep() { QApplication::beep(); }
+void QtBeeper::beep() { QApplication::beep(); }
 
 }  // namespace ruvela

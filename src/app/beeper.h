@@ -6,12 +6,12 @@ namespace ruvela {
 class Beeper {
  public:
   virtual ~Beeper() = default;
-  virtual void Beep() = 0;
+  virtual void beep() = 0;
 };
 
 class QtBeeper final : public Beeper {
  public:
-  void Beep() override;
+  void beep() override;
 };
 
 }  // namespace ruvela

@@ -54,7 +54,7 @@ void ConversionRunner::LoadingFinished() {
 void ConversionRunner::Yield() {
   if (sinceLastYield_.isValid() && sinceLastYield_.elapsed() < kYieldIntervalMs) return;
   showChangedCounts();
-  events_.ProcessPendingEvents();
+  events_.processPendingEvents();
   sinceLastYield_.start();
 }
 

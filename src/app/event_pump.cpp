@@ -4,6 +4,6 @@
 
 namespace ruvela {
 
-void QtEventPump::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void QtEventPump::processPendingEvents() { QCoreApplication::processEvents(); }
 
 }  // namespace ruvela

@@ -8,12 +8,12 @@ namespace ruvela {
 class EventPump {
  public:
   virtual ~EventPump() = default;
-  virtual void ProcessPendingEvents() = 0;
+  virtual void processPendingEvents() = 0;
 };
 
 class QtEventPump final : public EventPump {
  public:
-  void ProcessPendingEvents() override;
+  void processPendingEvents() override;
 };
 
 }  // namespace ruvela

@@ -20,8 +20,8 @@ class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
   // Each returns the chosen path, or the empty text when the user cancelled.
-  virtual QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) = 0;
-  virtual QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) = 0;
+  virtual QString chooseFileToOpen(const FileDialogRequest& request, QWidget* parent) = 0;
+  virtual QString chooseFileToSave(const FileDialogRequest& request, QWidget* parent) = 0;
 };
 
 // "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*" becomes

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
 
   // A second copy ends at once, without looking at its command line.
   ruvela::SingleInstance instance(ruvela::DefaultSingleInstanceLockPath());
-  if (!instance.TryAcquire()) return 0;
+  if (!instance.tryAcquire()) return 0;
 
   ruvela::PlatformServices services = ruvela::QtPlatformServices();
   const QStringList arguments = services.facts.arguments;

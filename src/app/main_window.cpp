@@ -523,7 +523,7 @@ QString MainWindow::chooseFileToOpen() {
   if (session_.hasPendingResult() && ask(kPendingBeforeOpen, kBackButton, kLoseButton)) return {};
   const FileDialogRequest request{QString::fromUtf8(kOpenDialogTitle), QString::fromUtf8(kOpenFilter),
                                   session_.lastDirectory, QFileInfo(session_.dialogFileName).fileName()};
-  const QString chosen = services_.fileDialogs->ChooseFileToOpen(request, this);
+  const QString chosen = services_.fileDialogs->chooseFileToOpen(request, this);
   if (!chosen.isEmpty()) session_.dialogFileName = chosen;
   return chosen;
 }

@@ -33,11 +33,11 @@ void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QF
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
 }
 
-QString QtFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) {
+QString QtFileDialogs::chooseFileToOpen(const FileDialogRequest& request, QWidget* parent) {
   return RunDialog(request, parent, QFileDialog::AcceptOpen);
 }
 
-QString QtFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) {
+QString QtFileDialogs::chooseFileToSave(const FileDialogRequest& request, QWidget* parent) {
   return RunDialog(request, parent, QFileDialog::AcceptSave);
 }
 

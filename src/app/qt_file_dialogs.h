@@ -9,8 +9,8 @@ namespace ruvela {
 
 class QtFileDialogs final : public FileDialogs {
  public:
-  QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
-  QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
+  QString chooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
+  QString chooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
 };
 
 // Sets `dialog` up for `request`: its title, filters (each shown by its

@@ -4,7 +4,7 @@
 
 namespace ruvela {
 
-bool QtPrompt::Ask(const PromptTexts& texts, QWidget* parent) {
+bool QtPrompt::ask(const PromptTexts& texts, QWidget* parent) {
   // A fresh window for every question, so it never shows an earlier text.
   QuestionWindow box(texts, parent);
   box.exec();

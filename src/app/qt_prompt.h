@@ -7,7 +7,7 @@ namespace ruvela {
 
 class QtPrompt final : public Prompt {
  public:
-  bool Ask(const PromptTexts& texts, QWidget* parent) override;
+  bool ask(const PromptTexts& texts, QWidget* parent) override;
 };
 
 }  // namespace ruvela

@@ -30,7 +30,7 @@ ResultSaver::Result ResultSaver::save(QWidget* parent) {
   const FileDialogRequest request{QString::fromUtf8(kSaveDialogTitle),
                                   QString::fromUtf8(kml ? kKmlSaveFilter : kGpxSaveFilter), session_.lastDirectory,
                                   session_.inputBaseName + (kml ? QStringLiteral(".kml") : QStringLiteral(".gpx"))};
-  const QString target = dialogs_.ChooseFileToSave(request, parent);
+  const QString target = dialogs_.chooseFileToSave(request, parent);
   if (target.isEmpty()) return {Outcome::Cancelled, {}, {}};
   session_.dialogFileName = target;
   session_.lastDirectory = QString::fromStdString(ruvela::DirectoryOf(target.toStdString(), '/'));

@@ -11,7 +11,7 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
   lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::TryAcquire() { return lock_.isLocked() || lock_.tryLock(0); }
+bool SingleInstance::tryAcquire() { return lock_.isLocked() || lock_.tryLock(0); }
 
 QString DefaultSingleInstanceLockPath() {
   QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -13,7 +13,7 @@ class SingleInstance {
   explicit SingleInstance(const QString& lockPath);
 
   // False when another running copy holds the lock.
-  bool TryAcquire();
+  bool tryAcquire();
 
  private:
   QLockFile lock_;

@@ -19,7 +19,7 @@ class Prompt {
  public:
   virtual ~Prompt() = default;
   // True when the user chose the first button.
-  virtual bool Ask(const PromptTexts& texts, QWidget* parent) = 0;
+  virtual bool ask(const PromptTexts& texts, QWidget* parent) = 0;
 };
 
 }  // namespace ruvela

@@ -6,7 +6,7 @@
 
 namespace ruvela {
 
-QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, QWidget*) {
+QString ScriptedFileDialogs::chooseFileToOpen(const FileDialogRequest& request, QWidget*) {
   openRequests << request;
   if (openAnswers.isEmpty()) {
     ++unscripted;
@@ -15,7 +15,7 @@ QString ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request, 
   return openAnswers.takeFirst();
 }
 
-QString ScriptedFileDialogs::ChooseFileToSave(const FileDialogRequest& request, QWidget*) {
+QString ScriptedFileDialogs::chooseFileToSave(const FileDialogRequest& request, QWidget*) {
   saveRequests << request;
   if (!whileSaving.isEmpty()) whileSaving.takeFirst()();
   if (saveAnswers.isEmpty()) {
@@ -25,7 +25,7 @@ QString ScriptedFileDialogs::ChooseFileToSave(const FileDialogRequest& request, 
   return saveAnswers.takeFirst();
 }
 
-bool ScriptedPrompt::Ask(const PromptTexts& texts, QWidget*) {
+bool ScriptedPrompt::ask(const PromptTexts& texts, QWidget*) {
   questions << texts;
   if (answers.isEmpty()) {
     ++unscripted;
@@ -34,7 +34,7 @@ bool ScriptedPrompt::Ask(const PromptTexts& texts, QWidget*) {
   return answers.takeFirst();
 }
 
-void ScriptedEventPump::ProcessPendingEvents() {
+void ScriptedEventPump::processPendingEvents() {
   ++pumps;
   if (!actions.isEmpty()) actions.takeFirst()();
 }

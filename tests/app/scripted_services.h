@@ -33,8 +33,8 @@ class ScriptedFileDialogs final : public FileDialogs {
   // the system does meanwhile.
   QList<std::function<void()>> whileSaving;
 
-  QString ChooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
-  QString ChooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
+  QString chooseFileToOpen(const FileDialogRequest& request, QWidget* parent) override;
+  QString chooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
 };
 
 // Answers questions from its script: true is the first button.
@@ -44,13 +44,13 @@ class ScriptedPrompt final : public Prompt {
   QList<PromptTexts> questions;
   int unscripted = 0;
 
-  bool Ask(const PromptTexts& texts, QWidget* parent) override;
+  bool ask(const PromptTexts& texts, QWidget* parent) override;
 };
 
 class CountingBeeper final : public Beeper {
  public:
   int beeps = 0;
-  void Beep() override { ++beeps; }
+  void beep() override { ++beeps; }
 };
 
 // Runs the next scripted action each time the window looks at its events
@@ -59,7 +59,7 @@ class ScriptedEventPump final : public EventPump {
  public:
   QList<std::function<void()>> actions;
   int pumps = 0;
-  void ProcessPendingEvents() override;
+  void processPendingEvents() override;
 };
 
 // A main window on scripted services, its temporary file in

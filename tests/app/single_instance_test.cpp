@@ -21,12 +21,12 @@ void SingleInstanceTest::secondCopyIsRefused() {
   const QString lockPath = directory.filePath(QStringLiteral("ruvela.lock"));
   {
     SingleInstance first(lockPath);
-    QVERIFY(first.TryAcquire());
+    QVERIFY(first.tryAcquire());
     SingleInstance second(lockPath);
-    QVERIFY(!second.TryAcquire());
+    QVERIFY(!second.tryAcquire());
   }
   SingleInstance afterFirstEnded(lockPath);
-  QVERIFY(afterFirstEnded.TryAcquire());
+  QVERIFY(afterFirstEnded.tryAcquire());
 }
 
 // A copy that crashed leaves its lock file behind, naming a process that
@@ -40,7 +40,7 @@ void SingleInstanceTest::lockOfVanishedProcessIsTakenOver() {
   stale.close();
 
   SingleInstance next(lockPath);
-  QVERIFY(next.TryAcquire());
+  QVERIFY(next.tryAcquire());
 }
 
 QTEST_MAIN(SingleInstanceTest)
