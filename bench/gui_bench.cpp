@@ -35,11 +35,6 @@ class CautiousPrompt final : public Prompt {
   bool ask(const PromptTexts&, QWidget*) override { return true; }
 };
 
-class SilentBeeper final : public Beeper {
- public:
-  void beep() override {}
-};
-
 class ForgetfulSettings final : public SettingsStore {
  public:
   QString GetSetting(const QString&, const QString&, const QString& defaultValue) const override {
@@ -52,8 +47,8 @@ PlatformServices BenchServices(const QString& programDirectory) {
   PlatformServices services;
   services.fileDialogs = std::make_unique<NoFileDialogs>();
   services.prompt = std::make_unique<CautiousPrompt>();
-  services.beeper = std::make_unique<SilentBeeper>();
-  services.events = std::make_unique<QtEventPump>();  // the real event handling is part of the cost
+  services.beep = [] {};
+  services.processPendingEvents = [] { QCoreApplication::processEvents(); };  // part of the cost
   services.settings = std::make_unique<ForgetfulSettings>();
   services.facts.programDirectory = programDirectory + u'/';
   services.facts.dataDirectory = programDirectory + u'/';

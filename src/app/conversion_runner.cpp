@@ -16,8 +16,11 @@ constexpr qint64 kYieldIntervalMs = 20;
 
 }  // namespace
 
-ConversionRunner::ConversionRunner(EventPump& events, QString temporaryResultPath, CountsView showCounts)
-    : events_(events), temporaryResultPath_(std::move(temporaryResultPath)), showCounts_(std::move(showCounts)) {}
+ConversionRunner::ConversionRunner(std::function<void()> processPendingEvents, QString temporaryResultPath,
+                                   CountsView showCounts)
+    : processPendingEvents_(std::move(processPendingEvents)),
+      temporaryResultPath_(std::move(temporaryResultPath)),
+      showCounts_(std::move(showCounts)) {}
 
 ConversionRunner::~ConversionRunner() { LoadingFinished(); }
 
@@ -54,7 +57,7 @@ void ConversionRunner::LoadingFinished() {
 void ConversionRunner::Yield() {
   if (sinceLastYield_.isValid() && sinceLastYield_.elapsed() < kYieldIntervalMs) return;
   showChangedCounts();
-  events_.processPendingEvents();
+  processPendingEvents_();
   sinceLastYield_.start();
 }
 

@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/event_pump.h"
 #include "conversion/convert_input.h"
 
 namespace ruvela {
@@ -24,10 +23,10 @@ class ConversionRunner final : private ConversionProgress {
  public:
   using CountsView = std::function<void(const ConversionCounts& counts, ChangedCounters changed)>;
 
-  // `events` must outlive the runner. `showCounts` is called whenever the
-  // window looks at its events and once at the end, with the counters
-  // changed since the last call.
-  ConversionRunner(EventPump& events, QString temporaryResultPath, CountsView showCounts);
+  // `processPendingEvents` handles the window's events between items;
+  // `showCounts` is called just before it and once at the end, with the
+  // counters changed since the last call.
+  ConversionRunner(std::function<void()> processPendingEvents, QString temporaryResultPath, CountsView showCounts);
   ~ConversionRunner() override;
 
   // Converts `input` (its direction known) into the temporary file with the
@@ -59,7 +58,7 @@ class ConversionRunner final : private ConversionProgress {
   void CountChanged(Counter which, const ConversionCounts& counts) override;
   void showChangedCounts();
 
-  EventPump& events_;
+  std::function<void()> processPendingEvents_;
   QString temporaryResultPath_;
   CountsView showCounts_;
   ConversionCounts counts_;

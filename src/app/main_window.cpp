@@ -71,12 +71,6 @@ QStringList WidestLineTexts() {
   return texts;
 }
 
-QAction* AddMenuItem(QMenu* menu, const char* objectName, const char* caption) {
-  QAction* item = menu->addAction(QString::fromUtf8(caption));
-  item->setObjectName(QLatin1String(objectName));
-  return item;
-}
-
 QMenu* AddMenu(QMenuBar* bar, const char* objectName, const char* caption) {
   QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
   menu->setObjectName(QLatin1String(objectName));
@@ -120,8 +114,8 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
                               Qt::MSWindowsFixedSizeDialogHint),
       services_(std::move(services)),
       temporaryResultPath_(TemporaryResultPath(services_.facts)),
-      questions_(*services_.prompt, *services_.beeper),
-      runner_(*services_.events, temporaryResultPath_,
+      questions_(*services_.prompt, services_.beep),
+      runner_(services_.processPendingEvents, temporaryResultPath_,
               [this](const ConversionCounts& counts, ChangedCounters changed) { showCounts(counts, changed); }),
       saver_(*services_.fileDialogs, questions_, session_, temporaryResultPath_) {
   setObjectName(QStringLiteral("frmRuvela"));
@@ -132,7 +126,6 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
   createLines();
   createButtons();
   layOutControls();
-  connectCommands();
   orderButtons();
   setAcceptDrops(true);  // and through it every control, none of which takes drops itself
   const QSize client = FittedWindowSize(centralWidget(), QSize(Px(10590), Px(2745)));
@@ -142,29 +135,35 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
 
 // --- Building the window ---------------------------------------------------
 
+// Each menu item runs its command; the items whose state changes are kept.
 void MainWindow::createMenus() {
+  const auto addItem = [this](QMenu* menu, const char* objectName, const char* caption, void (MainWindow::*command)()) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(QLatin1String(objectName));
+    connect(item, &QAction::triggered, this, command);
+    return item;
+  };
   QMenuBar* bar = menuBar();
 
-  menuFile = AddMenu(bar, "menuFile", kFileMenu);
-  menu_open = AddMenuItem(menuFile, "menu_open", kOpenItem);
-  mnuSave = AddMenuItem(menuFile, "mnuSave", kSaveItem);
-  NameSeparator(menuFile->addSeparator(), "mnuSepF");
-  mnuExit = AddMenuItem(menuFile, "mnuExit", kExitItem);
-  mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QMenu* file = AddMenu(bar, "menuFile", kFileMenu);
+  menu_open = addItem(file, "menu_open", kOpenItem, &MainWindow::openFile);
+  mnuSave = addItem(file, "mnuSave", kSaveItem, &MainWindow::saveResult);
+  NameSeparator(file->addSeparator(), "mnuSepF");
+  addItem(file, "mnuExit", kExitItem, &MainWindow::exitProgram)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   mnuSave->setEnabled(false);
 
-  mnuOpts = AddMenu(bar, "mnuOpts", kOptionsMenu);
-  mnuGPX2KML = AddMenuItem(mnuOpts, "mnuGPX2KML", kGpx2KmlItem);
-  mnuKML2GPX = AddMenuItem(mnuOpts, "mnuKML2GPX", kKml2GpxItem);
+  QMenu* options = AddMenu(bar, "mnuOpts", kOptionsMenu);
+  mnuGPX2KML = addItem(options, "mnuGPX2KML", kGpx2KmlItem, &MainWindow::showGpxToKmlOptions);
+  mnuKML2GPX = addItem(options, "mnuKML2GPX", kKml2GpxItem, &MainWindow::showKmlToGpxOptions);
 
-  mnuSee = AddMenu(bar, "mnuSee", kViewMenu);
-  mnuFolders = AddMenuItem(mnuSee, "mnuFolders", kFoldersItem);
+  QMenu* view = AddMenu(bar, "mnuSee", kViewMenu);
+  mnuFolders = addItem(view, "mnuFolders", kFoldersItem, &MainWindow::showFolders);
   mnuFolders->setEnabled(false);
 
-  mnuHelp = AddMenu(bar, "mnuHelp", kHelpMenu);
-  mnuHelpH = AddMenuItem(mnuHelp, "mnuHelpH", kHelpItem);
-  NameSeparator(mnuHelp->addSeparator(), "mnuSepH");
-  mnuAbout = AddMenuItem(mnuHelp, "mnuAbout", kAboutItem);
+  QMenu* help = AddMenu(bar, "mnuHelp", kHelpMenu);
+  addItem(help, "mnuHelpH", kHelpItem, &MainWindow::showHelp);
+  NameSeparator(help->addSeparator(), "mnuSepH");
+  addItem(help, "mnuAbout", kAboutItem, &MainWindow::showAbout);
 }
 
 void MainWindow::createLines() {
@@ -176,33 +175,33 @@ void MainWindow::createLines() {
   frameMain->setObjectName(QStringLiteral("frameMain"));
 
   const QFont lineFont = LineFont();
-  const auto addLine = [&](const char* objectName) {
-    auto* line = new QLabel(frameMain);
+  const auto addLine = [&](QLabel*& line, const char* objectName) {
+    line = new QLabel(frameMain);
     line->setObjectName(QLatin1String(objectName));
     line->setFont(lineFont);
     line->setTextFormat(Qt::PlainText);  // names are shown as written
-    return line;
   };
-  lblArch = addLine("lblArch");
-  lblWPT = addLine("lblWPT");
-  lblRTE = addLine("lblRTE");
-  lblTRK = addLine("lblTRK");
-  lblSTAT = addLine("lblSTAT");
+  addLine(lblArch, "lblArch");
+  addLine(lblWPT, "lblWPT");
+  addLine(lblRTE, "lblRTE");
+  addLine(lblTRK, "lblTRK");
+  addLine(lblSTAT, "lblSTAT");
+  lblTRK->installEventFilter(this);  // a double click shows the folders
 }
 
 void MainWindow::createButtons() {
-  QWidget* client = centralWidget();
-  const auto addButton = [&](const char* objectName, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), client);
+  const auto addButton = [this](const char* objectName, const char* caption, void (MainWindow::*command)()) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), centralWidget());
     button->setObjectName(QLatin1String(objectName));
     button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, command);
     return button;
   };
-  cmdClose = addButton("cmdClose", kCloseButton);
-  cmdAbort = addButton("cmdAbort", kAbortButton);
-  cmdReprocess = addButton("cmdReprocess", kReprocessButton);
-  cmdSave = addButton("cmdSave", kSaveButton);
-  cmdOpen = addButton("cmdOpen", kOpenButton);
+  cmdClose = addButton("cmdClose", kCloseButton, &MainWindow::exitProgram);
+  cmdAbort = addButton("cmdAbort", kAbortButton, &MainWindow::abortConversion);
+  cmdReprocess = addButton("cmdReprocess", kReprocessButton, &MainWindow::reprocess);
+  cmdSave = addButton("cmdSave", kSaveButton, &MainWindow::saveResult);
+  cmdOpen = addButton("cmdOpen", kOpenButton, &MainWindow::openFile);
 
   cmdAbort->setEnabled(false);
   cmdReprocess->setEnabled(false);
@@ -248,23 +247,6 @@ void MainWindow::layOutControls() {
   client->setSpacing(Px(2280 - 2175));
   client->addWidget(frameMain, 1);
   client->addLayout(buttons);
-}
-
-void MainWindow::connectCommands() {
-  connect(menu_open, &QAction::triggered, this, &MainWindow::openFile);
-  connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openFile);
-  connect(mnuSave, &QAction::triggered, this, &MainWindow::saveResult);
-  connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveResult);
-  connect(cmdReprocess, &QPushButton::clicked, this, &MainWindow::reprocess);
-  connect(cmdAbort, &QPushButton::clicked, this, &MainWindow::abortConversion);
-  connect(mnuExit, &QAction::triggered, this, &MainWindow::exitProgram);
-  connect(cmdClose, &QPushButton::clicked, this, &MainWindow::exitProgram);
-  connect(mnuGPX2KML, &QAction::triggered, this, &MainWindow::showGpxToKmlOptions);
-  connect(mnuKML2GPX, &QAction::triggered, this, &MainWindow::showKmlToGpxOptions);
-  connect(mnuFolders, &QAction::triggered, this, &MainWindow::showFolders);
-  connect(mnuHelpH, &QAction::triggered, this, &MainWindow::showHelp);
-  connect(mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
-  lblTRK->installEventFilter(this);  // a double click shows the folders
 }
 
 void MainWindow::orderButtons() {
@@ -325,7 +307,7 @@ void MainWindow::exitProgram() {
   // cannot be saved while it writes: it stops at its next look at the
   // window, and the window closes when it has.
   if (runner_.isRunning()) return;
-  if (session_.hasPendingResult() && ask(kPendingBeforeExit, kSaveAnswerButton, kLoseButton)) saveResult();
+  if (session_.hasPendingResult() && ask(kPendingBeforeExit)) saveResult();
   close();
 }
 
@@ -354,8 +336,8 @@ void MainWindow::storeSettings() {
   kmlToGpxOptions_->SaveOptions();
 }
 
-bool MainWindow::ask(const char* message, const char* firstButton, const char* secondButton) {
-  const bool first = questions_.ask(message, firstButton, secondButton, this);
+bool MainWindow::ask(const texts::Question& question) {
+  const bool first = questions_.ask(question, this);
   focusDefaultButton();
   return first;
 }
@@ -520,7 +502,7 @@ void MainWindow::processOneFile(const QString& path) {
 }
 
 QString MainWindow::chooseFileToOpen() {
-  if (session_.hasPendingResult() && ask(kPendingBeforeOpen, kBackButton, kLoseButton)) return {};
+  if (session_.hasPendingResult() && ask(kPendingBeforeOpen)) return {};
   const FileDialogRequest request{QString::fromUtf8(kOpenDialogTitle), QString::fromUtf8(kOpenFilter),
                                   session_.lastDirectory, QFileInfo(session_.dialogFileName).fileName()};
   const QString chosen = services_.fileDialogs->chooseFileToOpen(request, this);

@@ -63,25 +63,6 @@ class MainWindow final : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Building the window.
-  void createMenus();
-  void createLines();
-  void createButtons();
-  void layOutControls();
-  void connectCommands();
-  void orderButtons();
-
-  // The commands.
-  void openFile();
-  void reprocess();
-  void abortConversion();
-  void exitProgram();
-  void showGpxToKmlOptions();
-  void showKmlToGpxOptions();
-  void showFolders();
-  void showHelp();
-  void showAbout();
-
   // Processing one file.
   void processOneFile(const QString& path);
   void queueDroppedFiles(const QStringList& paths);
@@ -94,6 +75,24 @@ class MainWindow final : public QMainWindow {
   void fail(const ConversionOutcome& result);
   void finishProcessing();
 
+  // The commands.
+  void openFile();
+  void reprocess();
+  void abortConversion();
+  void exitProgram();
+  void showGpxToKmlOptions();
+  void showKmlToGpxOptions();
+  void showFolders();
+  void showHelp();
+  void showAbout();
+
+  // Building the window.
+  void createMenus();
+  void createLines();
+  void createButtons();
+  void layOutControls();
+  void orderButtons();
+
   // What the user sees.
   void setStatus(const QString& statusText);
   void setFileCommands(bool resultPending);
@@ -105,7 +104,7 @@ class MainWindow final : public QMainWindow {
   void showCounts(const ConversionCounts& counts, ChangedCounters changed);
 
   // Questions, the option dialogs' values, and closing.
-  bool ask(const char* message, const char* firstButton, const char* secondButton);
+  bool ask(const texts::Question& question);
   void loadOptionDialogs();
   void storeSettings();
 
@@ -126,20 +125,14 @@ class MainWindow final : public QMainWindow {
   frmGPX2KMLOpts* gpxToKmlOptions_ = nullptr;
   frmKML2GPXOpts* kmlToGpxOptions_ = nullptr;
 
-  // Menus (owned by the menu bar) and controls (owned by the window), named
-  // as their widgets.
-  QMenu* menuFile = nullptr;
+  // The menu items whose state follows the window's (owned by the menu bar),
+  // the frame's five lines and the buttons (owned by the window), named as
+  // their widgets.
   QAction* menu_open = nullptr;
   QAction* mnuSave = nullptr;
-  QAction* mnuExit = nullptr;
-  QMenu* mnuOpts = nullptr;
   QAction* mnuGPX2KML = nullptr;
   QAction* mnuKML2GPX = nullptr;
-  QMenu* mnuSee = nullptr;
   QAction* mnuFolders = nullptr;
-  QMenu* mnuHelp = nullptr;
-  QAction* mnuHelpH = nullptr;
-  QAction* mnuAbout = nullptr;
   QGroupBox* frameMain = nullptr;
   QLabel* lblArch = nullptr;
   QLabel* lblWPT = nullptr;
@@ -151,7 +144,7 @@ class MainWindow final : public QMainWindow {
   QPushButton* cmdReprocess = nullptr;
   QPushButton* cmdSave = nullptr;
   QPushButton* cmdOpen = nullptr;
-  QPushButton* defaultButton_ = nullptr;
+  QPushButton* defaultButton_ = nullptr;  // the one Enter presses
 };
 
 }  // namespace ruvela

@@ -1,5 +1,7 @@
 #include "app/platform_services.h"
 
+#include <QApplication>
+
 #include "app/qt_file_dialogs.h"
 #include "app/qt_prompt.h"
 
@@ -9,8 +11,8 @@ PlatformServices QtPlatformServices() {
   PlatformServices services;
   services.fileDialogs = std::make_unique<QtFileDialogs>();
   services.prompt = std::make_unique<QtPrompt>();
-  services.beeper = std::make_unique<QtBeeper>();
-  services.events = std::make_unique<QtEventPump>();
+  services.beep = [] { QApplication::beep(); };
+  services.processPendingEvents = [] { QCoreApplication::processEvents(); };
   services.settings = std::make_unique<QtSettingsStore>();
   services.facts = CurrentProcessFacts();
   return services;

@@ -37,8 +37,7 @@ ResultSaver::Result ResultSaver::save(QWidget* parent) {
 
   // An empty file counts as absent and is replaced without a question.
   const QFileInfo existing(target);
-  if (existing.exists() && existing.size() > 0 &&
-      questions_.ask(kTargetExists, kCancelButton, kOverwriteButton, parent)) {
+  if (existing.exists() && existing.size() > 0 && questions_.ask(kTargetExists, parent)) {
     return {Outcome::Cancelled, {}, {}};
   }
 

@@ -1,15 +1,15 @@
 #include "app/user_questions.h"
 
-#include "app/window_texts.h"
-
 namespace ruvela {
 
-bool UserQuestions::ask(const char* message, const char* firstButton, const char* secondButton, QWidget* parent) {
-  beeper_.beep();
-  // Every question has the same title: the program's, and a blank.
-  const PromptTexts texts{QString::fromUtf8(texts::kAppTitle) + u' ', QString::fromUtf8(message),
-                          QString::fromUtf8(firstButton), QString::fromUtf8(secondButton)};
-  return prompt_.ask(texts, parent);
+PromptTexts QuestionTexts(const texts::Question& question) {
+  return {QString::fromUtf8(texts::kAppTitle) + u' ', QString::fromUtf8(question.message),
+          QString::fromUtf8(question.firstButton), QString::fromUtf8(question.secondButton)};
+}
+
+bool UserQuestions::ask(const texts::Question& question, QWidget* parent) {
+  beep_();
+  return prompt_.ask(QuestionTexts(question), parent);
 }
 
 }  // namespace ruvela

@@ -1,26 +1,32 @@
 // The program's two-button questions: a beep, then the question window
-// titled with the program's name. The first button is always the cautious
-// answer.
+// titled with the program's name.
 #pragma once
 
-#include "app/beeper.h"
+#include <functional>
+#include <utility>
+
+#include "app/window_texts.h"
 #include "gui/prompt.h"
 
 class QWidget;
 
 namespace ruvela {
 
+// What the question window shows for `question`: the program's name and a
+// blank as its title.
+PromptTexts QuestionTexts(const texts::Question& question);
+
 class UserQuestions {
  public:
-  // Both must outlive the questions.
-  UserQuestions(Prompt& prompt, Beeper& beeper) : prompt_(prompt), beeper_(beeper) {}
+  // `prompt` must outlive the questions; `beep` sounds before each.
+  UserQuestions(Prompt& prompt, std::function<void()> beep) : prompt_(prompt), beep_(std::move(beep)) {}
 
-  // True when the user chose the first button.
-  bool ask(const char* message, const char* firstButton, const char* secondButton, QWidget* parent);
+  // True when the user chose the first button, the cautious answer.
+  bool ask(const texts::Question& question, QWidget* parent);
 
  private:
   Prompt& prompt_;
-  Beeper& beeper_;
+  std::function<void()> beep_;
 };
 
 }  // namespace ruvela

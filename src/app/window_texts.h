@@ -5,71 +5,73 @@
 namespace ruvela::texts {
 
 // The program's title: window caption, application name and question title.
-inline constexpr const char* kAppTitle = "Zuvodirod ORE <-> DOV";
+inline constexpr char kAppTitle[] = "Zuvodirod ORE <-> DOV";
 
 // The file line and the status line.
-inline constexpr const char* kSelectedFilePrefix = "Archivo Seleccionado: ";
-inline constexpr const char* kStatusPrefix = "Estado actual: ";
+inline constexpr char kSelectedFilePrefix[] = "Archivo Seleccionado: ";
+inline constexpr char kStatusPrefix[] = "Estado actual: ";
 
 // Status texts, in the order a conversion meets them.
-inline constexpr const char* kStatusIdle = "Inactivo";
-inline constexpr const char* kStatusProcessing = "Procesando";
-inline constexpr const char* kStatusReady = "Listo (guardar el archivo)";
-inline constexpr const char* kStatusLoadError = "Inactivo (Ultimo archivo con error)";
-inline constexpr const char* kStatusNothingConvertible = "Inactivo (último archivo sin datos convertibles)";
-inline constexpr const char* kStatusCancelled = "Inactivo (último archivo cancelado)";
-inline constexpr const char* kStatusUnknownFormat = "Inactivo (último archivo de formato desconocido)";
-inline constexpr const char* kStatusSaveFailed = "Listo (error al guardar; el archivo sigue pendiente)";
+inline constexpr char kStatusIdle[] = "Inactivo";
+inline constexpr char kStatusProcessing[] = "Procesando";
+inline constexpr char kStatusReady[] = "Listo (guardar el archivo)";
+inline constexpr char kStatusLoadError[] = "Inactivo (Ultimo archivo con error)";
+inline constexpr char kStatusNothingConvertible[] = "Inactivo (último archivo sin datos convertibles)";
+inline constexpr char kStatusCancelled[] = "Inactivo (último archivo cancelado)";
+inline constexpr char kStatusUnknownFormat[] = "Inactivo (último archivo de formato desconocido)";
+inline constexpr char kStatusSaveFailed[] = "Listo (error al guardar; el archivo sigue pendiente)";
 
 // Buttons.
-inline constexpr const char* kCloseButton = "&Cerrar Programa";
-inline constexpr const char* kAbortButton = "Ca&ncelar Proceso";
-inline constexpr const char* kReprocessButton = "&Reprocesar";
-inline constexpr const char* kSaveButton = "&Guardar Archivo";
-inline constexpr const char* kOpenButton = "&Abrir Archivo";
+inline constexpr char kCloseButton[] = "&Cerrar Programa";
+inline constexpr char kAbortButton[] = "Ca&ncelar Proceso";
+inline constexpr char kReprocessButton[] = "&Reprocesar";
+inline constexpr char kSaveButton[] = "&Guardar Archivo";
+inline constexpr char kOpenButton[] = "&Abrir Archivo";
 
 // Menus and their items.
-inline constexpr const char* kFileMenu = "&Archivo";
-inline constexpr const char* kOpenItem = "&Abrir";
-inline constexpr const char* kSaveItem = "&Guardar";
-inline constexpr const char* kExitItem = "&Salir";
-inline constexpr const char* kOptionsMenu = "&Opciones";
-inline constexpr const char* kGpx2KmlItem = "&GPX->KML";
-inline constexpr const char* kKml2GpxItem = "&KML->GPX";
-inline constexpr const char* kViewMenu = "&Ver";
-inline constexpr const char* kFoldersItem = "&Carpetas";
-inline constexpr const char* kHelpMenu = "&Ayuda";
-inline constexpr const char* kHelpItem = "&Ayuda";
-inline constexpr const char* kAboutItem = "Acerca &de";
+inline constexpr char kFileMenu[] = "&Archivo";
+inline constexpr char kOpenItem[] = "&Abrir";
+inline constexpr char kSaveItem[] = "&Guardar";
+inline constexpr char kExitItem[] = "&Salir";
+inline constexpr char kOptionsMenu[] = "&Opciones";
+inline constexpr char kGpx2KmlItem[] = "&GPX->KML";
+inline constexpr char kKml2GpxItem[] = "&KML->GPX";
+inline constexpr char kViewMenu[] = "&Ver";
+inline constexpr char kFoldersItem[] = "&Carpetas";
+inline constexpr char kHelpMenu[] = "&Ayuda";
+inline constexpr char kHelpItem[] = "&Ayuda";
+inline constexpr char kAboutItem[] = "Acerca &de";
 
 // The option dialogs: titles and the defaults the window hands them.
-inline constexpr const char* kGpx2KmlOptionsTitle = "Opciones de conversión GPX -> KML";
-inline constexpr const char* kKml2GpxOptionsTitle = "Opciones de conversión KML -> GPX";
-inline constexpr const char* kDefaultTrackElevation = "25";
-inline constexpr const char* kDefaultRouteElevation = "25";
-inline constexpr const char* kDefaultOffsetElevation = "50";
-inline constexpr const char* kDefaultRouteFolder = "Routes";
+inline constexpr char kGpx2KmlOptionsTitle[] = "Opciones de conversión GPX -> KML";
+inline constexpr char kKml2GpxOptionsTitle[] = "Opciones de conversión KML -> GPX";
+inline constexpr char kDefaultTrackElevation[] = "25";
+inline constexpr char kDefaultRouteElevation[] = "25";
+inline constexpr char kDefaultOffsetElevation[] = "50";
+inline constexpr char kDefaultRouteFolder[] = "Routes";
 
-// The three questions. The first button is always the cautious answer.
-inline constexpr const char* kPendingBeforeOpen = "CUIDADO: Hay un archivo pendiente para guardar.";
-inline constexpr const char* kBackButton = "&Volver";
-inline constexpr const char* kLoseButton = "&Perderlo";
-inline constexpr const char* kPendingBeforeExit = "OOOPS: Hay un archivo que no fue guardado!";
-inline constexpr const char* kSaveAnswerButton = "&Guardar";
-inline constexpr const char* kTargetExists =
-    "CUIDADO: El archivo ya existe para no cambiarlo hay que cancelar y usar otro nombre.";
-inline constexpr const char* kCancelButton = "&Cancelar";
-inline constexpr const char* kOverwriteButton = "Reescri&birlo";
+// The three questions. The first button is always the cautious answer, the
+// second the one that gives data up.
+struct Question {
+  const char* message;
+  const char* firstButton;
+  const char* secondButton;
+};
+inline constexpr Question kPendingBeforeOpen{"CUIDADO: Hay un archivo pendiente para guardar.", "&Volver", "&Perderlo"};
+inline constexpr Question kPendingBeforeExit{"OOOPS: Hay un archivo que no fue guardado!", "&Guardar", "&Perderlo"};
+inline constexpr Question kTargetExists{
+    "CUIDADO: El archivo ya existe para no cambiarlo hay que cancelar y usar otro nombre.", "&Cancelar",
+    "Reescri&birlo"};
 
 // The shared open/save dialog: titles and filters written as
 // "description|pattern|description|pattern".
-inline constexpr const char* kOpenDialogTitle = "Open file";
-inline constexpr const char* kSaveDialogTitle = "Save file";
+inline constexpr char kOpenDialogTitle[] = "Open file";
+inline constexpr char kSaveDialogTitle[] = "Save file";
 // A .kmz (zipped KML) is offered wherever .kml is.
-inline constexpr const char* kOpenFilter =
+inline constexpr char kOpenFilter[] =
     "Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml;*.kmz|GPS eXchange Format (.gpx)|*.gpx|"
     "Keyhole Markup Language (.kml)|*.kml;*.kmz|All Files (*.*)|*.*";
-inline constexpr const char* kKmlSaveFilter = "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*";
-inline constexpr const char* kGpxSaveFilter = "GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*";
+inline constexpr char kKmlSaveFilter[] = "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*";
+inline constexpr char kGpxSaveFilter[] = "GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*";
 
 }  // namespace ruvela::texts

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include <QBrush>
 #include <QColor>
@@ -126,32 +127,27 @@ void DrawGpsUnit(QPainter& painter, const QRectF& area) {
   painter.restore();
 }
 
+using Drawing = void (*)(QPainter& painter, const QRectF& area);
+
+// A transparent picture of `size` on which each drawing fills its area.
+QImage Picture(QSize size, std::initializer_list<std::pair<Drawing, QRectF>> drawings) {
+  QImage image = TransparentImage(size);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const auto& [draw, area] : drawings) draw(painter, area);
+  return image;
+}
+
 }  // namespace
 
-QImage GlobePicture(QSize size) {
-  QImage image = TransparentImage(size);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawGlobe(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return image;
-}
+QImage GlobePicture(QSize size) { return Picture(size, {{DrawGlobe, QRectF(QPointF(0, 0), QSizeF(size))}}); }
 
-QImage GpsUnitPicture(QSize size) {
-  QImage image = TransparentImage(size);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawGpsUnit(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return image;
-}
+QImage GpsUnitPicture(QSize size) { return Picture(size, {{DrawGpsUnit, QRectF(QPointF(0, 0), QSizeF(size))}}); }
 
 QImage ProgramIcon(int side) {
-  QImage image = TransparentImage(QSize(side, side));
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
   // The globe behind, the handheld unit in front of its lower right.
-  DrawGlobe(painter, QRectF(0, 0, side * 0.84, side * 0.84));
-  DrawGpsUnit(painter, QRectF(side * 0.56, side * 0.34, side * 0.42, side * 0.66));
-  return image;
+  return Picture(QSize(side, side), {{DrawGlobe, QRectF(0, 0, side * 0.84, side * 0.84)},
+                                     {DrawGpsUnit, QRectF(side * 0.56, side * 0.34, side * 0.42, side * 0.66)}});
 }
 
 }  // namespace ruvela

@@ -22,11 +22,15 @@ constexpr const char* kTitlePrefix = "Ayuda (?) del --- ";
 HelpWindow::HelpWindow(const QString& applicationTitle, const SecondsClock& clock, QWidget* parent)
     : InfoWindow(parent) {
   setObjectName(QStringLiteral("frmHelp"));
-  createControls();
+  createTextBox();
+  createButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
+  layOutControls();
+  setTabOrder(txtAbout, cmdOK);
+  txtAbout->setFocus();
   setTitleAndPictures(QString::fromUtf8(kTitlePrefix), applicationTitle, clock);
 }
 
-void HelpWindow::createControls() {
+void HelpWindow::createTextBox() {
   txtAbout = new QPlainTextEdit(this);
   txtAbout->setObjectName(QStringLiteral("txtAbout"));
   txtAbout->setReadOnly(true);
@@ -35,11 +39,6 @@ void HelpWindow::createControls() {
   // The box breaks its lines itself; a CR left in would show.
   txtAbout->setPlainText(HelpText(ruvela::kVersionMajor, ruvela::kVersionMinor).replace(u'\r', QString()));
   txtAbout->setMinimumSize(Px(4455), Px(2295));
-
-  createButtonAndPictures(QSize(Px(975), Px(375)), QSize(Px(480), Px(525)), QSize(Px(480), Px(525)));
-  layOutControls();
-  setTabOrder(txtAbout, cmdOK);
-  txtAbout->setFocus();
 }
 
 // The text at the left; at the right the two pictures one above the other

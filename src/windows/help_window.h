@@ -18,7 +18,7 @@ class HelpWindow final : public InfoWindow {
                       QWidget* parent = nullptr);
 
  private:
-  void createControls();
+  void createTextBox();
   void layOutControls();
 
   QPlainTextEdit* txtAbout = nullptr;

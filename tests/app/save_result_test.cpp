@@ -31,8 +31,7 @@ struct PendingKml {
 
   ScriptedFileDialogs dialogs;
   ScriptedPrompt prompt;
-  CountingBeeper beeper;
-  UserQuestions questions{prompt, beeper};
+  UserQuestions questions{prompt, [] {}};
   ConversionSession session;
   QString temporary;
   ResultSaver saver;

@@ -47,19 +47,19 @@ class ScriptedPrompt final : public Prompt {
   bool ask(const PromptTexts& texts, QWidget* parent) override;
 };
 
-class CountingBeeper final : public Beeper {
+class CountingBeeper {
  public:
   int beeps = 0;
-  void beep() override { ++beeps; }
+  void beep() { ++beeps; }
 };
 
 // Runs the next scripted action each time the window looks at its events
 // during a conversion: the moment a user's click or drop would arrive.
-class ScriptedEventPump final : public EventPump {
+class ScriptedEventPump {
  public:
   QList<std::function<void()>> actions;
   int pumps = 0;
-  void processPendingEvents() override;
+  void processPendingEvents();
 };
 
 // A main window on scripted services, its temporary file in
@@ -80,11 +80,13 @@ class ScriptedWindow {
 
   ScriptedFileDialogs* dialogs = nullptr;
   ScriptedPrompt* prompt = nullptr;
-  CountingBeeper* beeper = nullptr;
-  ScriptedEventPump* events = nullptr;
+  CountingBeeper* beeper = &beeper_;
+  ScriptedEventPump* events = &events_;
   MemorySettingsStore* settings = nullptr;
 
  private:
+  CountingBeeper beeper_;
+  ScriptedEventPump events_;
   std::unique_ptr<MainWindow> window_;
 };
 

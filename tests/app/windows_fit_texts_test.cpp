@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/user_questions.h"
 #include "app/window_texts.h"
 #include "ruvela/version.h"
 #include "sample_files.h"
@@ -152,11 +153,6 @@ QStringList Problems(const QWidget* window) {
   return problems;
 }
 
-PromptTexts Question(const char* message, const char* first, const char* second) {
-  return {QString::fromUtf8(kAppTitle) + u' ', QString::fromUtf8(message), QString::fromUtf8(first),
-          QString::fromUtf8(second)};
-}
-
 }  // namespace
 
 class WindowsFitTextsTest : public QObject {
@@ -217,11 +213,11 @@ void WindowsFitTextsTest::textsFit() {
     const char* name = window.startsWith(u"GPX") ? "frmGPX2KMLOpts" : "frmKML2GPXOpts";
     shown = main.window().findChild<QWidget*>(QLatin1String(name));
   } else if (window == u"question: pending before open") {
-    other = std::make_unique<QuestionWindow>(Question(kPendingBeforeOpen, kBackButton, kLoseButton));
+    other = std::make_unique<QuestionWindow>(QuestionTexts(kPendingBeforeOpen));
   } else if (window == u"question: pending before exit") {
-    other = std::make_unique<QuestionWindow>(Question(kPendingBeforeExit, kSaveAnswerButton, kLoseButton));
+    other = std::make_unique<QuestionWindow>(QuestionTexts(kPendingBeforeExit));
   } else if (window == u"question: file exists") {
-    other = std::make_unique<QuestionWindow>(Question(kTargetExists, kCancelButton, kOverwriteButton));
+    other = std::make_unique<QuestionWindow>(QuestionTexts(kTargetExists));
   } else if (window == u"folders viewer") {
     auto viewer = std::make_unique<FoldersViewer>(store);
     viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
