@@ -1,4 +1,4 @@
-// The program's main window (frmRuvela): the chosen file, the counts of the
+// The program's main window: the chosen file, the counts of the
 // running or last conversion, the status line, and every command. It builds
 // its widgets, wires the commands and reacts; running a conversion and
 // saving the result are the jobs of objects it owns.
