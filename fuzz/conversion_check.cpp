@@ -71,7 +71,7 @@ std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions
     if (counts.folders != 0 || !counts.folderList.empty()) return "GPX input counted folders";
   } else {
     if (counts.routePoints > counts.waypoints) return "more route points than point placemarks";
-    if (counts.trackPoints != 0 && kmlOptions.chkPathsAsTracks != CheckState::Checked) {
+    if (counts.trackPoints != 0 && kmlOptions.pathsAsTracks != CheckState::Checked) {
       return "KML input counted track points without being asked for tracks";
     }
     if (LineCount(counts.folderList) != counts.folders) return "the folder list does not match the folder count";

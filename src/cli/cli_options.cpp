@@ -13,17 +13,17 @@ std::string NoDefault(const CliRequest&) { return {}; }
 std::string DefaultWhen(bool isDefault) { return isDefault ? "sí" : ""; }
 
 std::string_view TrackModeName(const Gpx2KmlOptions& options) {
-  if (options.OptTrkMultip) return "amplified";
-  if (options.OptTrkTrueEle) return "recorded";
+  if (options.trackElevationMode == TrackElevationMode::Amplified) return "amplified";
+  if (options.trackElevationMode == TrackElevationMode::Recorded) return "recorded";
   return "constant";
 }
 
 bool SetTrackMode(CliRequest& request, const std::string& value) {
-  Gpx2KmlOptions& options = request.gpxOptions;
-  if (value != "constant" && value != "amplified" && value != "recorded") return false;
-  options.OptCONSTT = value == "constant";
-  options.OptTrkMultip = value == "amplified";
-  options.OptTrkTrueEle = value == "recorded";
+  TrackElevationMode& mode = request.gpxOptions.trackElevationMode;
+  if (value == "constant") mode = TrackElevationMode::Constant;
+  else if (value == "amplified") mode = TrackElevationMode::Amplified;
+  else if (value == "recorded") mode = TrackElevationMode::Recorded;
+  else return false;
   return true;
 }
 
@@ -50,47 +50,47 @@ constexpr std::array kOptions = {
                "o recorded (la registrada, más --offset)",
                [](const CliRequest& d) { return std::string(TrackModeName(d.gpxOptions)); }, SetTrackMode},
     OptionSpec{OptionGroup::GpxToKml, "track-elevation", '\0', "N", "altura constante de los tracks, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtT_ele; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtT_ele = v; return true; }},
+               [](const CliRequest& d) { return d.gpxOptions.constantTrackElevation; },
+               [](CliRequest& r, const std::string& v) { r.gpxOptions.constantTrackElevation = v; return true; }},
     OptionSpec{OptionGroup::GpxToKml, "route-elevation", '\0', "N", "altura de las rutas, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtR_ele; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtR_ele = v; return true; }},
+               [](const CliRequest& d) { return d.gpxOptions.routeElevation; },
+               [](CliRequest& r, const std::string& v) { r.gpxOptions.routeElevation = v; return true; }},
     OptionSpec{OptionGroup::GpxToKml, "amplify", '\0', "PORCENTAJE", "amplificación de las alturas registradas",
-               [](const CliRequest& d) { return d.gpxOptions.txtTrkMultip; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtTrkMultip = v; return true; }},
+               [](const CliRequest& d) { return d.gpxOptions.amplifyPercent; },
+               [](CliRequest& r, const std::string& v) { r.gpxOptions.amplifyPercent = v; return true; }},
     OptionSpec{OptionGroup::GpxToKml, "offset", '\0', "N", "altura que se suma a las alturas registradas, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtTrkOffset; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtTrkOffset = v; return true; }},
+               [](const CliRequest& d) { return d.gpxOptions.recordedOffset; },
+               [](CliRequest& r, const std::string& v) { r.gpxOptions.recordedOffset = v; return true; }},
     OptionSpec{OptionGroup::GpxToKml, "no-offset", '\0', "", "no suma --offset a las alturas registradas",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkOffset == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkOffset = CheckedIf(false); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.addOffset == CheckState::Unchecked); },
+               [](CliRequest& r, const std::string&) { r.gpxOptions.addOffset = CheckedIf(false); return true; }},
     OptionSpec{OptionGroup::GpxToKml, "absolute", '\0', "", "toma las alturas de los tracks en valor absoluto",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkEleABS == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkEleABS = CheckedIf(true); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.absoluteElevations == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.gpxOptions.absoluteElevations = CheckedIf(true); return true; }},
     OptionSpec{OptionGroup::GpxToKml, "no-absolute", '\0', "", "conserva el signo de las alturas de los tracks",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkEleABS == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkEleABS = CheckedIf(false); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.absoluteElevations == CheckState::Unchecked); },
+               [](CliRequest& r, const std::string&) { r.gpxOptions.absoluteElevations = CheckedIf(false); return true; }},
 
     OptionSpec{OptionGroup::KmlToGpx, "route-folder", '\0', "NOMBRE", "carpeta cuyos puntos se convierten en rutas",
-               [](const CliRequest& d) { return d.kmlOptions.txtRouteItFolderName; },
-               [](CliRequest& r, const std::string& v) { r.kmlOptions.txtRouteItFolderName = v; return true; }},
+               [](const CliRequest& d) { return d.kmlOptions.routeFolderName; },
+               [](CliRequest& r, const std::string& v) { r.kmlOptions.routeFolderName = v; return true; }},
     OptionSpec{OptionGroup::KmlToGpx, "auto-names", '\0', "", "nombra los puntos de ruta 000-NombreRuta",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkAutoWRName == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkAutoWRName = CheckedIf(true); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.autoNameRoutePoints == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.autoNameRoutePoints = CheckedIf(true); return true; }},
     OptionSpec{OptionGroup::KmlToGpx, "no-auto-names", '\0', "", "los puntos de ruta conservan su nombre",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkAutoWRName == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkAutoWRName = CheckedIf(false); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.autoNameRoutePoints == CheckState::Unchecked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.autoNameRoutePoints = CheckedIf(false); return true; }},
     OptionSpec{OptionGroup::KmlToGpx, "duplicate", '\0', "", "copia además los puntos de ruta como waypoints",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkDupWpts == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkDupWpts = CheckedIf(true); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.duplicateRouteWaypoints == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.duplicateRouteWaypoints = CheckedIf(true); return true; }},
     OptionSpec{OptionGroup::KmlToGpx, "ignore-route-waypoints", '\0', "",
                "no escribe los puntos de ruta como waypoints",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkIgnoreRtWpts == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkIgnoreRtWpts = CheckedIf(true); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.ignoreRouteWaypoints == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.ignoreRouteWaypoints = CheckedIf(true); return true; }},
     OptionSpec{OptionGroup::KmlToGpx, "paths-as-tracks", '\0', "",
                "convierte los caminos (LineString, MultiGeometry, gx:Track) en tracks",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkPathsAsTracks == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkPathsAsTracks = CheckedIf(true); return true; }},
+               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.pathsAsTracks == CheckState::Checked); },
+               [](CliRequest& r, const std::string&) { r.kmlOptions.pathsAsTracks = CheckedIf(true); return true; }},
 };
 // clang-format on
 

@@ -9,19 +9,26 @@
 
 namespace ruvela {
 
+// Where track points get their elevation from.
+enum class TrackElevationMode {
+  Constant,   // every point at constantTrackElevation, drawn relative to the ground
+  Amplified,  // recorded elevations times amplifyPercent / 100
+  Recorded,   // recorded elevations, plus recordedOffset when addOffset
+  // No choice made: only a stored setting can leave all three option buttons
+  // clear. Points keep the constant elevation, but the line is drawn at
+  // absolute altitudes rather than relative to the ground.
+  Unchosen,
+};
+
 struct Gpx2KmlOptions {
-  // One group: at most one of the three is selected.
-  bool OptCONSTT = true;       // tracks at the constant elevation txtT_ele
-  bool OptTrkMultip = false;   // recorded elevations amplified by txtTrkMultip percent
-  bool OptTrkTrueEle = false;  // recorded elevations (plus txtTrkOffset when chkTrkOffset)
+  TrackElevationMode trackElevationMode = TrackElevationMode::Constant;
+  CheckState absoluteElevations = CheckState::Checked;  // elevations taken as absolute values
+  CheckState addOffset = CheckState::Checked;           // add recordedOffset to recorded elevations
 
-  CheckState chkTrkEleABS = CheckState::Checked;  // elevations taken as absolute values
-  CheckState chkTrkOffset = CheckState::Checked;  // add txtTrkOffset to recorded elevations
-
-  std::string txtTrkMultip = "200";  // amplification, percent
-  std::string txtT_ele = "25";       // constant track elevation
-  std::string txtR_ele = "25";       // constant route elevation
-  std::string txtTrkOffset = "50";   // extra elevation for recorded tracks
+  std::string amplifyPercent = "200";
+  std::string constantTrackElevation = "25";
+  std::string routeElevation = "25";  // routes are always drawn at this elevation
+  std::string recordedOffset = "50";  // extra elevation for recorded tracks
 };
 
 }  // namespace ruvela

@@ -9,11 +9,11 @@
 namespace ruvela {
 
 struct Kml2GpxOptions {
-  std::string txtRouteItFolderName = "Routes";          // folder whose placemarks become routes
-  CheckState chkIgnoreRtWpts = CheckState::Unchecked;   // route waypoints not written as waypoints
-  CheckState chkAutoWRName = CheckState::Checked;       // route waypoints named 000-RouteName
-  CheckState chkDupWpts = CheckState::Unchecked;        // route waypoints also copied as waypoints
-  CheckState chkPathsAsTracks = CheckState::Unchecked;  // paths (lines, gx:Track) written as tracks
+  std::string routeFolderName = "Routes";                      // folder whose placemarks become routes
+  CheckState ignoreRouteWaypoints = CheckState::Unchecked;     // route waypoints not written as waypoints
+  CheckState autoNameRoutePoints = CheckState::Checked;        // route waypoints named 000-RouteName
+  CheckState duplicateRouteWaypoints = CheckState::Unchecked;  // route waypoints also copied as waypoints
+  CheckState pathsAsTracks = CheckState::Unchecked;            // paths (lines, gx:Track) written as tracks
 };
 
 }  // namespace ruvela

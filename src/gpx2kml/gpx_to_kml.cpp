@@ -66,7 +66,7 @@ class GpxToKmlConversion {
   }
 
   bool ConvertRoutes() {
-    const std::string routeElevation = options_.txtR_ele;  // used as written
+    const std::string routeElevation = options_.routeElevation;  // used as written
     bool folderOpen = false;
     const bool completed = ForEachElementAt(document_, "gpx/rte", [&](pugi::xml_node route) {
       if (StopRequested()) return false;
@@ -117,7 +117,8 @@ class GpxToKmlConversion {
         output_.Write(KmlFolderOpen(kml::kTracksFolder, 1));
         folderOpen = true;
       }
-      output_.Write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2, options_.OptCONSTT));
+      output_.Write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2,
+                                options_.trackElevationMode == TrackElevationMode::Constant));
       if (!ConvertTrackPoints(track)) return false;
       output_.Write(KmlLineClose(2));
       return true;

@@ -96,7 +96,7 @@ class KmlToGpxConversion {
   // then only the placemark is kept, not its text. A path keeps its
   // placemark even without a name: a recorded track often has none.
   bool KeepPath(pugi::xml_node placemark, const std::string& name) {
-    if (options_.chkPathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
+    if (options_.pathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
     return true;
   }
 
@@ -157,8 +157,7 @@ class KmlToGpxConversion {
     if (routeFolderDepth_ >= depth) {
       inRouteFolder_ = false;
       routeFolderDepth_ = 0;
-    } else if (!inRouteFolder_ &&
-               LowerAscii(TrimBlanks(name)) == LowerAscii(TrimBlanks(options_.txtRouteItFolderName))) {
+    } else if (!inRouteFolder_ && LowerAscii(TrimBlanks(name)) == LowerAscii(TrimBlanks(options_.routeFolderName))) {
       inRouteFolder_ = true;
       routeFolderDepth_ = depth;
     }
@@ -192,9 +191,9 @@ class KmlToGpxConversion {
     const std::string coordinates = ReadChildText(point, "coordinates");
     if (!HasPosition(coordinates)) return true;  // and takes no route-point number
 
-    const bool duplicate = options_.chkDupWpts == CheckState::Checked;
-    const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
-    const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
+    const bool duplicate = options_.duplicateRouteWaypoints == CheckState::Checked;
+    const bool automaticNames = options_.autoNameRoutePoints == CheckState::Checked;
+    const bool ignoreRouteWaypoints = options_.ignoreRouteWaypoints != CheckState::Unchecked;
     std::string pointName = name;
     if (routeOpen_ && (duplicate || automaticNames)) pointName = NumberedName(routeSequence_++, routeName_);
 

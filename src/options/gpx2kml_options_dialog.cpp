@@ -224,15 +224,16 @@ void frmGPX2KMLOpts::SaveOptions() {
 
 ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
   ruvela::Gpx2KmlOptions values;
-  values.OptCONSTT = OptCONSTT->isChecked();
-  values.OptTrkMultip = OptTrkMultip->isChecked();
-  values.OptTrkTrueEle = OptTrkTrueEle->isChecked();
-  values.chkTrkEleABS = chkTrkEleABS->State();
-  values.chkTrkOffset = chkTrkOffset->State();
-  values.txtTrkMultip = StdText(txtTrkMultip->text());
-  values.txtT_ele = StdText(txtT_ele->text());
-  values.txtR_ele = StdText(txtR_ele->text());
-  values.txtTrkOffset = StdText(txtTrkOffset->text());
+  values.trackElevationMode = OptCONSTT->isChecked()       ? TrackElevationMode::Constant
+                              : OptTrkMultip->isChecked()  ? TrackElevationMode::Amplified
+                              : OptTrkTrueEle->isChecked() ? TrackElevationMode::Recorded
+                                                           : TrackElevationMode::Unchosen;
+  values.absoluteElevations = chkTrkEleABS->State();
+  values.addOffset = chkTrkOffset->State();
+  values.amplifyPercent = StdText(txtTrkMultip->text());
+  values.constantTrackElevation = StdText(txtT_ele->text());
+  values.routeElevation = StdText(txtR_ele->text());
+  values.recordedOffset = StdText(txtTrkOffset->text());
   return values;
 }
 

@@ -173,11 +173,11 @@ void frmKML2GPXOpts::SaveOptions() {
 
 ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   ruvela::Kml2GpxOptions values;
-  values.txtRouteItFolderName = StdText(txtRouteItFolderName->text());
-  values.chkIgnoreRtWpts = chkIgnoreRtWpts->State();
-  values.chkAutoWRName = chkAutoWRName->State();
-  values.chkDupWpts = chkDupWpts->State();
-  values.chkPathsAsTracks = chkPathsAsTracks->State();
+  values.routeFolderName = StdText(txtRouteItFolderName->text());
+  values.ignoreRouteWaypoints = chkIgnoreRtWpts->State();
+  values.autoNameRoutePoints = chkAutoWRName->State();
+  values.duplicateRouteWaypoints = chkDupWpts->State();
+  values.pathsAsTracks = chkPathsAsTracks->State();
   return values;
 }
 

@@ -117,8 +117,8 @@ class OptionCommandsTest : public QObject {
     ScriptedWindow second(directory.path());
     second.settings->values = keptBetweenRuns.values;
     second.window().StartUp({});
-    QCOMPARE(second.window().findChild<frmGPX2KMLOpts*>()->Values().txtT_ele, std::string("40"));
-    QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().txtRouteItFolderName, std::string("Rutas"));
+    QCOMPARE(second.window().findChild<frmGPX2KMLOpts*>()->Values().constantTrackElevation, std::string("40"));
+    QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().routeFolderName, std::string("Rutas"));
     second.window().ProcessFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
     QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
     // Paths become tracks, and the track line counts their points.

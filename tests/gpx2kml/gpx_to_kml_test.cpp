@@ -113,18 +113,12 @@ struct ElevationCase {
 
 class TrackElevationRules : public ::testing::TestWithParam<ElevationCase> {};
 
-void Recorded(Gpx2KmlOptions& o) {
-  o.OptCONSTT = false;
-  o.OptTrkTrueEle = true;
-}
+void Recorded(Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Recorded; }
 void RecordedNoOffset(Gpx2KmlOptions& o) {
   Recorded(o);
-  o.chkTrkOffset = CheckState::Unchecked;
+  o.addOffset = CheckState::Unchecked;
 }
-void Amplified(Gpx2KmlOptions& o) {
-  o.OptCONSTT = false;
-  o.OptTrkMultip = true;
-}
+void Amplified(Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Amplified; }
 
 TEST_P(TrackElevationRules, GiveTheDescribedElevation) {
   const ElevationCase& row = GetParam();
@@ -149,20 +143,20 @@ INSTANTIATE_TEST_SUITE_P(
         ElevationCase{"GrayedOffsetCounts", "123.9",
                       [](Gpx2KmlOptions& o) {
                         Recorded(o);
-                        o.chkTrkOffset = CheckState::Grayed;
+                        o.addOffset = CheckState::Grayed;
                       },
                       "173", 0, 0},
         ElevationCase{"NegativeMadeAbsolute", "-12.6", RecordedNoOffset, "12", 0, 0},
         ElevationCase{"NegativeKept", "-12.6",
                       [](Gpx2KmlOptions& o) {
                         RecordedNoOffset(o);
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "-12", 0, 1},
         ElevationCase{"GrayedAbsoluteIsOff", "-12.6",
                       [](Gpx2KmlOptions& o) {
                         RecordedNoOffset(o);
-                        o.chkTrkEleABS = CheckState::Grayed;
+                        o.absoluteElevations = CheckState::Grayed;
                       },
                       "-12", 0, 1},
         ElevationCase{"MissingElevationIsZero", nullptr, RecordedNoOffset, "0", 1, 0},
@@ -170,31 +164,33 @@ INSTANTIATE_TEST_SUITE_P(
         ElevationCase{"Amplified150", "101",
                       [](Gpx2KmlOptions& o) {
                         Amplified(o);
-                        o.txtTrkMultip = "150";
+                        o.amplifyPercent = "150";
                       },
                       "151", 0, 0},
         ElevationCase{"AmplifiedNegativeIsFloored", "-5",
                       [](Gpx2KmlOptions& o) {
                         Amplified(o);
-                        o.txtTrkMultip = "150";
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.amplifyPercent = "150";
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "-8", 0, 1},
-        ElevationCase{"ConstantZero", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "0"; }, "0", 1, 0},
-        ElevationCase{"ConstantCutToWholeUnits", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "30.7"; }, "30", 0, 0},
-        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "abc"; }, "0",
-                      1, 0},
+        ElevationCase{"ConstantZero", "500", [](Gpx2KmlOptions& o) { o.constantTrackElevation = "0"; }, "0", 1, 0},
+        ElevationCase{"ConstantCutToWholeUnits", "500", [](Gpx2KmlOptions& o) { o.constantTrackElevation = "30.7"; },
+                      "30", 0, 0},
+        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500",
+                      [](Gpx2KmlOptions& o) { o.constantTrackElevation = "abc"; }, "0", 1, 0},
         ElevationCase{"ConstantNotANumberWrittenAsGiven", "500",
                       [](Gpx2KmlOptions& o) {
-                        o.txtT_ele = "abc";
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.constantTrackElevation = "abc";
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "abc", 1, 0},
-        ElevationCase{"NoOptionSelectedIsConstant", "500", [](Gpx2KmlOptions& o) { o.OptCONSTT = false; }, "25", 0, 0},
+        ElevationCase{"NoOptionSelectedIsConstant", "500",
+                      [](Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Unchosen; }, "25", 0, 0},
         ElevationCase{"OffsetNotANumberAddsNothing", "70",
                       [](Gpx2KmlOptions& o) {
                         Recorded(o);
-                        o.txtTrkOffset = "x";
+                        o.recordedOffset = "x";
                       },
                       "70", 0, 0}),
     [](const ::testing::TestParamInfo<ElevationCase>& info) { return info.param.label; });
@@ -220,7 +216,7 @@ TEST(ConvertGpxToKml, ZeroElevationNotice) {
 
 TEST(ConvertGpxToKml, RoutePointsUseTheRouteElevationAsWritten) {
   Gpx2KmlOptions options;
-  options.txtR_ele = "40.5";
+  options.routeElevation = "40.5";
   const Conversion conversion = Convert("<gpx><rte><name>R</name><rtept lat='1' lon='2'/></rte></gpx>", options);
   EXPECT_NE(conversion.output.find("          2,1,40.5\r\n"), std::string::npos);
   EXPECT_NE(conversion.output.find("<coordinates>2,1,40.5</coordinates>"), std::string::npos);

@@ -223,9 +223,9 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     d.Box("txtTrkMultip")->setText("150");
     d.Check("chkTrkEleABS")->setCheckState(Qt::Unchecked);
     const ruvela::Gpx2KmlOptions values = d.dialog.Values();
-    QVERIFY(values.OptTrkMultip && !values.OptCONSTT && !values.OptTrkTrueEle);
-    QCOMPARE(values.txtTrkMultip, std::string("150"));
-    QVERIFY(values.chkTrkEleABS == ruvela::CheckState::Unchecked);
+    QVERIFY(values.trackElevationMode == ruvela::TrackElevationMode::Amplified);
+    QCOMPARE(values.amplifyPercent, std::string("150"));
+    QVERIFY(values.absoluteElevations == ruvela::CheckState::Unchecked);
   }
 
   void grayedBoxBecomesCheckedWhenClicked() {

@@ -115,7 +115,7 @@ class Kml2GpxOptionsDialogTest : public QObject {
     Dialog d(store);
     d.dialog.SaveOptions();
     QCOMPARE(store.values["KML2GPXOpts/chkDupWpts"], QString("2"));
-    QVERIFY(d.dialog.Values().chkDupWpts == ruvela::CheckState::Grayed);
+    QVERIFY(d.dialog.Values().duplicateRouteWaypoints == ruvela::CheckState::Grayed);
   }
 
   void defaultRestoresWithoutWriting() {
@@ -124,9 +124,9 @@ class Kml2GpxOptionsDialogTest : public QObject {
     store.values["KML2GPXOpts/txtRouteItFolderName"] = "Otra";
     store.values["KML2GPXOpts/chkPathsAsTracks"] = "1";
     Dialog d(store);
-    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Checked);
+    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Checked);
     QTest::mouseClick(d.dialog.findChild<QPushButton*>("cmdDefault"), Qt::LeftButton);
-    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Unchecked);
+    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Unchecked);
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QVERIFY(store.writes.isEmpty());
