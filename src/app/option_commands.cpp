@@ -22,14 +22,10 @@ void frmRuvela::CreateOptionDialogs() {
 }
 
 void frmRuvela::LoadOptionDialogs() {
-  gpx2kmlOptions_->shadowROUTE_ELE = QString::fromUtf8(kDefaultTrackElevation);
-  gpx2kmlOptions_->shadowTRACK_ELE = QString::fromUtf8(kDefaultRouteElevation);
-  gpx2kmlOptions_->shadowOFFSET_ELE = QString::fromUtf8(kDefaultOffsetElevation);
   gpx2kmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
   gpx2kmlOptions_->LoadLayoutTxts();
   gpx2kmlOptions_->LoadOptions();
 
-  kml2gpxOptions_->shadowROUTERFNAME = QString::fromUtf8(kDefaultRouteFolder);
   kml2gpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
   kml2gpxOptions_->LoadLayoutTxts();
   kml2gpxOptions_->LoadOptions();

@@ -42,13 +42,9 @@ inline constexpr const char* kHelpMenu = "&Ayuda";
 inline constexpr const char* kHelpItem = "&Ayuda";
 inline constexpr const char* kAboutItem = "Acerca &de";
 
-// The option dialogs: titles and the defaults the window hands them.
+// The option dialogs' titles.
 inline constexpr const char* kGpx2KmlOptionsTitle = "Opciones de conversión GPX -> KML";
 inline constexpr const char* kKml2GpxOptionsTitle = "Opciones de conversión KML -> GPX";
-inline constexpr const char* kDefaultTrackElevation = "25";
-inline constexpr const char* kDefaultRouteElevation = "25";
-inline constexpr const char* kDefaultOffsetElevation = "50";
-inline constexpr const char* kDefaultRouteFolder = "Routes";
 
 // The three questions. The first button is always the cautious answer.
 inline constexpr const char* kPendingBeforeOpen = "CUIDADO: Hay un archivo pendiente para guardar.";

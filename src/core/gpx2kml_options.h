@@ -1,24 +1,17 @@
 // Option values of the GPX to KML direction: at what elevation tracks and
 // routes are drawn. Number fields are texts, exactly as a stored setting or
-// an option box holds them; the converter reduces them itself.
+// an option box holds them; the converter reduces them itself. The initial
+// values are the defaults; the table says how each field is stored and set
+// from the command line.
 #pragma once
 
 #include <string>
 
 #include "core/check_state.h"
+#include "core/option_table.h"
+#include "core/track_elevation_mode.h"
 
 namespace ruvela {
-
-// Where track points get their elevation from.
-enum class TrackElevationMode {
-  Constant,   // every point at constantTrackElevation, drawn relative to the ground
-  Amplified,  // recorded elevations times amplifyPercent / 100
-  Recorded,   // recorded elevations, plus recordedOffset when addOffset
-  // No choice made: only a stored setting can leave all three option buttons
-  // clear. Points keep the constant elevation, but the line is drawn at
-  // absolute altitudes rather than relative to the ground.
-  Unchosen,
-};
 
 struct Gpx2KmlOptions {
   TrackElevationMode trackElevationMode = TrackElevationMode::Constant;
@@ -30,5 +23,7 @@ struct Gpx2KmlOptions {
   std::string routeElevation = "25";  // routes are always drawn at this elevation
   std::string recordedOffset = "50";  // extra elevation for recorded tracks
 };
+
+const OptionTable<Gpx2KmlOptions>& GpxToKmlOptionTable();
 
 }  // namespace ruvela

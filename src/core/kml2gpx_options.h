@@ -1,10 +1,13 @@
 // Option values of the KML to GPX direction: which folder yields routes, how
 // the placemarks found there are treated, and whether paths become tracks.
+// The initial values are the defaults; the table says how each field is
+// stored and set from the command line.
 #pragma once
 
 #include <string>
 
 #include "core/check_state.h"
+#include "core/option_table.h"
 
 namespace ruvela {
 
@@ -15,5 +18,7 @@ struct Kml2GpxOptions {
   CheckState duplicateRouteWaypoints = CheckState::Unchecked;  // route waypoints also copied as waypoints
   CheckState pathsAsTracks = CheckState::Unchecked;            // paths (lines, gx:Track) written as tracks
 };
+
+const OptionTable<Kml2GpxOptions>& KmlToGpxOptionTable();
 
 }  // namespace ruvela

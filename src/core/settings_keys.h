@@ -1,5 +1,6 @@
 // Every section and key of the settings store, in one place; the keys of a
-// section stand in the order in which they are read and written.
+// section stand in the order in which they are read and written, and each
+// option section ends with that order as a list.
 #pragma once
 
 namespace ruvela {
@@ -19,6 +20,9 @@ inline constexpr const char* kTxtTrkMultip = "txtTrkMultip";
 inline constexpr const char* kTxtT_ele = "txtT_ele";
 inline constexpr const char* kTxtR_ele = "txtR_ele";
 inline constexpr const char* kTxtTrkOffset = "txtTrkOffset";
+inline constexpr const char* kGpx2KmlKeys[] = {kOptCONSTT,    kOptTrkMultip, kOptTrkTrueEle,
+                                               kChkTrkEleABS, kChkTrkOffset, kTxtTrkMultip,
+                                               kTxtT_ele,     kTxtR_ele,     kTxtTrkOffset};
 
 inline constexpr const char* kKml2GpxSection = "KML2GPXOpts";
 inline constexpr const char* kChkIgnoreRtWpts = "chkIgnoreRtWpts";
@@ -26,6 +30,8 @@ inline constexpr const char* kChkAutoWRName = "chkAutoWRName";
 inline constexpr const char* kChkDupWpts = "chkDupWpts";
 inline constexpr const char* kTxtRouteItFolderName = "txtRouteItFolderName";
 inline constexpr const char* kChkPathsAsTracks = "chkPathsAsTracks";
+inline constexpr const char* kKml2GpxKeys[] = {kChkIgnoreRtWpts, kChkAutoWRName, kChkDupWpts, kTxtRouteItFolderName,
+                                               kChkPathsAsTracks};
 
 // The folders viewer's place: left, top, width and height in twips.
 inline constexpr const char* kPlaceSection = "frmFoldersPos";

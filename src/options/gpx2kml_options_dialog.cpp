@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/settings_keys.h"
 #include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/settings_store.h"
@@ -180,47 +179,9 @@ void frmGPX2KMLOpts::LoadLayoutTxts() {
   FitToTexts();
 }
 
-void frmGPX2KMLOpts::LoadOptions() {
-  using namespace settings_keys;
-  defaults_ = {
-      "1", "0", "0", "1", "1", "200", shadowROUTE_ELE.trimmed(), shadowTRACK_ELE.trimmed(), shadowOFFSET_ELE.trimmed()};
-  const auto read = [&](const char* key, const QString& fallback) {
-    return StdText(store_.GetSetting(kGpx2KmlSection, key, fallback));
-  };
-  // Selecting an option clears the others, so the last selecting key wins.
-  SetOptionSelected(OptCONSTT, ruvela::OptionSelectedFromText(read(kOptCONSTT, defaults_.OptCONSTT)));
-  SetOptionSelected(OptTrkMultip, ruvela::OptionSelectedFromText(read(kOptTrkMultip, defaults_.OptTrkMultip)));
-  SetOptionSelected(OptTrkTrueEle, ruvela::OptionSelectedFromText(read(kOptTrkTrueEle, defaults_.OptTrkTrueEle)));
-  chkTrkEleABS->SetState(ruvela::CheckStateFromText(read(kChkTrkEleABS, defaults_.chkTrkEleABS),
-                                                    CheckStateOfDefault(defaults_.chkTrkEleABS)));
-  chkTrkOffset->SetState(ruvela::CheckStateFromText(read(kChkTrkOffset, defaults_.chkTrkOffset),
-                                                    CheckStateOfDefault(defaults_.chkTrkOffset)));
-  txtTrkMultip->setText(QText(
-      ruvela::PercentTextFromStore(read(kTxtTrkMultip, defaults_.txtTrkMultip), StdText(defaults_.txtTrkMultip))));
-  txtT_ele->setText(
-      QText(ruvela::ElevationTextFromStore(read(kTxtT_ele, defaults_.txtT_ele), StdText(defaults_.txtT_ele))));
-  txtR_ele->setText(
-      QText(ruvela::ElevationTextFromStore(read(kTxtR_ele, defaults_.txtR_ele), StdText(defaults_.txtR_ele))));
-  txtTrkOffset->setText(QText(
-      ruvela::ElevationTextFromStore(read(kTxtTrkOffset, defaults_.txtTrkOffset), StdText(defaults_.txtTrkOffset))));
-  RefreshEnabled();
-}
+void frmGPX2KMLOpts::LoadOptions() { SetValues(ReadOptions(store_, GpxToKmlOptionTable())); }
 
-void frmGPX2KMLOpts::SaveOptions() {
-  using namespace settings_keys;
-  const auto write = [&](const char* key, const std::string& value) {
-    store_.SaveSetting(kGpx2KmlSection, key, QText(value));
-  };
-  write(kOptCONSTT, ruvela::OptionStateText(OptCONSTT->isChecked()));
-  write(kOptTrkMultip, ruvela::OptionStateText(OptTrkMultip->isChecked()));
-  write(kOptTrkTrueEle, ruvela::OptionStateText(OptTrkTrueEle->isChecked()));
-  write(kChkTrkEleABS, ruvela::CheckStateText(chkTrkEleABS->State()));
-  write(kChkTrkOffset, ruvela::CheckStateText(chkTrkOffset->State()));
-  write(kTxtTrkMultip, ruvela::StoredIntegerText(StdText(txtTrkMultip->text())));
-  write(kTxtT_ele, ruvela::StoredIntegerText(StdText(txtT_ele->text())));
-  write(kTxtR_ele, ruvela::StoredIntegerText(StdText(txtR_ele->text())));
-  write(kTxtTrkOffset, ruvela::StoredIntegerText(StdText(txtTrkOffset->text())));
-}
+void frmGPX2KMLOpts::SaveOptions() { WriteOptions(store_, GpxToKmlOptionTable(), Values()); }
 
 ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
   ruvela::Gpx2KmlOptions values;
@@ -237,18 +198,22 @@ ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
   return values;
 }
 
-void frmGPX2KMLOpts::cmdDefault_Click() {
-  SetOptionSelected(OptCONSTT, defaults_.OptCONSTT == "1");
-  SetOptionSelected(OptTrkMultip, defaults_.OptTrkMultip == "1");
-  SetOptionSelected(OptTrkTrueEle, defaults_.OptTrkTrueEle == "1");
-  chkTrkEleABS->SetState(CheckStateOfDefault(defaults_.chkTrkEleABS));
-  chkTrkOffset->SetState(CheckStateOfDefault(defaults_.chkTrkOffset));
-  txtTrkMultip->setText(defaults_.txtTrkMultip);
-  txtT_ele->setText(defaults_.txtT_ele);
-  txtR_ele->setText(defaults_.txtR_ele);
-  txtTrkOffset->setText(defaults_.txtTrkOffset);
+void frmGPX2KMLOpts::SetValues(const ruvela::Gpx2KmlOptions& values) {
+  SetOptionSelected(OptCONSTT, values.trackElevationMode == TrackElevationMode::Constant);
+  SetOptionSelected(OptTrkMultip, values.trackElevationMode == TrackElevationMode::Amplified);
+  SetOptionSelected(OptTrkTrueEle, values.trackElevationMode == TrackElevationMode::Recorded);
+  chkTrkEleABS->SetState(values.absoluteElevations);
+  chkTrkOffset->SetState(values.addOffset);
+  txtTrkMultip->setText(QText(values.amplifyPercent));
+  txtT_ele->setText(QText(values.constantTrackElevation));
+  txtR_ele->setText(QText(values.routeElevation));
+  txtTrkOffset->setText(QText(values.recordedOffset));
   RefreshEnabled();
 }
+
+// Restores the defaults in the controls only; the store is written when the
+// program ends.
+void frmGPX2KMLOpts::cmdDefault_Click() { SetValues(ruvela::Gpx2KmlOptions{}); }
 
 void frmGPX2KMLOpts::RefreshEnabled() {
   chkTrkOffset->setEnabled(OptTrkTrueEle->isChecked());

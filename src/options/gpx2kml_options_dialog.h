@@ -27,11 +27,6 @@ class frmGPX2KMLOpts final : public QDialog {
   // `store` holds the program's settings and must outlive the dialog.
   frmGPX2KMLOpts(SettingsStore& store, QWidget* parent = nullptr);
 
-  // Defaults handed over by the main window before LoadOptions runs.
-  QString shadowROUTE_ELE;   // constant track elevation
-  QString shadowTRACK_ELE;   // route elevation
-  QString shadowOFFSET_ELE;  // extra track elevation
-
   void LoadLayoutTxts();
   // Reads the section from the store, falling back to the defaults.
   void LoadOptions();
@@ -40,16 +35,12 @@ class frmGPX2KMLOpts final : public QDialog {
 
   // The values as the controls hold them now.
   ruvela::Gpx2KmlOptions Values() const;
+  void SetValues(const ruvela::Gpx2KmlOptions& values);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct Defaults {
-    QString OptCONSTT, OptTrkMultip, OptTrkTrueEle, chkTrkEleABS, chkTrkOffset;
-    QString txtTrkMultip, txtT_ele, txtR_ele, txtTrkOffset;
-  };
-
   void CreateControls();
   void LayOutControls();
   void FitToTexts();
@@ -59,7 +50,6 @@ class frmGPX2KMLOpts final : public QDialog {
   void RefreshEnabled();
 
   SettingsStore& store_;
-  Defaults defaults_;
 
   QPushButton* cmdOptOK = nullptr;
   QPushButton* cmdDefault = nullptr;

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/settings_keys.h"
 #include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/settings_store.h"
@@ -140,36 +139,9 @@ void frmKML2GPXOpts::LoadLayoutTxts() {
   FitToTexts();
 }
 
-void frmKML2GPXOpts::LoadOptions() {
-  using namespace settings_keys;
-  defaults_ = {"1", shadowROUTERFNAME.trimmed(), "0", "0", "0"};
-  const auto read = [&](const char* key, const QString& fallback) {
-    return StdText(store_.GetSetting(kKml2GpxSection, key, fallback));
-  };
-  chkIgnoreRtWpts->SetState(ruvela::CheckStateFromText(read(kChkIgnoreRtWpts, defaults_.chkIgnoreRtWpts),
-                                                       CheckStateOfDefault(defaults_.chkIgnoreRtWpts)));
-  chkAutoWRName->SetState(ruvela::CheckStateFromText(read(kChkAutoWRName, defaults_.chkAutoWRName),
-                                                     CheckStateOfDefault(defaults_.chkAutoWRName)));
-  chkDupWpts->SetState(
-      ruvela::CheckStateFromText(read(kChkDupWpts, defaults_.chkDupWpts), CheckStateOfDefault(defaults_.chkDupWpts)));
-  txtRouteItFolderName->setText(
-      QText(ruvela::TrimmedText(read(kTxtRouteItFolderName, defaults_.txtRouteItFolderName))));
-  chkPathsAsTracks->SetState(ruvela::CheckStateFromText(read(kChkPathsAsTracks, defaults_.chkPathsAsTracks),
-                                                        CheckStateOfDefault(defaults_.chkPathsAsTracks)));
-  RefreshEnabled();
-}
+void frmKML2GPXOpts::LoadOptions() { SetValues(ReadOptions(store_, KmlToGpxOptionTable())); }
 
-void frmKML2GPXOpts::SaveOptions() {
-  using namespace settings_keys;
-  const auto write = [&](const char* key, const std::string& value) {
-    store_.SaveSetting(kKml2GpxSection, key, QText(value));
-  };
-  write(kChkIgnoreRtWpts, ruvela::CheckStateText(chkIgnoreRtWpts->State()));
-  write(kChkAutoWRName, ruvela::CheckStateText(chkAutoWRName->State()));
-  write(kChkDupWpts, ruvela::CheckStateText(chkDupWpts->State()));
-  write(kTxtRouteItFolderName, ruvela::TrimmedText(StdText(txtRouteItFolderName->text())));
-  write(kChkPathsAsTracks, ruvela::CheckStateText(chkPathsAsTracks->State()));
-}
+void frmKML2GPXOpts::SaveOptions() { WriteOptions(store_, KmlToGpxOptionTable(), Values()); }
 
 ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   ruvela::Kml2GpxOptions values;
@@ -181,14 +153,18 @@ ruvela::Kml2GpxOptions frmKML2GPXOpts::Values() const {
   return values;
 }
 
-void frmKML2GPXOpts::cmdDefault_Click() {
-  chkIgnoreRtWpts->SetState(CheckStateOfDefault(defaults_.chkIgnoreRtWpts));
-  chkAutoWRName->SetState(CheckStateOfDefault(defaults_.chkAutoWRName));
-  chkDupWpts->SetState(CheckStateOfDefault(defaults_.chkDupWpts));
-  txtRouteItFolderName->setText(defaults_.txtRouteItFolderName);
-  chkPathsAsTracks->SetState(CheckStateOfDefault(defaults_.chkPathsAsTracks));
+void frmKML2GPXOpts::SetValues(const ruvela::Kml2GpxOptions& values) {
+  chkIgnoreRtWpts->SetState(values.ignoreRouteWaypoints);
+  chkAutoWRName->SetState(values.autoNameRoutePoints);
+  chkDupWpts->SetState(values.duplicateRouteWaypoints);
+  txtRouteItFolderName->setText(QText(values.routeFolderName));
+  chkPathsAsTracks->SetState(values.pathsAsTracks);
   RefreshEnabled();
 }
+
+// Restores the defaults in the controls only; the store is written when the
+// program ends.
+void frmKML2GPXOpts::cmdDefault_Click() { SetValues(ruvela::Kml2GpxOptions{}); }
 
 void frmKML2GPXOpts::RefreshEnabled() {
   if (chkIgnoreRtWpts->State() != ruvela::CheckState::Checked) {

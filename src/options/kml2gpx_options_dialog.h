@@ -25,9 +25,6 @@ class frmKML2GPXOpts final : public QDialog {
   // `store` holds the program's settings and must outlive the dialog.
   frmKML2GPXOpts(SettingsStore& store, QWidget* parent = nullptr);
 
-  // Default of the route folder name, handed over by the main window.
-  QString shadowROUTERFNAME;
-
   void LoadLayoutTxts();
   // Reads the section from the store, falling back to the defaults.
   void LoadOptions();
@@ -36,15 +33,12 @@ class frmKML2GPXOpts final : public QDialog {
 
   // The values as the controls hold them now.
   ruvela::Kml2GpxOptions Values() const;
+  void SetValues(const ruvela::Kml2GpxOptions& values);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct Defaults {
-    QString chkAutoWRName, txtRouteItFolderName, chkDupWpts, chkIgnoreRtWpts, chkPathsAsTracks;
-  };
-
   void CreateControls();
   void LayOutControls();
   void FitToTexts();
@@ -54,7 +48,6 @@ class frmKML2GPXOpts final : public QDialog {
   void RefreshEnabled();
 
   SettingsStore& store_;
-  Defaults defaults_;
 
   QPushButton* cmdOptOK = nullptr;
   QPushButton* cmdDefault = nullptr;

@@ -15,9 +15,6 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.shadowROUTE_ELE = " 25";
-    dialog.shadowTRACK_ELE = "25 ";
-    dialog.shadowOFFSET_ELE = "50";
     dialog.setWindowTitle("Opciones de conversión GPX -> KML");
     dialog.LoadLayoutTxts();
     dialog.LoadOptions();

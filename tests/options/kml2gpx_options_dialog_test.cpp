@@ -13,7 +13,6 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.shadowROUTERFNAME = " Routes ";
     dialog.LoadLayoutTxts();
     dialog.LoadOptions();
   }
