@@ -19,8 +19,8 @@ struct ConversionSession {
   QString gps_MsgBox_cmdOK;
   QString gps_MsgBox_cmdCancel;
 
-  // The last converter's result text: "ERROR", empty (stopped, or failed),
-  // or the closing text of a completed document.
+  // The closing text of the last conversion's document; empty unless it
+  // was completed.
   std::string ConversionResult;
 
   // At most one of the two is set: the temporary file holds that complete,

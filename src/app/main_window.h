@@ -101,7 +101,7 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   void Convert(ruvela::Direction direction, const ruvela::InputParts& parts);
   void ShowCompletionNotices(ruvela::Direction direction);
   void Succeed(ResultKind kind, const ruvela::InputParts& parts);
-  void Fail(const ruvela::ConversionOutcome& outcome);
+  void Fail(const ruvela::ConversionResult& result);
   void FinishProcessing();
 
   // What the user sees.

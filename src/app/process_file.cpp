@@ -32,15 +32,15 @@ constexpr qint64 kYieldIntervalMs = 20;
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-const char* FailureStatus(ruvela::Outcome outcome) {
-  switch (outcome) {
-    case ruvela::Outcome::LoadFailed:
-    case ruvela::Outcome::WriteFailed:
+const char* FailureStatus(ruvela::ConversionStatus status) {
+  switch (status) {
+    case ruvela::ConversionStatus::InputNotLoaded:
+    case ruvela::ConversionStatus::OutputNotWritten:
       return kStatusLoadError;
-    case ruvela::Outcome::NothingConvertible:
+    case ruvela::ConversionStatus::NothingConvertible:
       return kStatusNothingConvertible;
-    case ruvela::Outcome::Aborted:
-    case ruvela::Outcome::Converted:
+    case ruvela::ConversionStatus::Stopped:
+    case ruvela::ConversionStatus::Completed:
       break;
   }
   return kStatusCancelled;
@@ -114,16 +114,16 @@ void frmRuvela::Convert(ruvela::Direction direction, const ruvela::InputParts& p
 
   staleCounts_.reset();
   sinceLastYield_.invalidate();  // the first yield shows the window's events at once
-  const ruvela::ConversionOutcome result =
+  const ruvela::ConversionResult result =
       ruvela::ConvertInput(direction, parts, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
                            gpx2kmlOptions_->Values(), kml2gpxOptions_->Values(), *this, session_.counts);
   if (busyCursor_) LoadingFinished();
   cmdAbort->setEnabled(false);
-  RefreshCountLabels();  // the final counts, whenever the last yield was
-  session_.ConversionResult = result.resultText;
+  RefreshCountLabels();                            // the final counts, whenever the last yield was
+  session_.ConversionResult = result.closingText;  // empty unless the document was completed
   ShowCompletionNotices(direction);
 
-  if (result.outcome == ruvela::Outcome::Converted && !session_.AbortRequested) {
+  if (result.status == ruvela::ConversionStatus::Completed && !session_.AbortRequested) {
     Succeed(direction == ruvela::Direction::GpxToKml ? ResultKind::Kml : ResultKind::Gpx, parts);
   } else {
     Fail(result);
@@ -133,7 +133,7 @@ void frmRuvela::Convert(ruvela::Direction direction, const ruvela::InputParts& p
 // What a completed walk adds to the track line.
 void frmRuvela::ShowCompletionNotices(ruvela::Direction direction) {
   const std::string& result = session_.ConversionResult;
-  if (result.empty() || result == ruvela::kResultError) return;
+  if (result.empty()) return;
   const ruvela::ConversionCounts& counts = session_.counts;
   if (direction == ruvela::Direction::GpxToKml && ruvela::HasElevationNotice(counts)) {
     lblTRK->setText(lblTRK->text() + QString::fromUtf8(ruvela::kElevationNoticeMark));
@@ -161,9 +161,9 @@ void frmRuvela::Succeed(ResultKind kind, const ruvela::InputParts& parts) {
   session_.InputBaseName = FromUtf8(parts.baseName);
 }
 
-void frmRuvela::Fail(const ruvela::ConversionOutcome& outcome) {
-  SetStatus(QString::fromUtf8(FailureStatus(outcome.outcome)));
-  if (!outcome.problem.message.empty()) lblSTAT->setToolTip(FromUtf8(outcome.problem.message));
+void frmRuvela::Fail(const ruvela::ConversionResult& result) {
+  SetStatus(QString::fromUtf8(FailureStatus(result.status)));
+  if (!result.reason.empty()) lblSTAT->setToolTip(FromUtf8(result.reason));
   if (session_.AbortRequested) SetStatus(QString::fromUtf8(kStatusCancelled));
   SetOpenCommands(true);
   SetFileCommands(false);

@@ -151,23 +151,14 @@ class GpxToKmlConversion {
   BlockWriter& output_;
 };
 
-std::string OutputProblem() { return "no se puede escribir el archivo de salida"; }
-
 }  // namespace
 
-std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output, const Gpx2KmlOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts, ConversionProblem* problem) {
+ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                                 const Gpx2KmlOptions& options, ConversionProgress& progress,
+                                 ConversionCounts& counts) {
   counts = ConversionCounts{};
-  ConversionProblem found;
-  const auto fail = [&](bool outputFailed, std::string message) {
-    found = {outputFailed, std::move(message)};
-    if (problem != nullptr) *problem = found;
-    return std::string(kResultError);
-  };
-  if (problem != nullptr) *problem = found;
-
   BlockWriter writer;
-  if (!writer.Open(output)) return fail(true, OutputProblem());
+  if (!writer.Open(output)) return OutputNotWritten();
 
   pugi::xml_document document;
   progress.LoadingStarted();
@@ -175,14 +166,14 @@ std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path
   progress.LoadingFinished();
   if (!loaded.ok) {
     writer.Close();
-    return fail(false, loaded.message);
+    return {ConversionStatus::InputNotLoaded, loaded.message, {}};
   }
 
   GpxToKmlConversion conversion(document, options, progress, counts, writer);
   const bool completed = conversion.Run(input.baseName);
-  if (!writer.Close()) return fail(true, OutputProblem());
-  if (!completed) return "";  // stopped on request; the output stays incomplete
-  return KmlDocumentFooter();
+  if (!writer.Close()) return OutputNotWritten();
+  if (!completed) return {ConversionStatus::Stopped, {}, {}};
+  return {ConversionStatus::Completed, {}, KmlDocumentFooter()};
 }
 
 }  // namespace ruvela

@@ -237,53 +237,39 @@ class KmlToGpxConversion {
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
-constexpr const char* kOutputProblem = "no se puede escribir el archivo de salida";
-
-std::string Fail(ConversionProblem* problem, bool outputFailed, std::string message) {
-  if (problem != nullptr) *problem = {outputFailed, std::move(message)};
-  return std::string(kResultError);
-}
-
 }  // namespace
 
-std::string ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
-                                    const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                    ConversionProgress& progress, ConversionCounts& counts,
-                                    ConversionProblem* problem) {
+ConversionResult ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
+                                         const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                         ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
-  if (problem != nullptr) *problem = {};
   BlockWriter writer;
-  if (!writer.Open(output)) return Fail(problem, true, kOutputProblem);
+  if (!writer.Open(output)) return OutputNotWritten();
   KmlToGpxConversion conversion(document, options, progress, counts, writer);
   const bool completed = conversion.Run(rootPath);
-  if (!writer.Close()) return Fail(problem, true, kOutputProblem);
-  if (!completed) return "";  // stopped on request; the output stays incomplete
-  return GpxDocumentFooter();
+  if (!writer.Close()) return OutputNotWritten();
+  if (!completed) return {ConversionStatus::Stopped, {}, {}};
+  return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
 }
 
-std::string LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
-                                 ConversionProgress& progress, pugi::xml_document& document,
-                                 ConversionProblem& problem) {
-  problem = {};
+std::optional<ConversionResult> LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
+                                                     ConversionProgress& progress, pugi::xml_document& document) {
   // The output is emptied before anything else, as for every conversion.
-  if (!CreateEmptyFile(output)) return Fail(&problem, true, kOutputProblem);
+  if (!CreateEmptyFile(output)) return OutputNotWritten();
   progress.LoadingStarted();
   const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.Joined()), document);
   progress.LoadingFinished();
-  if (!loaded.ok) return Fail(&problem, false, loaded.message);
-  return {};
+  if (!loaded.ok) return ConversionResult{ConversionStatus::InputNotLoaded, loaded.message, {}};
+  return std::nullopt;
 }
 
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
-                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
-                            ConversionProblem* problem) {
+ConversionResult ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
+                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
   pugi::xml_document document;
-  ConversionProblem found;
-  const std::string failed = LoadKmlForConversion(input, output, progress, document, found);
-  if (problem != nullptr) *problem = found;
-  if (!failed.empty()) return failed;
-  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts, problem);
+  if (auto failure = LoadKmlForConversion(input, output, progress, document)) return *failure;
+  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts);
 }
 
 }  // namespace ruvela

@@ -41,10 +41,9 @@ constexpr const char* kWorkedExample = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 struct Conversion {
-  std::string result;
+  ConversionResult result;
   std::string output;
   ConversionCounts counts;
-  ConversionProblem problem;
 };
 
 Conversion Convert(const std::string& gpx, const Gpx2KmlOptions& options = {}, int stopAtYield = 0,
@@ -54,14 +53,14 @@ Conversion Convert(const std::string& gpx, const Gpx2KmlOptions& options = {}, i
   ScriptedProgress progress(stopAtYield);
   Conversion conversion;
   conversion.result = ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "ruvela.tmp", options,
-                                      progress, conversion.counts, &conversion.problem);
+                                      progress, conversion.counts);
   conversion.output = ReadFile(scratch.path() / "ruvela.tmp");
   return conversion;
 }
 
 TEST(ConvertGpxToKml, WorkedExampleMatchesTheReferenceDocument) {
   const Conversion conversion = Convert(kWorkedExample);
-  EXPECT_EQ(conversion.result, "</Folder>\r\n</kml>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "</Folder>\r\n</kml>\r\n");
   EXPECT_EQ(conversion.counts.waypoints, 2);
   EXPECT_EQ(conversion.counts.routePoints, 3);
   EXPECT_EQ(conversion.counts.trackPoints, 4);
@@ -241,16 +240,15 @@ TEST(ConvertGpxToKml, EmptyRouteStillGetsItsLineAndFolder) {
 
 TEST(ConvertGpxToKml, UnreadableInputGivesErrorAndAnEmptyOutput) {
   const Conversion conversion = Convert("<gpx><wpt lat='1'");
-  EXPECT_EQ(conversion.result, "ERROR");
-  EXPECT_FALSE(conversion.problem.outputFailed);
-  EXPECT_NE(conversion.problem.message.find("byte"), std::string::npos);
+  EXPECT_EQ(conversion.result.status, ConversionStatus::InputNotLoaded);
+  EXPECT_NE(conversion.result.reason.find("byte"), std::string::npos);
   EXPECT_EQ(conversion.output, "");
   EXPECT_EQ(conversion.counts.waypoints, 0);
 }
 
 TEST(ConvertGpxToKml, OtherRootElementGivesAnEmptyDocument) {
   const Conversion conversion = Convert("<kml><wpt lat='1' lon='2'/></kml>");
-  EXPECT_EQ(conversion.result, "</Folder>\r\n</kml>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "</Folder>\r\n</kml>\r\n");
   EXPECT_EQ(conversion.counts.waypoints + conversion.counts.routePoints + conversion.counts.trackPoints, 0);
   EXPECT_TRUE(testing::IsWellFormedXml(conversion.output));
   EXPECT_EQ(conversion.output.find("<Placemark>"), std::string::npos);
@@ -270,7 +268,7 @@ TEST(ConvertGpxToKml, StopsAtTheYieldWhereAbortIsAsked) {
               {10, 2, 3, 2, "          -57.2,-33.2,25\r\n"}};
   for (const auto& row : rows) {
     const Conversion conversion = Convert(kWorkedExample, {}, row.stopAt);
-    EXPECT_EQ(conversion.result, "") << "stop at " << row.stopAt;
+    EXPECT_EQ(conversion.result.status, ConversionStatus::Stopped) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.waypoints, row.waypoints) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.routePoints, row.routePoints) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.trackPoints, row.trackPoints) << "stop at " << row.stopAt;
@@ -290,11 +288,10 @@ TEST(ConvertGpxToKml, ReportsAnOutputThatCannotBeWritten) {
   const auto input = scratch.Write("a.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>");
   ScriptedProgress progress;
   ConversionCounts counts;
-  ConversionProblem problem;
   EXPECT_EQ(ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "no" / "such" / "dir",
-                            Gpx2KmlOptions{}, progress, counts, &problem),
-            "ERROR");
-  EXPECT_TRUE(problem.outputFailed);
+                            Gpx2KmlOptions{}, progress, counts)
+                .status,
+            ConversionStatus::OutputNotWritten);
 }
 
 }  // namespace

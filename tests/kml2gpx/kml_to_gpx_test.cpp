@@ -34,7 +34,7 @@ std::string Kml(const std::string& content) {
 }
 
 struct Conversion {
-  std::string result;
+  ConversionResult result;
   std::string output;
   ConversionCounts counts;
   pugi::xml_document document;
@@ -63,7 +63,7 @@ const std::string kRoutesExample =
 TEST(ConvertKmlToGpx, RouteFolderWithDefaultOptions) {
   Conversion conversion;
   Convert(conversion, kRoutesExample);
-  EXPECT_EQ(conversion.result, "\r\n</gpx>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "\r\n</gpx>\r\n");
   EXPECT_EQ(conversion.counts.waypoints, 3);
   EXPECT_EQ(conversion.counts.routePoints, 3);
   EXPECT_EQ(conversion.counts.folders, 2);
@@ -445,9 +445,9 @@ TEST(ConvertKmlToGpx, WrittenDocumentsValidateAgainstTheSchema) {
           (entry.path().stem().string() + (options.pathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
       ScriptedProgress progress(0);
       ConversionCounts counts;
-      const ConversionOutcome converted = ConvertInput(
+      const ConversionResult converted = ConvertInput(
           Direction::KmlToGpx, SplitInputPath(Utf8FromPath(entry.path()), '/'), output, {}, options, progress, counts);
-      if (converted.outcome == Outcome::Converted) documents.push_back(output);
+      if (converted.status == ConversionStatus::Completed) documents.push_back(output);
     }
   }
   EXPECT_GE(documents.size(), 20u);
@@ -485,7 +485,7 @@ TEST(ConvertKmlToGpx, StopsAtTheYieldWhereAbortIsAsked) {
   for (const auto& row : rows) {
     Conversion conversion;
     Convert(conversion, kRoutesExample, {}, kKmlRoot, row.stopAt);
-    EXPECT_EQ(conversion.result, "") << row.stopAt;
+    EXPECT_EQ(conversion.result.status, ConversionStatus::Stopped) << row.stopAt;
     EXPECT_EQ(conversion.counts.folders, row.folders) << row.stopAt;
     EXPECT_EQ(conversion.counts.waypoints, row.waypoints) << row.stopAt;
     EXPECT_EQ(conversion.counts.folderList, row.folderList) << row.stopAt;
@@ -496,7 +496,7 @@ TEST(ConvertKmlToGpx, StopsAtTheYieldWhereAbortIsAsked) {
 TEST(ConvertKmlToGpx, UnreadableInputGivesErrorAndAnEmptyOutput) {
   Conversion conversion;
   Convert(conversion, "<kml><Folder>");
-  EXPECT_EQ(conversion.result, "ERROR");
+  EXPECT_EQ(conversion.result.status, ConversionStatus::InputNotLoaded);
   EXPECT_EQ(conversion.output, "");
 }
 
