@@ -27,8 +27,8 @@
 #include "core/count_texts.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 namespace ruvela {
 

@@ -30,8 +30,8 @@ class QPushButton;
 
 namespace ruvela {
 
-class frmGPX2KMLOpts;
-class frmKML2GPXOpts;
+class GpxToKmlOptionsDialog;
+class KmlToGpxOptionsDialog;
 
 class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   Q_OBJECT
@@ -135,8 +135,8 @@ class frmRuvela final : public QMainWindow, private ruvela::ConversionProgress {
   ConversionSession session_;
   // The option dialogs: hidden for the whole run, they hold the values the
   // converters use (owned by the window).
-  frmGPX2KMLOpts* gpx2kmlOptions_ = nullptr;
-  frmKML2GPXOpts* kml2gpxOptions_ = nullptr;
+  GpxToKmlOptionsDialog* gpx2kmlOptions_ = nullptr;
+  KmlToGpxOptionsDialog* kml2gpxOptions_ = nullptr;
 
   // Menus (owned by the menu bar).
   QMenu* menuFile = nullptr;

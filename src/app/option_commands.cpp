@@ -3,8 +3,8 @@
 // Options menu, and written back when the program ends (StoreSettings).
 #include "app/main_window.h"
 #include "app/window_texts.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 #include <QPushButton>
 
@@ -17,17 +17,17 @@ using namespace ruvela::texts;
 }  // namespace
 
 void frmRuvela::CreateOptionDialogs() {
-  gpx2kmlOptions_ = new frmGPX2KMLOpts(*services_.settings, this);
-  kml2gpxOptions_ = new frmKML2GPXOpts(*services_.settings, this);
+  gpx2kmlOptions_ = new GpxToKmlOptionsDialog(*services_.settings, this);
+  kml2gpxOptions_ = new KmlToGpxOptionsDialog(*services_.settings, this);
 }
 
 void frmRuvela::LoadOptionDialogs() {
   gpx2kmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
-  gpx2kmlOptions_->LoadLayoutTxts();
+  gpx2kmlOptions_->SetCaptions();
   gpx2kmlOptions_->LoadOptions();
 
   kml2gpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
-  kml2gpxOptions_->LoadLayoutTxts();
+  kml2gpxOptions_->SetCaptions();
   kml2gpxOptions_->LoadOptions();
 }
 

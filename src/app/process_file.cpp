@@ -14,8 +14,8 @@
 #include "app/window_texts.h"
 #include "core/count_texts.h"
 #include "core/path_parts.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 namespace ruvela {
 

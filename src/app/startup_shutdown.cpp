@@ -6,8 +6,8 @@
 #include "app/main_window.h"
 #include "app/window_texts.h"
 #include "gui/settings_store.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 namespace ruvela {
 

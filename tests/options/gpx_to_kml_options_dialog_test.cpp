@@ -1,4 +1,4 @@
-#include "options/gpx2kml_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ namespace {
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
     dialog.setWindowTitle("Opciones de conversión GPX -> KML");
-    dialog.LoadLayoutTxts();
+    dialog.SetCaptions();
     dialog.LoadOptions();
   }
   template <typename T>
@@ -41,7 +41,7 @@ struct Dialog {
     return parts.join(' ');
   }
 
-  frmGPX2KMLOpts dialog;
+  GpxToKmlOptionsDialog dialog;
 };
 
 }  // namespace
@@ -250,4 +250,4 @@ class Gpx2KmlOptionsDialogTest : public QObject {
 };
 
 QTEST_MAIN(Gpx2KmlOptionsDialogTest)
-#include "gpx2kml_options_dialog_test.moc"
+#include "gpx_to_kml_options_dialog_test.moc"

@@ -1,18 +1,15 @@
-#include "options/gpx2kml_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "core/stored_values.h"
 #include "gui/fit_to_text.h"
-#include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
 
@@ -24,42 +21,23 @@ QString NormalizedNumber(const QString& text) { return QText(ruvela::NormalizedB
 
 }  // namespace
 
-frmGPX2KMLOpts::frmGPX2KMLOpts(SettingsStore& store, QWidget* parent) : QDialog(parent), store_(store) {
-  setObjectName("frmGPX2KMLOpts");
-  setModal(true);
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent)
+    : OptionsDialogFor(store, GpxToKmlOptionTable(), "frmGPX2KMLOpts", EnterKey::Ignored, parent) {
   CreateControls();
   LayOutControls();
-  SetTabOrder();
-  ConnectHandlers();
   FitToTexts();
 }
 
-void frmGPX2KMLOpts::CreateControls() {
-  cmdOptOK = new QPushButton("OK", this);
-  cmdOptOK->setObjectName("cmdOptOK");
-  cmdDefault = new QPushButton("Default", this);
-  cmdDefault->setObjectName("cmdDefault");
-  for (QPushButton* button : {cmdOptOK, cmdDefault}) button->setAutoDefault(false);
-
-  FrameGPX2KML = new QGroupBox("GPX -> KML", this);
-  FrameGPX2KML->setObjectName("FrameGPX2KML");
+void GpxToKmlOptionsDialog::CreateControls() {
+  FrameGPX2KML = NewFrame("FrameGPX2KML", "GPX -> KML");
 
   const auto option = [&](const char* name) {
     auto* button = new QRadioButton(FrameGPX2KML);
     button->setObjectName(name);
     return button;
   };
-  const auto check = [&](const char* name) {
-    auto* box = new OptionCheckBox(FrameGPX2KML);
-    box->setObjectName(name);
-    return box;
-  };
-  const auto number = [&](const char* name) {
-    auto* box = new OptionTextBox(FrameGPX2KML, NormalizedNumber);
-    box->setObjectName(name);
-    return box;
-  };
+  const auto check = [&](const char* name) { return NewCheckBox(FrameGPX2KML, name); };
+  const auto number = [&](const char* name) { return NewTextBox(FrameGPX2KML, name, NormalizedNumber); };
   OptCONSTT = option("OptCONSTT");
   txtT_ele = number("txtT_ele");
   OptTrkMultip = option("OptTrkMultip");
@@ -80,12 +58,19 @@ void frmGPX2KMLOpts::CreateControls() {
   lblCONSTR->setTextFormat(Qt::PlainText);
   txtR_ele = number("txtR_ele");
   lblCONSTR->setBuddy(txtR_ele);
+
+  for (QRadioButton* button : {OptCONSTT, OptTrkMultip, OptTrkTrueEle}) {
+    connect(button, &QRadioButton::toggled, this, &GpxToKmlOptionsDialog::RefreshEnabled);
+  }
+  for (OptionCheckBox* box : {chkTrkOffset, chkTrkEleABS}) {
+    connect(box, &QCheckBox::stateChanged, this, &GpxToKmlOptionsDialog::RefreshEnabled);
+  }
 }
 
 // The described arrangement: each option on its own line with its number
 // box at the right, the offset indented under the recorded elevations, the
 // line, then the route elevation; OK at the bottom right, Default before it.
-void frmGPX2KMLOpts::LayOutControls() {
+void GpxToKmlOptionsDialog::LayOutControls() {
   auto* rows = new QGridLayout;
   rows->setHorizontalSpacing(0);
   rows->setVerticalSpacing(Px(360 - 285));
@@ -115,28 +100,9 @@ void frmGPX2KMLOpts::LayOutControls() {
   FrameGPX2KML->setLayout(rows);
   SetFrameMargins(FrameGPX2KML, rows, QMargins(Px(120), Px(240), Px(4455 - 4335), Px(2535 - 2445)));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdDefault);
-  buttons->addSpacing(Px(3600 - 3375) - buttons->spacing());
-  buttons->addWidget(cmdOptOK);
+  LayOutFrameAndButtons(FrameGPX2KML, QMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135)), Px(2760 - 2655),
+                        Px(3600 - 3375));
 
-  auto* window = new QVBoxLayout(this);
-  window->setContentsMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135));
-  window->setSpacing(Px(2760 - 2655));
-  window->addWidget(FrameGPX2KML, 1);
-  window->addLayout(buttons);
-}
-
-// Once the captions are set: every control as large as described, or as
-// its text needs, and the dialog as large as that takes.
-void frmGPX2KMLOpts::FitToTexts() {
-  for (QPushButton* button : {cmdOptOK, cmdDefault}) FitButton(button, QSize(Px(975), Px(375)));
-  for (OptionTextBox* box : {txtT_ele, txtTrkMultip, txtTrkOffset, txtR_ele}) FitNumberBox(box, Px(495));
-  FixWindowSize(this, QSize(Px(4695), Px(3225)));
-}
-
-void frmGPX2KMLOpts::SetTabOrder() {
   const QWidget* order[] = {cmdOptOK,     OptCONSTT,    txtT_ele,     OptTrkMultip, txtTrkMultip, OptTrkTrueEle,
                             chkTrkOffset, txtTrkOffset, chkTrkEleABS, txtR_ele,     cmdDefault};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
@@ -144,18 +110,14 @@ void frmGPX2KMLOpts::SetTabOrder() {
   }
 }
 
-void frmGPX2KMLOpts::ConnectHandlers() {
-  connect(cmdOptOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cmdDefault, &QPushButton::clicked, this, &frmGPX2KMLOpts::cmdDefault_Click);
-  for (QRadioButton* button : {OptCONSTT, OptTrkMultip, OptTrkTrueEle}) {
-    connect(button, &QRadioButton::toggled, this, &frmGPX2KMLOpts::RefreshEnabled);
-  }
-  for (OptionCheckBox* box : {chkTrkOffset, chkTrkEleABS}) {
-    connect(box, &QCheckBox::stateChanged, this, &frmGPX2KMLOpts::RefreshEnabled);
-  }
+// Once the captions are set: every control as large as described, or as
+// its text needs, and the dialog as large as that takes.
+void GpxToKmlOptionsDialog::FitToTexts() {
+  for (OptionTextBox* box : {txtT_ele, txtTrkMultip, txtTrkOffset, txtR_ele}) FitNumberBox(box, Px(495));
+  FitButtonsAndWindow(QSize(Px(4695), Px(3225)));
 }
 
-void frmGPX2KMLOpts::LoadLayoutTxts() {
+void GpxToKmlOptionsDialog::SetCaptions() {
   const QString constantTip = "El track convertido es dibujado con una altura constante";
   const QString routeTip = "El valor de altura tomado para dibujar las rutas convertidas";
   const QString amplifierTip = "La altura calculada se amplificará en este porcentaje para ser dibujada";
@@ -179,11 +141,7 @@ void frmGPX2KMLOpts::LoadLayoutTxts() {
   FitToTexts();
 }
 
-void frmGPX2KMLOpts::LoadOptions() { SetValues(ReadOptions(store_, GpxToKmlOptionTable())); }
-
-void frmGPX2KMLOpts::SaveOptions() { WriteOptions(store_, GpxToKmlOptionTable(), Values()); }
-
-ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
+ruvela::Gpx2KmlOptions GpxToKmlOptionsDialog::Values() const {
   ruvela::Gpx2KmlOptions values;
   values.trackElevationMode = OptCONSTT->isChecked()       ? TrackElevationMode::Constant
                               : OptTrkMultip->isChecked()  ? TrackElevationMode::Amplified
@@ -198,7 +156,7 @@ ruvela::Gpx2KmlOptions frmGPX2KMLOpts::Values() const {
   return values;
 }
 
-void frmGPX2KMLOpts::SetValues(const ruvela::Gpx2KmlOptions& values) {
+void GpxToKmlOptionsDialog::SetValues(const ruvela::Gpx2KmlOptions& values) {
   SetOptionSelected(OptCONSTT, values.trackElevationMode == TrackElevationMode::Constant);
   SetOptionSelected(OptTrkMultip, values.trackElevationMode == TrackElevationMode::Amplified);
   SetOptionSelected(OptTrkTrueEle, values.trackElevationMode == TrackElevationMode::Recorded);
@@ -211,30 +169,12 @@ void frmGPX2KMLOpts::SetValues(const ruvela::Gpx2KmlOptions& values) {
   RefreshEnabled();
 }
 
-// Restores the defaults in the controls only; the store is written when the
-// program ends.
-void frmGPX2KMLOpts::cmdDefault_Click() { SetValues(ruvela::Gpx2KmlOptions{}); }
-
-void frmGPX2KMLOpts::RefreshEnabled() {
+void GpxToKmlOptionsDialog::RefreshEnabled() {
   chkTrkOffset->setEnabled(OptTrkTrueEle->isChecked());
   chkTrkEleABS->setEnabled(!OptCONSTT->isChecked());
   txtT_ele->setEnabled(OptCONSTT->isChecked());
   txtTrkMultip->setEnabled(OptTrkMultip->isChecked());
   txtTrkOffset->setEnabled(chkTrkOffset->isEnabled() && chkTrkOffset->State() != ruvela::CheckState::Unchecked);
-}
-
-void frmGPX2KMLOpts::keyPressEvent(QKeyEvent* event) {
-  // Neither Enter nor Esc closes this dialog: only OK (or the window's
-  // close command) does.
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-      event->accept();
-      return;
-    default:
-      QDialog::keyPressEvent(event);
-  }
 }
 
 }  // namespace ruvela

@@ -1,4 +1,4 @@
-#include "options/kml2gpx_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +13,7 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.LoadLayoutTxts();
+    dialog.SetCaptions();
     dialog.LoadOptions();
   }
   OptionCheckBox* Check(const char* name) { return dialog.findChild<OptionCheckBox*>(name); }
@@ -28,7 +28,7 @@ struct Dialog {
     return parts.join(' ');
   }
 
-  frmKML2GPXOpts dialog;
+  KmlToGpxOptionsDialog dialog;
 };
 
 }  // namespace
@@ -144,4 +144,4 @@ class Kml2GpxOptionsDialogTest : public QObject {
 };
 
 QTEST_MAIN(Kml2GpxOptionsDialogTest)
-#include "kml2gpx_options_dialog_test.moc"
+#include "kml_to_gpx_options_dialog_test.moc"
