@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include "core/block_writer.h"
+#include "core/conversion_walk.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
@@ -18,11 +19,11 @@ namespace {
 
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
-class GpxToKmlConversion {
+class GpxToKmlConversion : ConversionWalk {
  public:
   GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options, ConversionProgress& progress,
                      ConversionCounts& counts, BlockWriter& output)
-      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
 
   // False when the conversion stopped on request.
   bool Run(const std::string& documentName) {
@@ -33,18 +34,6 @@ class GpxToKmlConversion {
   }
 
  private:
-  // Yields to the caller before every item; true when it asked to stop or
-  // the output can no longer be written.
-  bool StopRequested() {
-    progress_.Yield();
-    return progress_.AbortRequested() || output_.Failed();
-  }
-
-  void Count(std::int32_t& counter, Counter which) {
-    ++counter;
-    progress_.CountChanged(which, counts_);
-  }
-
   bool ConvertWaypoints() {
     bool folderOpen = false;
     const bool completed = ForEachElementAt(document_, "gpx/wpt", [&](pugi::xml_node waypoint) {
@@ -146,9 +135,6 @@ class GpxToKmlConversion {
 
   const pugi::xml_document& document_;
   const Gpx2KmlOptions& options_;
-  ConversionProgress& progress_;
-  ConversionCounts& counts_;
-  BlockWriter& output_;
 };
 
 }  // namespace

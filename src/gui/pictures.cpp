@@ -126,32 +126,32 @@ void DrawGpsUnit(QPainter& painter, const QRectF& area) {
   painter.restore();
 }
 
+// A transparent picture of `size`, drawn by `draw` with smooth edges.
+template <class Draw>
+QImage Picture(QSize size, Draw draw) {
+  QImage image = TransparentImage(size);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  draw(painter);
+  return image;
+}
+
 }  // namespace
 
 QImage GlobePicture(QSize size) {
-  QImage image = TransparentImage(size);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawGlobe(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return image;
+  return Picture(size, [&](QPainter& painter) { DrawGlobe(painter, QRectF(QPointF(0, 0), QSizeF(size))); });
 }
 
 QImage GpsUnitPicture(QSize size) {
-  QImage image = TransparentImage(size);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawGpsUnit(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return image;
+  return Picture(size, [&](QPainter& painter) { DrawGpsUnit(painter, QRectF(QPointF(0, 0), QSizeF(size))); });
 }
 
 QImage ProgramIcon(int side) {
-  QImage image = TransparentImage(QSize(side, side));
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // The globe behind, the handheld unit in front of its lower right.
-  DrawGlobe(painter, QRectF(0, 0, side * 0.84, side * 0.84));
-  DrawGpsUnit(painter, QRectF(side * 0.56, side * 0.34, side * 0.42, side * 0.66));
-  return image;
+  return Picture(QSize(side, side), [&](QPainter& painter) {
+    // The globe behind, the handheld unit in front of its lower right.
+    DrawGlobe(painter, QRectF(0, 0, side * 0.84, side * 0.84));
+    DrawGpsUnit(painter, QRectF(side * 0.56, side * 0.34, side * 0.42, side * 0.66));
+  });
 }
 
 }  // namespace ruvela
