@@ -17,7 +17,6 @@ class SettingsStoreTest : public QObject {
  private slots:
   void initTestCase();
   void applicationNameFollowsVersion();
-  void valuesSurviveANewStore();
   void absentKeyGivesDefault();
   void anotherMinorVersionStartsFromDefaults();
   void optionsWrittenByAnEarlierBuildComeBackUnchanged();
@@ -34,18 +33,6 @@ void SettingsStoreTest::initTestCase() {
 
 void SettingsStoreTest::applicationNameFollowsVersion() {
   QCOMPARE(SettingsApplicationName(), QStringLiteral("Ruvela40"));
-}
-
-void SettingsStoreTest::valuesSurviveANewStore() {
-  {
-    QtSettingsStore store;
-    store.SaveSetting(QStringLiteral("File"), QStringLiteral("g_sPath"), QStringLiteral("/srv/rutas/ñandú/"));
-  }
-  QtSettingsStore nextRun;
-  QCOMPARE(nextRun.GetSetting(QStringLiteral("File"), QStringLiteral("g_sPath"), QStringLiteral("/otro/")),
-           QStringLiteral("/srv/rutas/ñandú/"));
-  QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("Ruvela/Ruvela40.conf"))) ||
-          QFile::exists(directory_.filePath(QStringLiteral("Ruvela/Ruvela40.ini"))));
 }
 
 void SettingsStoreTest::absentKeyGivesDefault() {
