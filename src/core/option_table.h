@@ -82,9 +82,9 @@ std::string StoredText(const StoredKey<Options>& key, const Options& options) {
     case StoredForm::Elevation:
       return StoredIntegerText(options.*row.text);
     case StoredForm::FreeText:
-      break;
+      return TrimmedText(options.*row.text);
   }
-  return TrimmedText(options.*row.text);
+  return {};
 }
 
 // Puts the text read for one key into `options`. The keys of option buttons

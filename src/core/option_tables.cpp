@@ -17,7 +17,8 @@ constexpr OptionRow<Gpx2KmlOptions> kGpxToKmlRows[] = {
      .flags = {{{"tracks", "MODO",
                  "altura de los tracks: constant (--track-elevation), amplified (la registrada por --amplify) "
                  "o recorded (la registrada, más --offset)"}}}},
-    {.form = StoredForm::Elevation, .keys = {kConstantTrackElevationKey}, .text = &Gpx2KmlOptions::constantTrackElevation,
+    {.form = StoredForm::Elevation, .keys = {kConstantTrackElevationKey},
+     .text = &Gpx2KmlOptions::constantTrackElevation,
      .flags = {{{"track-elevation", "N", "altura constante de los tracks, en metros"}}}},
     {.form = StoredForm::Elevation, .keys = {kRouteElevationKey}, .text = &Gpx2KmlOptions::routeElevation,
      .flags = {{{"route-elevation", "N", "altura de las rutas, en metros"}}}},
@@ -31,16 +32,15 @@ constexpr OptionRow<Gpx2KmlOptions> kGpxToKmlRows[] = {
      .flags = {{{"absolute", "", "toma las alturas de los tracks en valor absoluto"},
                 {"no-absolute", "", "conserva el signo de las alturas de los tracks", CheckState::Unchecked}}}},
 };
-// clang-format on
 
-// clang-format off
 constexpr OptionRow<Kml2GpxOptions> kKmlToGpxRows[] = {
     {.form = StoredForm::FreeText, .keys = {kRouteFolderNameKey}, .text = &Kml2GpxOptions::routeFolderName,
      .flags = {{{"route-folder", "NOMBRE", "carpeta cuyos puntos se convierten en rutas"}}}},
     {.form = StoredForm::CheckBox, .keys = {kAutoNameRoutePointsKey}, .check = &Kml2GpxOptions::autoNameRoutePoints,
      .flags = {{{"auto-names", "", "nombra los puntos de ruta 000-NombreRuta"},
                 {"no-auto-names", "", "los puntos de ruta conservan su nombre", CheckState::Unchecked}}}},
-    {.form = StoredForm::CheckBox, .keys = {kDuplicateRouteWaypointsKey}, .check = &Kml2GpxOptions::duplicateRouteWaypoints,
+    {.form = StoredForm::CheckBox, .keys = {kDuplicateRouteWaypointsKey},
+     .check = &Kml2GpxOptions::duplicateRouteWaypoints,
      .flags = {{{"duplicate", "", "copia además los puntos de ruta como waypoints"}}}},
     {.form = StoredForm::CheckBox, .keys = {kIgnoreRouteWaypointsKey}, .check = &Kml2GpxOptions::ignoreRouteWaypoints,
      .flags = {{{"ignore-route-waypoints", "", "no escribe los puntos de ruta como waypoints"}}}},
