@@ -45,25 +45,23 @@ std::int64_t LineCount(const std::string& text) {
 
 // The rules of a load that failed: the user is told why, and the output
 // (the pending result of a window) is empty, not half a document.
-std::string CheckLoadFailure(const ConversionOutcome& result, const ConversionCounts& counts,
+std::string CheckLoadFailure(const ConversionResult& result, const ConversionCounts& counts,
                              const std::string& output) {
-  if (result.resultText != kResultError) return "a failed load returned \"" + result.resultText + "\"";
-  if (result.problem.message.empty()) return "a failed load gives no reason";
+  if (!result.closingText.empty()) return "a failed load returned \"" + result.closingText + "\"";
+  if (result.reason.empty()) return "a failed load gives no reason";
   if (!output.empty()) return "a failed load left " + std::to_string(output.size()) + " bytes of output";
   if (!AllZero(counts)) return "a failed load left counts behind";
   return {};
 }
 
 // The rules of a conversion that completed, with or without points.
-std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions, const ConversionOutcome& result,
+std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions, const ConversionResult& result,
                            const ConversionCounts& counts, const std::string& output) {
-  if (result.resultText.empty() || result.resultText == kResultError) {
-    return "a completed conversion returned \"" + result.resultText + "\"";
-  }
-  if (!output.ends_with(result.resultText)) return "the output does not end with the closing text";
+  if (result.closingText.empty()) return "a completed conversion returned no closing text";
+  if (!output.ends_with(result.closingText)) return "the output does not end with the closing text";
   if (const std::string why = WhyNotWellFormed(output); !why.empty()) return "output not well-formed: " + why;
   const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
-  if ((points > 0) != (result.outcome == Outcome::Converted)) return "the outcome disagrees with the counts";
+  if ((points > 0) != (result.status == ConversionStatus::Completed)) return "the outcome disagrees with the counts";
   if (direction == Direction::GpxToKml) {
     if (std::int64_t{counts.zeroElevation} + counts.negativeElevation > counts.trackPoints) {
       return "more zero and negative track points than track points";
@@ -71,7 +69,7 @@ std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions
     if (counts.folders != 0 || !counts.folderList.empty()) return "GPX input counted folders";
   } else {
     if (counts.routePoints > counts.waypoints) return "more route points than point placemarks";
-    if (counts.trackPoints != 0 && kmlOptions.chkPathsAsTracks != CheckState::Checked) {
+    if (counts.trackPoints != 0 && kmlOptions.pathsAsTracks != CheckState::Checked) {
       return "KML input counted track points without being asked for tracks";
     }
     if (LineCount(counts.folderList) != counts.folders) return "the folder list does not match the folder count";
@@ -144,27 +142,27 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
 
   NoProgress progress;
   CheckedConversion checked;
-  const ConversionOutcome result =
+  const ConversionResult result =
       ConvertInput(direction, parts, output, gpxOptions, kmlOptions, progress, checked.counts);
-  checked.outcome = result.outcome;
+  checked.outcome = result.status;
   checked.output = ReadWholeFile(output);
 
   if (AnyNegative(checked.counts)) {
     checked.problem = "a counter went below zero";
     return checked;
   }
-  switch (result.outcome) {
-    case Outcome::LoadFailed:
+  switch (result.status) {
+    case ConversionStatus::InputNotLoaded:
       checked.problem = CheckLoadFailure(result, checked.counts, checked.output);
       break;
-    case Outcome::Converted:
-    case Outcome::NothingConvertible:
+    case ConversionStatus::Completed:
+    case ConversionStatus::NothingConvertible:
       checked.problem = CheckCompleted(direction, kmlOptions, result, checked.counts, checked.output);
       break;
-    case Outcome::WriteFailed:
-      checked.problem = "the output could not be written: " + result.problem.message;
+    case ConversionStatus::OutputNotWritten:
+      checked.problem = "the output could not be written: " + result.reason;
       break;
-    case Outcome::Aborted:
+    case ConversionStatus::Stopped:
       checked.problem = "stopped although nobody asked";
       break;
   }

@@ -15,7 +15,7 @@
 namespace ruvela::robustness {
 
 struct CheckedConversion {
-  Outcome outcome = Outcome::LoadFailed;
+  ConversionStatus outcome = ConversionStatus::InputNotLoaded;
   ConversionCounts counts;
   std::string output;   // the output file as the converter left it
   std::string problem;  // the first broken rule; empty when all held

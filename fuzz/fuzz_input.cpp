@@ -40,14 +40,12 @@ class OptionBytes {
   std::string_view& bytes_;
 };
 
-// The three elevation rules are one group of option buttons; a store edited
-// by hand can leave none of them, or several, selected.
+// Every track elevation mode, including the one a store edited by hand
+// leaves when it selects no option; the first is the default.
 void PickElevationRule(OptionBytes& pick, Gpx2KmlOptions& options) {
-  const unsigned rule = pick.Next(8);
-  if (rule == 0) return;  // the default: constant
-  options.OptCONSTT = (rule & 1) != 0;
-  options.OptTrkMultip = (rule & 2) != 0;
-  options.OptTrkTrueEle = (rule & 4) != 0;
+  constexpr TrackElevationMode kModes[] = {TrackElevationMode::Constant, TrackElevationMode::Amplified,
+                                           TrackElevationMode::Recorded, TrackElevationMode::Unchosen};
+  options.trackElevationMode = kModes[pick.Next(std::size(kModes))];
 }
 
 }  // namespace
@@ -62,19 +60,19 @@ ConversionInput ReadConversionInput(Direction direction, std::string_view bytes)
   if (direction == Direction::GpxToKml) {
     Gpx2KmlOptions& gpx = input.gpxOptions;
     PickElevationRule(pick, gpx);
-    gpx.chkTrkEleABS = pick.State(gpx.chkTrkEleABS);
-    gpx.chkTrkOffset = pick.State(gpx.chkTrkOffset);
-    gpx.txtTrkMultip = pick.Text(gpx.txtTrkMultip);
-    gpx.txtT_ele = pick.Text(gpx.txtT_ele);
-    gpx.txtR_ele = pick.Text(gpx.txtR_ele);
-    gpx.txtTrkOffset = pick.Text(gpx.txtTrkOffset);
+    gpx.absoluteElevations = pick.State(gpx.absoluteElevations);
+    gpx.addOffset = pick.State(gpx.addOffset);
+    gpx.amplifyPercent = pick.Text(gpx.amplifyPercent);
+    gpx.constantTrackElevation = pick.Text(gpx.constantTrackElevation);
+    gpx.routeElevation = pick.Text(gpx.routeElevation);
+    gpx.recordedOffset = pick.Text(gpx.recordedOffset);
   } else {
     Kml2GpxOptions& kml = input.kmlOptions;
-    kml.txtRouteItFolderName = pick.Text(kml.txtRouteItFolderName);
-    kml.chkIgnoreRtWpts = pick.State(kml.chkIgnoreRtWpts);
-    kml.chkAutoWRName = pick.State(kml.chkAutoWRName);
-    kml.chkDupWpts = pick.State(kml.chkDupWpts);
-    kml.chkPathsAsTracks = pick.State(kml.chkPathsAsTracks);
+    kml.routeFolderName = pick.Text(kml.routeFolderName);
+    kml.ignoreRouteWaypoints = pick.State(kml.ignoreRouteWaypoints);
+    kml.autoNameRoutePoints = pick.State(kml.autoNameRoutePoints);
+    kml.duplicateRouteWaypoints = pick.State(kml.duplicateRouteWaypoints);
+    kml.pathsAsTracks = pick.State(kml.pathsAsTracks);
   }
   return input;
 }

@@ -24,13 +24,13 @@ ConversionRunner::ConversionRunner(std::function<void()> processPendingEvents, Q
 
 ConversionRunner::~ConversionRunner() { LoadingFinished(); }
 
-ConversionOutcome ConversionRunner::run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
-                                        const Kml2GpxOptions& kmlOptions) {
+ConversionResult ConversionRunner::run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
+                                       const Kml2GpxOptions& kmlOptions) {
   running_ = true;
   changed_.reset();
   sinceLastYield_.invalidate();  // the first yield shows the window's events at once
-  ConversionOutcome outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
-                                           gpxOptions, kmlOptions, *this, counts_);
+  ConversionResult outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
+                                          gpxOptions, kmlOptions, *this, counts_);
   LoadingFinished();
   showChangedCounts();  // the final counts, whenever the last yield was
   running_ = false;

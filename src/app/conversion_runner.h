@@ -32,8 +32,8 @@ class ConversionRunner final : private ConversionProgress {
   // Converts `input` (its direction known) into the temporary file with the
   // options as they are now. An abort request stays set until
   // clearAbortRequest.
-  ConversionOutcome run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
-                        const Kml2GpxOptions& kmlOptions);
+  ConversionResult run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
+                       const Kml2GpxOptions& kmlOptions);
   bool isRunning() const { return running_; }
 
   // The running conversion stops at its next look at the window's events.

@@ -33,8 +33,8 @@
 #include "gui/fit_to_text.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
@@ -87,24 +87,22 @@ QStringList LocalFilesIn(const QMimeData& data) {
   return paths;
 }
 
-const char* FailureStatus(Outcome outcome) {
-  switch (outcome) {
-    case Outcome::LoadFailed:
-    case Outcome::WriteFailed:
+const char* FailureStatus(ConversionStatus status) {
+  switch (status) {
+    case ConversionStatus::InputNotLoaded:
+    case ConversionStatus::OutputNotWritten:
       return kStatusLoadError;
-    case Outcome::NothingConvertible:
+    case ConversionStatus::NothingConvertible:
       return kStatusNothingConvertible;
-    case Outcome::Aborted:
-    case Outcome::Converted:
+    case ConversionStatus::Stopped:
+    case ConversionStatus::Completed:
       break;
   }
   return kStatusCancelled;
 }
 
 // The converter walked the whole document (with or without points).
-bool WalkCompleted(const ConversionOutcome& result) {
-  return !result.resultText.empty() && result.resultText != ruvela::kResultError;
-}
+bool WalkCompleted(const ConversionResult& result) { return !result.closingText.empty(); }
 
 }  // namespace
 
@@ -120,8 +118,8 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
       saver_(*services_.fileDialogs, questions_, session_, temporaryResultPath_) {
   setObjectName(QStringLiteral("frmRuvela"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  gpxToKmlOptions_ = new frmGPX2KMLOpts(*services_.settings, this);
-  kmlToGpxOptions_ = new frmKML2GPXOpts(*services_.settings, this);
+  gpxToKmlOptions_ = new GpxToKmlOptionsDialog(*services_.settings, this);
+  kmlToGpxOptions_ = new KmlToGpxOptionsDialog(*services_.settings, this);
   createMenus();
   createLines();
   createButtons();
@@ -286,16 +284,12 @@ void MainWindow::startUp(const QStringList& commandLineFiles) {
 }
 
 void MainWindow::loadOptionDialogs() {
-  gpxToKmlOptions_->shadowROUTE_ELE = QString::fromUtf8(kDefaultTrackElevation);
-  gpxToKmlOptions_->shadowTRACK_ELE = QString::fromUtf8(kDefaultRouteElevation);
-  gpxToKmlOptions_->shadowOFFSET_ELE = QString::fromUtf8(kDefaultOffsetElevation);
   gpxToKmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
-  gpxToKmlOptions_->LoadLayoutTxts();
+  gpxToKmlOptions_->SetCaptions();
   gpxToKmlOptions_->LoadOptions();
 
-  kmlToGpxOptions_->shadowROUTERFNAME = QString::fromUtf8(kDefaultRouteFolder);
   kmlToGpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
-  kmlToGpxOptions_->LoadLayoutTxts();
+  kmlToGpxOptions_->SetCaptions();
   kmlToGpxOptions_->LoadOptions();
 }
 
@@ -523,11 +517,10 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   cmdAbort->setFocus();
   repaint();
 
-  const ConversionOutcome result =
-      runner_.run(direction, parts, gpxToKmlOptions_->Values(), kmlToGpxOptions_->Values());
+  const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->Values(), kmlToGpxOptions_->Values());
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);
-  if (result.outcome == Outcome::Converted && !runner_.abortRequested()) {
+  if (result.status == ConversionStatus::Completed && !runner_.abortRequested()) {
     succeed(direction == Direction::GpxToKml ? PendingResult::Kml : PendingResult::Gpx, parts);
   } else {
     fail(result);
@@ -535,7 +528,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
 }
 
 // What a completed walk adds to the track and status lines.
-void MainWindow::showCompletionNotices(Direction direction, const ConversionOutcome& result) {
+void MainWindow::showCompletionNotices(Direction direction, const ConversionResult& result) {
   if (!WalkCompleted(result)) return;
   const ConversionCounts& counts = runner_.counts();
   if (direction == Direction::GpxToKml && ruvela::HasElevationNotice(counts)) {
@@ -562,9 +555,9 @@ void MainWindow::succeed(PendingResult result, const InputParts& parts) {
   session_.inputBaseName = FromUtf8(parts.baseName);
 }
 
-void MainWindow::fail(const ConversionOutcome& result) {
-  setStatus(QString::fromUtf8(FailureStatus(result.outcome)));
-  if (!result.problem.message.empty()) lblSTAT->setToolTip(FromUtf8(result.problem.message));
+void MainWindow::fail(const ConversionResult& result) {
+  setStatus(QString::fromUtf8(FailureStatus(result.status)));
+  if (!result.reason.empty()) lblSTAT->setToolTip(FromUtf8(result.reason));
   if (runner_.abortRequested()) setStatus(QString::fromUtf8(kStatusCancelled));
   setOpenCommands(true);
   setFileCommands(false);

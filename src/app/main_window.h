@@ -23,8 +23,8 @@ class QPushButton;
 
 namespace ruvela {
 
-class frmGPX2KMLOpts;
-class frmKML2GPXOpts;
+class GpxToKmlOptionsDialog;
+class KmlToGpxOptionsDialog;
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -70,9 +70,9 @@ class MainWindow final : public QMainWindow {
   QString chooseFileToOpen();
   void resetForNewFile();
   void convert(Direction direction, const InputParts& parts);
-  void showCompletionNotices(Direction direction, const ConversionOutcome& result);
+  void showCompletionNotices(Direction direction, const ConversionResult& result);
   void succeed(PendingResult result, const InputParts& parts);
-  void fail(const ConversionOutcome& result);
+  void fail(const ConversionResult& result);
   void finishProcessing();
 
   // The commands.
@@ -122,8 +122,8 @@ class MainWindow final : public QMainWindow {
 
   // The option dialogs: hidden for the whole run, they hold the values the
   // converters use (owned by the window).
-  frmGPX2KMLOpts* gpxToKmlOptions_ = nullptr;
-  frmKML2GPXOpts* kmlToGpxOptions_ = nullptr;
+  GpxToKmlOptionsDialog* gpxToKmlOptions_ = nullptr;
+  KmlToGpxOptionsDialog* kmlToGpxOptions_ = nullptr;
 
   // The menu items whose state follows the window's (owned by the menu bar),
   // the frame's five lines and the buttons (owned by the window), named as

@@ -42,13 +42,9 @@ inline constexpr char kHelpMenu[] = "&Ayuda";
 inline constexpr char kHelpItem[] = "&Ayuda";
 inline constexpr char kAboutItem[] = "Acerca &de";
 
-// The option dialogs: titles and the defaults the window hands them.
+// The option dialogs' titles.
 inline constexpr char kGpx2KmlOptionsTitle[] = "Opciones de conversión GPX -> KML";
 inline constexpr char kKml2GpxOptionsTitle[] = "Opciones de conversión KML -> GPX";
-inline constexpr char kDefaultTrackElevation[] = "25";
-inline constexpr char kDefaultRouteElevation[] = "25";
-inline constexpr char kDefaultOffsetElevation[] = "50";
-inline constexpr char kDefaultRouteFolder[] = "Routes";
 
 // The three questions. The first button is always the cautious answer, the
 // second the one that gives data up.

@@ -1,113 +1,27 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
+
+#include "cli/command_line_flags.h"
 
 namespace ruvela::cli {
 namespace {
 
-std::string NoDefault(const CliRequest&) { return {}; }
-
-// A switch whose effect is already the default shows "(por defecto)".
-std::string DefaultWhen(bool isDefault) { return isDefault ? "sí" : ""; }
-
-std::string_view TrackModeName(const Gpx2KmlOptions& options) {
-  if (options.OptTrkMultip) return "amplified";
-  if (options.OptTrkTrueEle) return "recorded";
-  return "constant";
-}
-
-bool SetTrackMode(CliRequest& request, const std::string& value) {
-  Gpx2KmlOptions& options = request.gpxOptions;
-  if (value != "constant" && value != "amplified" && value != "recorded") return false;
-  options.OptCONSTT = value == "constant";
-  options.OptTrkMultip = value == "amplified";
-  options.OptTrkTrueEle = value == "recorded";
-  return true;
-}
-
-CheckState CheckedIf(bool checked) { return checked ? CheckState::Checked : CheckState::Unchecked; }
-
-// Captureless lambdas keep each row's field next to its names and help. The
-// rows are laid out by hand, one option each.
-// clang-format off
-constexpr std::array kOptions = {
-    OptionSpec{OptionGroup::General, "output", 'o', "RUTA",
-               "archivo de salida (con un solo ARCHIVO); \"-\" escribe el documento en la salida estándar",
-               NoDefault, [](CliRequest& r, const std::string& v) { r.output = v; return !v.empty(); }},
-    OptionSpec{OptionGroup::General, "force", 'f', "", "reescribe un archivo de salida que ya existe y no está vacío",
-               NoDefault, [](CliRequest& r, const std::string&) { r.force = true; return true; }},
-    OptionSpec{OptionGroup::General, "quiet", 'q', "", "sin línea de progreso ni resumen (los errores se muestran igual)",
-               NoDefault, [](CliRequest& r, const std::string&) { r.quiet = true; return true; }},
-    OptionSpec{OptionGroup::General, "help", 'h', "", "muestra esta ayuda", NoDefault,
-               [](CliRequest& r, const std::string&) { r.help = true; return true; }},
-    OptionSpec{OptionGroup::General, "version", 'V', "", "muestra la versión", NoDefault,
-               [](CliRequest& r, const std::string&) { r.version = true; return true; }},
-
-    OptionSpec{OptionGroup::GpxToKml, "tracks", '\0', "MODO",
-               "altura de los tracks: constant (--track-elevation), amplified (la registrada por --amplify) "
-               "o recorded (la registrada, más --offset)",
-               [](const CliRequest& d) { return std::string(TrackModeName(d.gpxOptions)); }, SetTrackMode},
-    OptionSpec{OptionGroup::GpxToKml, "track-elevation", '\0', "N", "altura constante de los tracks, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtT_ele; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtT_ele = v; return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "route-elevation", '\0', "N", "altura de las rutas, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtR_ele; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtR_ele = v; return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "amplify", '\0', "PORCENTAJE", "amplificación de las alturas registradas",
-               [](const CliRequest& d) { return d.gpxOptions.txtTrkMultip; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtTrkMultip = v; return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "offset", '\0', "N", "altura que se suma a las alturas registradas, en metros",
-               [](const CliRequest& d) { return d.gpxOptions.txtTrkOffset; },
-               [](CliRequest& r, const std::string& v) { r.gpxOptions.txtTrkOffset = v; return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "no-offset", '\0', "", "no suma --offset a las alturas registradas",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkOffset == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkOffset = CheckedIf(false); return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "absolute", '\0', "", "toma las alturas de los tracks en valor absoluto",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkEleABS == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkEleABS = CheckedIf(true); return true; }},
-    OptionSpec{OptionGroup::GpxToKml, "no-absolute", '\0', "", "conserva el signo de las alturas de los tracks",
-               [](const CliRequest& d) { return DefaultWhen(d.gpxOptions.chkTrkEleABS == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.gpxOptions.chkTrkEleABS = CheckedIf(false); return true; }},
-
-    OptionSpec{OptionGroup::KmlToGpx, "route-folder", '\0', "NOMBRE", "carpeta cuyos puntos se convierten en rutas",
-               [](const CliRequest& d) { return d.kmlOptions.txtRouteItFolderName; },
-               [](CliRequest& r, const std::string& v) { r.kmlOptions.txtRouteItFolderName = v; return true; }},
-    OptionSpec{OptionGroup::KmlToGpx, "auto-names", '\0', "", "nombra los puntos de ruta 000-NombreRuta",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkAutoWRName == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkAutoWRName = CheckedIf(true); return true; }},
-    OptionSpec{OptionGroup::KmlToGpx, "no-auto-names", '\0', "", "los puntos de ruta conservan su nombre",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkAutoWRName == CheckState::Unchecked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkAutoWRName = CheckedIf(false); return true; }},
-    OptionSpec{OptionGroup::KmlToGpx, "duplicate", '\0', "", "copia además los puntos de ruta como waypoints",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkDupWpts == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkDupWpts = CheckedIf(true); return true; }},
-    OptionSpec{OptionGroup::KmlToGpx, "ignore-route-waypoints", '\0', "",
-               "no escribe los puntos de ruta como waypoints",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkIgnoreRtWpts == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkIgnoreRtWpts = CheckedIf(true); return true; }},
-    OptionSpec{OptionGroup::KmlToGpx, "paths-as-tracks", '\0', "",
-               "convierte los caminos (LineString, MultiGeometry, gx:Track) en tracks",
-               [](const CliRequest& d) { return DefaultWhen(d.kmlOptions.chkPathsAsTracks == CheckState::Checked); },
-               [](CliRequest& r, const std::string&) { r.kmlOptions.chkPathsAsTracks = CheckedIf(true); return true; }},
-};
-// clang-format on
-
 const OptionSpec* FindLong(std::string_view name) {
-  const auto found =
-      std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.name == name; });
-  return found == kOptions.end() ? nullptr : &*found;
+  const auto& flags = CommandLineFlags();
+  const auto found = std::find_if(flags.begin(), flags.end(), [&](const OptionSpec& o) { return o.flag.name == name; });
+  return found == flags.end() ? nullptr : &*found;
 }
 
 const OptionSpec* FindShort(char name) {
-  const auto found =
-      std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) { return o.shortName == name; });
-  return found == kOptions.end() ? nullptr : &*found;
+  const auto& flags = CommandLineFlags();
+  const auto found = std::find_if(flags.begin(), flags.end(), [&](const OptionSpec& o) { return o.shortName == name; });
+  return found == flags.end() ? nullptr : &*found;
 }
 
 std::string Shown(const OptionSpec& option) {
-  return option.shortName != '\0' ? std::string{'-', option.shortName} : "--" + std::string(option.name);
+  return option.shortName != '\0' ? std::string{'-', option.shortName} : "--" + std::string(option.flag.name);
 }
 
 // Reads one command line from left to right; the first mistake ends it.
@@ -139,7 +53,7 @@ class ArgumentReader {
     const std::string name = text.substr(0, equals);
     const OptionSpec* option = FindLong(name);
     if (option == nullptr) return Fail("opción desconocida: --" + name);
-    if (option->argument.empty()) {
+    if (option->flag.argument.empty()) {
       if (equals != std::string::npos) return Fail("la opción --" + name + " no lleva valor");
       option->apply(parsed_.request, {});
       return;
@@ -153,7 +67,7 @@ class ArgumentReader {
     for (std::size_t i = 1; i < arg.size(); ++i) {
       const OptionSpec* option = FindShort(arg[i]);
       if (option == nullptr) return Fail(std::string("opción desconocida: -") + arg[i]);
-      if (option->argument.empty()) {
+      if (option->flag.argument.empty()) {
         option->apply(parsed_.request, {});
         continue;
       }
@@ -186,8 +100,6 @@ class ArgumentReader {
 };
 
 }  // namespace
-
-std::span<const OptionSpec> OptionTable() { return kOptions; }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) { return ArgumentReader(args).Read(); }
 

@@ -1,10 +1,8 @@
-// The command line of ruvela-convert: every option is declared once, in one
-// table, with its names, its argument, its help text, its default and the
-// option field it sets. Parsing and --help (cli_texts) both read that table.
+// The command line of ruvela-convert: what the user asked for, read from the
+// arguments by the flags of command_line_flags.
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,26 +20,9 @@ struct CliRequest {
   bool quiet = false;
   bool help = false;
   bool version = false;
-  Gpx2KmlOptions gpxOptions;  // handed to the converter as a stored setting would be
+  Gpx2KmlOptions gpxOptions;  // handed to the converter as the option dialogs would
   Kml2GpxOptions kmlOptions;
 };
-
-enum class OptionGroup { General, GpxToKml, KmlToGpx };
-
-struct OptionSpec {
-  OptionGroup group;
-  std::string_view name;      // long name, without "--"
-  char shortName;             // '\0' when there is none
-  std::string_view argument;  // name of the value in the help; empty for a switch
-  std::string_view help;
-  // The default as the help shows it, read from a default request so the
-  // option records stay the one place that holds the defaults.
-  std::string (*shownDefault)(const CliRequest& defaults);
-  // Sets the request's field; false when the value is not acceptable.
-  bool (*apply)(CliRequest& request, const std::string& value);
-};
-
-std::span<const OptionSpec> OptionTable();
 
 struct ParsedArguments {
   CliRequest request;

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/cli_options.h"
+#include "cli/command_line_flags.h"
 #include "core/count_texts.h"
 
 namespace ruvela::cli {
@@ -50,20 +50,19 @@ void AppendWrapped(std::string& out, std::size_t indent, std::string_view text, 
   out += '\n';
 }
 
-void AppendOption(std::string& out, const OptionSpec& option, const CliRequest& defaults) {
+void AppendOption(std::string& out, const OptionSpec& option) {
   constexpr std::size_t kHelpColumn = 30;
   std::string names = "  ";
   names += option.shortName != '\0' ? std::string{'-', option.shortName, ',', ' '} : "    ";
   names += "--";
-  names += option.name;
-  if (!option.argument.empty()) {
+  names += option.flag.name;
+  if (!option.flag.argument.empty()) {
     names += ' ';
-    names += option.argument;
+    names += option.flag.argument;
   }
-  const std::string shownDefault = option.shownDefault(defaults);
   std::string defaultNote;
-  if (!shownDefault.empty()) {
-    defaultNote = option.argument.empty() ? "(por defecto)" : "(por defecto: " + shownDefault + ")";
+  if (!option.shownDefault.empty()) {
+    defaultNote = option.flag.argument.empty() ? "(por defecto)" : "(por defecto: " + option.shownDefault + ")";
   }
   out += names;
   if (names.size() + 1 >= kHelpColumn) {
@@ -72,16 +71,15 @@ void AppendOption(std::string& out, const OptionSpec& option, const CliRequest& 
   } else {
     out += std::string(kHelpColumn - names.size(), ' ');
   }
-  AppendWrapped(out, kHelpColumn, option.help, defaultNote);
+  AppendWrapped(out, kHelpColumn, option.flag.help, defaultNote);
 }
 
 void AppendGroup(std::string& out, OptionGroup group, std::string_view title) {
-  const CliRequest defaults;
   out += "\n";
   out += title;
   out += "\n";
-  for (const OptionSpec& option : OptionTable()) {
-    if (option.group == group) AppendOption(out, option, defaults);
+  for (const OptionSpec& option : CommandLineFlags()) {
+    if (option.group == group) AppendOption(out, option);
   }
 }
 

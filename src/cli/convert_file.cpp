@@ -116,22 +116,23 @@ class FileConversion {
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
                           ShownPath(Utf8FromPath(inputPath_.filename()), 40), direction_, counts,
                           env_.interruptRequested);
-    ConversionOutcome result =
+    ConversionResult result =
         ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions, request_.kmlOptions, progress, counts);
     progress.Clear();
     // Ctrl-C right after the last item still cancels: the user asked to stop.
-    if (result.outcome == Outcome::Converted && progress.AbortRequested()) result.outcome = Outcome::Aborted;
+    if (result.status == ConversionStatus::Completed && progress.AbortRequested())
+      result.status = ConversionStatus::Stopped;
 
-    switch (result.outcome) {
-      case Outcome::Converted:
+    switch (result.status) {
+      case ConversionStatus::Completed:
         return Deliver(*pending, counts);
-      case Outcome::LoadFailed:
-        return Stop(ExitStatus::Failed, WithError(result.problem.message));
-      case Outcome::WriteFailed:
-        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, result.problem.message));
-      case Outcome::NothingConvertible:
+      case ConversionStatus::InputNotLoaded:
+        return Stop(ExitStatus::Failed, WithError(result.reason));
+      case ConversionStatus::OutputNotWritten:
+        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, result.reason));
+      case ConversionStatus::NothingConvertible:
         return Stop(ExitStatus::NotConverted, kNothingConvertible);
-      case Outcome::Aborted:
+      case ConversionStatus::Stopped:
         break;
     }
     return Stop(ExitStatus::Interrupted, kCancelled);

@@ -10,19 +10,22 @@
 namespace ruvela {
 namespace {
 
+// From KML, track points come only from paths, when they are asked to become tracks.
+std::int64_t PointCount(const ConversionCounts& counts) {
+  return std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
+}
+
 // Google Earth puts its placemarks and folders inside a Document element;
 // when the root level yields no point, the same document is walked again
 // from there. The document is loaded once for both walks.
-std::string ConvertKmlFromEitherRoot(const InputParts& input, const std::filesystem::path& output,
-                                     const Kml2GpxOptions& options, ConversionProgress& progress,
-                                     ConversionCounts& counts, ConversionProblem& problem) {
+ConversionResult ConvertKmlFromEitherRoot(const InputParts& input, const std::filesystem::path& output,
+                                          const Kml2GpxOptions& options, ConversionProgress& progress,
+                                          ConversionCounts& counts) {
   pugi::xml_document document;
-  const std::string failed = LoadKmlForConversion(input, output, progress, document, problem);
-  if (!failed.empty()) return failed;
-  std::string result = ConvertKmlDocumentToGpx(document, kKmlRoot, output, options, progress, counts, &problem);
-  if (result != kResultError && counts.waypoints + counts.routePoints + counts.trackPoints == 0 &&
-      !progress.AbortRequested()) {
-    result = ConvertKmlDocumentToGpx(document, kKmlDocumentRoot, output, options, progress, counts, &problem);
+  if (auto failure = LoadKmlForConversion(input, output, progress, document)) return *failure;
+  ConversionResult result = ConvertKmlDocumentToGpx(document, kKmlRoot, output, options, progress, counts);
+  if (result.status == ConversionStatus::Completed && PointCount(counts) == 0 && !progress.AbortRequested()) {
+    result = ConvertKmlDocumentToGpx(document, kKmlDocumentRoot, output, options, progress, counts);
   }
   return result;
 }
@@ -36,30 +39,18 @@ Direction DirectionOf(std::string_view extension) {
   return Direction::Unknown;
 }
 
-ConversionOutcome ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
-                               const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
-                               ConversionProgress& progress, ConversionCounts& counts) {
-  ConversionOutcome outcome;
-  if (direction == Direction::GpxToKml) {
-    outcome.resultText = ConvertGpxToKml(input, output, gpxOptions, progress, counts, &outcome.problem);
-  } else {
-    outcome.resultText = ConvertKmlFromEitherRoot(input, output, kmlOptions, progress, counts, outcome.problem);
-  }
-  // From KML, track points come only from paths, when they are asked to become tracks.
-  const std::int64_t points = std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
-
+ConversionResult ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
+                              const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
+                              ConversionProgress& progress, ConversionCounts& counts) {
+  ConversionResult result = direction == Direction::GpxToKml
+                                ? ConvertGpxToKml(input, output, gpxOptions, progress, counts)
+                                : ConvertKmlFromEitherRoot(input, output, kmlOptions, progress, counts);
   if (progress.AbortRequested()) {
-    outcome.outcome = Outcome::Aborted;
-  } else if (outcome.resultText == kResultError) {
-    outcome.outcome = outcome.problem.outputFailed ? Outcome::WriteFailed : Outcome::LoadFailed;
-  } else if (outcome.resultText.empty()) {
-    outcome.outcome = Outcome::Aborted;
-  } else if (points == 0) {
-    outcome.outcome = Outcome::NothingConvertible;
-  } else {
-    outcome.outcome = Outcome::Converted;
+    result.status = ConversionStatus::Stopped;
+  } else if (result.status == ConversionStatus::Completed && PointCount(counts) == 0) {
+    result.status = ConversionStatus::NothingConvertible;
   }
-  return outcome;
+  return result;
 }
 
 }  // namespace ruvela

@@ -1,6 +1,7 @@
 // The one conversion step both front ends run for an input file: choose the
 // direction, convert (KML twice when its content sits in a Document
-// element), and judge the outcome from the result text and the counters.
+// element), and judge the outcome from the converter's result and the
+// counters.
 #pragma once
 
 #include <filesystem>
@@ -19,23 +20,11 @@ enum class Direction { GpxToKml, KmlToGpx, Unknown };
 // anything else is Unknown.
 Direction DirectionOf(std::string_view extension);
 
-enum class Outcome {
-  Converted,           // a complete document with at least one point
-  LoadFailed,          // the input is not a readable XML document
-  WriteFailed,         // the output could not be written
-  NothingConvertible,  // loaded, but no point of the counted kinds
-  Aborted,             // progress asked to stop
-};
-
-struct ConversionOutcome {
-  std::string resultText;  // the converter's result: "ERROR", "" or the closing text
-  Outcome outcome = Outcome::LoadFailed;
-  ConversionProblem problem;  // why, for LoadFailed and WriteFailed
-};
-
 // Converts `input` in `direction` (which must not be Unknown) into `output`.
-ConversionOutcome ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
-                               const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
-                               ConversionProgress& progress, ConversionCounts& counts);
+// A completed document without a point is NothingConvertible; a conversion
+// during which progress asked to stop is Stopped, whatever it had reached.
+ConversionResult ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
+                              const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
+                              ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

@@ -5,14 +5,8 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace ruvela {
-
-// Result text of a converter whose input could not be loaded (or whose
-// output could not be written). The empty text means "stopped on request";
-// any other text is the closing text of a completed document.
-inline constexpr std::string_view kResultError = "ERROR";
 
 // An input path cut into the three texts the converters take. Joined without
 // separators they give the path again.
@@ -56,10 +50,23 @@ class ConversionProgress {
   virtual void CountChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
 };
 
-// Why a converter returned kResultError, in words for the user.
-struct ConversionProblem {
-  bool outputFailed = false;  // the output file could not be written
-  std::string message;        // empty when nothing went wrong
+enum class ConversionStatus {
+  Completed,           // a complete document (with at least one point, once the conversion step has judged it)
+  NothingConvertible,  // a complete document without a point of the counted kinds (judged by the conversion step)
+  InputNotLoaded,      // the input is not a readable XML document
+  OutputNotWritten,    // the output could not be written
+  Stopped,             // progress asked to stop; the output stays incomplete
 };
+
+// What a converter, and the conversion step, answer.
+struct ConversionResult {
+  ConversionStatus status = ConversionStatus::Completed;
+  std::string reason;       // in words for the user, when the input was not loaded or the output not written
+  std::string closingText;  // the document's last lines, written when it was completed
+};
+
+inline ConversionResult OutputNotWritten() {
+  return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
+}
 
 }  // namespace ruvela

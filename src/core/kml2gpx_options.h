@@ -1,19 +1,24 @@
 // Option values of the KML to GPX direction: which folder yields routes, how
 // the placemarks found there are treated, and whether paths become tracks.
+// The initial values are the defaults; the table says how each field is
+// stored and set from the command line.
 #pragma once
 
 #include <string>
 
 #include "core/check_state.h"
+#include "core/option_table.h"
 
 namespace ruvela {
 
 struct Kml2GpxOptions {
-  std::string txtRouteItFolderName = "Routes";          // folder whose placemarks become routes
-  CheckState chkIgnoreRtWpts = CheckState::Unchecked;   // route waypoints not written as waypoints
-  CheckState chkAutoWRName = CheckState::Checked;       // route waypoints named 000-RouteName
-  CheckState chkDupWpts = CheckState::Unchecked;        // route waypoints also copied as waypoints
-  CheckState chkPathsAsTracks = CheckState::Unchecked;  // paths (lines, gx:Track) written as tracks
+  std::string routeFolderName = "Routes";                      // folder whose placemarks become routes
+  CheckState ignoreRouteWaypoints = CheckState::Unchecked;     // route waypoints not written as waypoints
+  CheckState autoNameRoutePoints = CheckState::Checked;        // route waypoints named 000-RouteName
+  CheckState duplicateRouteWaypoints = CheckState::Unchecked;  // route waypoints also copied as waypoints
+  CheckState pathsAsTracks = CheckState::Unchecked;            // paths (lines, gx:Track) written as tracks
 };
+
+const OptionTable<Kml2GpxOptions>& KmlToGpxOptionTable();
 
 }  // namespace ruvela

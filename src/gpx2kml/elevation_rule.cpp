@@ -8,15 +8,13 @@
 namespace ruvela {
 
 ElevationRule::ElevationRule(const Gpx2KmlOptions& options)
-    : kind_(options.OptTrkTrueEle  ? Kind::Recorded
-            : options.OptTrkMultip ? Kind::Amplified
-                                   : Kind::Constant),
-      absolute_(options.chkTrkEleABS == CheckState::Checked),
+    : mode_(options.trackElevationMode),
+      absolute_(options.absoluteElevations == CheckState::Checked),
       // A grayed box lets the offset be edited, so it counts as checked here.
-      offset_(options.chkTrkOffset != CheckState::Unchecked ? ElevationValue(NormalizeNumber(options.txtTrkOffset))
-                                                            : 0.0),
-      percent_(ElevationValue(NormalizeNumber(options.txtTrkMultip))),
-      constant_(MakeAbsoluteIfAsked({NormalizeNumber(options.txtT_ele), 0.0})) {
+      offset_(options.addOffset != CheckState::Unchecked ? ElevationValue(NormalizeNumber(options.recordedOffset))
+                                                         : 0.0),
+      percent_(ElevationValue(NormalizeNumber(options.amplifyPercent))),
+      constant_(MakeAbsoluteIfAsked({NormalizeNumber(options.constantTrackElevation), 0.0})) {
   // The constant text is written as given, even when it is not a number.
   if (!absolute_) constant_.value = ElevationValue(constant_.text) + 0.0;
 }
@@ -31,19 +29,19 @@ TrackElevation ElevationRule::MakeAbsoluteIfAsked(TrackElevation elevation) cons
 }
 
 TrackElevation ElevationRule::Apply(std::string_view recorded) const {
-  if (kind_ == Kind::Constant) return constant_;
   TrackElevation elevation;
-  switch (kind_) {
-    case Kind::Recorded:
+  switch (mode_) {
+    case TrackElevationMode::Constant:
+    case TrackElevationMode::Unchosen:
+      return constant_;
+    case TrackElevationMode::Recorded:
       elevation.value = std::floor(ElevationValue(recorded) + offset_);
       elevation.text = NumberText(elevation.value);
       break;
-    case Kind::Amplified:
+    case TrackElevationMode::Amplified:
       // Negative products are floored too: -12.5 becomes -13.
       elevation.value = std::floor(percent_ * ElevationValue(recorded) / 100.0);
       elevation.text = NumberText(elevation.value);
-      break;
-    case Kind::Constant:
       break;
   }
   return MakeAbsoluteIfAsked(std::move(elevation));

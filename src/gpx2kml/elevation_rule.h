@@ -23,10 +23,9 @@ class ElevationRule {
   TrackElevation Apply(std::string_view recorded) const;
 
  private:
-  enum class Kind { Constant, Amplified, Recorded };
   TrackElevation MakeAbsoluteIfAsked(TrackElevation elevation) const;
 
-  Kind kind_;
+  TrackElevationMode mode_;
   bool absolute_;            // only the box's checked state makes elevations absolute
   double offset_;            // added to recorded elevations (0 when unchecked)
   double percent_;           // amplification

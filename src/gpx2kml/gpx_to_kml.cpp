@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include "core/block_writer.h"
+#include "core/conversion_walk.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
@@ -18,11 +19,11 @@ namespace {
 
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
-class GpxToKmlConversion {
+class GpxToKmlConversion : ConversionWalk {
  public:
   GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options, ConversionProgress& progress,
                      ConversionCounts& counts, BlockWriter& output)
-      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
 
   // False when the conversion stopped on request.
   bool Run(const std::string& documentName) {
@@ -33,18 +34,6 @@ class GpxToKmlConversion {
   }
 
  private:
-  // Yields to the caller before every item; true when it asked to stop or
-  // the output can no longer be written.
-  bool StopRequested() {
-    progress_.Yield();
-    return progress_.AbortRequested() || output_.Failed();
-  }
-
-  void Count(std::int32_t& counter, Counter which) {
-    ++counter;
-    progress_.CountChanged(which, counts_);
-  }
-
   bool ConvertWaypoints() {
     bool folderOpen = false;
     const bool completed = ForEachElementAt(document_, "gpx/wpt", [&](pugi::xml_node waypoint) {
@@ -66,7 +55,7 @@ class GpxToKmlConversion {
   }
 
   bool ConvertRoutes() {
-    const std::string routeElevation = options_.txtR_ele;  // used as written
+    const std::string routeElevation = options_.routeElevation;  // used as written
     bool folderOpen = false;
     const bool completed = ForEachElementAt(document_, "gpx/rte", [&](pugi::xml_node route) {
       if (StopRequested()) return false;
@@ -117,7 +106,8 @@ class GpxToKmlConversion {
         output_.Write(KmlFolderOpen(kml::kTracksFolder, 1));
         folderOpen = true;
       }
-      output_.Write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2, options_.OptCONSTT));
+      output_.Write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2,
+                                options_.trackElevationMode == TrackElevationMode::Constant));
       if (!ConvertTrackPoints(track)) return false;
       output_.Write(KmlLineClose(2));
       return true;
@@ -145,28 +135,16 @@ class GpxToKmlConversion {
 
   const pugi::xml_document& document_;
   const Gpx2KmlOptions& options_;
-  ConversionProgress& progress_;
-  ConversionCounts& counts_;
-  BlockWriter& output_;
 };
-
-std::string OutputProblem() { return "no se puede escribir el archivo de salida"; }
 
 }  // namespace
 
-std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output, const Gpx2KmlOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts, ConversionProblem* problem) {
+ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                                 const Gpx2KmlOptions& options, ConversionProgress& progress,
+                                 ConversionCounts& counts) {
   counts = ConversionCounts{};
-  ConversionProblem found;
-  const auto fail = [&](bool outputFailed, std::string message) {
-    found = {outputFailed, std::move(message)};
-    if (problem != nullptr) *problem = found;
-    return std::string(kResultError);
-  };
-  if (problem != nullptr) *problem = found;
-
   BlockWriter writer;
-  if (!writer.Open(output)) return fail(true, OutputProblem());
+  if (!writer.Open(output)) return OutputNotWritten();
 
   pugi::xml_document document;
   progress.LoadingStarted();
@@ -174,14 +152,14 @@ std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path
   progress.LoadingFinished();
   if (!loaded.ok) {
     writer.Close();
-    return fail(false, loaded.message);
+    return {ConversionStatus::InputNotLoaded, loaded.message, {}};
   }
 
   GpxToKmlConversion conversion(document, options, progress, counts, writer);
   const bool completed = conversion.Run(input.baseName);
-  if (!writer.Close()) return fail(true, OutputProblem());
-  if (!completed) return "";  // stopped on request; the output stays incomplete
-  return KmlDocumentFooter();
+  if (!writer.Close()) return OutputNotWritten();
+  if (!completed) return {ConversionStatus::Stopped, {}, {}};
+  return {ConversionStatus::Completed, {}, KmlDocumentFooter()};
 }
 
 }  // namespace ruvela

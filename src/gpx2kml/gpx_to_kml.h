@@ -10,12 +10,9 @@
 
 namespace ruvela {
 
-// Converts input.Joined() into `output` (created or emptied first) and
-// returns kResultError, the empty text when progress asked to stop, or the
-// document's closing text. The base name becomes the KML document's name.
-// `problem`, when given, says why kResultError was returned.
-std::string ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output, const Gpx2KmlOptions& options,
-                            ConversionProgress& progress, ConversionCounts& counts,
-                            ConversionProblem* problem = nullptr);
+// Converts input.Joined() into `output` (created or emptied first). The base
+// name becomes the KML document's name.
+ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                                 const Gpx2KmlOptions& options, ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

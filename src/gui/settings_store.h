@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QString>
 
+#include "core/option_table.h"
 #include "core/settings_keys.h"
 
 namespace ruvela {
@@ -37,5 +38,26 @@ class QtSettingsStore final : public SettingsStore {
  private:
   mutable QSettings settings_;
 };
+
+// The options of one direction as the store holds them, each absent key
+// giving its default; and written back, every key in the section's order.
+template <class Options>
+Options ReadOptions(const SettingsStore& store, const OptionTable<Options>& table) {
+  const Options defaults;
+  Options options;
+  for (const char* name : table.keyOrder) {
+    const StoredKey<Options> key = FindStoredKey(table, name);
+    const QString stored = store.GetSetting(table.section, name, QString::fromStdString(StoredText(key, defaults)));
+    ApplyStoredText(key, stored.toStdString(), options);
+  }
+  return options;
+}
+
+template <class Options>
+void WriteOptions(SettingsStore& store, const OptionTable<Options>& table, const Options& options) {
+  for (const char* name : table.keyOrder) {
+    store.SaveSetting(table.section, name, QString::fromStdString(StoredText(FindStoredKey(table, name), options)));
+  }
+}
 
 }  // namespace ruvela

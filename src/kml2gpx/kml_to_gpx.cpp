@@ -1,5 +1,6 @@
 #include "kml2gpx/kml_to_gpx.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <pugixml.hpp>
 
 #include "core/block_writer.h"
+#include "core/conversion_walk.h"
 #include "core/name_cleaning.h"
 #include "core/path_parts.h"
 #include "core/text_lines.h"
@@ -28,11 +30,11 @@ constexpr int kDeepestFolderLevel = 5;
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
 // for, become tracks written after the routes.
-class KmlToGpxConversion {
+class KmlToGpxConversion : ConversionWalk {
  public:
   KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options, ConversionProgress& progress,
                      ConversionCounts& counts, BlockWriter& output)
-      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
 
   // False when the walk stopped on request (or the output failed).
   bool Run(const std::string& rootPath) {
@@ -56,31 +58,36 @@ class KmlToGpxConversion {
   }
 
  private:
-  bool StopRequested() {
-    progress_.Yield();
-    return StopFlagged();
-  }
-  bool StopFlagged() const { return progress_.AbortRequested() || output_.Failed(); }
-
-  void Count(std::int32_t& counter, Counter which) {
-    ++counter;
-    progress_.CountChanged(which, counts_);
-  }
-
   // Top-level placemarks are never route points, whatever the options.
   bool ConvertTopLevelPlacemark(pugi::xml_node placemark) {
     if (StopRequested()) return false;
-    const std::string name = CleanName(ReadChildText(placemark, "name"));
-    const pugi::xml_node point = SelectChild(placemark, "Point");
-    if (!point) return KeepPath(placemark, name);
-    if (name.empty()) return true;
-    const std::string coordinates = ReadChildText(point, "coordinates");
-    if (!HasPosition(coordinates)) return true;
+    const std::optional<PointPlacemark> point = ReadPointPlacemark(placemark);
+    if (!point) return true;
     block_.clear();
-    AppendGpxWaypoint(block_, name, name, coordinates, gpx::kWaypointSymbol, 1);
+    AppendGpxWaypoint(block_, point->name, point->name, point->coordinates, gpx::kWaypointSymbol, 1);
     output_.Write(block_);
     Count(counts_.waypoints, Counter::Waypoints);
     return true;
+  }
+
+  struct PointPlacemark {
+    std::string name;
+    std::string coordinates;
+  };
+
+  // The name and coordinates of a point placemark worth writing. A path is
+  // kept for later; a point without a name, or without a position, is left
+  // out (and takes no route-point number).
+  std::optional<PointPlacemark> ReadPointPlacemark(pugi::xml_node placemark) {
+    std::string name = CleanName(ReadChildText(placemark, "name"));
+    const pugi::xml_node point = SelectChild(placemark, "Point");
+    if (!point) {
+      KeepPath(placemark, name);
+      return std::nullopt;
+    }
+    std::string coordinates = ReadChildText(point, "coordinates");
+    if (name.empty() || !HasPosition(coordinates)) return std::nullopt;
+    return PointPlacemark{std::move(name), std::move(coordinates)};
   }
 
   // A point without a latitude and longitude that GPX accepts is left out
@@ -95,9 +102,8 @@ class KmlToGpxConversion {
   // Paths become tracks, written after the routes as GPX wants them; until
   // then only the placemark is kept, not its text. A path keeps its
   // placemark even without a name: a recorded track often has none.
-  bool KeepPath(pugi::xml_node placemark, const std::string& name) {
-    if (options_.chkPathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
-    return true;
+  void KeepPath(pugi::xml_node placemark, const std::string& name) {
+    if (options_.pathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
   }
 
   // One trk per path and one trkseg per line. A point without a valid
@@ -157,8 +163,7 @@ class KmlToGpxConversion {
     if (routeFolderDepth_ >= depth) {
       inRouteFolder_ = false;
       routeFolderDepth_ = 0;
-    } else if (!inRouteFolder_ &&
-               LowerAscii(TrimBlanks(name)) == LowerAscii(TrimBlanks(options_.txtRouteItFolderName))) {
+    } else if (!inRouteFolder_ && LowerAscii(TrimBlanks(name)) == LowerAscii(TrimBlanks(options_.routeFolderName))) {
       inRouteFolder_ = true;
       routeFolderDepth_ = depth;
     }
@@ -184,17 +189,14 @@ class KmlToGpxConversion {
 
   bool ConvertFolderPlacemark(pugi::xml_node placemark) {
     if (StopRequested()) return false;
-    const std::string name = CleanName(ReadChildText(placemark, "name"));
-    const pugi::xml_node point = SelectChild(placemark, "Point");
-    if (!point) return KeepPath(placemark, name);
-    if (name.empty()) return true;
+    const std::optional<PointPlacemark> point = ReadPointPlacemark(placemark);
+    if (!point) return true;
+    const std::string& name = point->name;
+    const std::string& coordinates = point->coordinates;
 
-    const std::string coordinates = ReadChildText(point, "coordinates");
-    if (!HasPosition(coordinates)) return true;  // and takes no route-point number
-
-    const bool duplicate = options_.chkDupWpts == CheckState::Checked;
-    const bool automaticNames = options_.chkAutoWRName == CheckState::Checked;
-    const bool ignoreRouteWaypoints = options_.chkIgnoreRtWpts != CheckState::Unchecked;
+    const bool duplicate = options_.duplicateRouteWaypoints == CheckState::Checked;
+    const bool automaticNames = options_.autoNameRoutePoints == CheckState::Checked;
+    const bool ignoreRouteWaypoints = options_.ignoreRouteWaypoints != CheckState::Unchecked;
     std::string pointName = name;
     if (routeOpen_ && (duplicate || automaticNames)) pointName = NumberedName(routeSequence_++, routeName_);
 
@@ -216,9 +218,6 @@ class KmlToGpxConversion {
 
   const pugi::xml_document& document_;
   const Kml2GpxOptions& options_;
-  ConversionProgress& progress_;
-  ConversionCounts& counts_;
-  BlockWriter& output_;
 
   int routeFolderDepth_ = -1;  // depth at which the route folder was recognised
   bool inRouteFolder_ = false;
@@ -238,53 +237,39 @@ class KmlToGpxConversion {
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
-constexpr const char* kOutputProblem = "no se puede escribir el archivo de salida";
-
-std::string Fail(ConversionProblem* problem, bool outputFailed, std::string message) {
-  if (problem != nullptr) *problem = {outputFailed, std::move(message)};
-  return std::string(kResultError);
-}
-
 }  // namespace
 
-std::string ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
-                                    const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                    ConversionProgress& progress, ConversionCounts& counts,
-                                    ConversionProblem* problem) {
+ConversionResult ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
+                                         const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                         ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
-  if (problem != nullptr) *problem = {};
   BlockWriter writer;
-  if (!writer.Open(output)) return Fail(problem, true, kOutputProblem);
+  if (!writer.Open(output)) return OutputNotWritten();
   KmlToGpxConversion conversion(document, options, progress, counts, writer);
   const bool completed = conversion.Run(rootPath);
-  if (!writer.Close()) return Fail(problem, true, kOutputProblem);
-  if (!completed) return "";  // stopped on request; the output stays incomplete
-  return GpxDocumentFooter();
+  if (!writer.Close()) return OutputNotWritten();
+  if (!completed) return {ConversionStatus::Stopped, {}, {}};
+  return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
 }
 
-std::string LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
-                                 ConversionProgress& progress, pugi::xml_document& document,
-                                 ConversionProblem& problem) {
-  problem = {};
+std::optional<ConversionResult> LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
+                                                     ConversionProgress& progress, pugi::xml_document& document) {
   // The output is emptied before anything else, as for every conversion.
-  if (!CreateEmptyFile(output)) return Fail(&problem, true, kOutputProblem);
+  if (!CreateEmptyFile(output)) return OutputNotWritten();
   progress.LoadingStarted();
   const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.Joined()), document);
   progress.LoadingFinished();
-  if (!loaded.ok) return Fail(&problem, false, loaded.message);
-  return {};
+  if (!loaded.ok) return ConversionResult{ConversionStatus::InputNotLoaded, loaded.message, {}};
+  return std::nullopt;
 }
 
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
-                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
-                            ConversionProblem* problem) {
+ConversionResult ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
+                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
   pugi::xml_document document;
-  ConversionProblem found;
-  const std::string failed = LoadKmlForConversion(input, output, progress, document, found);
-  if (problem != nullptr) *problem = found;
-  if (!failed.empty()) return failed;
-  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts, problem);
+  if (auto failure = LoadKmlForConversion(input, output, progress, document)) return *failure;
+  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts);
 }
 
 }  // namespace ruvela

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/conversion.h"
@@ -21,22 +22,19 @@ inline constexpr const char* kKmlRoot = "kml";
 inline constexpr const char* kKmlDocumentRoot = "kml/Document";
 
 // Converts input.Joined() into `output` (created or emptied first), taking
-// the top-level placemarks and folders from `rootPath`. Returns kResultError,
-// the empty text when progress asked to stop, or the document's closing text.
-std::string ConvertKmlToGpx(const InputParts& input, const std::string& rootPath, const std::filesystem::path& output,
-                            const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts,
-                            ConversionProblem* problem = nullptr);
+// the top-level placemarks and folders from `rootPath`.
+ConversionResult ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
+                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts);
 
-// Empties `output` and loads the input into `document`. Returns the empty
-// text on success, kResultError (with `problem` filled in) otherwise.
-std::string LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
-                                 ConversionProgress& progress, pugi::xml_document& document,
-                                 ConversionProblem& problem);
+// Empties `output` and loads the input into `document`; the failure when
+// either cannot be done.
+std::optional<ConversionResult> LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
+                                                     ConversionProgress& progress, pugi::xml_document& document);
 
 // The walk over a document that is already loaded.
-std::string ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
-                                    const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                    ConversionProgress& progress, ConversionCounts& counts,
-                                    ConversionProblem* problem = nullptr);
+ConversionResult ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
+                                         const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                         ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

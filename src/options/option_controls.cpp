@@ -3,8 +3,6 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-#include "core/stored_values.h"
-
 namespace ruvela {
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
@@ -38,10 +36,6 @@ void OptionCheckBox::SetState(ruvela::CheckState state) {
 void OptionCheckBox::nextCheckState() {
   setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
   setTristate(false);
-}
-
-ruvela::CheckState CheckStateOfDefault(const QString& text) {
-  return ruvela::CheckStateFromText(StdText(text), ruvela::CheckState::Unchecked);
 }
 
 void SetOptionSelected(QRadioButton* button, bool selected) {

@@ -33,9 +33,6 @@ class OptionCheckBox final : public QCheckBox {
 inline QString QText(const std::string& text) { return QString::fromStdString(text); }
 inline std::string StdText(const QString& text) { return text.toStdString(); }
 
-// The check state a default text ("0", "1", "2") stands for.
-ruvela::CheckState CheckStateOfDefault(const QString& text);
-
 // Selects `button` or clears it, even when it is the group's selected one.
 void SetOptionSelected(QRadioButton* button, bool selected);
 

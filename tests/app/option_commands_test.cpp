@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "options/gpx2kml_options_dialog.h"
-#include "options/kml2gpx_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 #include "sample_files.h"
 #include "scripted_services.h"
 
@@ -62,7 +62,7 @@ class OptionCommandsTest : public QObject {
     w.window().processFile(input);
     QVERIFY(Result(directory).contains("-58.1,-34.1,25\r\n"));
 
-    auto* options = w.window().findChild<frmGPX2KMLOpts*>();
+    auto* options = w.window().findChild<GpxToKmlOptionsDialog*>();
     options->findChild<QRadioButton*>(QStringLiteral("OptTrkTrueEle"))->setChecked(true);
     options->findChild<QLineEdit*>(QStringLiteral("txtTrkOffset"))->setText(QStringLiteral("100"));
     w.window().processFile(input);
@@ -103,8 +103,11 @@ class OptionCommandsTest : public QObject {
     {
       ScriptedWindow first(directory.path());
       first.window().startUp({});
-      first.window().findChild<frmGPX2KMLOpts*>()->findChild<QLineEdit*>(QStringLiteral("txtT_ele"))->setText("40");
-      auto* kmlOptions = first.window().findChild<frmKML2GPXOpts*>();
+      first.window()
+          .findChild<GpxToKmlOptionsDialog*>()
+          ->findChild<QLineEdit*>(QStringLiteral("txtT_ele"))
+          ->setText("40");
+      auto* kmlOptions = first.window().findChild<KmlToGpxOptionsDialog*>();
       kmlOptions->findChild<QLineEdit*>(QStringLiteral("txtRouteItFolderName"))->setText(QStringLiteral(" Rutas "));
       kmlOptions->findChild<QCheckBox*>(QStringLiteral("chkPathsAsTracks"))->setChecked(true);
       first.window().close();
@@ -117,8 +120,8 @@ class OptionCommandsTest : public QObject {
     ScriptedWindow second(directory.path());
     second.settings->values = keptBetweenRuns.values;
     second.window().startUp({});
-    QCOMPARE(second.window().findChild<frmGPX2KMLOpts*>()->Values().txtT_ele, std::string("40"));
-    QCOMPARE(second.window().findChild<frmKML2GPXOpts*>()->Values().txtRouteItFolderName, std::string("Rutas"));
+    QCOMPARE(second.window().findChild<GpxToKmlOptionsDialog*>()->Values().constantTrackElevation, std::string("40"));
+    QCOMPARE(second.window().findChild<KmlToGpxOptionsDialog*>()->Values().routeFolderName, std::string("Rutas"));
     second.window().processFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
     QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
     // Paths become tracks, and the track line counts their points.

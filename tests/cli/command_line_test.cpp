@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_options.h"
+#include "cli/command_line_flags.h"
 #include "cli_test_support.h"
 #include "ruvela/version.h"
 
@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLineTest, HelpListsEveryOptionOfTheTable) {
   const RunResult result = RunConverter({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
-  for (const OptionSpec& option : OptionTable()) {
-    EXPECT_NE(result.out.find("--" + std::string(option.name)), std::string::npos) << option.name;
+  for (const OptionSpec& option : CommandLineFlags()) {
+    EXPECT_NE(result.out.find("--" + std::string(option.flag.name)), std::string::npos) << option.flag.name;
   }
   EXPECT_NE(result.out.find("--track-elevation N"), std::string::npos);
   EXPECT_NE(result.out.find("(por defecto: Routes)"), std::string::npos) << "defaults come from the option records";

@@ -27,7 +27,7 @@ struct OutcomeCase {
   const char* fileName;
   const char* content;
   int stopAtYield;
-  Outcome expected;
+  ConversionStatus expected;
 };
 
 class ConvertInputOutcomes : public ::testing::TestWithParam<OutcomeCase> {};
@@ -39,15 +39,15 @@ TEST_P(ConvertInputOutcomes, JudgeResultAndCounts) {
   const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
   ScriptedProgress progress(row.stopAtYield);
   ConversionCounts counts;
-  const ConversionOutcome outcome =
+  const ConversionResult outcome =
       ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
-  EXPECT_EQ(outcome.outcome, row.expected);
-  if (row.expected == Outcome::Converted) {
+  EXPECT_EQ(outcome.status, row.expected);
+  if (row.expected == ConversionStatus::Completed) {
     EXPECT_TRUE(testing::IsWellFormedXml(ReadFile(scratch.path() / "out.tmp")));
   }
-  if (row.expected == Outcome::LoadFailed) {
-    EXPECT_EQ(outcome.resultText, "ERROR");
-    EXPECT_FALSE(outcome.problem.message.empty());
+  if (row.expected == ConversionStatus::InputNotLoaded) {
+    EXPECT_EQ(outcome.closingText, "");
+    EXPECT_FALSE(outcome.reason.empty());
     EXPECT_EQ(ReadFile(scratch.path() / "out.tmp"), "");
   }
 }
@@ -56,32 +56,32 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, ConvertInputOutcomes,
     ::testing::Values(
         OutcomeCase{"GpxWithOnlyTracks", "t.gpx", "<gpx><trk><trkseg><trkpt lat='1' lon='2'/></trkseg></trk></gpx>", 0,
-                    Outcome::Converted},
-        OutcomeCase{"GpxInCapitals", "T.GPX", "<gpx><wpt lat='1' lon='2'/></gpx>", 0, Outcome::Converted},
-        OutcomeCase{"GpxNotWellFormed", "t.gpx", "<gpx><wpt>", 0, Outcome::LoadFailed},
-        OutcomeCase{"GpxWithoutPoints", "t.gpx", "<gpx><metadata/></gpx>", 0, Outcome::NothingConvertible},
-        OutcomeCase{"GpxAborted", "t.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>", 1, Outcome::Aborted},
+                    ConversionStatus::Completed},
+        OutcomeCase{"GpxInCapitals", "T.GPX", "<gpx><wpt lat='1' lon='2'/></gpx>", 0, ConversionStatus::Completed},
+        OutcomeCase{"GpxNotWellFormed", "t.gpx", "<gpx><wpt>", 0, ConversionStatus::InputNotLoaded},
+        OutcomeCase{"GpxWithoutPoints", "t.gpx", "<gpx><metadata/></gpx>", 0, ConversionStatus::NothingConvertible},
+        OutcomeCase{"GpxAborted", "t.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>", 1, ConversionStatus::Stopped},
         OutcomeCase{"KmlAtTheRoot", "m.kml",
                     "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
                     "</Point></Placemark></kml>",
-                    0, Outcome::Converted},
+                    0, ConversionStatus::Completed},
         OutcomeCase{"KmlInADocument", "m.kml",
                     "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2,3"
                     "</coordinates></Point></Placemark></Document></kml>",
-                    0, Outcome::Converted},
+                    0, ConversionStatus::Completed},
         OutcomeCase{"KmlWithOnlyPaths", "m.kml",
                     "<kml><Document><Placemark><name>A</name><LineString><coordinates>"
                     "1,2,3 4,5,6</coordinates></LineString></Placemark></Document></kml>",
-                    0, Outcome::NothingConvertible},
+                    0, ConversionStatus::NothingConvertible},
         OutcomeCase{"KmlWithPrefixedRoot", "m.kml",
                     "<k:kml xmlns:k='urn:k'><Placemark><name>A</name><Point>"
                     "<coordinates>1,2,3</coordinates></Point></Placemark></k:kml>",
-                    0, Outcome::NothingConvertible},
-        OutcomeCase{"KmlEmptyFile", "m.kml", "", 0, Outcome::LoadFailed},
+                    0, ConversionStatus::NothingConvertible},
+        OutcomeCase{"KmlEmptyFile", "m.kml", "", 0, ConversionStatus::InputNotLoaded},
         OutcomeCase{"KmlAborted", "m.kml",
                     "<kml><Placemark><name>A</name><Point><coordinates>1,2,3</coordinates>"
                     "</Point></Placemark></kml>",
-                    1, Outcome::Aborted}),
+                    1, ConversionStatus::Stopped}),
     [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.label; });
 
 TEST(ConvertInput, SecondKmlPassReplacesTheFirstOutput) {
@@ -92,9 +92,9 @@ TEST(ConvertInput, SecondKmlPassReplacesTheFirstOutput) {
   const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
   ScriptedProgress progress;
   ConversionCounts counts;
-  const ConversionOutcome outcome =
+  const ConversionResult outcome =
       ConvertInput(Direction::KmlToGpx, parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
-  EXPECT_EQ(outcome.outcome, Outcome::Converted);
+  EXPECT_EQ(outcome.status, ConversionStatus::Completed);
   EXPECT_EQ(progress.loads, 1) << "the document is read once for both passes";
   EXPECT_EQ(counts.folders, 1);
   EXPECT_EQ(counts.folderList, "F\r\n");
@@ -109,10 +109,9 @@ TEST(ConvertInput, OutputThatCannotBeWrittenIsAWriteFailure) {
   ScriptedProgress progress;
   ConversionCounts counts;
   for (Direction direction : {Direction::KmlToGpx, Direction::GpxToKml}) {
-    const ConversionOutcome outcome =
+    const ConversionResult outcome =
         ConvertInput(direction, parts, scratch.path() / "missing" / "out.tmp", {}, {}, progress, counts);
-    EXPECT_EQ(outcome.outcome, Outcome::WriteFailed);
-    EXPECT_TRUE(outcome.problem.outputFailed);
+    EXPECT_EQ(outcome.status, ConversionStatus::OutputNotWritten);
   }
 }
 

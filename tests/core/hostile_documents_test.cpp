@@ -90,23 +90,24 @@ class RandomDocument {
   std::mt19937 random_;
 };
 
-Outcome ConvertAndCheck(const std::string& document, const char* extension, unsigned seed) {
+ConversionStatus ConvertAndCheck(const std::string& document, const char* extension, unsigned seed) {
   ScratchDirectory scratch;
   const auto input = scratch.Write(std::string("in") + extension, document);
   const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
   testing::ScriptedProgress progress;
   ConversionCounts counts;
-  const ConversionOutcome outcome =
+  const ConversionResult outcome =
       ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / "out.tmp", {}, {}, progress, counts);
-  EXPECT_NE(outcome.outcome, Outcome::WriteFailed) << "seed " << seed;
-  if (outcome.outcome == Outcome::LoadFailed || outcome.outcome == Outcome::WriteFailed) return outcome.outcome;
+  EXPECT_NE(outcome.status, ConversionStatus::OutputNotWritten) << "seed " << seed;
+  if (outcome.status == ConversionStatus::InputNotLoaded || outcome.status == ConversionStatus::OutputNotWritten)
+    return outcome.status;
   std::string why;
   EXPECT_TRUE(testing::IsWellFormedXml(testing::ReadFile(scratch.path() / "out.tmp"), &why))
       << "seed " << seed << ": " << why << "\ninput: " << document;
   EXPECT_GE(counts.waypoints, 0);
   EXPECT_GE(counts.routePoints, 0);
   EXPECT_GE(counts.trackPoints, 0);
-  return outcome.outcome;
+  return outcome.status;
 }
 
 TEST(HostileDocuments, CompletedConversionsAreWellFormed) {
@@ -114,8 +115,8 @@ TEST(HostileDocuments, CompletedConversionsAreWellFormed) {
   for (unsigned seed = 1; seed <= 300; ++seed) {
     RandomDocument random(seed);
     const std::string wellFormed = random.BuildWellFormed();
-    converted += ConvertAndCheck(wellFormed, ".gpx", seed) == Outcome::Converted;
-    converted += ConvertAndCheck(wellFormed, ".kml", seed) == Outcome::Converted;
+    converted += ConvertAndCheck(wellFormed, ".gpx", seed) == ConversionStatus::Completed;
+    converted += ConvertAndCheck(wellFormed, ".kml", seed) == ConversionStatus::Completed;
     ConvertAndCheck(random.Build(), seed % 2 == 0 ? ".gpx" : ".kml", seed);
   }
   EXPECT_GT(converted, 40) << "the random documents must reach the writers";

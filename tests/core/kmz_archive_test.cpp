@@ -16,7 +16,7 @@ using testing::ScratchDirectory;
 using testing::ZipArchive;
 
 struct Converted {
-  ConversionOutcome outcome;
+  ConversionResult outcome;
   ConversionCounts counts;
   std::string output;
 };
@@ -42,8 +42,8 @@ TEST(Kmz, ConvertsExactlyLikeItsKml) {
     ASSERT_FALSE(kml.empty()) << path;
     const Converted fromKml = Convert(scratch, "Ruta.kml", kml);
     const Converted fromKmz = Convert(scratch, "Ruta.KMZ", ZipArchive({{"images/icon.png", "PNG"}, {"doc.kml", kml}}));
-    ASSERT_EQ(fromKmz.outcome.outcome, Outcome::Converted) << path << ": " << fromKmz.outcome.problem.message;
-    EXPECT_EQ(fromKmz.outcome.resultText, fromKml.outcome.resultText) << path;
+    ASSERT_EQ(fromKmz.outcome.status, ConversionStatus::Completed) << path << ": " << fromKmz.outcome.reason;
+    EXPECT_EQ(fromKmz.outcome.closingText, fromKml.outcome.closingText) << path;
     EXPECT_EQ(fromKmz.counts.waypoints, fromKml.counts.waypoints) << path;
     EXPECT_EQ(fromKmz.counts.folderList, fromKml.counts.folderList) << path;
     EXPECT_TRUE(fromKmz.output == fromKml.output) << path;

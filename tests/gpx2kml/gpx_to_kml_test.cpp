@@ -41,10 +41,9 @@ constexpr const char* kWorkedExample = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 struct Conversion {
-  std::string result;
+  ConversionResult result;
   std::string output;
   ConversionCounts counts;
-  ConversionProblem problem;
 };
 
 Conversion Convert(const std::string& gpx, const Gpx2KmlOptions& options = {}, int stopAtYield = 0,
@@ -54,14 +53,14 @@ Conversion Convert(const std::string& gpx, const Gpx2KmlOptions& options = {}, i
   ScriptedProgress progress(stopAtYield);
   Conversion conversion;
   conversion.result = ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "ruvela.tmp", options,
-                                      progress, conversion.counts, &conversion.problem);
+                                      progress, conversion.counts);
   conversion.output = ReadFile(scratch.path() / "ruvela.tmp");
   return conversion;
 }
 
 TEST(ConvertGpxToKml, WorkedExampleMatchesTheReferenceDocument) {
   const Conversion conversion = Convert(kWorkedExample);
-  EXPECT_EQ(conversion.result, "</Folder>\r\n</kml>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "</Folder>\r\n</kml>\r\n");
   EXPECT_EQ(conversion.counts.waypoints, 2);
   EXPECT_EQ(conversion.counts.routePoints, 3);
   EXPECT_EQ(conversion.counts.trackPoints, 4);
@@ -113,18 +112,12 @@ struct ElevationCase {
 
 class TrackElevationRules : public ::testing::TestWithParam<ElevationCase> {};
 
-void Recorded(Gpx2KmlOptions& o) {
-  o.OptCONSTT = false;
-  o.OptTrkTrueEle = true;
-}
+void Recorded(Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Recorded; }
 void RecordedNoOffset(Gpx2KmlOptions& o) {
   Recorded(o);
-  o.chkTrkOffset = CheckState::Unchecked;
+  o.addOffset = CheckState::Unchecked;
 }
-void Amplified(Gpx2KmlOptions& o) {
-  o.OptCONSTT = false;
-  o.OptTrkMultip = true;
-}
+void Amplified(Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Amplified; }
 
 TEST_P(TrackElevationRules, GiveTheDescribedElevation) {
   const ElevationCase& row = GetParam();
@@ -149,20 +142,20 @@ INSTANTIATE_TEST_SUITE_P(
         ElevationCase{"GrayedOffsetCounts", "123.9",
                       [](Gpx2KmlOptions& o) {
                         Recorded(o);
-                        o.chkTrkOffset = CheckState::Grayed;
+                        o.addOffset = CheckState::Grayed;
                       },
                       "173", 0, 0},
         ElevationCase{"NegativeMadeAbsolute", "-12.6", RecordedNoOffset, "12", 0, 0},
         ElevationCase{"NegativeKept", "-12.6",
                       [](Gpx2KmlOptions& o) {
                         RecordedNoOffset(o);
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "-12", 0, 1},
         ElevationCase{"GrayedAbsoluteIsOff", "-12.6",
                       [](Gpx2KmlOptions& o) {
                         RecordedNoOffset(o);
-                        o.chkTrkEleABS = CheckState::Grayed;
+                        o.absoluteElevations = CheckState::Grayed;
                       },
                       "-12", 0, 1},
         ElevationCase{"MissingElevationIsZero", nullptr, RecordedNoOffset, "0", 1, 0},
@@ -170,31 +163,33 @@ INSTANTIATE_TEST_SUITE_P(
         ElevationCase{"Amplified150", "101",
                       [](Gpx2KmlOptions& o) {
                         Amplified(o);
-                        o.txtTrkMultip = "150";
+                        o.amplifyPercent = "150";
                       },
                       "151", 0, 0},
         ElevationCase{"AmplifiedNegativeIsFloored", "-5",
                       [](Gpx2KmlOptions& o) {
                         Amplified(o);
-                        o.txtTrkMultip = "150";
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.amplifyPercent = "150";
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "-8", 0, 1},
-        ElevationCase{"ConstantZero", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "0"; }, "0", 1, 0},
-        ElevationCase{"ConstantCutToWholeUnits", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "30.7"; }, "30", 0, 0},
-        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500", [](Gpx2KmlOptions& o) { o.txtT_ele = "abc"; }, "0",
-                      1, 0},
+        ElevationCase{"ConstantZero", "500", [](Gpx2KmlOptions& o) { o.constantTrackElevation = "0"; }, "0", 1, 0},
+        ElevationCase{"ConstantCutToWholeUnits", "500", [](Gpx2KmlOptions& o) { o.constantTrackElevation = "30.7"; },
+                      "30", 0, 0},
+        ElevationCase{"ConstantNotANumberIsZeroWhenAbsolute", "500",
+                      [](Gpx2KmlOptions& o) { o.constantTrackElevation = "abc"; }, "0", 1, 0},
         ElevationCase{"ConstantNotANumberWrittenAsGiven", "500",
                       [](Gpx2KmlOptions& o) {
-                        o.txtT_ele = "abc";
-                        o.chkTrkEleABS = CheckState::Unchecked;
+                        o.constantTrackElevation = "abc";
+                        o.absoluteElevations = CheckState::Unchecked;
                       },
                       "abc", 1, 0},
-        ElevationCase{"NoOptionSelectedIsConstant", "500", [](Gpx2KmlOptions& o) { o.OptCONSTT = false; }, "25", 0, 0},
+        ElevationCase{"NoOptionSelectedIsConstant", "500",
+                      [](Gpx2KmlOptions& o) { o.trackElevationMode = TrackElevationMode::Unchosen; }, "25", 0, 0},
         ElevationCase{"OffsetNotANumberAddsNothing", "70",
                       [](Gpx2KmlOptions& o) {
                         Recorded(o);
-                        o.txtTrkOffset = "x";
+                        o.recordedOffset = "x";
                       },
                       "70", 0, 0}),
     [](const ::testing::TestParamInfo<ElevationCase>& info) { return info.param.label; });
@@ -220,7 +215,7 @@ TEST(ConvertGpxToKml, ZeroElevationNotice) {
 
 TEST(ConvertGpxToKml, RoutePointsUseTheRouteElevationAsWritten) {
   Gpx2KmlOptions options;
-  options.txtR_ele = "40.5";
+  options.routeElevation = "40.5";
   const Conversion conversion = Convert("<gpx><rte><name>R</name><rtept lat='1' lon='2'/></rte></gpx>", options);
   EXPECT_NE(conversion.output.find("          2,1,40.5\r\n"), std::string::npos);
   EXPECT_NE(conversion.output.find("<coordinates>2,1,40.5</coordinates>"), std::string::npos);
@@ -245,16 +240,15 @@ TEST(ConvertGpxToKml, EmptyRouteStillGetsItsLineAndFolder) {
 
 TEST(ConvertGpxToKml, UnreadableInputGivesErrorAndAnEmptyOutput) {
   const Conversion conversion = Convert("<gpx><wpt lat='1'");
-  EXPECT_EQ(conversion.result, "ERROR");
-  EXPECT_FALSE(conversion.problem.outputFailed);
-  EXPECT_NE(conversion.problem.message.find("byte"), std::string::npos);
+  EXPECT_EQ(conversion.result.status, ConversionStatus::InputNotLoaded);
+  EXPECT_NE(conversion.result.reason.find("byte"), std::string::npos);
   EXPECT_EQ(conversion.output, "");
   EXPECT_EQ(conversion.counts.waypoints, 0);
 }
 
 TEST(ConvertGpxToKml, OtherRootElementGivesAnEmptyDocument) {
   const Conversion conversion = Convert("<kml><wpt lat='1' lon='2'/></kml>");
-  EXPECT_EQ(conversion.result, "</Folder>\r\n</kml>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "</Folder>\r\n</kml>\r\n");
   EXPECT_EQ(conversion.counts.waypoints + conversion.counts.routePoints + conversion.counts.trackPoints, 0);
   EXPECT_TRUE(testing::IsWellFormedXml(conversion.output));
   EXPECT_EQ(conversion.output.find("<Placemark>"), std::string::npos);
@@ -274,7 +268,7 @@ TEST(ConvertGpxToKml, StopsAtTheYieldWhereAbortIsAsked) {
               {10, 2, 3, 2, "          -57.2,-33.2,25\r\n"}};
   for (const auto& row : rows) {
     const Conversion conversion = Convert(kWorkedExample, {}, row.stopAt);
-    EXPECT_EQ(conversion.result, "") << "stop at " << row.stopAt;
+    EXPECT_EQ(conversion.result.status, ConversionStatus::Stopped) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.waypoints, row.waypoints) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.routePoints, row.routePoints) << "stop at " << row.stopAt;
     EXPECT_EQ(conversion.counts.trackPoints, row.trackPoints) << "stop at " << row.stopAt;
@@ -294,11 +288,10 @@ TEST(ConvertGpxToKml, ReportsAnOutputThatCannotBeWritten) {
   const auto input = scratch.Write("a.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>");
   ScriptedProgress progress;
   ConversionCounts counts;
-  ConversionProblem problem;
   EXPECT_EQ(ConvertGpxToKml(SplitInputPath(Utf8FromPath(input), '/'), scratch.path() / "no" / "such" / "dir",
-                            Gpx2KmlOptions{}, progress, counts, &problem),
-            "ERROR");
-  EXPECT_TRUE(problem.outputFailed);
+                            Gpx2KmlOptions{}, progress, counts)
+                .status,
+            ConversionStatus::OutputNotWritten);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 // The settings store keeps values per version, between runs.
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
 #include "gui/settings_store.h"
 
 using namespace ruvela;
@@ -13,9 +17,9 @@ class SettingsStoreTest : public QObject {
  private slots:
   void initTestCase();
   void applicationNameFollowsVersion();
-  void valuesSurviveANewStore();
   void absentKeyGivesDefault();
   void anotherMinorVersionStartsFromDefaults();
+  void optionsWrittenByAnEarlierBuildComeBackUnchanged();
 
  private:
   QTemporaryDir directory_;
@@ -31,18 +35,6 @@ void SettingsStoreTest::applicationNameFollowsVersion() {
   QCOMPARE(SettingsApplicationName(), QStringLiteral("Ruvela40"));
 }
 
-void SettingsStoreTest::valuesSurviveANewStore() {
-  {
-    QtSettingsStore store;
-    store.SaveSetting(QStringLiteral("File"), QStringLiteral("g_sPath"), QStringLiteral("/srv/rutas/ñandú/"));
-  }
-  QtSettingsStore nextRun;
-  QCOMPARE(nextRun.GetSetting(QStringLiteral("File"), QStringLiteral("g_sPath"), QStringLiteral("/otro/")),
-           QStringLiteral("/srv/rutas/ñandú/"));
-  QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("Ruvela/Ruvela40.conf"))) ||
-          QFile::exists(directory_.filePath(QStringLiteral("Ruvela/Ruvela40.ini"))));
-}
-
 void SettingsStoreTest::absentKeyGivesDefault() {
   QtSettingsStore store;
   QCOMPARE(store.GetSetting(QStringLiteral("File"), QStringLiteral("nada"), QStringLiteral("/prog/")),
@@ -56,6 +48,33 @@ void SettingsStoreTest::anotherMinorVersionStartsFromDefaults() {
   QtSettingsStore nextVersion(SettingsApplicationName(4, 1));
   QCOMPARE(nextVersion.GetSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("25")),
            QStringLiteral("25"));
+}
+
+// tests/data/settings holds a store written by the option dialogs of an
+// earlier build, with a value of every form and none of them a default.
+void SettingsStoreTest::optionsWrittenByAnEarlierBuildComeBackUnchanged() {
+  const QString stored = QStringLiteral(RUVELA_TEST_DATA_DIR "/settings/Ruvela40.conf");
+  QDir(directory_.path()).mkpath(QStringLiteral("Ruvela"));
+  QFile::remove(directory_.filePath(QStringLiteral("Ruvela/Ruvela40.conf")));
+  QVERIFY(QFile::copy(stored, directory_.filePath(QStringLiteral("Ruvela/Ruvela40.conf"))));
+  const QtSettingsStore earlier(SettingsApplicationName(4, 0));
+  const Gpx2KmlOptions gpx = ReadOptions(earlier, GpxToKmlOptionTable());
+  QVERIFY(gpx.trackElevationMode == TrackElevationMode::Amplified);
+  QVERIFY(gpx.absoluteElevations == CheckState::Grayed && gpx.addOffset == CheckState::Unchecked);
+  QCOMPARE(gpx.amplifyPercent + gpx.constantTrackElevation + gpx.routeElevation + gpx.recordedOffset,
+           std::string("150") + "30" + "32767" + "12");
+  const Kml2GpxOptions kml = ReadOptions(earlier, KmlToGpxOptionTable());
+  QCOMPARE(kml.routeFolderName, std::string("Rutas de Montaña"));
+  QVERIFY(kml.ignoreRouteWaypoints == CheckState::Checked && kml.autoNameRoutePoints == CheckState::Unchecked &&
+          kml.duplicateRouteWaypoints == CheckState::Grayed && kml.pathsAsTracks == CheckState::Checked);
+
+  QtSettingsStore later(SettingsApplicationName(9, 9));
+  WriteOptions(later, GpxToKmlOptionTable(), gpx);
+  WriteOptions(later, KmlToGpxOptionTable(), kml);
+  QFile original(stored);
+  QFile rewritten(directory_.filePath(QStringLiteral("Ruvela/Ruvela99.conf")));
+  QVERIFY(original.open(QIODevice::ReadOnly) && rewritten.open(QIODevice::ReadOnly));
+  QCOMPARE(rewritten.readAll(), original.readAll());
 }
 
 QTEST_MAIN(SettingsStoreTest)

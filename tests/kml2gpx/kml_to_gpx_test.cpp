@@ -34,7 +34,7 @@ std::string Kml(const std::string& content) {
 }
 
 struct Conversion {
-  std::string result;
+  ConversionResult result;
   std::string output;
   ConversionCounts counts;
   pugi::xml_document document;
@@ -63,7 +63,7 @@ const std::string kRoutesExample =
 TEST(ConvertKmlToGpx, RouteFolderWithDefaultOptions) {
   Conversion conversion;
   Convert(conversion, kRoutesExample);
-  EXPECT_EQ(conversion.result, "\r\n</gpx>\r\n");
+  EXPECT_EQ(conversion.result.closingText, "\r\n</gpx>\r\n");
   EXPECT_EQ(conversion.counts.waypoints, 3);
   EXPECT_EQ(conversion.counts.routePoints, 3);
   EXPECT_EQ(conversion.counts.folders, 2);
@@ -116,9 +116,9 @@ class RoutePlacemarkOptions : public ::testing::TestWithParam<OptionRow> {};
 TEST_P(RoutePlacemarkOptions, DecideWaypointAndRoutePoint) {
   const OptionRow& row = GetParam();
   Kml2GpxOptions options;
-  options.chkIgnoreRtWpts = row.ignore;
-  options.chkDupWpts = row.duplicate;
-  options.chkAutoWRName = row.automatic;
+  options.ignoreRouteWaypoints = row.ignore;
+  options.duplicateRouteWaypoints = row.duplicate;
+  options.autoNameRoutePoints = row.automatic;
   Conversion conversion;
   Convert(conversion, Kml(Folder("Routes", Point("Faro"))), options);
   const auto names = conversion.Values("/gpx/wpt/name");
@@ -153,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConvertKmlToGpx, OutsideRouteFoldersEveryPointIsAPlainWaypoint) {
   Kml2GpxOptions options;
-  options.chkIgnoreRtWpts = kOn;
-  options.chkDupWpts = kOn;
+  options.ignoreRouteWaypoints = kOn;
+  options.duplicateRouteWaypoints = kOn;
   Conversion conversion;
   Convert(conversion, Kml(Point("Top") + Folder("Lugares", Point("Uno"))), options);
   EXPECT_EQ(conversion.Values("/gpx/wpt/name"), (std::vector<std::string>{"Top", "Uno"}));
@@ -193,7 +193,7 @@ TEST(ConvertKmlToGpx, RouteFolderRecognition) {
   };
   for (const auto& row : rows) {
     Kml2GpxOptions options;
-    options.txtRouteItFolderName = row.option;
+    options.routeFolderName = row.option;
     Conversion conversion;
     Convert(conversion, row.kml, options);
     EXPECT_EQ(conversion.Values("/gpx/rte/name"), row.routes) << row.label;
@@ -293,7 +293,7 @@ TEST(ConvertKmlToGpx, APointLeftOutTakesNoRoutePointNumber) {
   const std::string kml = Kml(Folder("Routes", Point("A") + Point("B", "1") + Point("C")));
   for (const CheckState automatic : {CheckState::Checked, CheckState::Unchecked}) {
     Kml2GpxOptions options;
-    options.chkAutoWRName = automatic;
+    options.autoNameRoutePoints = automatic;
     Conversion conversion;
     Convert(conversion, kml, options);
     const std::vector<std::string> names = automatic == CheckState::Checked
@@ -381,7 +381,7 @@ std::string TracksSummary(const pugi::xml_document& document) {
 
 Kml2GpxOptions PathsAsTracks() {
   Kml2GpxOptions options;
-  options.chkPathsAsTracks = CheckState::Checked;
+  options.pathsAsTracks = CheckState::Checked;
   return options;
 }
 
@@ -442,12 +442,12 @@ TEST(ConvertKmlToGpx, WrittenDocumentsValidateAgainstTheSchema) {
       if (entry.path().extension() != ".kml") continue;
       const fs::path output =
           scratch.path() /
-          (entry.path().stem().string() + (options.chkPathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
+          (entry.path().stem().string() + (options.pathsAsTracks == CheckState::Checked ? "-tracks.gpx" : ".gpx"));
       ScriptedProgress progress(0);
       ConversionCounts counts;
-      const ConversionOutcome converted = ConvertInput(
+      const ConversionResult converted = ConvertInput(
           Direction::KmlToGpx, SplitInputPath(Utf8FromPath(entry.path()), '/'), output, {}, options, progress, counts);
-      if (converted.outcome == Outcome::Converted) documents.push_back(output);
+      if (converted.status == ConversionStatus::Completed) documents.push_back(output);
     }
   }
   EXPECT_GE(documents.size(), 20u);
@@ -485,7 +485,7 @@ TEST(ConvertKmlToGpx, StopsAtTheYieldWhereAbortIsAsked) {
   for (const auto& row : rows) {
     Conversion conversion;
     Convert(conversion, kRoutesExample, {}, kKmlRoot, row.stopAt);
-    EXPECT_EQ(conversion.result, "") << row.stopAt;
+    EXPECT_EQ(conversion.result.status, ConversionStatus::Stopped) << row.stopAt;
     EXPECT_EQ(conversion.counts.folders, row.folders) << row.stopAt;
     EXPECT_EQ(conversion.counts.waypoints, row.waypoints) << row.stopAt;
     EXPECT_EQ(conversion.counts.folderList, row.folderList) << row.stopAt;
@@ -496,7 +496,7 @@ TEST(ConvertKmlToGpx, StopsAtTheYieldWhereAbortIsAsked) {
 TEST(ConvertKmlToGpx, UnreadableInputGivesErrorAndAnEmptyOutput) {
   Conversion conversion;
   Convert(conversion, "<kml><Folder>");
-  EXPECT_EQ(conversion.result, "ERROR");
+  EXPECT_EQ(conversion.result.status, ConversionStatus::InputNotLoaded);
   EXPECT_EQ(conversion.output, "");
 }
 

@@ -48,7 +48,7 @@ TEST(BigFile, TwoGigabytesConvertInTheCoreAndTheConverter) {
   // The core, through a copy of the same bytes.
   const CheckedConversion converted = ConvertAndCheck(scratch.path(), Direction::GpxToKml, testing::ReadFile(input));
   EXPECT_EQ(converted.problem, "");
-  EXPECT_EQ(converted.outcome, Outcome::Converted);
+  EXPECT_EQ(converted.outcome, ConversionStatus::Completed);
   EXPECT_EQ(converted.counts.waypoints, kWaypoints);
 
   std::ostringstream out;

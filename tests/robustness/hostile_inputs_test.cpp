@@ -32,7 +32,7 @@ struct HostileInput {
   Direction direction;
   // Builds the document; may first leave files it refers to in `scratch`.
   std::function<std::string(const fs::path& scratch)> build;
-  Outcome outcome;
+  ConversionStatus outcome;
   cli::ExitStatus exitStatus;
   // Further checks of the output of a completed conversion; empty when none.
   std::function<void(const std::string& output)> check = {};
@@ -89,66 +89,66 @@ const char* const kGpxHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><gpx ver
 
 std::vector<HostileInput> Rows() {
   using namespace std::string_literals;
-  using enum Outcome;
+  using enum ConversionStatus;
   using Exit = cli::ExitStatus;
   const auto gpx = Direction::GpxToKml;
   const auto kml = Direction::KmlToGpx;
   std::vector<HostileInput> rows = {
-      {"empty file, GPX", gpx, Fixed(""), LoadFailed, Exit::Failed},
-      {"empty file, KML", kml, Fixed(""), LoadFailed, Exit::Failed},
-      {"lone BOM, GPX", gpx, Fixed("\xEF\xBB\xBF"), LoadFailed, Exit::Failed},
-      {"lone BOM, KML", kml, Fixed("\xEF\xBB\xBF"), LoadFailed, Exit::Failed},
-      {"not XML, GPX", gpx, Fixed("Hola, esto no es un documento.\n"), LoadFailed, Exit::Failed},
-      {"not XML, KML", kml, Fixed("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"s), LoadFailed, Exit::Failed},
-      {"truncated in a tag", gpx, Fixed(std::string(kGpxHead) + "<na"), LoadFailed, Exit::Failed},
-      {"truncated in an attribute", kml, Fixed("<kml><Placemark id=\"abc"), LoadFailed, Exit::Failed},
-      {"truncated in a CDATA section", gpx, Fixed(std::string(kGpxHead) + "<name><![CDATA[Cima"), LoadFailed,
+      {"empty file, GPX", gpx, Fixed(""), InputNotLoaded, Exit::Failed},
+      {"empty file, KML", kml, Fixed(""), InputNotLoaded, Exit::Failed},
+      {"lone BOM, GPX", gpx, Fixed("\xEF\xBB\xBF"), InputNotLoaded, Exit::Failed},
+      {"lone BOM, KML", kml, Fixed("\xEF\xBB\xBF"), InputNotLoaded, Exit::Failed},
+      {"not XML, GPX", gpx, Fixed("Hola, esto no es un documento.\n"), InputNotLoaded, Exit::Failed},
+      {"not XML, KML", kml, Fixed("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"s), InputNotLoaded, Exit::Failed},
+      {"truncated in a tag", gpx, Fixed(std::string(kGpxHead) + "<na"), InputNotLoaded, Exit::Failed},
+      {"truncated in an attribute", kml, Fixed("<kml><Placemark id=\"abc"), InputNotLoaded, Exit::Failed},
+      {"truncated in a CDATA section", gpx, Fixed(std::string(kGpxHead) + "<name><![CDATA[Cima"), InputNotLoaded,
        Exit::Failed},
       {"invalid UTF-8, GPX", gpx,
-       Fixed("<gpx><wpt lat=\"\xFF\xC3\" lon=\"\xED\xA0\x80\"><name>A\xF1o \xC0\xAF</name></wpt></gpx>"), Converted,
+       Fixed("<gpx><wpt lat=\"\xFF\xC3\" lon=\"\xED\xA0\x80\"><name>A\xF1o \xC0\xAF</name></wpt></gpx>"), Completed,
        Exit::Converted, ExpectText("<name>A o</name>")},
       {"invalid UTF-8, KML", kml,
        Fixed("<kml><Placemark><name>A\xF1o \xFE</name><Point><coordinates>1,2,\xFF\xC3</coordinates></Point>"
              "</Placemark></kml>"),
-       Converted, Exit::Converted, ExpectText("<wpt lat=\"2\" lon=\"1\">\r\n    <name>A")},
-      {"UTF-16 without BOM, GPX", gpx, Fixed(Utf16LittleEndianWithoutBom(GpxWithWaypointName("Cima"))), Converted,
+       Completed, Exit::Converted, ExpectText("<wpt lat=\"2\" lon=\"1\">\r\n    <name>A")},
+      {"UTF-16 without BOM, GPX", gpx, Fixed(Utf16LittleEndianWithoutBom(GpxWithWaypointName("Cima"))), Completed,
        Exit::Converted, ExpectText("<name>Cima</name>")},
-      {"UTF-16 without BOM, KML", kml, Fixed(Utf16LittleEndianWithoutBom(KmlWithPlacemarkName("Cima"))), Converted,
+      {"UTF-16 without BOM, KML", kml, Fixed(Utf16LittleEndianWithoutBom(KmlWithPlacemarkName("Cima"))), Completed,
        Exit::Converted, ExpectText("<name>Cima</name>")},
-      {"NUL bytes in a name", gpx, Fixed(GpxWithWaypointName("Ci\0ma"s)), LoadFailed, Exit::Failed},
+      {"NUL bytes in a name", gpx, Fixed(GpxWithWaypointName("Ci\0ma"s)), InputNotLoaded, Exit::Failed},
       {"NUL bytes in an attribute", kml, Fixed("<kml><Placemark id=\"a\0b\"><name>C</name></Placemark></kml>"s),
-       LoadFailed, Exit::Failed},
+       InputNotLoaded, Exit::Failed},
       // Padding that a device left after a complete document is not part of it.
       {"NUL padding after the document, GPX", gpx, Fixed(GpxWithWaypointName("Cima") + std::string(512, '\0')),
-       Converted, Exit::Converted, ExpectText("<name>Cima</name>")},
+       Completed, Exit::Converted, ExpectText("<name>Cima</name>")},
       {"NUL padding after the document, KML", kml, Fixed(KmlWithPlacemarkName("Cima") + std::string(512, '\0')),
-       Converted, Exit::Converted, ExpectText("<name>Cima</name>")},
-      {"billion laughs, GPX", gpx, Fixed(BillionLaughsGpx()), Converted, Exit::Converted, ExpectSmallOutput},
-      {"billion laughs, KML", kml, Fixed(BillionLaughsKml()), Converted, Exit::Converted, ExpectSmallOutput},
-      {"external entity, GPX", gpx, WithSecretFile(ExternalEntityGpx), Converted, Exit::Converted, ExpectNoSecret},
-      {"external entity, KML", kml, WithSecretFile(ExternalEntityKml), Converted, Exit::Converted, ExpectNoSecret},
+       Completed, Exit::Converted, ExpectText("<name>Cima</name>")},
+      {"billion laughs, GPX", gpx, Fixed(BillionLaughsGpx()), Completed, Exit::Converted, ExpectSmallOutput},
+      {"billion laughs, KML", kml, Fixed(BillionLaughsKml()), Completed, Exit::Converted, ExpectSmallOutput},
+      {"external entity, GPX", gpx, WithSecretFile(ExternalEntityGpx), Completed, Exit::Converted, ExpectNoSecret},
+      {"external entity, KML", kml, WithSecretFile(ExternalEntityKml), Completed, Exit::Converted, ExpectNoSecret},
       {"nesting 1,000,000 deep, GPX", gpx, Later([] { return DeeplyNestedGpx(kMillion); }), NothingConvertible,
        Exit::NotConverted},
       {"nesting 1,000,000 deep, KML", kml, Later([] { return DeeplyNestedKml(kMillion); }), NothingConvertible,
        Exit::NotConverted},
-      {"a name nested 1,000,000 deep", kml, Later([] { return DeeplyNestedName(true, kMillion); }), Converted,
+      {"a name nested 1,000,000 deep", kml, Later([] { return DeeplyNestedName(true, kMillion); }), Completed,
        Exit::Converted, ExpectText("<name>hondo</name>")},
-      {"one name of 10 MB, GPX", gpx, Later([] { return GpxWithWaypointName(TenMegabyteName()); }), Converted,
+      {"one name of 10 MB, GPX", gpx, Later([] { return GpxWithWaypointName(TenMegabyteName()); }), Completed,
        Exit::Converted, ExpectText(TenMegabyteName())},
-      {"one name of 10 MB, KML", kml, Later([] { return KmlWithPlacemarkName(TenMegabyteName()); }), Converted,
+      {"one name of 10 MB, KML", kml, Later([] { return KmlWithPlacemarkName(TenMegabyteName()); }), Completed,
        Exit::Converted, ExpectText(TenMegabyteName())},
-      {"100,000 attributes on one element, GPX", gpx, Later([] { return ManyAttributesGpx(100000); }), Converted,
+      {"100,000 attributes on one element, GPX", gpx, Later([] { return ManyAttributesGpx(100000); }), Completed,
        Exit::Converted},
-      {"100,000 attributes on one element, KML", kml, Later([] { return ManyAttributesKml(100000); }), Converted,
+      {"100,000 attributes on one element, KML", kml, Later([] { return ManyAttributesKml(100000); }), Completed,
        Exit::Converted},
-      {"coordinates of 100,000 commas, GPX", gpx, Fixed(CommaCoordinatesGpx(100000)), Converted, Exit::Converted},
-      {"coordinates of 100,000 commas, KML", kml, Fixed(CommaCoordinatesKml(100000)), Converted, Exit::Converted,
+      {"coordinates of 100,000 commas, GPX", gpx, Fixed(CommaCoordinatesGpx(100000)), Completed, Exit::Converted},
+      {"coordinates of 100,000 commas, KML", kml, Fixed(CommaCoordinatesKml(100000)), Completed, Exit::Converted,
        // Everything after the second comma is the elevation, not a number here.
        ExpectText("<wpt lat=\"2\" lon=\"1\">\r\n    <name>A</name>")},
-      {"a route of 40,000 points", gpx, Later([] { return LongRouteGpx(40000); }), Converted, Exit::Converted,
+      {"a route of 40,000 points", gpx, Later([] { return LongRouteGpx(40000); }), Completed, Exit::Converted,
        ExpectRouteNamesUpTo("39999-Ruta"), 40000},
       {"a route folder of 40,000 auto-named placemarks", kml, Later([] { return LongRouteFolderKml(40000); }),
-       Converted, Exit::Converted, ExpectRouteNamesUpTo("39999-Ruta"), 40000},
+       Completed, Exit::Converted, ExpectRouteNamesUpTo("39999-Ruta"), 40000},
   };
   return rows;
 }
@@ -212,7 +212,7 @@ long PeakMemoryOfConverting(Direction direction, const std::string& document) {
   const long peak = PeakMemoryOf(
       [&] {
         const CheckedConversion c = ConvertAndCheck(scratch.path(), direction, document);
-        return c.problem.empty() && c.outcome == Outcome::Converted;
+        return c.problem.empty() && c.outcome == ConversionStatus::Completed;
       },
       converted);
   EXPECT_TRUE(converted || peak < 0);
@@ -251,9 +251,9 @@ TEST(ZipBomb, IsRefusedInBoundedMemory) {
         [&] {
           ConversionProgress progress;
           ConversionCounts counts;
-          const ConversionOutcome result =
+          const ConversionResult result =
               ConvertInput(Direction::KmlToGpx, parts, scratch.path() / "salida.gpx", {}, {}, progress, counts);
-          return result.outcome == Outcome::LoadFailed && result.problem.message.ends_with("(bomba ZIP)");
+          return result.status == ConversionStatus::InputNotLoaded && result.reason.ends_with("(bomba ZIP)");
         },
         refused);
     EXPECT_TRUE(refused);

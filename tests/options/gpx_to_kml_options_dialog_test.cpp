@@ -1,4 +1,4 @@
-#include "options/gpx2kml_options_dialog.h"
+#include "options/gpx_to_kml_options_dialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,11 +15,8 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.shadowROUTE_ELE = " 25";
-    dialog.shadowTRACK_ELE = "25 ";
-    dialog.shadowOFFSET_ELE = "50";
     dialog.setWindowTitle("Opciones de conversión GPX -> KML");
-    dialog.LoadLayoutTxts();
+    dialog.SetCaptions();
     dialog.LoadOptions();
   }
   template <typename T>
@@ -44,7 +41,7 @@ struct Dialog {
     return parts.join(' ');
   }
 
-  frmGPX2KMLOpts dialog;
+  GpxToKmlOptionsDialog dialog;
 };
 
 }  // namespace
@@ -223,9 +220,9 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     d.Box("txtTrkMultip")->setText("150");
     d.Check("chkTrkEleABS")->setCheckState(Qt::Unchecked);
     const ruvela::Gpx2KmlOptions values = d.dialog.Values();
-    QVERIFY(values.OptTrkMultip && !values.OptCONSTT && !values.OptTrkTrueEle);
-    QCOMPARE(values.txtTrkMultip, std::string("150"));
-    QVERIFY(values.chkTrkEleABS == ruvela::CheckState::Unchecked);
+    QVERIFY(values.trackElevationMode == ruvela::TrackElevationMode::Amplified);
+    QCOMPARE(values.amplifyPercent, std::string("150"));
+    QVERIFY(values.absoluteElevations == ruvela::CheckState::Unchecked);
   }
 
   void grayedBoxBecomesCheckedWhenClicked() {
@@ -253,4 +250,4 @@ class Gpx2KmlOptionsDialogTest : public QObject {
 };
 
 QTEST_MAIN(Gpx2KmlOptionsDialogTest)
-#include "gpx2kml_options_dialog_test.moc"
+#include "gpx_to_kml_options_dialog_test.moc"

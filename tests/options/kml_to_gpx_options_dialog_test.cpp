@@ -1,4 +1,4 @@
-#include "options/kml2gpx_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,8 +13,7 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.shadowROUTERFNAME = " Routes ";
-    dialog.LoadLayoutTxts();
+    dialog.SetCaptions();
     dialog.LoadOptions();
   }
   OptionCheckBox* Check(const char* name) { return dialog.findChild<OptionCheckBox*>(name); }
@@ -29,7 +28,7 @@ struct Dialog {
     return parts.join(' ');
   }
 
-  frmKML2GPXOpts dialog;
+  KmlToGpxOptionsDialog dialog;
 };
 
 }  // namespace
@@ -115,7 +114,7 @@ class Kml2GpxOptionsDialogTest : public QObject {
     Dialog d(store);
     d.dialog.SaveOptions();
     QCOMPARE(store.values["KML2GPXOpts/chkDupWpts"], QString("2"));
-    QVERIFY(d.dialog.Values().chkDupWpts == ruvela::CheckState::Grayed);
+    QVERIFY(d.dialog.Values().duplicateRouteWaypoints == ruvela::CheckState::Grayed);
   }
 
   void defaultRestoresWithoutWriting() {
@@ -124,9 +123,9 @@ class Kml2GpxOptionsDialogTest : public QObject {
     store.values["KML2GPXOpts/txtRouteItFolderName"] = "Otra";
     store.values["KML2GPXOpts/chkPathsAsTracks"] = "1";
     Dialog d(store);
-    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Checked);
+    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Checked);
     QTest::mouseClick(d.dialog.findChild<QPushButton*>("cmdDefault"), Qt::LeftButton);
-    QVERIFY(d.dialog.Values().chkPathsAsTracks == ruvela::CheckState::Unchecked);
+    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Unchecked);
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QVERIFY(store.writes.isEmpty());
@@ -145,4 +144,4 @@ class Kml2GpxOptionsDialogTest : public QObject {
 };
 
 QTEST_MAIN(Kml2GpxOptionsDialogTest)
-#include "kml2gpx_options_dialog_test.moc"
+#include "kml_to_gpx_options_dialog_test.moc"

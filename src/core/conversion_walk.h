@@ -1,0 +1,36 @@
+// What both converters' walks over a document share: yielding to the caller
+// before every item, stopping when asked or when the output fails, and
+// counting what was converted.
+#pragma once
+
+#include <cstdint>
+
+#include "core/block_writer.h"
+#include "core/conversion.h"
+
+namespace ruvela {
+
+class ConversionWalk {
+ protected:
+  ConversionWalk(ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
+      : progress_(progress), counts_(counts), output_(output) {}
+
+  // Yields to the caller before an item; true when it asked to stop or the
+  // output can no longer be written.
+  bool StopRequested() {
+    progress_.Yield();
+    return StopFlagged();
+  }
+  bool StopFlagged() const { return progress_.AbortRequested() || output_.Failed(); }
+
+  void Count(std::int32_t& counter, Counter which) {
+    ++counter;
+    progress_.CountChanged(which, counts_);
+  }
+
+  ConversionProgress& progress_;
+  ConversionCounts& counts_;
+  BlockWriter& output_;
+};
+
+}  // namespace ruvela

@@ -1,0 +1,64 @@
+// The option tables of both directions: for every option its field, the
+// settings key or keys and the form they are stored in, and its
+// command-line flags with their help, in the order --help lists them.
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
+#include "core/settings_keys.h"
+
+namespace ruvela {
+namespace {
+
+using namespace settings_keys;
+
+// clang-format off
+constexpr OptionRow<Gpx2KmlOptions> kGpxToKmlRows[] = {
+    {.form = StoredForm::OptionButtons, .keys = {kConstantTracksKey, kAmplifiedTracksKey, kRecordedTracksKey},
+     .choice = &Gpx2KmlOptions::trackElevationMode,
+     .flags = {{{"tracks", "MODO",
+                 "altura de los tracks: constant (--track-elevation), amplified (la registrada por --amplify) "
+                 "o recorded (la registrada, más --offset)"}}}},
+    {.form = StoredForm::Elevation, .keys = {kConstantTrackElevationKey},
+     .text = &Gpx2KmlOptions::constantTrackElevation,
+     .flags = {{{"track-elevation", "N", "altura constante de los tracks, en metros"}}}},
+    {.form = StoredForm::Elevation, .keys = {kRouteElevationKey}, .text = &Gpx2KmlOptions::routeElevation,
+     .flags = {{{"route-elevation", "N", "altura de las rutas, en metros"}}}},
+    {.form = StoredForm::Percent, .keys = {kAmplifyPercentKey}, .text = &Gpx2KmlOptions::amplifyPercent,
+     .flags = {{{"amplify", "PORCENTAJE", "amplificación de las alturas registradas"}}}},
+    {.form = StoredForm::Elevation, .keys = {kRecordedOffsetKey}, .text = &Gpx2KmlOptions::recordedOffset,
+     .flags = {{{"offset", "N", "altura que se suma a las alturas registradas, en metros"}}}},
+    {.form = StoredForm::CheckBox, .keys = {kAddOffsetKey}, .check = &Gpx2KmlOptions::addOffset,
+     .flags = {{{"no-offset", "", "no suma --offset a las alturas registradas", CheckState::Unchecked}}}},
+    {.form = StoredForm::CheckBox, .keys = {kAbsoluteElevationsKey}, .check = &Gpx2KmlOptions::absoluteElevations,
+     .flags = {{{"absolute", "", "toma las alturas de los tracks en valor absoluto"},
+                {"no-absolute", "", "conserva el signo de las alturas de los tracks", CheckState::Unchecked}}}},
+};
+
+constexpr OptionRow<Kml2GpxOptions> kKmlToGpxRows[] = {
+    {.form = StoredForm::FreeText, .keys = {kRouteFolderNameKey}, .text = &Kml2GpxOptions::routeFolderName,
+     .flags = {{{"route-folder", "NOMBRE", "carpeta cuyos puntos se convierten en rutas"}}}},
+    {.form = StoredForm::CheckBox, .keys = {kAutoNameRoutePointsKey}, .check = &Kml2GpxOptions::autoNameRoutePoints,
+     .flags = {{{"auto-names", "", "nombra los puntos de ruta 000-NombreRuta"},
+                {"no-auto-names", "", "los puntos de ruta conservan su nombre", CheckState::Unchecked}}}},
+    {.form = StoredForm::CheckBox, .keys = {kDuplicateRouteWaypointsKey},
+     .check = &Kml2GpxOptions::duplicateRouteWaypoints,
+     .flags = {{{"duplicate", "", "copia además los puntos de ruta como waypoints"}}}},
+    {.form = StoredForm::CheckBox, .keys = {kIgnoreRouteWaypointsKey}, .check = &Kml2GpxOptions::ignoreRouteWaypoints,
+     .flags = {{{"ignore-route-waypoints", "", "no escribe los puntos de ruta como waypoints"}}}},
+    {.form = StoredForm::CheckBox, .keys = {kPathsAsTracksKey}, .check = &Kml2GpxOptions::pathsAsTracks,
+     .flags = {{{"paths-as-tracks", "", "convierte los caminos (LineString, MultiGeometry, gx:Track) en tracks"}}}},
+};
+// clang-format on
+
+}  // namespace
+
+const OptionTable<Gpx2KmlOptions>& GpxToKmlOptionTable() {
+  static constexpr OptionTable<Gpx2KmlOptions> table{kGpx2KmlSection, kGpx2KmlKeys, kGpxToKmlRows};
+  return table;
+}
+
+const OptionTable<Kml2GpxOptions>& KmlToGpxOptionTable() {
+  static constexpr OptionTable<Kml2GpxOptions> table{kKml2GpxSection, kKml2GpxKeys, kKmlToGpxRows};
+  return table;
+}
+
+}  // namespace ruvela

@@ -1,0 +1,51 @@
+// The options of the GPX to KML direction (frmGPX2KMLOpts). Created hidden at
+// start-up and alive until the program ends, it is the one home of these
+// values; each conversion takes them from here when it starts.
+#pragma once
+
+#include "core/gpx2kml_options.h"
+#include "options/options_dialog.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace ruvela {
+
+class OptionCheckBox;
+class OptionTextBox;
+
+class GpxToKmlOptionsDialog final : public OptionsDialogFor<Gpx2KmlOptions> {
+  Q_OBJECT
+
+ public:
+  // `store` holds the program's settings and must outlive the dialog.
+  GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
+
+  // Captions and tooltips.
+  void SetCaptions();
+  Gpx2KmlOptions Values() const override;
+  void SetValues(const Gpx2KmlOptions& values) override;
+
+ private:
+  void CreateControls();
+  void LayOutControls();
+  void FitToTexts();
+  void RefreshEnabled();
+
+  QGroupBox* FrameGPX2KML = nullptr;
+  QRadioButton* OptCONSTT = nullptr;
+  OptionTextBox* txtT_ele = nullptr;
+  QRadioButton* OptTrkMultip = nullptr;
+  OptionTextBox* txtTrkMultip = nullptr;
+  QRadioButton* OptTrkTrueEle = nullptr;
+  OptionCheckBox* chkTrkOffset = nullptr;
+  OptionTextBox* txtTrkOffset = nullptr;
+  OptionCheckBox* chkTrkEleABS = nullptr;
+  QFrame* Line1 = nullptr;
+  QLabel* lblCONSTR = nullptr;
+  OptionTextBox* txtR_ele = nullptr;
+};
+
+}  // namespace ruvela

@@ -1,0 +1,44 @@
+// The options of the KML to GPX direction (frmKML2GPXOpts). Created hidden at
+// start-up and alive until the program ends, it is the one home of these
+// values; each conversion takes them from here when it starts.
+#pragma once
+
+#include "core/kml2gpx_options.h"
+#include "options/options_dialog.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace ruvela {
+
+class OptionCheckBox;
+class OptionTextBox;
+
+class KmlToGpxOptionsDialog final : public OptionsDialogFor<Kml2GpxOptions> {
+  Q_OBJECT
+
+ public:
+  // `store` holds the program's settings and must outlive the dialog.
+  KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
+
+  // Captions and tooltips.
+  void SetCaptions();
+  Kml2GpxOptions Values() const override;
+  void SetValues(const Kml2GpxOptions& values) override;
+
+ private:
+  void CreateControls();
+  void LayOutControls();
+  void FitToTexts();
+  void RefreshEnabled();
+
+  QGroupBox* FrameKML2GPX = nullptr;
+  QLabel* lblRouteItFolderName = nullptr;
+  OptionTextBox* txtRouteItFolderName = nullptr;
+  OptionCheckBox* chkIgnoreRtWpts = nullptr;
+  OptionCheckBox* chkDupWpts = nullptr;
+  OptionCheckBox* chkAutoWRName = nullptr;
+  OptionCheckBox* chkPathsAsTracks = nullptr;
+};
+
+}  // namespace ruvela

@@ -1,0 +1,85 @@
+// What the two option dialogs share: a fixed modal frame with a framed group
+// of controls above OK and Default at the bottom right, the controls that
+// hold option values, and keys that never close it by themselves (Enter
+// presses OK only where the dialog asks for it).
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QMargins>
+#include <QSize>
+#include <QString>
+
+#include "core/option_table.h"
+#include "gui/settings_store.h"
+
+class QGroupBox;
+class QKeyEvent;
+class QPushButton;
+
+namespace ruvela {
+
+class OptionCheckBox;
+class OptionTextBox;
+
+class OptionsDialog : public QDialog {
+  Q_OBJECT
+
+ protected:
+  enum class EnterKey { Ignored, PressesOk };
+
+  OptionsDialog(const char* objectName, EnterKey enterKey, QWidget* parent);
+
+  // Controls of the frame, under their object names.
+  QGroupBox* NewFrame(const char* name, const QString& caption);
+  OptionCheckBox* NewCheckBox(QWidget* frame, const char* name);
+  OptionTextBox* NewTextBox(QWidget* frame, const char* name, std::function<QString(const QString&)> tidy);
+
+  // The frame above the buttons, Default before OK at the right; `margins`
+  // around both, `frameToButtons` and `buttonGap` between them, in pixels.
+  void LayOutFrameAndButtons(QGroupBox* frame, QMargins margins, int frameToButtons, int buttonGap);
+  // Both buttons as large as described, or as their captions need, and the
+  // dialog as large as that takes (`described` in pixels).
+  void FitButtonsAndWindow(QSize described);
+
+  // The Default button: the defaults go into the controls only.
+  virtual void RestoreDefaults() = 0;
+
+  void keyPressEvent(QKeyEvent* event) override;
+
+  QPushButton* cmdOptOK = nullptr;
+  QPushButton* cmdDefault = nullptr;
+
+ private:
+  EnterKey enterKey_;
+};
+
+// An options dialog for the record `Options`: the values pass between its
+// controls and the settings store through the direction's option table.
+template <class Options>
+class OptionsDialogFor : public OptionsDialog {
+ public:
+  // Reads the section from the store, absent keys giving their defaults.
+  void LoadOptions() { SetValues(ReadOptions(store_, table_)); }
+  // Writes the whole section to the store (at the end of the program).
+  void SaveOptions() { WriteOptions(store_, table_, Values()); }
+
+  // The values as the controls hold them now, and new values for them.
+  virtual Options Values() const = 0;
+  virtual void SetValues(const Options& values) = 0;
+
+ protected:
+  // `store` holds the program's settings and must outlive the dialog.
+  OptionsDialogFor(SettingsStore& store, const OptionTable<Options>& table, const char* objectName, EnterKey enterKey,
+                   QWidget* parent)
+      : OptionsDialog(objectName, enterKey, parent), store_(store), table_(table) {}
+
+  void RestoreDefaults() final { SetValues(Options{}); }
+
+ private:
+  SettingsStore& store_;
+  const OptionTable<Options>& table_;
+};
+
+}  // namespace ruvela
