@@ -29,7 +29,11 @@ class BlockWriter {
  private:
   void Flush();
 
-  static constexpr std::size_t kBufferSize = 1 << 20;
+  // A quarter of a megabyte. Measured against 1 MB: a KML's route texts,
+  // kept until the end, then get mappings of their own from the C library
+  // instead of growing its heap, and the conversion's peak memory is 8 MB
+  // lower; writes of 2 MB and more were slower, not faster.
+  static constexpr std::size_t kBufferSize = 1 << 18;
   std::ofstream file_;
   std::string buffer_;
   bool failed_ = false;
