@@ -15,7 +15,7 @@ struct InputParts {
   std::string baseName;   // between the last separator and the last "."
   std::string extension;  // from the last "." on, letter case as written
 
-  std::string Joined() const { return directory + baseName + extension; }
+  std::string joined() const { return directory + baseName + extension; }
 };
 
 // Counters of one conversion. They are reset by every converter call and
@@ -41,13 +41,13 @@ class ConversionProgress {
  public:
   virtual ~ConversionProgress() = default;
   // The input document is being read (a window shows its busy pointer).
-  virtual void LoadingStarted() {}
-  virtual void LoadingFinished() {}
+  virtual void loadingStarted() {}
+  virtual void loadingFinished() {}
   // Lets the caller handle pending events; called before every item.
-  virtual void Yield() {}
-  virtual bool AbortRequested() const { return false; }
+  virtual void yield() {}
+  virtual bool abortRequested() const { return false; }
   // One counter has just changed; all counters are in `counts`.
-  virtual void CountChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
+  virtual void countChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
 };
 
 enum class ConversionStatus {

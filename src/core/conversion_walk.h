@@ -17,15 +17,15 @@ class ConversionWalk {
 
   // Yields to the caller before an item; true when it asked to stop or the
   // output can no longer be written.
-  bool StopRequested() {
-    progress_.Yield();
-    return StopFlagged();
+  bool stopRequested() {
+    progress_.yield();
+    return stopFlagged();
   }
-  bool StopFlagged() const { return progress_.AbortRequested() || output_.Failed(); }
+  bool stopFlagged() const { return progress_.abortRequested() || output_.failed(); }
 
-  void Count(std::int32_t& counter, Counter which) {
+  void count(std::int32_t& counter, Counter which) {
     ++counter;
-    progress_.CountChanged(which, counts_);
+    progress_.countChanged(which, counts_);
   }
 
   ConversionProgress& progress_;

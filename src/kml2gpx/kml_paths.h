@@ -30,11 +30,11 @@ class LinePoints {
  public:
   explicit LinePoints(pugi::xml_node line);
   // False after the last point.
-  bool Next(PathPoint& point);
+  bool next(PathPoint& point);
 
  private:
-  bool NextTuple(PathPoint& point);
-  bool NextTrackCoord(PathPoint& point);
+  bool nextTuple(PathPoint& point);
+  bool nextTrackCoord(PathPoint& point);
 
   bool isTrack_;
   std::string coordinates_;  // a LineString's whole coordinates text

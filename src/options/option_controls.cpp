@@ -7,7 +7,7 @@ namespace ruvela {
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
-ruvela::CheckState OptionCheckBox::State() const {
+ruvela::CheckState OptionCheckBox::state() const {
   switch (checkState()) {
     case Qt::Checked:
       return ruvela::CheckState::Checked;
@@ -19,7 +19,7 @@ ruvela::CheckState OptionCheckBox::State() const {
   return ruvela::CheckState::Unchecked;
 }
 
-void OptionCheckBox::SetState(ruvela::CheckState state) {
+void OptionCheckBox::setState(ruvela::CheckState state) {
   switch (state) {
     case ruvela::CheckState::Checked:
       setCheckState(Qt::Checked);

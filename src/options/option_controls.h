@@ -22,8 +22,8 @@ class OptionCheckBox final : public QCheckBox {
 
  public:
   explicit OptionCheckBox(QWidget* parent);
-  ruvela::CheckState State() const;
-  void SetState(ruvela::CheckState state);
+  ruvela::CheckState state() const;
+  void setState(ruvela::CheckState state);
 
  protected:
   void nextCheckState() override;
