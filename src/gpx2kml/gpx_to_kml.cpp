@@ -19,11 +19,9 @@ namespace {
 
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
-class GpxToKmlConversion : ConversionWalk {
+class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
  public:
-  GpxToKmlConversion(const pugi::xml_document& document, const Gpx2KmlOptions& options, ConversionProgress& progress,
-                     ConversionCounts& counts, BlockWriter& output)
-      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
+  using ConversionWalk::ConversionWalk;
 
   // False when the conversion stopped on request.
   bool run(const std::string& documentName) {
@@ -132,9 +130,6 @@ class GpxToKmlConversion : ConversionWalk {
       return true;
     });
   }
-
-  const pugi::xml_document& document_;
-  const Gpx2KmlOptions& options_;
 };
 
 }  // namespace

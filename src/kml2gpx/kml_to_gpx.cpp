@@ -30,11 +30,9 @@ constexpr int kDeepestFolderLevel = 5;
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
 // for, become tracks written after the routes.
-class KmlToGpxConversion : ConversionWalk {
+class KmlToGpxConversion : ConversionWalk<Kml2GpxOptions> {
  public:
-  KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options, ConversionProgress& progress,
-                     ConversionCounts& counts, BlockWriter& output)
-      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
+  using ConversionWalk::ConversionWalk;
 
   // False when the walk stopped on request (or the output failed).
   bool run(const std::string& rootPath) {
@@ -215,9 +213,6 @@ class KmlToGpxConversion : ConversionWalk {
     count(counts_.waypoints, Counter::Waypoints);
     return true;
   }
-
-  const pugi::xml_document& document_;
-  const Kml2GpxOptions& options_;
 
   int routeFolderDepth_ = -1;  // depth at which the route folder was recognised
   bool inRouteFolder_ = false;
