@@ -15,17 +15,9 @@
 
 namespace ruvela {
 
-namespace {
-
-QString NormalizedNumber(const QString& text) { return QText(ruvela::NormalizedBoxText(StdText(text))); }
-
-}  // namespace
-
 GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent)
     : OptionsDialogFor(store, GpxToKmlOptionTable(), "frmGPX2KMLOpts", EnterKey::Ignored, parent) {
-  createControls();
-  layOutControls();
-  fitToTexts();
+  buildControls();
 }
 
 void GpxToKmlOptionsDialog::createControls() {
@@ -37,7 +29,7 @@ void GpxToKmlOptionsDialog::createControls() {
     return button;
   };
   const auto check = [&](const char* name) { return newCheckBox(FrameGPX2KML, name); };
-  const auto number = [&](const char* name) { return newTextBox(FrameGPX2KML, name, NormalizedNumber); };
+  const auto number = [&](const char* name) { return newTextBox(FrameGPX2KML, name, NormalizedBoxText); };
   OptCONSTT = option("OptCONSTT");
   txtT_ele = number("txtT_ele");
   OptTrkMultip = option("OptTrkMultip");

@@ -29,9 +29,9 @@ class GpxToKmlOptionsDialog final : public OptionsDialogFor<Gpx2KmlOptions> {
   void setValues(const Gpx2KmlOptions& values) override;
 
  private:
-  void createControls();
-  void layOutControls();
-  void fitToTexts();
+  void createControls() override;
+  void layOutControls() override;
+  void fitToTexts() override;
   void refreshEnabled();
 
   QGroupBox* FrameGPX2KML = nullptr;

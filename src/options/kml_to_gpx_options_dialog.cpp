@@ -13,17 +13,9 @@
 
 namespace ruvela {
 
-namespace {
-
-QString TrimmedName(const QString& text) { return QText(ruvela::TrimmedText(StdText(text))); }
-
-}  // namespace
-
 KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent)
     : OptionsDialogFor(store, KmlToGpxOptionTable(), "frmKML2GPXOpts", EnterKey::PressesOk, parent) {
-  createControls();
-  layOutControls();
-  fitToTexts();
+  buildControls();
 }
 
 void KmlToGpxOptionsDialog::createControls() {
@@ -32,7 +24,7 @@ void KmlToGpxOptionsDialog::createControls() {
   lblRouteItFolderName = new QLabel(FrameKML2GPX);
   lblRouteItFolderName->setObjectName("lblRouteItFolderName");
   lblRouteItFolderName->setTextFormat(Qt::PlainText);
-  txtRouteItFolderName = newTextBox(FrameKML2GPX, "txtRouteItFolderName", TrimmedName);
+  txtRouteItFolderName = newTextBox(FrameKML2GPX, "txtRouteItFolderName", TrimmedText);
 
   const auto check = [&](const char* name) { return newCheckBox(FrameKML2GPX, name); };
   chkIgnoreRtWpts = check("chkIgnoreRtWpts");

@@ -27,9 +27,9 @@ class KmlToGpxOptionsDialog final : public OptionsDialogFor<Kml2GpxOptions> {
   void setValues(const Kml2GpxOptions& values) override;
 
  private:
-  void createControls();
-  void layOutControls();
-  void fitToTexts();
+  void createControls() override;
+  void layOutControls() override;
+  void fitToTexts() override;
   void refreshEnabled();
 
   QGroupBox* FrameKML2GPX = nullptr;

@@ -27,6 +27,12 @@ OptionsDialog::OptionsDialog(const char* objectName, EnterKey enterKey, QWidget*
   connect(cmdDefault, &QPushButton::clicked, this, [this] { restoreDefaults(); });
 }
 
+void OptionsDialog::buildControls() {
+  createControls();
+  layOutControls();
+  fitToTexts();
+}
+
 QGroupBox* OptionsDialog::newFrame(const char* name, const QString& caption) {
   auto* frame = new QGroupBox(caption, this);
   frame->setObjectName(name);
@@ -39,9 +45,8 @@ OptionCheckBox* OptionsDialog::newCheckBox(QWidget* frame, const char* name) {
   return box;
 }
 
-OptionTextBox* OptionsDialog::newTextBox(QWidget* frame, const char* name,
-                                         std::function<QString(const QString&)> tidy) {
-  auto* box = new OptionTextBox(frame, std::move(tidy));
+OptionTextBox* OptionsDialog::newTextBox(QWidget* frame, const char* name, std::string (*tidy)(std::string_view text)) {
+  auto* box = new OptionTextBox(frame, tidy);
   box->setObjectName(name);
   return box;
 }

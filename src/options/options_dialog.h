@@ -4,7 +4,8 @@
 // presses OK only where the dialog asks for it).
 #pragma once
 
-#include <functional>
+#include <string>
+#include <string_view>
 
 #include <QDialog>
 #include <QMargins>
@@ -34,7 +35,7 @@ class OptionsDialog : public QDialog {
   // Controls of the frame, under their object names.
   QGroupBox* newFrame(const char* name, const QString& caption);
   OptionCheckBox* newCheckBox(QWidget* frame, const char* name);
-  OptionTextBox* newTextBox(QWidget* frame, const char* name, std::function<QString(const QString&)> tidy);
+  OptionTextBox* newTextBox(QWidget* frame, const char* name, std::string (*tidy)(std::string_view text));
 
   // The frame above the buttons, Default before OK at the right; `margins`
   // around both, `frameToButtons` and `buttonGap` between them, in pixels.
@@ -42,6 +43,13 @@ class OptionsDialog : public QDialog {
   // Both buttons as large as described, or as their captions need, and the
   // dialog as large as that takes (`described` in pixels).
   void fitButtonsAndWindow(QSize described);
+
+  // Makes the dialog's controls, lays them out and fits them to their texts.
+  // Each dialog's constructor calls it once, as its members exist only then.
+  void buildControls();
+  virtual void createControls() = 0;
+  virtual void layOutControls() = 0;
+  virtual void fitToTexts() = 0;
 
   // The Default button: the defaults go into the controls only.
   virtual void restoreDefaults() = 0;
