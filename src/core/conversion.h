@@ -31,11 +31,11 @@ struct ConversionCounts {
   std::string folderList;                  // one CR LF line per KML folder entered
 };
 
-// Which counter a CountChanged call is about.
+// Which counter a countChanged call is about.
 enum class Counter { Waypoints, RoutePoints, TrackPoints, Folders };
 
-// The caller's side of a running conversion. Converters call Yield before
-// every item and test AbortRequested right after it; they never touch a
+// The caller's side of a running conversion. Converters call yield before
+// every item and test abortRequested right after it; they never touch a
 // window themselves.
 class ConversionProgress {
  public:

@@ -18,7 +18,7 @@ class LargeBlockSource {
   // A block of `size` bytes (a multiple of kHugePageSize), aligned to
   // kHugePageSize; nullptr when this source has none to give.
   virtual void* map(std::size_t size) = 0;
-  // Gives back a block that Map returned, with the size asked for then.
+  // Gives back a block that map returned, with the size asked for then.
   virtual void unmap(void* block, std::size_t size) = 0;
   // Brings in the huge page at `page` (on a huge page boundary in a block,
   // `rest` bytes before the block's end) before its first use. False when

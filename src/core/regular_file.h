@@ -31,7 +31,7 @@ class RegularFile {
   bool readExactly(char* data, std::size_t size);
 
   // Hands the open descriptor over to a reader that closes it itself; one
-  // the reader refused is closed with CloseReleased.
+  // the reader refused is closed with closeReleased.
   int releaseDescriptor();
   static void closeReleased(int descriptor);
 

@@ -25,7 +25,7 @@ struct PathPoint {
 };
 
 // The points of one line, in order. The views of a point stay valid until
-// the next call to Next.
+// the next call to next.
 class LinePoints {
  public:
   explicit LinePoints(pugi::xml_node line);
