@@ -37,10 +37,10 @@ class CautiousPrompt final : public Prompt {
 
 class ForgetfulSettings final : public SettingsStore {
  public:
-  QString GetSetting(const QString&, const QString&, const QString& defaultValue) const override {
+  QString getSetting(const QString&, const QString&, const QString& defaultValue) const override {
     return defaultValue;
   }
-  void SaveSetting(const QString&, const QString&, const QString&) override {}
+  void saveSetting(const QString&, const QString&, const QString&) override {}
 };
 
 PlatformServices BenchServices(const QString& programDirectory) {

@@ -22,7 +22,7 @@ ConversionRunner::ConversionRunner(std::function<void()> processPendingEvents, Q
       temporaryResultPath_(std::move(temporaryResultPath)),
       showCounts_(std::move(showCounts)) {}
 
-ConversionRunner::~ConversionRunner() { LoadingFinished(); }
+ConversionRunner::~ConversionRunner() { loadingFinished(); }
 
 ConversionResult ConversionRunner::run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
                                        const Kml2GpxOptions& kmlOptions) {
@@ -31,7 +31,7 @@ ConversionResult ConversionRunner::run(Direction direction, const InputParts& in
   sinceLastYield_.invalidate();  // the first yield shows the window's events at once
   ConversionResult outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
                                           gpxOptions, kmlOptions, *this, counts_);
-  LoadingFinished();
+  loadingFinished();
   showChangedCounts();  // the final counts, whenever the last yield was
   running_ = false;
   return outcome;
@@ -42,26 +42,26 @@ std::optional<QString> ConversionRunner::nextDroppedFile() {
   return droppedFiles_.takeFirst();
 }
 
-void ConversionRunner::LoadingStarted() {
+void ConversionRunner::loadingStarted() {
   if (busyCursor_) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   busyCursor_ = true;
 }
 
-void ConversionRunner::LoadingFinished() {
+void ConversionRunner::loadingFinished() {
   if (!busyCursor_) return;
   QApplication::restoreOverrideCursor();
   busyCursor_ = false;
 }
 
-void ConversionRunner::Yield() {
+void ConversionRunner::yield() {
   if (sinceLastYield_.isValid() && sinceLastYield_.elapsed() < kYieldIntervalMs) return;
   showChangedCounts();
   processPendingEvents_();
   sinceLastYield_.start();
 }
 
-void ConversionRunner::CountChanged(Counter which, const ConversionCounts& /*counts*/) {
+void ConversionRunner::countChanged(Counter which, const ConversionCounts& /*counts*/) {
   changed_.set(static_cast<std::size_t>(which));
 }
 

@@ -38,7 +38,7 @@ class ConversionRunner final : private ConversionProgress {
 
   // The running conversion stops at its next look at the window's events.
   void requestAbort() { abortRequested_ = true; }
-  bool abortRequested() const { return abortRequested_; }
+  bool abortRequested() const override { return abortRequested_; }
   void clearAbortRequest() { abortRequested_ = false; }
 
   // The counts of the running or last conversion.
@@ -51,11 +51,10 @@ class ConversionRunner final : private ConversionProgress {
   void forgetDroppedFiles() { droppedFiles_.clear(); }
 
  private:
-  void LoadingStarted() override;
-  void LoadingFinished() override;
-  void Yield() override;
-  bool AbortRequested() const override { return abortRequested_; }
-  void CountChanged(Counter which, const ConversionCounts& counts) override;
+  void loadingStarted() override;
+  void loadingFinished() override;
+  void yield() override;
+  void countChanged(Counter which, const ConversionCounts& counts) override;
   void showChangedCounts();
 
   std::function<void()> processPendingEvents_;

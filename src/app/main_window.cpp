@@ -262,7 +262,7 @@ void MainWindow::startUp(const QStringList& commandLineFiles) {
   runner_.clearAbortRequest();
   closeRequested_ = false;
   session_.lastDirectory =
-      services_.settings->GetSetting(QLatin1String(settings_keys::kFileSection),
+      services_.settings->getSetting(QLatin1String(settings_keys::kFileSection),
                                      QLatin1String(settings_keys::kLastDirectory), services_.facts.programDirectory);
   loadOptionDialogs();
   clearLines();
@@ -285,12 +285,12 @@ void MainWindow::startUp(const QStringList& commandLineFiles) {
 
 void MainWindow::loadOptionDialogs() {
   gpxToKmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
-  gpxToKmlOptions_->SetCaptions();
-  gpxToKmlOptions_->LoadOptions();
+  gpxToKmlOptions_->setCaptions();
+  gpxToKmlOptions_->loadOptions();
 
   kmlToGpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
-  kmlToGpxOptions_->SetCaptions();
-  kmlToGpxOptions_->LoadOptions();
+  kmlToGpxOptions_->setCaptions();
+  kmlToGpxOptions_->loadOptions();
 }
 
 // File > Salir and the Close button.
@@ -323,11 +323,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::storeSettings() {
-  services_.settings->SaveSetting(QLatin1String(settings_keys::kFileSection),
+  services_.settings->saveSetting(QLatin1String(settings_keys::kFileSection),
                                   QLatin1String(settings_keys::kLastDirectory), session_.lastDirectory);
   // Each dialog writes its whole section, in this order, as the program ends.
-  gpxToKmlOptions_->SaveOptions();
-  kmlToGpxOptions_->SaveOptions();
+  gpxToKmlOptions_->saveOptions();
+  kmlToGpxOptions_->saveOptions();
 }
 
 bool MainWindow::ask(const texts::Question& question) {
@@ -481,7 +481,7 @@ void MainWindow::processOneFile(const QString& path) {
 
   session_.lastDirectory = FromUtf8(ruvela::DirectoryOf(chosenPath.toStdString(), kSeparator));
   const InputParts parts = ruvela::SplitInputPath(chosenPath.toStdString(), kSeparator);
-  inputPath_ = FromUtf8(parts.Joined());
+  inputPath_ = FromUtf8(parts.joined());
   lblArch->setText(QString::fromUtf8(kSelectedFilePrefix) + FromUtf8(parts.baseName + parts.extension));
   repaint();
 
@@ -517,7 +517,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   cmdAbort->setFocus();
   repaint();
 
-  const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->Values(), kmlToGpxOptions_->Values());
+  const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);
   if (result.status == ConversionStatus::Completed && !runner_.abortRequested()) {

@@ -29,7 +29,7 @@ class ArgumentReader {
  public:
   explicit ArgumentReader(const std::vector<std::string>& args) : args_(args) {}
 
-  ParsedArguments Read() {
+  ParsedArguments read() {
     bool optionsEnded = false;
     while (next_ < args_.size() && parsed_.error.empty()) {
       const std::string& arg = args_[next_++];
@@ -38,61 +38,61 @@ class ArgumentReader {
       } else if (arg == "--") {
         optionsEnded = true;
       } else if (arg.starts_with("--")) {
-        ReadLongOption(arg.substr(2));
+        readLongOption(arg.substr(2));
       } else {
-        ReadShortOptions(arg);
+        readShortOptions(arg);
       }
     }
-    if (parsed_.error.empty()) CheckInputs();
+    if (parsed_.error.empty()) checkInputs();
     return parsed_;
   }
 
  private:
-  void ReadLongOption(const std::string& text) {
+  void readLongOption(const std::string& text) {
     const auto equals = text.find('=');
     const std::string name = text.substr(0, equals);
     const OptionSpec* option = FindLong(name);
-    if (option == nullptr) return Fail("opción desconocida: --" + name);
+    if (option == nullptr) return fail("opción desconocida: --" + name);
     if (option->flag.argument.empty()) {
-      if (equals != std::string::npos) return Fail("la opción --" + name + " no lleva valor");
+      if (equals != std::string::npos) return fail("la opción --" + name + " no lleva valor");
       option->apply(parsed_.request, {});
       return;
     }
-    if (equals != std::string::npos) return Apply(*option, text.substr(equals + 1));
-    ApplyNextArgument(*option);
+    if (equals != std::string::npos) return apply(*option, text.substr(equals + 1));
+    applyNextArgument(*option);
   }
 
   // "-fq" sets both switches; "-oRUTA" and "-o RUTA" both give a value.
-  void ReadShortOptions(const std::string& arg) {
+  void readShortOptions(const std::string& arg) {
     for (std::size_t i = 1; i < arg.size(); ++i) {
       const OptionSpec* option = FindShort(arg[i]);
-      if (option == nullptr) return Fail(std::string("opción desconocida: -") + arg[i]);
+      if (option == nullptr) return fail(std::string("opción desconocida: -") + arg[i]);
       if (option->flag.argument.empty()) {
         option->apply(parsed_.request, {});
         continue;
       }
-      if (i + 1 < arg.size()) return Apply(*option, arg.substr(i + 1));
-      return ApplyNextArgument(*option);
+      if (i + 1 < arg.size()) return apply(*option, arg.substr(i + 1));
+      return applyNextArgument(*option);
     }
   }
 
-  void ApplyNextArgument(const OptionSpec& option) {
-    if (next_ >= args_.size()) return Fail("falta el valor de " + Shown(option));
-    Apply(option, args_[next_++]);
+  void applyNextArgument(const OptionSpec& option) {
+    if (next_ >= args_.size()) return fail("falta el valor de " + Shown(option));
+    apply(option, args_[next_++]);
   }
 
-  void Apply(const OptionSpec& option, const std::string& value) {
-    if (!option.apply(parsed_.request, value)) Fail("valor no válido para " + Shown(option) + ": \"" + value + "\"");
+  void apply(const OptionSpec& option, const std::string& value) {
+    if (!option.apply(parsed_.request, value)) fail("valor no válido para " + Shown(option) + ": \"" + value + "\"");
   }
 
-  void CheckInputs() {
+  void checkInputs() {
     const CliRequest& request = parsed_.request;
     if (request.help || request.version) return;
-    if (request.inputs.empty()) return Fail("falta el ARCHIVO que convertir");
-    if (request.output && request.inputs.size() > 1) Fail("-o admite un solo ARCHIVO");
+    if (request.inputs.empty()) return fail("falta el ARCHIVO que convertir");
+    if (request.output && request.inputs.size() > 1) fail("-o admite un solo ARCHIVO");
   }
 
-  void Fail(std::string message) { parsed_.error = std::move(message); }
+  void fail(std::string message) { parsed_.error = std::move(message); }
 
   const std::vector<std::string>& args_;
   std::size_t next_ = 0;
@@ -101,6 +101,6 @@ class ArgumentReader {
 
 }  // namespace
 
-ParsedArguments ParseArguments(const std::vector<std::string>& args) { return ArgumentReader(args).Read(); }
+ParsedArguments ParseArguments(const std::vector<std::string>& args) { return ArgumentReader(args).read(); }
 
 }  // namespace ruvela::cli

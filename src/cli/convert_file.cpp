@@ -40,46 +40,46 @@ class FileConversion {
                  const CliEnvironment& env)
       : input_(input), shownInput_(ShownPath(input)), request_(request), out_(out), err_(err), env_(env) {}
 
-  ExitStatus Run() {
-    if (StepResult stop = LocateInput()) return *stop;
-    if (StepResult stop = CheckInput()) return *stop;
-    if (StepResult stop = ChooseTarget()) return *stop;
+  ExitStatus run() {
+    if (StepResult stop = locateInput()) return *stop;
+    if (StepResult stop = checkInput()) return *stop;
+    if (StepResult stop = chooseTarget()) return *stop;
     try {
-      return Convert();
+      return convert();
     } catch (const std::bad_alloc&) {
-      return Stop(ExitStatus::Failed, WithError(kOutOfMemory));
+      return stop(ExitStatus::Failed, WithError(kOutOfMemory));
     } catch (const std::exception& error) {
-      return Stop(ExitStatus::Failed, WithError(error.what()));
+      return stop(ExitStatus::Failed, WithError(error.what()));
     }
   }
 
  private:
   // The input's parts are taken from its absolute path, so the directory
   // always ends with a separator and the document keeps the file's name.
-  StepResult LocateInput() {
+  StepResult locateInput() {
     std::error_code error;
     inputPath_ = fs::absolute(PathFromUtf8(input_), error);
-    if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    if (error) return stop(ExitStatus::Failed, WithError(ReasonText(error)));
     const std::u8string generic = inputPath_.generic_u8string();
     parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/');
     direction_ = DirectionOf(parts_.extension);
-    if (direction_ == Direction::Unknown) return Stop(ExitStatus::NotConverted, kUnknownFormat);
+    if (direction_ == Direction::Unknown) return stop(ExitStatus::NotConverted, kUnknownFormat);
     return {};
   }
 
-  StepResult CheckInput() {
+  StepResult checkInput() {
     std::error_code error;
     const fs::file_status status = fs::status(inputPath_, error);
-    if (status.type() == fs::file_type::not_found) return Stop(ExitStatus::Failed, WithError(kDoesNotExist));
-    if (error) return Stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    if (status.type() == fs::file_type::not_found) return stop(ExitStatus::Failed, WithError(kDoesNotExist));
+    if (error) return stop(ExitStatus::Failed, WithError(ReasonText(error)));
     // A pipe, a device or a folder would never give a document to read.
-    if (!fs::is_regular_file(status)) return Stop(ExitStatus::Failed, WithError(kNotAFile));
+    if (!fs::is_regular_file(status)) return stop(ExitStatus::Failed, WithError(kNotAFile));
     return {};
   }
 
   // An existing output is only replaced when it is empty or -f was given,
   // and never when it is not a plain file (a directory, a device).
-  StepResult ChooseTarget() {
+  StepResult chooseTarget() {
     if (request_.output == "-") {
       target_ = Target{true, {}, std::string(kStandardOutput)};
       return {};
@@ -89,7 +89,7 @@ class FileConversion {
     if (request_.output) {
       target_.path = fs::absolute(PathFromUtf8(*request_.output), error);
       target_.shown = ShownPath(*request_.output);
-      if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+      if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     } else {
       target_.path = PathFromUtf8(parts_.directory + parts_.baseName + newExtension);
       target_.shown = input_.ends_with(parts_.extension)
@@ -98,19 +98,19 @@ class FileConversion {
     }
     const fs::file_status status = fs::status(target_.path, error);
     if (status.type() == fs::file_type::not_found) return {};
-    if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
-    if (fs::is_directory(status)) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, kIsDirectory));
-    if (!fs::is_regular_file(status)) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, kNotAFile));
+    if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    if (fs::is_directory(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kIsDirectory));
+    if (!fs::is_regular_file(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kNotAFile));
     const std::uintmax_t size = fs::file_size(target_.path, error);
-    if (error) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
-    if (size > 0 && !request_.force) return Stop(ExitStatus::Failed, AlreadyExists(target_.shown));
+    if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    if (size > 0 && !request_.force) return stop(ExitStatus::Failed, AlreadyExists(target_.shown));
     return {};
   }
 
-  ExitStatus Convert() {
+  ExitStatus convert() {
     std::error_code error;
-    std::optional<PendingOutput> pending = CreatePendingOutput(error);
-    if (!pending) return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    std::optional<PendingOutput> pending = createPendingOutput(error);
+    if (!pending) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
 
     ConversionCounts counts;
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
@@ -118,49 +118,49 @@ class FileConversion {
                           env_.interruptRequested);
     ConversionResult result =
         ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions, request_.kmlOptions, progress, counts);
-    progress.Clear();
+    progress.clear();
     // Ctrl-C right after the last item still cancels: the user asked to stop.
-    if (result.status == ConversionStatus::Completed && progress.AbortRequested())
+    if (result.status == ConversionStatus::Completed && progress.abortRequested())
       result.status = ConversionStatus::Stopped;
 
     switch (result.status) {
       case ConversionStatus::Completed:
-        return Deliver(*pending, counts);
+        return deliver(*pending, counts);
       case ConversionStatus::InputNotLoaded:
-        return Stop(ExitStatus::Failed, WithError(result.reason));
+        return stop(ExitStatus::Failed, WithError(result.reason));
       case ConversionStatus::OutputNotWritten:
-        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, result.reason));
+        return stop(ExitStatus::Failed, CannotWrite(target_.shown, result.reason));
       case ConversionStatus::NothingConvertible:
-        return Stop(ExitStatus::NotConverted, kNothingConvertible);
+        return stop(ExitStatus::NotConverted, kNothingConvertible);
       case ConversionStatus::Stopped:
         break;
     }
-    return Stop(ExitStatus::Interrupted, kCancelled);
+    return stop(ExitStatus::Interrupted, kCancelled);
   }
 
-  std::optional<PendingOutput> CreatePendingOutput(std::error_code& error) const {
+  std::optional<PendingOutput> createPendingOutput(std::error_code& error) const {
     if (!target_.standardOutput) {
-      return PendingOutput::Create(target_.path.parent_path(), Utf8FromPath(target_.path.filename()), error);
+      return PendingOutput::create(target_.path.parent_path(), Utf8FromPath(target_.path.filename()), error);
     }
     fs::path directory = env_.scratchDirectory;
     if (directory.empty()) directory = fs::temp_directory_path(error);
     if (error) return std::nullopt;
-    return PendingOutput::Create(directory, "ruvela-convert-salida", error);
+    return PendingOutput::create(directory, "ruvela-convert-salida", error);
   }
 
-  ExitStatus Deliver(PendingOutput& pending, const ConversionCounts& counts) {
+  ExitStatus deliver(PendingOutput& pending, const ConversionCounts& counts) {
     if (target_.standardOutput) {
-      if (const std::error_code error = pending.CopyTo(out_)) {
-        return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+      if (const std::error_code error = pending.copyTo(out_)) {
+        return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
       }
-    } else if (const std::error_code error = pending.CommitAs(target_.path)) {
-      return Stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    } else if (const std::error_code error = pending.commitAs(target_.path)) {
+      return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     }
     if (!request_.quiet) err_ << ConvertedSummary(shownInput_, target_.shown, direction_, counts) << '\n';
     return ExitStatus::Converted;
   }
 
-  ExitStatus Stop(ExitStatus status, std::string_view text) {
+  ExitStatus stop(ExitStatus status, std::string_view text) {
     err_ << FileMessage(shownInput_, text) << '\n';
     return status;
   }
@@ -182,7 +182,7 @@ class FileConversion {
 
 ExitStatus ConvertFile(const std::string& input, const CliRequest& request, std::ostream& out, std::ostream& err,
                        const CliEnvironment& env) {
-  return FileConversion(input, request, out, err, env).Run();
+  return FileConversion(input, request, out, err, env).run();
 }
 
 }  // namespace ruvela::cli

@@ -30,7 +30,7 @@ std::string RandomSuffix(std::mt19937& engine) {
 
 }  // namespace
 
-std::optional<PendingOutput> PendingOutput::Create(const std::filesystem::path& directory, const std::string& finalName,
+std::optional<PendingOutput> PendingOutput::create(const std::filesystem::path& directory, const std::string& finalName,
                                                    std::error_code& error) {
   std::mt19937 engine{std::random_device{}()};
   std::string stem = ".";
@@ -58,7 +58,7 @@ PendingOutput::~PendingOutput() {
   std::filesystem::remove(path_, ignored);
 }
 
-std::error_code PendingOutput::CommitAs(const std::filesystem::path& target) {
+std::error_code PendingOutput::commitAs(const std::filesystem::path& target) {
   std::error_code error;
   std::filesystem::rename(path_, target, error);
   if (error) return error;
@@ -67,7 +67,7 @@ std::error_code PendingOutput::CommitAs(const std::filesystem::path& target) {
   return error;
 }
 
-std::error_code PendingOutput::CopyTo(std::ostream& out) const {
+std::error_code PendingOutput::copyTo(std::ostream& out) const {
   std::ifstream in(path_, std::ios::binary);
   if (!in) return std::make_error_code(std::errc::io_error);
   out << in.rdbuf();

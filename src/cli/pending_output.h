@@ -16,7 +16,7 @@ class PendingOutput {
  public:
   // Reserves a new, empty temporary file in `directory` for a document that
   // will be called `finalName` (".Ruta.kml.ruvela-k3x9q0").
-  static std::optional<PendingOutput> Create(const std::filesystem::path& directory, const std::string& finalName,
+  static std::optional<PendingOutput> create(const std::filesystem::path& directory, const std::string& finalName,
                                              std::error_code& error);
 
   PendingOutput(PendingOutput&& other) noexcept;
@@ -30,11 +30,11 @@ class PendingOutput {
 
   // Renames the temporary file over `target`; afterwards there is nothing
   // left to remove.
-  std::error_code CommitAs(const std::filesystem::path& target);
+  std::error_code commitAs(const std::filesystem::path& target);
 
   // Copies the document to `out` (for "-o -"); the temporary file is still
   // removed afterwards.
-  std::error_code CopyTo(std::ostream& out) const;
+  std::error_code copyTo(std::ostream& out) const;
 
  private:
   explicit PendingOutput(std::filesystem::path path) : path_(std::move(path)) {}

@@ -22,35 +22,35 @@ ProgressLine::ProgressLine(std::ostream& err, bool visible, std::string shownInp
       counts_(counts),
       interruptRequested_(std::move(interruptRequested)) {}
 
-void ProgressLine::LoadingStarted() {
+void ProgressLine::loadingStarted() {
   if (!visible_) return;
-  Show(std::string(kProcessing) + " " + shownInput_ + ": " + std::string(kLoading));
+  show(std::string(kProcessing) + " " + shownInput_ + ": " + std::string(kLoading));
   lastShown_ = std::chrono::steady_clock::now();
 }
 
-void ProgressLine::Yield() {
+void ProgressLine::yield() {
   if (!visible_ || --yieldsUntilClockCheck_ > 0) return;
   yieldsUntilClockCheck_ = kYieldsPerClockCheck;
   const auto now = std::chrono::steady_clock::now();
   if (now - lastShown_ < kRefreshInterval) return;
   lastShown_ = now;
-  ShowCounts();
+  showCounts();
 }
 
-bool ProgressLine::AbortRequested() const { return interruptRequested_ && interruptRequested_(); }
+bool ProgressLine::abortRequested() const { return interruptRequested_ && interruptRequested_(); }
 
-void ProgressLine::Clear() {
+void ProgressLine::clear() {
   if (!visible_ || shownWidth_ == 0) return;
   err_ << '\r' << std::string(shownWidth_, ' ') << '\r' << std::flush;
   shownWidth_ = 0;
 }
 
-void ProgressLine::ShowCounts() {
-  Show(std::string(kProcessing) + " " + shownInput_ + ": " + CountsLine(direction_, counts_));
+void ProgressLine::showCounts() {
+  show(std::string(kProcessing) + " " + shownInput_ + ": " + CountsLine(direction_, counts_));
 }
 
 // Rewrites the line in place; blanks cover what a longer earlier text left.
-void ProgressLine::Show(const std::string& text) {
+void ProgressLine::show(const std::string& text) {
   err_ << '\r' << text;
   if (text.size() < shownWidth_) err_ << std::string(shownWidth_ - text.size(), ' ');
   err_ << std::flush;

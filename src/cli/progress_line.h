@@ -19,16 +19,16 @@ class ProgressLine : public ConversionProgress {
   ProgressLine(std::ostream& err, bool visible, std::string shownInput, Direction direction,
                const ConversionCounts& counts, std::function<bool()> interruptRequested);
 
-  void LoadingStarted() override;
-  void Yield() override;
-  bool AbortRequested() const override;
+  void loadingStarted() override;
+  void yield() override;
+  bool abortRequested() const override;
 
   // Wipes the line so that the next message starts on a clean line.
-  void Clear();
+  void clear();
 
  private:
-  void Show(const std::string& text);
-  void ShowCounts();
+  void show(const std::string& text);
+  void showCounts();
 
   std::ostream& err_;
   const bool visible_;

@@ -24,7 +24,7 @@ ConversionResult ConvertKmlFromEitherRoot(const InputParts& input, const std::fi
   pugi::xml_document document;
   if (auto failure = LoadKmlForConversion(input, output, progress, document)) return *failure;
   ConversionResult result = ConvertKmlDocumentToGpx(document, kKmlRoot, output, options, progress, counts);
-  if (result.status == ConversionStatus::Completed && PointCount(counts) == 0 && !progress.AbortRequested()) {
+  if (result.status == ConversionStatus::Completed && PointCount(counts) == 0 && !progress.abortRequested()) {
     result = ConvertKmlDocumentToGpx(document, kKmlDocumentRoot, output, options, progress, counts);
   }
   return result;
@@ -45,7 +45,7 @@ ConversionResult ConvertInput(Direction direction, const InputParts& input, cons
   ConversionResult result = direction == Direction::GpxToKml
                                 ? ConvertGpxToKml(input, output, gpxOptions, progress, counts)
                                 : ConvertKmlFromEitherRoot(input, output, kmlOptions, progress, counts);
-  if (progress.AbortRequested()) {
+  if (progress.abortRequested()) {
     result.status = ConversionStatus::Stopped;
   } else if (result.status == ConversionStatus::Completed && PointCount(counts) == 0) {
     result.status = ConversionStatus::NothingConvertible;

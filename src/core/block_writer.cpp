@@ -4,15 +4,15 @@ namespace ruvela {
 
 bool CreateEmptyFile(const std::filesystem::path& path) {
   BlockWriter writer;
-  return writer.Open(path) && writer.Close();
+  return writer.open(path) && writer.close();
 }
 
 BlockWriter::~BlockWriter() {
-  if (file_.is_open()) Close();
+  if (file_.is_open()) close();
 }
 
-bool BlockWriter::Open(const std::filesystem::path& path) {
-  if (file_.is_open()) Close();
+bool BlockWriter::open(const std::filesystem::path& path) {
+  if (file_.is_open()) close();
   failed_ = false;
   buffer_.clear();
   buffer_.reserve(kBufferSize);
@@ -21,9 +21,9 @@ bool BlockWriter::Open(const std::filesystem::path& path) {
   return !failed_;
 }
 
-void BlockWriter::Write(std::string_view block) {
+void BlockWriter::write(std::string_view block) {
   if (failed_) return;
-  if (buffer_.size() + block.size() > kBufferSize) Flush();
+  if (buffer_.size() + block.size() > kBufferSize) flush();
   if (block.size() >= kBufferSize) {
     file_.write(block.data(), static_cast<std::streamsize>(block.size()));
     failed_ = !file_;
@@ -32,7 +32,7 @@ void BlockWriter::Write(std::string_view block) {
   buffer_ += block;
 }
 
-void BlockWriter::Flush() {
+void BlockWriter::flush() {
   if (!failed_ && !buffer_.empty()) {
     file_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     failed_ = !file_;
@@ -40,9 +40,9 @@ void BlockWriter::Flush() {
   buffer_.clear();
 }
 
-bool BlockWriter::Close() {
+bool BlockWriter::close() {
   if (!file_.is_open()) return !failed_;
-  Flush();
+  flush();
   file_.close();
   if (file_.fail()) failed_ = true;
   return !failed_;

@@ -20,14 +20,14 @@ class BlockWriter {
   ~BlockWriter();
 
   // Creates `path`, or empties it when it exists. False when it cannot.
-  bool Open(const std::filesystem::path& path);
-  void Write(std::string_view block);
+  bool open(const std::filesystem::path& path);
+  void write(std::string_view block);
   // Flushes and closes; false when any write failed (disk full, ...).
-  bool Close();
-  bool Failed() const { return failed_; }
+  bool close();
+  bool failed() const { return failed_; }
 
  private:
-  void Flush();
+  void flush();
 
   // A quarter of a megabyte. Measured against 1 MB: a KML's route texts,
   // kept until the end, then get mappings of their own from the C library

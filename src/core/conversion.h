@@ -15,7 +15,7 @@ struct InputParts {
   std::string baseName;   // between the last separator and the last "."
   std::string extension;  // from the last "." on, letter case as written
 
-  std::string Joined() const { return directory + baseName + extension; }
+  std::string joined() const { return directory + baseName + extension; }
 };
 
 // Counters of one conversion. They are reset by every converter call and
@@ -31,23 +31,23 @@ struct ConversionCounts {
   std::string folderList;                  // one CR LF line per KML folder entered
 };
 
-// Which counter a CountChanged call is about.
+// Which counter a countChanged call is about.
 enum class Counter { Waypoints, RoutePoints, TrackPoints, Folders };
 
-// The caller's side of a running conversion. Converters call Yield before
-// every item and test AbortRequested right after it; they never touch a
+// The caller's side of a running conversion. Converters call yield before
+// every item and test abortRequested right after it; they never touch a
 // window themselves.
 class ConversionProgress {
  public:
   virtual ~ConversionProgress() = default;
   // The input document is being read (a window shows its busy pointer).
-  virtual void LoadingStarted() {}
-  virtual void LoadingFinished() {}
+  virtual void loadingStarted() {}
+  virtual void loadingFinished() {}
   // Lets the caller handle pending events; called before every item.
-  virtual void Yield() {}
-  virtual bool AbortRequested() const { return false; }
+  virtual void yield() {}
+  virtual bool abortRequested() const { return false; }
   // One counter has just changed; all counters are in `counts`.
-  virtual void CountChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
+  virtual void countChanged(Counter /*which*/, const ConversionCounts& /*counts*/) {}
 };
 
 enum class ConversionStatus {

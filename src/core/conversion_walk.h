@@ -1,33 +1,41 @@
-// What both converters' walks over a document share: yielding to the caller
-// before every item, stopping when asked or when the output fails, and
-// counting what was converted.
+// What both converters' walks over a document share: the document and the
+// direction's options they read, yielding to the caller before every item,
+// stopping when asked or when the output fails, and counting what was
+// converted.
 #pragma once
 
 #include <cstdint>
+
+#include <pugixml.hpp>
 
 #include "core/block_writer.h"
 #include "core/conversion.h"
 
 namespace ruvela {
 
+template <class Options>
 class ConversionWalk {
- protected:
-  ConversionWalk(ConversionProgress& progress, ConversionCounts& counts, BlockWriter& output)
-      : progress_(progress), counts_(counts), output_(output) {}
+ public:
+  ConversionWalk(const pugi::xml_document& document, const Options& options, ConversionProgress& progress,
+                 ConversionCounts& counts, BlockWriter& output)
+      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
 
+ protected:
   // Yields to the caller before an item; true when it asked to stop or the
   // output can no longer be written.
-  bool StopRequested() {
-    progress_.Yield();
-    return StopFlagged();
+  bool stopRequested() {
+    progress_.yield();
+    return stopFlagged();
   }
-  bool StopFlagged() const { return progress_.AbortRequested() || output_.Failed(); }
+  bool stopFlagged() const { return progress_.abortRequested() || output_.failed(); }
 
-  void Count(std::int32_t& counter, Counter which) {
+  void count(std::int32_t& counter, Counter which) {
     ++counter;
-    progress_.CountChanged(which, counts_);
+    progress_.countChanged(which, counts_);
   }
 
+  const pugi::xml_document& document_;
+  const Options& options_;
   ConversionProgress& progress_;
   ConversionCounts& counts_;
   BlockWriter& output_;

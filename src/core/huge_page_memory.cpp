@@ -27,7 +27,7 @@ class AdvisedMappings final : public LargeBlockSource {
  public:
   AdvisedMappings() : allowed_(HugePagesAllowed(ReadHugePageSetting())) {}
 
-  void* Map(std::size_t size) override {
+  void* map(std::size_t size) override {
     if (!allowed_.load(std::memory_order_relaxed)) return nullptr;
     // One huge page more than asked, so the block can start on a huge page
     // boundary; the kernel only backs whole aligned 2 MB ranges.
@@ -48,9 +48,9 @@ class AdvisedMappings final : public LargeBlockSource {
     return reinterpret_cast<void*>(block);
   }
 
-  void Unmap(void* block, std::size_t size) override { munmap(block, size); }
+  void unmap(void* block, std::size_t size) override { munmap(block, size); }
 
-  bool BringInHugePage(void* page, std::size_t rest) override {
+  bool bringInHugePage(void* page, std::size_t rest) override {
     const auto start = std::chrono::steady_clock::now();
     *static_cast<volatile char*>(page) = 0;  // the fault zeroes the whole huge page
     if (std::chrono::steady_clock::now() - start < kSlowHugePage) return true;
@@ -70,9 +70,9 @@ class AdvisedMappings final : public LargeBlockSource {
 
 class AdvisedMappings final : public LargeBlockSource {
  public:
-  void* Map(std::size_t) override { return nullptr; }
-  void Unmap(void*, std::size_t) override {}
-  bool BringInHugePage(void*, std::size_t) override { return false; }
+  void* map(std::size_t) override { return nullptr; }
+  void unmap(void*, std::size_t) override {}
+  bool bringInHugePage(void*, std::size_t) override { return false; }
 };
 
 #endif

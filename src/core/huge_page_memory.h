@@ -17,15 +17,15 @@ class LargeBlockSource {
   virtual ~LargeBlockSource() = default;
   // A block of `size` bytes (a multiple of kHugePageSize), aligned to
   // kHugePageSize; nullptr when this source has none to give.
-  virtual void* Map(std::size_t size) = 0;
-  // Gives back a block that Map returned, with the size asked for then.
-  virtual void Unmap(void* block, std::size_t size) = 0;
+  virtual void* map(std::size_t size) = 0;
+  // Gives back a block that map returned, with the size asked for then.
+  virtual void unmap(void* block, std::size_t size) = 0;
   // Brings in the huge page at `page` (on a huge page boundary in a block,
   // `rest` bytes before the block's end) before its first use. False when
   // that was slow: the system had no huge page ready and fetched a fresh one
   // (a virtual machine whose host took back the memory freed a moment ago).
   // Small pages cost less then, and the rest of the block gets small pages.
-  virtual bool BringInHugePage(void* page, std::size_t rest) = 0;
+  virtual bool bringInHugePage(void* page, std::size_t rest) = 0;
 };
 
 // Anonymous mappings advised to use transparent huge pages. Gives nothing

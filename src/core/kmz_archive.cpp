@@ -128,13 +128,13 @@ Archive OpenArchive(const std::filesystem::path& path, std::string& message) {
     return nullptr;
   }
   char signature[4] = {};
-  const bool startsLikeZip = file.size() >= sizeof signature && file.ReadExactly(signature, sizeof signature) &&
+  const bool startsLikeZip = file.size() >= sizeof signature && file.readExactly(signature, sizeof signature) &&
                              std::string_view(signature, sizeof signature) == kLocalHeaderSignature;
-  const int descriptor = file.ReleaseDescriptor();
+  const int descriptor = file.releaseDescriptor();
   int error = ZIP_ER_OK;
   Archive archive(zip_fdopen(descriptor, 0, &error));
   if (archive == nullptr) {
-    RegularFile::CloseReleased(descriptor);
+    RegularFile::closeReleased(descriptor);
     message = WhyNotOpened(error, startsLikeZip);
   }
   return archive;

@@ -31,30 +31,30 @@ ParserMemoryPool::ParserMemoryPool(LargeBlockSource& source, std::size_t blockSi
     : source_(source), blockSize_(RoundUp(blockSize, kHugePageSize)), current_(blocks_.end()) {}
 
 ParserMemoryPool::~ParserMemoryPool() {
-  while (!blocks_.empty()) UnmapBlock(blocks_.begin());
+  while (!blocks_.empty()) unmapBlock(blocks_.begin());
 }
 
-void* ParserMemoryPool::Allocate(std::size_t size) {
+void* ParserMemoryPool::allocate(std::size_t size) {
   std::lock_guard lock(mutex_);
-  if (void* piece = AllocateLocked(size > 0 ? size : 1)) return piece;
+  if (void* piece = allocateLocked(size > 0 ? size : 1)) return piece;
   return std::malloc(size > 0 ? size : 1);
 }
 
-void* ParserMemoryPool::AllocateLocked(std::size_t size) {
+void* ParserMemoryPool::allocateLocked(std::size_t size) {
   if (size > SIZE_MAX - kHugePageSize) return nullptr;  // no block can be that large
   if (size >= blockSize_ / 4) {
-    const auto own = MapBlock(RoundUp(size, kHugePageSize));
+    const auto own = mapBlock(RoundUp(size, kHugePageSize));
     if (own == blocks_.end()) return nullptr;
     own->second.used = size;
     own->second.pieces = 1;
     ASAN_UNPOISON_MEMORY_REGION(reinterpret_cast<void*>(own->first), size);
-    BringIn(own, size);
+    bringIn(own, size);
     return reinterpret_cast<void*>(own->first);
   }
   const std::size_t rounded = RoundUp(size, kPieceAlignment);
   if (current_ == blocks_.end() || current_->second.size - current_->second.used < rounded) {
     // The rest of a full block stays untouched, so it costs no memory.
-    current_ = MapBlock(blockSize_);
+    current_ = mapBlock(blockSize_);
     if (current_ == blocks_.end()) return nullptr;
   }
   Block& block = current_->second;
@@ -62,30 +62,30 @@ void* ParserMemoryPool::AllocateLocked(std::size_t size) {
   block.used += rounded;
   ++block.pieces;
   ASAN_UNPOISON_MEMORY_REGION(piece, size);
-  BringIn(current_, block.used);
+  bringIn(current_, block.used);
   return piece;
 }
 
 // Each huge page is brought in before the first piece in it is used, while
 // they come quickly; the first slow one turns the rest of the block to
 // small pages.
-void ParserMemoryPool::BringIn(Blocks::iterator block, std::size_t end) {
+void ParserMemoryPool::bringIn(Blocks::iterator block, std::size_t end) {
   Block& state = block->second;
   while (!state.smallPages && state.broughtIn < end) {
     void* page = reinterpret_cast<void*>(block->first + state.broughtIn);
-    if (!source_.BringInHugePage(page, state.size - state.broughtIn)) state.smallPages = true;
+    if (!source_.bringInHugePage(page, state.size - state.broughtIn)) state.smallPages = true;
     state.broughtIn += kHugePageSize;
   }
 }
 
-ParserMemoryPool::Blocks::iterator ParserMemoryPool::MapBlock(std::size_t size) {
-  void* start = source_.Map(size);
+ParserMemoryPool::Blocks::iterator ParserMemoryPool::mapBlock(std::size_t size) {
+  void* start = source_.map(size);
   if (start == nullptr) return blocks_.end();
   ASAN_POISON_MEMORY_REGION(start, size);
   return blocks_.emplace(reinterpret_cast<std::uintptr_t>(start), Block{size, 0, 0}).first;
 }
 
-ParserMemoryPool::Blocks::iterator ParserMemoryPool::BlockHolding(const void* memory) {
+ParserMemoryPool::Blocks::iterator ParserMemoryPool::blockHolding(const void* memory) {
   const auto address = reinterpret_cast<std::uintptr_t>(memory);
   auto after = blocks_.upper_bound(address);
   if (after == blocks_.begin()) return blocks_.end();
@@ -93,10 +93,10 @@ ParserMemoryPool::Blocks::iterator ParserMemoryPool::BlockHolding(const void* me
   return address < holder->first + holder->second.size ? holder : blocks_.end();
 }
 
-void ParserMemoryPool::Deallocate(void* memory) {
+void ParserMemoryPool::deallocate(void* memory) {
   if (memory == nullptr) return;
   std::lock_guard lock(mutex_);
-  const auto holder = BlockHolding(memory);
+  const auto holder = blockHolding(memory);
   if (holder == blocks_.end()) {
     std::free(memory);
     return;
@@ -112,17 +112,17 @@ void ParserMemoryPool::Deallocate(void* memory) {
     return;
   }
   if (holder == current_) current_ = blocks_.end();
-  UnmapBlock(holder);
+  unmapBlock(holder);
 }
 
-void ParserMemoryPool::UnmapBlock(Blocks::iterator block) {
+void ParserMemoryPool::unmapBlock(Blocks::iterator block) {
   void* start = reinterpret_cast<void*>(block->first);
   ASAN_UNPOISON_MEMORY_REGION(start, block->second.size);  // whatever is mapped there next starts clean
-  source_.Unmap(start, block->second.size);
+  source_.unmap(start, block->second.size);
   blocks_.erase(block);
 }
 
-std::size_t ParserMemoryPool::BlockBytes() const {
+std::size_t ParserMemoryPool::blockBytes() const {
   std::lock_guard lock(mutex_);
   std::size_t bytes = 0;
   for (const auto& entry : blocks_) bytes += entry.second.size;
@@ -137,8 +137,8 @@ ParserMemoryPool& SharedParserPool() {
   return *pool;
 }
 
-void* AllocateFromSharedPool(std::size_t size) { return SharedParserPool().Allocate(size); }
-void DeallocateToSharedPool(void* memory) { SharedParserPool().Deallocate(memory); }
+void* AllocateFromSharedPool(std::size_t size) { return SharedParserPool().allocate(size); }
+void DeallocateToSharedPool(void* memory) { SharedParserPool().deallocate(memory); }
 
 }  // namespace
 

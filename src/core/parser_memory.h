@@ -27,12 +27,12 @@ class ParserMemoryPool {
   ~ParserMemoryPool();  // gives every block back; its pieces must be freed by then
 
   // Memory for `size` bytes aligned for any type, or nullptr.
-  void* Allocate(std::size_t size);
+  void* allocate(std::size_t size);
   // Frees a piece of this pool, or memory of the C library's allocator
   // (taken before the pool served the parser); nullptr does nothing.
-  void Deallocate(void* memory);
+  void deallocate(void* memory);
   // Bytes of large blocks held now.
-  std::size_t BlockBytes() const;
+  std::size_t blockBytes() const;
 
  private:
   struct Block {
@@ -44,11 +44,11 @@ class ParserMemoryPool {
   };
   using Blocks = std::map<std::uintptr_t, Block>;  // by start address
 
-  void* AllocateLocked(std::size_t size);
-  Blocks::iterator MapBlock(std::size_t size);
-  void UnmapBlock(Blocks::iterator block);
-  void BringIn(Blocks::iterator block, std::size_t end);
-  Blocks::iterator BlockHolding(const void* memory);
+  void* allocateLocked(std::size_t size);
+  Blocks::iterator mapBlock(std::size_t size);
+  void unmapBlock(Blocks::iterator block);
+  void bringIn(Blocks::iterator block, std::size_t end);
+  Blocks::iterator blockHolding(const void* memory);
 
   LargeBlockSource& source_;
   const std::size_t blockSize_;

@@ -70,7 +70,7 @@ RegularFile::~RegularFile() {
   if (descriptor_ >= 0) CloseDescriptor(descriptor_);
 }
 
-bool RegularFile::ReadExactly(char* data, std::size_t size) {
+bool RegularFile::readExactly(char* data, std::size_t size) {
   while (size > 0) {
     const long long got = ReadSome(descriptor_, data, size);
     if (got < 0 && errno == EINTR) continue;
@@ -81,9 +81,9 @@ bool RegularFile::ReadExactly(char* data, std::size_t size) {
   return true;
 }
 
-int RegularFile::ReleaseDescriptor() { return std::exchange(descriptor_, -1); }
+int RegularFile::releaseDescriptor() { return std::exchange(descriptor_, -1); }
 
-void RegularFile::CloseReleased(int descriptor) {
+void RegularFile::closeReleased(int descriptor) {
   if (descriptor >= 0) CloseDescriptor(descriptor);
 }
 

@@ -28,12 +28,12 @@ class RegularFile {
   std::uint64_t size() const { return size_; }
 
   // Reads exactly `size` bytes from the current position into `data`.
-  bool ReadExactly(char* data, std::size_t size);
+  bool readExactly(char* data, std::size_t size);
 
   // Hands the open descriptor over to a reader that closes it itself; one
-  // the reader refused is closed with CloseReleased.
-  int ReleaseDescriptor();
-  static void CloseReleased(int descriptor);
+  // the reader refused is closed with closeReleased.
+  int releaseDescriptor();
+  static void closeReleased(int descriptor);
 
  private:
   int descriptor_ = -1;

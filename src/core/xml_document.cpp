@@ -130,7 +130,7 @@ std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, s
     message = kOutOfMemory;
     return nullptr;
   }
-  if (!file.ReadExactly(buffer->data(), size)) {
+  if (!file.readExactly(buffer->data(), size)) {
     message = "no se puede leer el archivo";
     return nullptr;
   }

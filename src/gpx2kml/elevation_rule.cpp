@@ -14,12 +14,12 @@ ElevationRule::ElevationRule(const Gpx2KmlOptions& options)
       offset_(options.addOffset != CheckState::Unchecked ? ElevationValue(NormalizeNumber(options.recordedOffset))
                                                          : 0.0),
       percent_(ElevationValue(NormalizeNumber(options.amplifyPercent))),
-      constant_(MakeAbsoluteIfAsked({NormalizeNumber(options.constantTrackElevation), 0.0})) {
+      constant_(makeAbsoluteIfAsked({NormalizeNumber(options.constantTrackElevation), 0.0})) {
   // The constant text is written as given, even when it is not a number.
   if (!absolute_) constant_.value = ElevationValue(constant_.text) + 0.0;
 }
 
-TrackElevation ElevationRule::MakeAbsoluteIfAsked(TrackElevation elevation) const {
+TrackElevation ElevationRule::makeAbsoluteIfAsked(TrackElevation elevation) const {
   if (absolute_) {
     elevation.value = std::fabs(ElevationValue(NormalizeNumber(elevation.text)));
     elevation.text = NumberText(elevation.value);
@@ -28,7 +28,7 @@ TrackElevation ElevationRule::MakeAbsoluteIfAsked(TrackElevation elevation) cons
   return elevation;
 }
 
-TrackElevation ElevationRule::Apply(std::string_view recorded) const {
+TrackElevation ElevationRule::apply(std::string_view recorded) const {
   TrackElevation elevation;
   switch (mode_) {
     case TrackElevationMode::Constant:
@@ -44,7 +44,7 @@ TrackElevation ElevationRule::Apply(std::string_view recorded) const {
       elevation.text = NumberText(elevation.value);
       break;
   }
-  return MakeAbsoluteIfAsked(std::move(elevation));
+  return makeAbsoluteIfAsked(std::move(elevation));
 }
 
 }  // namespace ruvela

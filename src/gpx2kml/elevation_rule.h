@@ -20,10 +20,10 @@ class ElevationRule {
   explicit ElevationRule(const Gpx2KmlOptions& options);
 
   // `recorded` is the point's elevation text already cut to whole units.
-  TrackElevation Apply(std::string_view recorded) const;
+  TrackElevation apply(std::string_view recorded) const;
 
  private:
-  TrackElevation MakeAbsoluteIfAsked(TrackElevation elevation) const;
+  TrackElevation makeAbsoluteIfAsked(TrackElevation elevation) const;
 
   TrackElevationMode mode_;
   bool absolute_;            // only the box's checked state makes elevations absolute

@@ -10,7 +10,7 @@
 
 namespace ruvela {
 
-// Converts input.Joined() into `output` (created or emptied first). The base
+// Converts input.joined() into `output` (created or emptied first). The base
 // name becomes the KML document's name.
 ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
                                  const Gpx2KmlOptions& options, ConversionProgress& progress, ConversionCounts& counts);

@@ -21,11 +21,11 @@ QtSettingsStore::QtSettingsStore() : QtSettingsStore(SettingsApplicationName()) 
 QtSettingsStore::QtSettingsStore(const QString& applicationName)
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation), applicationName) {}
 
-QString QtSettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const {
+QString QtSettingsStore::getSetting(const QString& section, const QString& key, const QString& defaultValue) const {
   return settings_.value(SectionKey(section, key), defaultValue).toString();
 }
 
-void QtSettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
+void QtSettingsStore::saveSetting(const QString& section, const QString& key, const QString& value) {
   settings_.setValue(SectionKey(section, key), value);
   settings_.sync();
 }

@@ -15,9 +15,9 @@ class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
   // The stored text, or `defaultValue` when the key is absent.
-  virtual QString GetSetting(const QString& section, const QString& key,
+  virtual QString getSetting(const QString& section, const QString& key,
                              const QString& defaultValue = QString()) const = 0;
-  virtual void SaveSetting(const QString& section, const QString& key, const QString& value) = 0;
+  virtual void saveSetting(const QString& section, const QString& key, const QString& value) = 0;
 };
 
 // "Ruvela" followed by the major and minor version numbers ("Ruvela40"), so
@@ -31,9 +31,9 @@ class QtSettingsStore final : public SettingsStore {
  public:
   QtSettingsStore();
   explicit QtSettingsStore(const QString& applicationName);
-  QString GetSetting(const QString& section, const QString& key,
+  QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue = QString()) const override;
-  void SaveSetting(const QString& section, const QString& key, const QString& value) override;
+  void saveSetting(const QString& section, const QString& key, const QString& value) override;
 
  private:
   mutable QSettings settings_;
@@ -47,7 +47,7 @@ Options ReadOptions(const SettingsStore& store, const OptionTable<Options>& tabl
   Options options;
   for (const char* name : table.keyOrder) {
     const StoredKey<Options> key = FindStoredKey(table, name);
-    const QString stored = store.GetSetting(table.section, name, QString::fromStdString(StoredText(key, defaults)));
+    const QString stored = store.getSetting(table.section, name, QString::fromStdString(StoredText(key, defaults)));
     ApplyStoredText(key, stored.toStdString(), options);
   }
   return options;
@@ -56,7 +56,7 @@ Options ReadOptions(const SettingsStore& store, const OptionTable<Options>& tabl
 template <class Options>
 void WriteOptions(SettingsStore& store, const OptionTable<Options>& table, const Options& options) {
   for (const char* name : table.keyOrder) {
-    store.SaveSetting(table.section, name, QString::fromStdString(StoredText(FindStoredKey(table, name), options)));
+    store.saveSetting(table.section, name, QString::fromStdString(StoredText(FindStoredKey(table, name), options)));
   }
 }
 

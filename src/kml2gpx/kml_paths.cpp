@@ -62,11 +62,11 @@ LinePoints::LinePoints(pugi::xml_node line) : isTrack_(std::string_view(line.nam
   }
 }
 
-bool LinePoints::Next(PathPoint& point) { return isTrack_ ? NextTrackCoord(point) : NextTuple(point); }
+bool LinePoints::next(PathPoint& point) { return isTrack_ ? nextTrackCoord(point) : nextTuple(point); }
 
 // Tuples are separated by white space, but blanks next to a comma belong to
 // the tuple ("1, 2, 3" is one point), as some programs write them.
-bool LinePoints::NextTuple(PathPoint& point) {
+bool LinePoints::nextTuple(PathPoint& point) {
   const std::string_view text = coordinates_;
   while (position_ < text.size() && IsXmlSpace(text[position_])) ++position_;
   if (position_ >= text.size()) return false;
@@ -89,7 +89,7 @@ bool LinePoints::NextTuple(PathPoint& point) {
 
 // A gx:coord holds "longitude latitude altitude"; its time is the when
 // element in the same place among the track's when elements.
-bool LinePoints::NextTrackCoord(PathPoint& point) {
+bool LinePoints::nextTrackCoord(PathPoint& point) {
   if (!coord_) return false;
   coordText_ = ReadElementText(coord_);
   whenText_ = when_ ? ReadElementText(when_) : std::string();

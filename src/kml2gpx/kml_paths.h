@@ -25,16 +25,16 @@ struct PathPoint {
 };
 
 // The points of one line, in order. The views of a point stay valid until
-// the next call to Next.
+// the next call to next.
 class LinePoints {
  public:
   explicit LinePoints(pugi::xml_node line);
   // False after the last point.
-  bool Next(PathPoint& point);
+  bool next(PathPoint& point);
 
  private:
-  bool NextTuple(PathPoint& point);
-  bool NextTrackCoord(PathPoint& point);
+  bool nextTuple(PathPoint& point);
+  bool nextTrackCoord(PathPoint& point);
 
   bool isTrack_;
   std::string coordinates_;  // a LineString's whole coordinates text

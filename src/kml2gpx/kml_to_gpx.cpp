@@ -30,43 +30,41 @@ constexpr int kDeepestFolderLevel = 5;
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
 // for, become tracks written after the routes.
-class KmlToGpxConversion : ConversionWalk {
+class KmlToGpxConversion : ConversionWalk<Kml2GpxOptions> {
  public:
-  KmlToGpxConversion(const pugi::xml_document& document, const Kml2GpxOptions& options, ConversionProgress& progress,
-                     ConversionCounts& counts, BlockWriter& output)
-      : ConversionWalk(progress, counts, output), document_(document), options_(options) {}
+  using ConversionWalk::ConversionWalk;
 
   // False when the walk stopped on request (or the output failed).
-  bool Run(const std::string& rootPath) {
-    output_.Write(GpxDocumentHeader());
+  bool run(const std::string& rootPath) {
+    output_.write(GpxDocumentHeader());
     if (!ForEachElementAt(document_, rootPath + "/Placemark",
-                          [&](pugi::xml_node placemark) { return ConvertTopLevelPlacemark(placemark); })) {
+                          [&](pugi::xml_node placemark) { return convertTopLevelPlacemark(placemark); })) {
       return false;
     }
     if (!ForEachElementAt(document_, rootPath + "/Folder",
-                          [&](pugi::xml_node folder) { return ConvertFolder(folder, 1); })) {
+                          [&](pugi::xml_node folder) { return convertFolder(folder, 1); })) {
       return false;
     }
-    CloseRoute();
+    closeRoute();
     if (counts_.routePoints > 0) {
-      for (const std::string& route : finishedRoutes_) output_.Write(route);
-      output_.Write(gpx::kLineEnd);
+      for (const std::string& route : finishedRoutes_) output_.write(route);
+      output_.write(gpx::kLineEnd);
     }
-    if (!WriteTracks()) return false;
-    output_.Write(GpxDocumentFooter());
+    if (!writeTracks()) return false;
+    output_.write(GpxDocumentFooter());
     return true;
   }
 
  private:
   // Top-level placemarks are never route points, whatever the options.
-  bool ConvertTopLevelPlacemark(pugi::xml_node placemark) {
-    if (StopRequested()) return false;
-    const std::optional<PointPlacemark> point = ReadPointPlacemark(placemark);
+  bool convertTopLevelPlacemark(pugi::xml_node placemark) {
+    if (stopRequested()) return false;
+    const std::optional<PointPlacemark> point = readPointPlacemark(placemark);
     if (!point) return true;
     block_.clear();
     AppendGpxWaypoint(block_, point->name, point->name, point->coordinates, gpx::kWaypointSymbol, 1);
-    output_.Write(block_);
-    Count(counts_.waypoints, Counter::Waypoints);
+    output_.write(block_);
+    count(counts_.waypoints, Counter::Waypoints);
     return true;
   }
 
@@ -78,21 +76,21 @@ class KmlToGpxConversion : ConversionWalk {
   // The name and coordinates of a point placemark worth writing. A path is
   // kept for later; a point without a name, or without a position, is left
   // out (and takes no route-point number).
-  std::optional<PointPlacemark> ReadPointPlacemark(pugi::xml_node placemark) {
+  std::optional<PointPlacemark> readPointPlacemark(pugi::xml_node placemark) {
     std::string name = CleanName(ReadChildText(placemark, "name"));
     const pugi::xml_node point = SelectChild(placemark, "Point");
     if (!point) {
-      KeepPath(placemark, name);
+      keepPath(placemark, name);
       return std::nullopt;
     }
     std::string coordinates = ReadChildText(point, "coordinates");
-    if (name.empty() || !HasPosition(coordinates)) return std::nullopt;
+    if (name.empty() || !hasPosition(coordinates)) return std::nullopt;
     return PointPlacemark{std::move(name), std::move(coordinates)};
   }
 
   // A point without a latitude and longitude that GPX accepts is left out
   // as if it had no Point at all; only the count of such points is kept.
-  bool HasPosition(std::string_view coordinates) {
+  bool hasPosition(std::string_view coordinates) {
     const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
     if (IsGpxLatitude(parts.latitude) && IsGpxLongitude(parts.longitude)) return true;
     ++counts_.pointsWithoutPosition;
@@ -102,14 +100,14 @@ class KmlToGpxConversion : ConversionWalk {
   // Paths become tracks, written after the routes as GPX wants them; until
   // then only the placemark is kept, not its text. A path keeps its
   // placemark even without a name: a recorded track often has none.
-  void KeepPath(pugi::xml_node placemark, const std::string& name) {
+  void keepPath(pugi::xml_node placemark, const std::string& name) {
     if (options_.pathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
   }
 
   // One trk per path and one trkseg per line. A point without a valid
   // position is left out as a waypoint would be; a line or a path left
   // without points writes nothing.
-  bool WriteTracks() {
+  bool writeTracks() {
     bool anyTrack = false;
     for (const KeptPath& path : paths_) {
       bool trackOpen = false;
@@ -117,49 +115,49 @@ class KmlToGpxConversion : ConversionWalk {
         bool segmentOpen = false;
         LinePoints points(line);
         PathPoint point;
-        while (points.Next(point)) {
-          if (StopRequested()) return false;
+        while (points.next(point)) {
+          if (stopRequested()) return false;
           if (!IsGpxLatitude(point.latitude) || !IsGpxLongitude(point.longitude)) {
             ++counts_.pointsWithoutPosition;
             continue;
           }
-          if (!trackOpen) output_.Write(GpxTrackOpen(path.name, 1));
-          if (!segmentOpen) output_.Write(GpxTrackSegmentOpen(2));
+          if (!trackOpen) output_.write(GpxTrackOpen(path.name, 1));
+          if (!segmentOpen) output_.write(GpxTrackSegmentOpen(2));
           trackOpen = segmentOpen = anyTrack = true;
           block_.clear();
           AppendGpxTrackPoint(block_, point.latitude, point.longitude, point.elevation, point.time, 3);
-          output_.Write(block_);
-          Count(counts_.trackPoints, Counter::TrackPoints);
+          output_.write(block_);
+          count(counts_.trackPoints, Counter::TrackPoints);
         }
-        if (segmentOpen) output_.Write(GpxTrackSegmentClose(2));
+        if (segmentOpen) output_.write(GpxTrackSegmentClose(2));
       }
-      if (trackOpen) output_.Write(GpxTrackClose(1));
+      if (trackOpen) output_.write(GpxTrackClose(1));
     }
-    if (anyTrack) output_.Write(gpx::kLineEnd);
+    if (anyTrack) output_.write(gpx::kLineEnd);
     return true;
   }
 
-  bool ConvertFolder(pugi::xml_node folder, int level) {
-    if (StopRequested()) return false;
+  bool convertFolder(pugi::xml_node folder, int level) {
+    if (stopRequested()) return false;
     const std::string name = CleanName(ReadChildText(folder, "name"));
-    RecogniseRouteFolder(name, level - 1);
-    CloseRoute();
-    if (inRouteFolder_) OpenRoute(name);
-    Count(counts_.folders, Counter::Folders);
+    recogniseRouteFolder(name, level - 1);
+    closeRoute();
+    if (inRouteFolder_) openRoute(name);
+    count(counts_.folders, Counter::Folders);
     counts_.folderList +=
         std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name + (inRouteFolder_ ? " <<<" : "") + "\r\n";
-    if (StopFlagged()) return false;
+    if (stopFlagged()) return false;
     if (!ForEachElementAt(folder, "Placemark",
-                          [&](pugi::xml_node placemark) { return ConvertFolderPlacemark(placemark); })) {
+                          [&](pugi::xml_node placemark) { return convertFolderPlacemark(placemark); })) {
       return false;
     }
     if (level >= kDeepestFolderLevel) return true;
-    return ForEachElementAt(folder, "Folder", [&](pugi::xml_node child) { return ConvertFolder(child, level + 1); });
+    return ForEachElementAt(folder, "Folder", [&](pugi::xml_node child) { return convertFolder(child, level + 1); });
   }
 
   // Once the walk has left the route folder's subtree it is not looked for
   // again at the top level, but a deeper folder of that name still counts.
-  void RecogniseRouteFolder(const std::string& name, int depth) {
+  void recogniseRouteFolder(const std::string& name, int depth) {
     if (routeFolderDepth_ >= depth) {
       inRouteFolder_ = false;
       routeFolderDepth_ = 0;
@@ -169,7 +167,7 @@ class KmlToGpxConversion : ConversionWalk {
     }
   }
 
-  void OpenRoute(const std::string& name) {
+  void openRoute(const std::string& name) {
     routeText_ = GpxRouteOpen(name, 1);
     routeName_ = name;
     routeHasPoints_ = false;
@@ -178,7 +176,7 @@ class KmlToGpxConversion : ConversionWalk {
   }
 
   // A route without points is dropped.
-  void CloseRoute() {
+  void closeRoute() {
     if (routeOpen_ && routeHasPoints_) {
       routeText_ += GpxRouteClose(1);
       finishedRoutes_.push_back(std::move(routeText_));
@@ -187,9 +185,9 @@ class KmlToGpxConversion : ConversionWalk {
     routeText_.clear();
   }
 
-  bool ConvertFolderPlacemark(pugi::xml_node placemark) {
-    if (StopRequested()) return false;
-    const std::optional<PointPlacemark> point = ReadPointPlacemark(placemark);
+  bool convertFolderPlacemark(pugi::xml_node placemark) {
+    if (stopRequested()) return false;
+    const std::optional<PointPlacemark> point = readPointPlacemark(placemark);
     if (!point) return true;
     const std::string& name = point->name;
     const std::string& coordinates = point->coordinates;
@@ -205,19 +203,16 @@ class KmlToGpxConversion : ConversionWalk {
       block_.clear();
       AppendGpxWaypoint(block_, ownIdentity ? name : pointName, name, coordinates,
                         ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1);
-      output_.Write(block_);
+      output_.write(block_);
     }
     if (routeOpen_) {
       AppendGpxRoutePoint(routeText_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
       routeHasPoints_ = true;
-      Count(counts_.routePoints, Counter::RoutePoints);
+      count(counts_.routePoints, Counter::RoutePoints);
     }
-    Count(counts_.waypoints, Counter::Waypoints);
+    count(counts_.waypoints, Counter::Waypoints);
     return true;
   }
-
-  const pugi::xml_document& document_;
-  const Kml2GpxOptions& options_;
 
   int routeFolderDepth_ = -1;  // depth at which the route folder was recognised
   bool inRouteFolder_ = false;
@@ -244,10 +239,10 @@ ConversionResult ConvertKmlDocumentToGpx(const pugi::xml_document& document, con
                                          ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
   BlockWriter writer;
-  if (!writer.Open(output)) return OutputNotWritten();
+  if (!writer.open(output)) return OutputNotWritten();
   KmlToGpxConversion conversion(document, options, progress, counts, writer);
-  const bool completed = conversion.Run(rootPath);
-  if (!writer.Close()) return OutputNotWritten();
+  const bool completed = conversion.run(rootPath);
+  if (!writer.close()) return OutputNotWritten();
   if (!completed) return {ConversionStatus::Stopped, {}, {}};
   return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
 }
@@ -256,9 +251,9 @@ std::optional<ConversionResult> LoadKmlForConversion(const InputParts& input, co
                                                      ConversionProgress& progress, pugi::xml_document& document) {
   // The output is emptied before anything else, as for every conversion.
   if (!CreateEmptyFile(output)) return OutputNotWritten();
-  progress.LoadingStarted();
-  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.Joined()), document);
-  progress.LoadingFinished();
+  progress.loadingStarted();
+  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.joined()), document);
+  progress.loadingFinished();
   if (!loaded.ok) return ConversionResult{ConversionStatus::InputNotLoaded, loaded.message, {}};
   return std::nullopt;
 }

@@ -21,7 +21,7 @@ namespace ruvela {
 inline constexpr const char* kKmlRoot = "kml";
 inline constexpr const char* kKmlDocumentRoot = "kml/Document";
 
-// Converts input.Joined() into `output` (created or emptied first), taking
+// Converts input.joined() into `output` (created or emptied first), taking
 // the top-level placemarks and folders from `rootPath`.
 ConversionResult ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
                                  const std::filesystem::path& output, const Kml2GpxOptions& options,

@@ -15,29 +15,21 @@
 
 namespace ruvela {
 
-namespace {
-
-QString NormalizedNumber(const QString& text) { return QText(ruvela::NormalizedBoxText(StdText(text))); }
-
-}  // namespace
-
 GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent)
     : OptionsDialogFor(store, GpxToKmlOptionTable(), "frmGPX2KMLOpts", EnterKey::Ignored, parent) {
-  CreateControls();
-  LayOutControls();
-  FitToTexts();
+  buildControls();
 }
 
-void GpxToKmlOptionsDialog::CreateControls() {
-  FrameGPX2KML = NewFrame("FrameGPX2KML", "GPX -> KML");
+void GpxToKmlOptionsDialog::createControls() {
+  FrameGPX2KML = newFrame("FrameGPX2KML", "GPX -> KML");
 
   const auto option = [&](const char* name) {
     auto* button = new QRadioButton(FrameGPX2KML);
     button->setObjectName(name);
     return button;
   };
-  const auto check = [&](const char* name) { return NewCheckBox(FrameGPX2KML, name); };
-  const auto number = [&](const char* name) { return NewTextBox(FrameGPX2KML, name, NormalizedNumber); };
+  const auto check = [&](const char* name) { return newCheckBox(FrameGPX2KML, name); };
+  const auto number = [&](const char* name) { return newTextBox(FrameGPX2KML, name, NormalizedBoxText); };
   OptCONSTT = option("OptCONSTT");
   txtT_ele = number("txtT_ele");
   OptTrkMultip = option("OptTrkMultip");
@@ -60,17 +52,17 @@ void GpxToKmlOptionsDialog::CreateControls() {
   lblCONSTR->setBuddy(txtR_ele);
 
   for (QRadioButton* button : {OptCONSTT, OptTrkMultip, OptTrkTrueEle}) {
-    connect(button, &QRadioButton::toggled, this, &GpxToKmlOptionsDialog::RefreshEnabled);
+    connect(button, &QRadioButton::toggled, this, &GpxToKmlOptionsDialog::refreshEnabled);
   }
   for (OptionCheckBox* box : {chkTrkOffset, chkTrkEleABS}) {
-    connect(box, &QCheckBox::stateChanged, this, &GpxToKmlOptionsDialog::RefreshEnabled);
+    connect(box, &QCheckBox::stateChanged, this, &GpxToKmlOptionsDialog::refreshEnabled);
   }
 }
 
 // The described arrangement: each option on its own line with its number
 // box at the right, the offset indented under the recorded elevations, the
 // line, then the route elevation; OK at the bottom right, Default before it.
-void GpxToKmlOptionsDialog::LayOutControls() {
+void GpxToKmlOptionsDialog::layOutControls() {
   auto* rows = new QGridLayout;
   rows->setHorizontalSpacing(0);
   rows->setVerticalSpacing(Px(360 - 285));
@@ -100,7 +92,7 @@ void GpxToKmlOptionsDialog::LayOutControls() {
   FrameGPX2KML->setLayout(rows);
   SetFrameMargins(FrameGPX2KML, rows, QMargins(Px(120), Px(240), Px(4455 - 4335), Px(2535 - 2445)));
 
-  LayOutFrameAndButtons(FrameGPX2KML, QMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135)), Px(2760 - 2655),
+  layOutFrameAndButtons(FrameGPX2KML, QMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135)), Px(2760 - 2655),
                         Px(3600 - 3375));
 
   const QWidget* order[] = {cmdOptOK,     OptCONSTT,    txtT_ele,     OptTrkMultip, txtTrkMultip, OptTrkTrueEle,
@@ -112,12 +104,12 @@ void GpxToKmlOptionsDialog::LayOutControls() {
 
 // Once the captions are set: every control as large as described, or as
 // its text needs, and the dialog as large as that takes.
-void GpxToKmlOptionsDialog::FitToTexts() {
+void GpxToKmlOptionsDialog::fitToTexts() {
   for (OptionTextBox* box : {txtT_ele, txtTrkMultip, txtTrkOffset, txtR_ele}) FitNumberBox(box, Px(495));
-  FitButtonsAndWindow(QSize(Px(4695), Px(3225)));
+  fitButtonsAndWindow(QSize(Px(4695), Px(3225)));
 }
 
-void GpxToKmlOptionsDialog::SetCaptions() {
+void GpxToKmlOptionsDialog::setCaptions() {
   const QString constantTip = "El track convertido es dibujado con una altura constante";
   const QString routeTip = "El valor de altura tomado para dibujar las rutas convertidas";
   const QString amplifierTip = "La altura calculada se amplificará en este porcentaje para ser dibujada";
@@ -138,17 +130,17 @@ void GpxToKmlOptionsDialog::SetCaptions() {
   txtTrkOffset->setToolTip(offsetTip);
   txtT_ele->setToolTip(constantTip);
   txtR_ele->setToolTip(routeTip);
-  FitToTexts();
+  fitToTexts();
 }
 
-ruvela::Gpx2KmlOptions GpxToKmlOptionsDialog::Values() const {
+ruvela::Gpx2KmlOptions GpxToKmlOptionsDialog::values() const {
   ruvela::Gpx2KmlOptions values;
   values.trackElevationMode = OptCONSTT->isChecked()       ? TrackElevationMode::Constant
                               : OptTrkMultip->isChecked()  ? TrackElevationMode::Amplified
                               : OptTrkTrueEle->isChecked() ? TrackElevationMode::Recorded
                                                            : TrackElevationMode::Unchosen;
-  values.absoluteElevations = chkTrkEleABS->State();
-  values.addOffset = chkTrkOffset->State();
+  values.absoluteElevations = chkTrkEleABS->state();
+  values.addOffset = chkTrkOffset->state();
   values.amplifyPercent = StdText(txtTrkMultip->text());
   values.constantTrackElevation = StdText(txtT_ele->text());
   values.routeElevation = StdText(txtR_ele->text());
@@ -156,25 +148,25 @@ ruvela::Gpx2KmlOptions GpxToKmlOptionsDialog::Values() const {
   return values;
 }
 
-void GpxToKmlOptionsDialog::SetValues(const ruvela::Gpx2KmlOptions& values) {
+void GpxToKmlOptionsDialog::setValues(const ruvela::Gpx2KmlOptions& values) {
   SetOptionSelected(OptCONSTT, values.trackElevationMode == TrackElevationMode::Constant);
   SetOptionSelected(OptTrkMultip, values.trackElevationMode == TrackElevationMode::Amplified);
   SetOptionSelected(OptTrkTrueEle, values.trackElevationMode == TrackElevationMode::Recorded);
-  chkTrkEleABS->SetState(values.absoluteElevations);
-  chkTrkOffset->SetState(values.addOffset);
+  chkTrkEleABS->setState(values.absoluteElevations);
+  chkTrkOffset->setState(values.addOffset);
   txtTrkMultip->setText(QText(values.amplifyPercent));
   txtT_ele->setText(QText(values.constantTrackElevation));
   txtR_ele->setText(QText(values.routeElevation));
   txtTrkOffset->setText(QText(values.recordedOffset));
-  RefreshEnabled();
+  refreshEnabled();
 }
 
-void GpxToKmlOptionsDialog::RefreshEnabled() {
+void GpxToKmlOptionsDialog::refreshEnabled() {
   chkTrkOffset->setEnabled(OptTrkTrueEle->isChecked());
   chkTrkEleABS->setEnabled(!OptCONSTT->isChecked());
   txtT_ele->setEnabled(OptCONSTT->isChecked());
   txtTrkMultip->setEnabled(OptTrkMultip->isChecked());
-  txtTrkOffset->setEnabled(chkTrkOffset->isEnabled() && chkTrkOffset->State() != ruvela::CheckState::Unchecked);
+  txtTrkOffset->setEnabled(chkTrkOffset->isEnabled() && chkTrkOffset->state() != ruvela::CheckState::Unchecked);
 }
 
 }  // namespace ruvela

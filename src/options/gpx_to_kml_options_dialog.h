@@ -24,15 +24,15 @@ class GpxToKmlOptionsDialog final : public OptionsDialogFor<Gpx2KmlOptions> {
   GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
 
   // Captions and tooltips.
-  void SetCaptions();
-  Gpx2KmlOptions Values() const override;
-  void SetValues(const Gpx2KmlOptions& values) override;
+  void setCaptions();
+  Gpx2KmlOptions values() const override;
+  void setValues(const Gpx2KmlOptions& values) override;
 
  private:
-  void CreateControls();
-  void LayOutControls();
-  void FitToTexts();
-  void RefreshEnabled();
+  void createControls() override;
+  void layOutControls() override;
+  void fitToTexts() override;
+  void refreshEnabled();
 
   QGroupBox* FrameGPX2KML = nullptr;
   QRadioButton* OptCONSTT = nullptr;

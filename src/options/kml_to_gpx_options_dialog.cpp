@@ -13,42 +13,34 @@
 
 namespace ruvela {
 
-namespace {
-
-QString TrimmedName(const QString& text) { return QText(ruvela::TrimmedText(StdText(text))); }
-
-}  // namespace
-
 KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent)
     : OptionsDialogFor(store, KmlToGpxOptionTable(), "frmKML2GPXOpts", EnterKey::PressesOk, parent) {
-  CreateControls();
-  LayOutControls();
-  FitToTexts();
+  buildControls();
 }
 
-void KmlToGpxOptionsDialog::CreateControls() {
-  FrameKML2GPX = NewFrame("FrameKML2GPX", "KML -> GPX");
+void KmlToGpxOptionsDialog::createControls() {
+  FrameKML2GPX = newFrame("FrameKML2GPX", "KML -> GPX");
 
   lblRouteItFolderName = new QLabel(FrameKML2GPX);
   lblRouteItFolderName->setObjectName("lblRouteItFolderName");
   lblRouteItFolderName->setTextFormat(Qt::PlainText);
-  txtRouteItFolderName = NewTextBox(FrameKML2GPX, "txtRouteItFolderName", TrimmedName);
+  txtRouteItFolderName = newTextBox(FrameKML2GPX, "txtRouteItFolderName", TrimmedText);
 
-  const auto check = [&](const char* name) { return NewCheckBox(FrameKML2GPX, name); };
+  const auto check = [&](const char* name) { return newCheckBox(FrameKML2GPX, name); };
   chkIgnoreRtWpts = check("chkIgnoreRtWpts");
   chkDupWpts = check("chkDupWpts");
   chkAutoWRName = check("chkAutoWRName");
   chkPathsAsTracks = check("chkPathsAsTracks");
 
   for (OptionCheckBox* box : {chkIgnoreRtWpts, chkAutoWRName, chkDupWpts}) {
-    connect(box, &QCheckBox::stateChanged, this, &KmlToGpxOptionsDialog::RefreshEnabled);
+    connect(box, &QCheckBox::stateChanged, this, &KmlToGpxOptionsDialog::refreshEnabled);
   }
 }
 
 // The described arrangement: the folder name with its label on the first
 // line, the check boxes one below the other; OK at the bottom right,
 // Default before it. Controls added to the frame later take the next lines.
-void KmlToGpxOptionsDialog::LayOutControls() {
+void KmlToGpxOptionsDialog::layOutControls() {
   auto* folder = new QHBoxLayout;
   folder->setSpacing(Px(90));  // the label's text never touches the box
   folder->addWidget(lblRouteItFolderName);
@@ -66,7 +58,7 @@ void KmlToGpxOptionsDialog::LayOutControls() {
   FrameKML2GPX->setLayout(lines);
   SetFrameMargins(FrameKML2GPX, lines, QMargins(Px(120), Px(345), Px(5535 - 5415), Px(1935 - 1815)));
 
-  LayOutFrameAndButtons(FrameKML2GPX, QMargins(Px(120), Px(120), Px(5760 - 5655), Px(2640 - 2535)), Px(2160 - 2055),
+  layOutFrameAndButtons(FrameKML2GPX, QMargins(Px(120), Px(120), Px(5760 - 5655), Px(2640 - 2535)), Px(2160 - 2055),
                         Px(4680 - 4455));
 
   setTabOrder(cmdOptOK, txtRouteItFolderName);
@@ -79,13 +71,13 @@ void KmlToGpxOptionsDialog::LayOutControls() {
 
 // Once the captions are set: every control as large as described, or as
 // its text needs, and the dialog as large as that takes.
-void KmlToGpxOptionsDialog::FitToTexts() {
+void KmlToGpxOptionsDialog::fitToTexts() {
   KeepDescribedSizeOrMore(lblRouteItFolderName, QSize(Px(2880 - 120 - 90), Px(255)));
   FitNumberBox(txtRouteItFolderName, Px(2535));
-  FitButtonsAndWindow(QSize(Px(5760), Px(2640)));
+  fitButtonsAndWindow(QSize(Px(5760), Px(2640)));
 }
 
-void KmlToGpxOptionsDialog::SetCaptions() {
+void KmlToGpxOptionsDialog::setCaptions() {
   const QString folderTip = "La carpeta del GoogleEarth que, si se encuentra, se usará para generar rutas";
   lblRouteItFolderName->setText("Nombre de la carpeta de Rutas");
   lblRouteItFolderName->setToolTip(folderTip);
@@ -101,32 +93,32 @@ void KmlToGpxOptionsDialog::SetCaptions() {
   chkPathsAsTracks->setText("&Convertir los caminos en tracks");
   chkPathsAsTracks->setToolTip(
       "Cada camino del GoogleEarth (LineString, MultiGeometry o gx:Track) se convertirá en un track del GPX.");
-  FitToTexts();
+  fitToTexts();
 }
 
-ruvela::Kml2GpxOptions KmlToGpxOptionsDialog::Values() const {
+ruvela::Kml2GpxOptions KmlToGpxOptionsDialog::values() const {
   ruvela::Kml2GpxOptions values;
   values.routeFolderName = StdText(txtRouteItFolderName->text());
-  values.ignoreRouteWaypoints = chkIgnoreRtWpts->State();
-  values.autoNameRoutePoints = chkAutoWRName->State();
-  values.duplicateRouteWaypoints = chkDupWpts->State();
-  values.pathsAsTracks = chkPathsAsTracks->State();
+  values.ignoreRouteWaypoints = chkIgnoreRtWpts->state();
+  values.autoNameRoutePoints = chkAutoWRName->state();
+  values.duplicateRouteWaypoints = chkDupWpts->state();
+  values.pathsAsTracks = chkPathsAsTracks->state();
   return values;
 }
 
-void KmlToGpxOptionsDialog::SetValues(const ruvela::Kml2GpxOptions& values) {
-  chkIgnoreRtWpts->SetState(values.ignoreRouteWaypoints);
-  chkAutoWRName->SetState(values.autoNameRoutePoints);
-  chkDupWpts->SetState(values.duplicateRouteWaypoints);
+void KmlToGpxOptionsDialog::setValues(const ruvela::Kml2GpxOptions& values) {
+  chkIgnoreRtWpts->setState(values.ignoreRouteWaypoints);
+  chkAutoWRName->setState(values.autoNameRoutePoints);
+  chkDupWpts->setState(values.duplicateRouteWaypoints);
   txtRouteItFolderName->setText(QText(values.routeFolderName));
-  chkPathsAsTracks->SetState(values.pathsAsTracks);
-  RefreshEnabled();
+  chkPathsAsTracks->setState(values.pathsAsTracks);
+  refreshEnabled();
 }
 
-void KmlToGpxOptionsDialog::RefreshEnabled() {
-  if (chkIgnoreRtWpts->State() != ruvela::CheckState::Checked) {
+void KmlToGpxOptionsDialog::refreshEnabled() {
+  if (chkIgnoreRtWpts->state() != ruvela::CheckState::Checked) {
     chkDupWpts->setEnabled(true);
-    chkAutoWRName->setEnabled(chkDupWpts->State() == ruvela::CheckState::Unchecked);
+    chkAutoWRName->setEnabled(chkDupWpts->state() == ruvela::CheckState::Unchecked);
   } else {
     chkAutoWRName->setEnabled(false);
     chkDupWpts->setEnabled(false);

@@ -22,15 +22,15 @@ class KmlToGpxOptionsDialog final : public OptionsDialogFor<Kml2GpxOptions> {
   KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
 
   // Captions and tooltips.
-  void SetCaptions();
-  Kml2GpxOptions Values() const override;
-  void SetValues(const Kml2GpxOptions& values) override;
+  void setCaptions();
+  Kml2GpxOptions values() const override;
+  void setValues(const Kml2GpxOptions& values) override;
 
  private:
-  void CreateControls();
-  void LayOutControls();
-  void FitToTexts();
-  void RefreshEnabled();
+  void createControls() override;
+  void layOutControls() override;
+  void fitToTexts() override;
+  void refreshEnabled();
 
   QGroupBox* FrameKML2GPX = nullptr;
   QLabel* lblRouteItFolderName = nullptr;

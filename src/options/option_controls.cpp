@@ -7,7 +7,7 @@ namespace ruvela {
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
-ruvela::CheckState OptionCheckBox::State() const {
+ruvela::CheckState OptionCheckBox::state() const {
   switch (checkState()) {
     case Qt::Checked:
       return ruvela::CheckState::Checked;
@@ -19,7 +19,7 @@ ruvela::CheckState OptionCheckBox::State() const {
   return ruvela::CheckState::Unchecked;
 }
 
-void OptionCheckBox::SetState(ruvela::CheckState state) {
+void OptionCheckBox::setState(ruvela::CheckState state) {
   switch (state) {
     case ruvela::CheckState::Checked:
       setCheckState(Qt::Checked);
@@ -50,8 +50,7 @@ void SetOptionSelected(QRadioButton* button, bool selected) {
   button->setAutoExclusive(true);
 }
 
-OptionTextBox::OptionTextBox(QWidget* parent, std::function<QString(const QString&)> tidy)
-    : QLineEdit(parent), tidy_(std::move(tidy)) {}
+OptionTextBox::OptionTextBox(QWidget* parent, Tidy tidy) : QLineEdit(parent), tidy_(tidy) {}
 
 void OptionTextBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
@@ -62,7 +61,7 @@ void OptionTextBox::focusInEvent(QFocusEvent* event) {
 void OptionTextBox::focusOutEvent(QFocusEvent* event) {
   const bool toAnotherControl =
       event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
-  if (toAnotherControl && tidy_) setText(tidy_(text()));
+  if (toAnotherControl && tidy_ != nullptr) setText(QText(tidy_(StdText(text()))));
   QLineEdit::focusOutEvent(event);
 }
 

@@ -4,8 +4,8 @@
 // and tidy it when left.
 #pragma once
 
-#include <functional>
 #include <string>
+#include <string_view>
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,8 +22,8 @@ class OptionCheckBox final : public QCheckBox {
 
  public:
   explicit OptionCheckBox(QWidget* parent);
-  ruvela::CheckState State() const;
-  void SetState(ruvela::CheckState state);
+  ruvela::CheckState state() const;
+  void setState(ruvela::CheckState state);
 
  protected:
   void nextCheckState() override;
@@ -37,20 +37,23 @@ inline std::string StdText(const QString& text) { return text.toStdString(); }
 void SetOptionSelected(QRadioButton* button, bool selected);
 
 // A text box that selects its whole text when the focus enters it, so that
-// typing replaces it, and passes its text through `tidy` when the focus
-// leaves it for another control of the same window.
+// typing replaces it, and passes its text through `tidy` (the rule its
+// stored value follows) when the focus leaves it for another control of
+// the same window.
 class OptionTextBox final : public QLineEdit {
   Q_OBJECT
 
  public:
-  OptionTextBox(QWidget* parent, std::function<QString(const QString&)> tidy);
+  using Tidy = std::string (*)(std::string_view text);
+
+  OptionTextBox(QWidget* parent, Tidy tidy);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  std::function<QString(const QString&)> tidy_;
+  Tidy tidy_;
 };
 
 }  // namespace ruvela

@@ -24,29 +24,34 @@ OptionsDialog::OptionsDialog(const char* objectName, EnterKey enterKey, QWidget*
   for (QPushButton* button : {cmdOptOK, cmdDefault}) button->setAutoDefault(false);
   cmdOptOK->setDefault(enterKey == EnterKey::PressesOk);
   connect(cmdOptOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cmdDefault, &QPushButton::clicked, this, [this] { RestoreDefaults(); });
+  connect(cmdDefault, &QPushButton::clicked, this, [this] { restoreDefaults(); });
 }
 
-QGroupBox* OptionsDialog::NewFrame(const char* name, const QString& caption) {
+void OptionsDialog::buildControls() {
+  createControls();
+  layOutControls();
+  fitToTexts();
+}
+
+QGroupBox* OptionsDialog::newFrame(const char* name, const QString& caption) {
   auto* frame = new QGroupBox(caption, this);
   frame->setObjectName(name);
   return frame;
 }
 
-OptionCheckBox* OptionsDialog::NewCheckBox(QWidget* frame, const char* name) {
+OptionCheckBox* OptionsDialog::newCheckBox(QWidget* frame, const char* name) {
   auto* box = new OptionCheckBox(frame);
   box->setObjectName(name);
   return box;
 }
 
-OptionTextBox* OptionsDialog::NewTextBox(QWidget* frame, const char* name,
-                                         std::function<QString(const QString&)> tidy) {
-  auto* box = new OptionTextBox(frame, std::move(tidy));
+OptionTextBox* OptionsDialog::newTextBox(QWidget* frame, const char* name, std::string (*tidy)(std::string_view text)) {
+  auto* box = new OptionTextBox(frame, tidy);
   box->setObjectName(name);
   return box;
 }
 
-void OptionsDialog::LayOutFrameAndButtons(QGroupBox* frame, QMargins margins, int frameToButtons, int buttonGap) {
+void OptionsDialog::layOutFrameAndButtons(QGroupBox* frame, QMargins margins, int frameToButtons, int buttonGap) {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(cmdDefault);
@@ -60,7 +65,7 @@ void OptionsDialog::LayOutFrameAndButtons(QGroupBox* frame, QMargins margins, in
   window->addLayout(buttons);
 }
 
-void OptionsDialog::FitButtonsAndWindow(QSize described) {
+void OptionsDialog::fitButtonsAndWindow(QSize described) {
   for (QPushButton* button : {cmdOptOK, cmdDefault}) FitButton(button, QSize(Px(975), Px(375)));
   FixWindowSize(this, described);
 }

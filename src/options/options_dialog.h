@@ -4,7 +4,8 @@
 // presses OK only where the dialog asks for it).
 #pragma once
 
-#include <functional>
+#include <string>
+#include <string_view>
 
 #include <QDialog>
 #include <QMargins>
@@ -32,19 +33,26 @@ class OptionsDialog : public QDialog {
   OptionsDialog(const char* objectName, EnterKey enterKey, QWidget* parent);
 
   // Controls of the frame, under their object names.
-  QGroupBox* NewFrame(const char* name, const QString& caption);
-  OptionCheckBox* NewCheckBox(QWidget* frame, const char* name);
-  OptionTextBox* NewTextBox(QWidget* frame, const char* name, std::function<QString(const QString&)> tidy);
+  QGroupBox* newFrame(const char* name, const QString& caption);
+  OptionCheckBox* newCheckBox(QWidget* frame, const char* name);
+  OptionTextBox* newTextBox(QWidget* frame, const char* name, std::string (*tidy)(std::string_view text));
 
   // The frame above the buttons, Default before OK at the right; `margins`
   // around both, `frameToButtons` and `buttonGap` between them, in pixels.
-  void LayOutFrameAndButtons(QGroupBox* frame, QMargins margins, int frameToButtons, int buttonGap);
+  void layOutFrameAndButtons(QGroupBox* frame, QMargins margins, int frameToButtons, int buttonGap);
   // Both buttons as large as described, or as their captions need, and the
   // dialog as large as that takes (`described` in pixels).
-  void FitButtonsAndWindow(QSize described);
+  void fitButtonsAndWindow(QSize described);
+
+  // Makes the dialog's controls, lays them out and fits them to their texts.
+  // Each dialog's constructor calls it once, as its members exist only then.
+  void buildControls();
+  virtual void createControls() = 0;
+  virtual void layOutControls() = 0;
+  virtual void fitToTexts() = 0;
 
   // The Default button: the defaults go into the controls only.
-  virtual void RestoreDefaults() = 0;
+  virtual void restoreDefaults() = 0;
 
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -61,13 +69,13 @@ template <class Options>
 class OptionsDialogFor : public OptionsDialog {
  public:
   // Reads the section from the store, absent keys giving their defaults.
-  void LoadOptions() { SetValues(ReadOptions(store_, table_)); }
+  void loadOptions() { setValues(ReadOptions(store_, table_)); }
   // Writes the whole section to the store (at the end of the program).
-  void SaveOptions() { WriteOptions(store_, table_, Values()); }
+  void saveOptions() { WriteOptions(store_, table_, values()); }
 
   // The values as the controls hold them now, and new values for them.
-  virtual Options Values() const = 0;
-  virtual void SetValues(const Options& values) = 0;
+  virtual Options values() const = 0;
+  virtual void setValues(const Options& values) = 0;
 
  protected:
   // `store` holds the program's settings and must outlive the dialog.
@@ -75,7 +83,7 @@ class OptionsDialogFor : public OptionsDialog {
                    QWidget* parent)
       : OptionsDialog(objectName, enterKey, parent), store_(store), table_(table) {}
 
-  void RestoreDefaults() final { SetValues(Options{}); }
+  void restoreDefaults() final { setValues(Options{}); }
 
  private:
   SettingsStore& store_;

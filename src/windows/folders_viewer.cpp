@@ -77,10 +77,10 @@ void FoldersViewer::createControls() {
 
 void FoldersViewer::restorePlace() {
   resize(Px(kDefaultInnerWidth), Px(kDefaultInnerHeight));
-  const StoredWindowPlace stored{settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
-                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
-                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kWidthKey)),
-                                 settings_.GetSetting(QLatin1String(kPlaceSection), QLatin1String(kHeightKey))};
+  const StoredWindowPlace stored{settings_.getSetting(QLatin1String(kPlaceSection), QLatin1String(kLeftKey)),
+                                 settings_.getSetting(QLatin1String(kPlaceSection), QLatin1String(kTopKey)),
+                                 settings_.getSetting(QLatin1String(kPlaceSection), QLatin1String(kWidthKey)),
+                                 settings_.getSetting(QLatin1String(kPlaceSection), QLatin1String(kHeightKey))};
   const QSize screen = QGuiApplication::primaryScreen()->size();
   const std::optional<TwipsBox> place = RestoredWindowPlace(stored, Twips(screen.width()), Twips(screen.height()));
   if (!place) return;  // the platform places the window
@@ -153,7 +153,7 @@ void FoldersViewer::done(int result) {
 void FoldersViewer::rememberPlace() {
   const QRect outer = frameGeometry();
   const auto save = [this](const char* key, int pixels) {
-    settings_.SaveSetting(QLatin1String(kPlaceSection), QLatin1String(key), CoordinateText(Twips(pixels)));
+    settings_.saveSetting(QLatin1String(kPlaceSection), QLatin1String(key), CoordinateText(Twips(pixels)));
   };
   save(kLeftKey, outer.left());
   save(kTopKey, outer.top());

@@ -120,8 +120,8 @@ class OptionCommandsTest : public QObject {
     ScriptedWindow second(directory.path());
     second.settings->values = keptBetweenRuns.values;
     second.window().startUp({});
-    QCOMPARE(second.window().findChild<GpxToKmlOptionsDialog*>()->Values().constantTrackElevation, std::string("40"));
-    QCOMPARE(second.window().findChild<KmlToGpxOptionsDialog*>()->Values().routeFolderName, std::string("Rutas"));
+    QCOMPARE(second.window().findChild<GpxToKmlOptionsDialog*>()->values().constantTrackElevation, std::string("40"));
+    QCOMPARE(second.window().findChild<KmlToGpxOptionsDialog*>()->values().routeFolderName, std::string("Rutas"));
     second.window().processFile(samples::Write(directory, QStringLiteral("b.gpx"), samples::kTracksOnlyGpx));
     QVERIFY(Result(directory).contains("-58.1,-34.1,40\r\n"));
     // Paths become tracks, and the track line counts their points.

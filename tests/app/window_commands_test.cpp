@@ -108,7 +108,7 @@ void WindowCommandsTest::foldersViewerFollowsItsItem() {
     QCOMPARE(opened.text, QString::fromStdString(w.window().runner().counts().folderList).remove(u'\r'));
     QVERIFY(opened.text.contains(QStringLiteral("Otros")));
     // Closing the viewer remembered its place.
-    QVERIFY(!w.settings->GetSetting(QStringLiteral("frmFoldersPos"), QStringLiteral("Mh")).isEmpty());
+    QVERIFY(!w.settings->getSetting(QStringLiteral("frmFoldersPos"), QStringLiteral("Mh")).isEmpty());
   }
 }
 

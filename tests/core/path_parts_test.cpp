@@ -32,7 +32,7 @@ TEST(SplitInputPath, CutsDirectoryBaseNameAndExtension) {
 TEST(SplitInputPath, UsesTheGivenSeparator) {
   const InputParts parts = SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\');
   EXPECT_EQ(parts.directory, R"(C:\Datos\)");
-  EXPECT_EQ(parts.Joined(), R"(C:\Datos\Ruta.gpx)");
+  EXPECT_EQ(parts.joined(), R"(C:\Datos\Ruta.gpx)");
 }
 
 TEST(DirectoryOf, KeepsTheTrailingSeparator) {

@@ -37,16 +37,16 @@ void SettingsStoreTest::applicationNameFollowsVersion() {
 
 void SettingsStoreTest::absentKeyGivesDefault() {
   QtSettingsStore store;
-  QCOMPARE(store.GetSetting(QStringLiteral("File"), QStringLiteral("nada"), QStringLiteral("/prog/")),
+  QCOMPARE(store.getSetting(QStringLiteral("File"), QStringLiteral("nada"), QStringLiteral("/prog/")),
            QStringLiteral("/prog/"));
 }
 
 void SettingsStoreTest::anotherMinorVersionStartsFromDefaults() {
   QCOMPARE(SettingsApplicationName(4, 1), QStringLiteral("Ruvela41"));
   QtSettingsStore(SettingsApplicationName(4, 0))
-      .SaveSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("99"));
+      .saveSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("99"));
   QtSettingsStore nextVersion(SettingsApplicationName(4, 1));
-  QCOMPARE(nextVersion.GetSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("25")),
+  QCOMPARE(nextVersion.getSetting(QStringLiteral("GPX2KMLOpts"), QStringLiteral("txtT_ele"), QStringLiteral("25")),
            QStringLiteral("25"));
 }
 

@@ -16,8 +16,8 @@ namespace {
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
     dialog.setWindowTitle("Opciones de conversión GPX -> KML");
-    dialog.SetCaptions();
-    dialog.LoadOptions();
+    dialog.setCaptions();
+    dialog.loadOptions();
   }
   template <typename T>
   T* Find(const char* name) {
@@ -136,7 +136,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
                    .arg(int(d.Option("OptTrkMultip")->isChecked()))
                    .arg(int(d.Option("OptTrkTrueEle")->isChecked()));
     } else if (field.startsWith("chk")) {
-      actual = QString("%1=%2").arg(field).arg(int(d.Find<OptionCheckBox>(field.toUtf8().constData())->State()));
+      actual = QString("%1=%2").arg(field).arg(int(d.Find<OptionCheckBox>(field.toUtf8().constData())->state()));
     } else {
       actual = field + "=" + d.Box(field.toUtf8().constData())->text();
     }
@@ -149,7 +149,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     store.values["GPX2KMLOpts/chkTrkEleABS"] = "2";
     store.values["GPX2KMLOpts/txtT_ele"] = " 30";
     Dialog d(store);
-    d.dialog.SaveOptions();
+    d.dialog.saveOptions();
     QCOMPARE(store.writes,
              QStringList({"GPX2KMLOpts/OptCONSTT", "GPX2KMLOpts/OptTrkMultip", "GPX2KMLOpts/OptTrkTrueEle",
                           "GPX2KMLOpts/chkTrkEleABS", "GPX2KMLOpts/chkTrkOffset", "GPX2KMLOpts/txtTrkMultip",
@@ -219,7 +219,7 @@ class Gpx2KmlOptionsDialogTest : public QObject {
     d.Option("OptTrkMultip")->setChecked(true);
     d.Box("txtTrkMultip")->setText("150");
     d.Check("chkTrkEleABS")->setCheckState(Qt::Unchecked);
-    const ruvela::Gpx2KmlOptions values = d.dialog.Values();
+    const ruvela::Gpx2KmlOptions values = d.dialog.values();
     QVERIFY(values.trackElevationMode == ruvela::TrackElevationMode::Amplified);
     QCOMPARE(values.amplifyPercent, std::string("150"));
     QVERIFY(values.absoluteElevations == ruvela::CheckState::Unchecked);

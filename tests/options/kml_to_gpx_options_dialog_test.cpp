@@ -13,8 +13,8 @@ namespace {
 
 struct Dialog {
   explicit Dialog(MemorySettingsStore& store) : dialog(store) {
-    dialog.SetCaptions();
-    dialog.LoadOptions();
+    dialog.setCaptions();
+    dialog.loadOptions();
   }
   OptionCheckBox* Check(const char* name) { return dialog.findChild<OptionCheckBox*>(name); }
   QLineEdit* Folder() { return dialog.findChild<QLineEdit*>("txtRouteItFolderName"); }
@@ -23,7 +23,7 @@ struct Dialog {
   QString Boxes() {
     QStringList parts;
     for (const char* name : {"chkIgnoreRtWpts", "chkDupWpts", "chkAutoWRName"}) {
-      parts << QString("%1%2").arg(int(Check(name)->State())).arg(Check(name)->isEnabled() ? "+" : "-");
+      parts << QString("%1%2").arg(int(Check(name)->state())).arg(Check(name)->isEnabled() ? "+" : "-");
     }
     return parts.join(' ');
   }
@@ -43,7 +43,7 @@ class Kml2GpxOptionsDialogTest : public QObject {
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QCOMPARE(d.Check("chkAutoWRName")->text(), QString("&Renombrar los Waypoints de las Rutas Automáticamente"));
-    QVERIFY(d.Check("chkPathsAsTracks")->State() == ruvela::CheckState::Unchecked);
+    QVERIFY(d.Check("chkPathsAsTracks")->state() == ruvela::CheckState::Unchecked);
     QSet<QChar> accessKeys;
     for (const OptionCheckBox* box : d.dialog.findChildren<OptionCheckBox*>()) {
       const qsizetype amp = box->text().indexOf(u'&');
@@ -101,7 +101,7 @@ class Kml2GpxOptionsDialogTest : public QObject {
     d.Check("chkDupWpts")->setFocus(Qt::TabFocusReason);
     QCOMPARE(d.Folder()->text(), QString("Otra"));
     d.Folder()->setText(" Sin recortar ");
-    d.dialog.SaveOptions();
+    d.dialog.saveOptions();
     QCOMPARE(store.values["KML2GPXOpts/txtRouteItFolderName"], QString("Sin recortar"));
     QCOMPARE(store.writes,
              QStringList({"KML2GPXOpts/chkIgnoreRtWpts", "KML2GPXOpts/chkAutoWRName", "KML2GPXOpts/chkDupWpts",
@@ -112,9 +112,9 @@ class Kml2GpxOptionsDialogTest : public QObject {
     MemorySettingsStore store;
     store.values["KML2GPXOpts/chkDupWpts"] = "2";
     Dialog d(store);
-    d.dialog.SaveOptions();
+    d.dialog.saveOptions();
     QCOMPARE(store.values["KML2GPXOpts/chkDupWpts"], QString("2"));
-    QVERIFY(d.dialog.Values().duplicateRouteWaypoints == ruvela::CheckState::Grayed);
+    QVERIFY(d.dialog.values().duplicateRouteWaypoints == ruvela::CheckState::Grayed);
   }
 
   void defaultRestoresWithoutWriting() {
@@ -123,9 +123,9 @@ class Kml2GpxOptionsDialogTest : public QObject {
     store.values["KML2GPXOpts/txtRouteItFolderName"] = "Otra";
     store.values["KML2GPXOpts/chkPathsAsTracks"] = "1";
     Dialog d(store);
-    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Checked);
+    QVERIFY(d.dialog.values().pathsAsTracks == ruvela::CheckState::Checked);
     QTest::mouseClick(d.dialog.findChild<QPushButton*>("cmdDefault"), Qt::LeftButton);
-    QVERIFY(d.dialog.Values().pathsAsTracks == ruvela::CheckState::Unchecked);
+    QVERIFY(d.dialog.values().pathsAsTracks == ruvela::CheckState::Unchecked);
     QCOMPARE(d.Folder()->text(), QString("Routes"));
     QCOMPARE(d.Boxes(), QString("0+ 0+ 1+"));
     QVERIFY(store.writes.isEmpty());

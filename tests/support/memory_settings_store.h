@@ -12,12 +12,12 @@ namespace ruvela {
 
 class MemorySettingsStore final : public SettingsStore {
  public:
-  QString GetSetting(const QString& section, const QString& key,
+  QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue = QString()) const override {
     const auto found = values.find(section + "/" + key);
     return found == values.end() ? defaultValue : found.value();
   }
-  void SaveSetting(const QString& section, const QString& key, const QString& value) override {
+  void saveSetting(const QString& section, const QString& key, const QString& value) override {
     values[section + "/" + key] = value;
     writes << section + "/" + key;
   }

@@ -18,17 +18,17 @@ class CountingBlocks final : public LargeBlockSource {
  public:
   explicit CountingBlocks(bool giveBlocks, bool slowHugePages = false)
       : giveBlocks_(giveBlocks), slowHugePages_(slowHugePages) {}
-  void* Map(std::size_t size) override {
+  void* map(std::size_t size) override {
     ++requests;
     if (!giveBlocks_) return nullptr;
     ++outstanding;
     return std::aligned_alloc(kHugePageSize, size);
   }
-  void Unmap(void* block, std::size_t) override {
+  void unmap(void* block, std::size_t) override {
     --outstanding;
     std::free(block);
   }
-  bool BringInHugePage(void*, std::size_t) override {
+  bool bringInHugePage(void*, std::size_t) override {
     ++hugePagesBroughtIn;
     return !slowHugePages_;
   }
@@ -61,11 +61,11 @@ class WithoutHugePages {
   WithoutHugePages& operator=(const WithoutHugePages&) = delete;
 
   // The pool asked for blocks, was refused and still served the parser.
-  bool FellBack() const { return refusing_.requests > 0 && pool_.BlockBytes() == 0; }
+  bool FellBack() const { return refusing_.requests > 0 && pool_.blockBytes() == 0; }
 
  private:
-  static void* Allocate(std::size_t size) { return active_->Allocate(size); }
-  static void Deallocate(void* memory) { active_->Deallocate(memory); }
+  static void* Allocate(std::size_t size) { return active_->allocate(size); }
+  static void Deallocate(void* memory) { active_->deallocate(memory); }
 
   static inline ParserMemoryPool* active_ = nullptr;
   CountingBlocks refusing_{false};

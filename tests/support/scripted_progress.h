@@ -13,13 +13,13 @@ class ScriptedProgress : public ConversionProgress {
   // 0 never stops; n stops at the n-th yield.
   explicit ScriptedProgress(int stopAtYield = 0) : stopAtYield_(stopAtYield) {}
 
-  void LoadingStarted() override { ++loads; }
-  void Yield() override {
+  void loadingStarted() override { ++loads; }
+  void yield() override {
     ++yields;
     if (stopAtYield_ > 0 && yields >= stopAtYield_) abort = true;
   }
-  bool AbortRequested() const override { return abort; }
-  void CountChanged(Counter which, const ConversionCounts& counts) override {
+  bool abortRequested() const override { return abort; }
+  void countChanged(Counter which, const ConversionCounts& counts) override {
     changes.push_back(which);
     last = counts;
   }

@@ -18,15 +18,15 @@ const QString kSection = QStringLiteral("frmFoldersPos");
 
 void Remember(MemorySettingsStore& store, const QString& left, const QString& top, const QString& width,
               const QString& height) {
-  store.SaveSetting(kSection, QStringLiteral("Ml"), left);
-  store.SaveSetting(kSection, QStringLiteral("Mt"), top);
-  store.SaveSetting(kSection, QStringLiteral("Mw"), width);
-  store.SaveSetting(kSection, QStringLiteral("Mh"), height);
+  store.saveSetting(kSection, QStringLiteral("Ml"), left);
+  store.saveSetting(kSection, QStringLiteral("Mt"), top);
+  store.saveSetting(kSection, QStringLiteral("Mw"), width);
+  store.saveSetting(kSection, QStringLiteral("Mh"), height);
   store.writes.clear();
 }
 
 QString Stored(const MemorySettingsStore& store, const char* key) {
-  return store.GetSetting(kSection, QLatin1String(key), QStringLiteral("(absent)"));
+  return store.getSetting(kSection, QLatin1String(key), QStringLiteral("(absent)"));
 }
 
 QPushButton* CloseButton(const FoldersViewer& viewer) {
