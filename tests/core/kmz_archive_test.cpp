@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "conversion/convert_input.h"
 #include "core/path_parts.h"
 #include "support/scripted_progress.h"
@@ -37,6 +39,7 @@ TEST(Kmz, ConvertsExactlyLikeItsKml) {
   for (const std::string& path :
        {std::string(RUVELA_TEST_DATA_DIR "/worked-example.kml"), shared + "kml22-ge5-saved-camels.kml",
         shared + "kml22-earthns-rbx13-route-oneline.kml", shared + "derived-kml22-swissmetnet-utf16be-bom.kml"}) {
+    if (path.starts_with(shared) && !std::filesystem::exists(shared)) continue;  // corpus files only beside a checkout
     ScratchDirectory scratch;
     const std::string kml = ReadFile(path);
     ASSERT_FALSE(kml.empty()) << path;
