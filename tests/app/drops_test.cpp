@@ -1,5 +1,7 @@
 // Files dropped on the window: the offer to save comes before each one, a
 // drop during a conversion waits for it, and anything but files is ignored.
+#include <utility>
+
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -41,15 +43,24 @@ class DropsTest : public QObject {
   void dropOnAnyControl();
 };
 
+namespace {
+
+// The window with the result of ruta.gpx pending, and two files to drop on it.
+std::pair<QString, QString> PendingResultAndTwoFilesToDrop(const QTemporaryDir& directory, ScriptedWindow& w) {
+  w.window().startUp({});
+  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
+  return {samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml),
+          samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx)};
+}
+
+}  // namespace
+
 // The save dialog for the pending result, the first file converts, the save
 // dialog for its result, the second file converts.
 void DropsTest::twoFilesWithPendingResult() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().startUp({});
-  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
-  const QString first = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
-  const QString second = samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx);
+  const auto [first, second] = PendingResultAndTwoFilesToDrop(directory, w);
   w.dialogs->saveAnswers << QString() << directory.filePath(QStringLiteral("doc.gpx"));
 
   w.window().processDroppedFiles(*DroppedFiles({first, second}));
@@ -91,10 +102,7 @@ void DropsTest::dropDuringConversionWaitsForIt() {
 void DropsTest::closedWhileOfferingToSaveStartsNothing() {
   QTemporaryDir directory;
   ScriptedWindow w(directory.path());
-  w.window().startUp({});
-  w.window().processFile(samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx));
-  const QString first = samples::Write(directory, QStringLiteral("doc.kml"), samples::kDocumentKml);
-  const QString second = samples::Write(directory, QStringLiteral("solo.gpx"), samples::kTracksOnlyGpx);
+  const auto [first, second] = PendingResultAndTwoFilesToDrop(directory, w);
   w.dialogs->whileSaving << [&] { w.window().close(); };
 
   w.window().processDroppedFiles(*DroppedFiles({first, second}));
