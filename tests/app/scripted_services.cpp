@@ -6,37 +6,37 @@
 
 namespace ruvela {
 
+namespace {
+
+QString NextAnswer(QStringList& answers, int& unscripted) {
+  if (answers.isEmpty()) ++unscripted;
+  return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+// The letter when enabled, "-" when disabled, "!" when the menu item and
+// its button disagree.
+QChar CommandState(bool enabled, char letter, bool menuEnabled) {
+  if (enabled != menuEnabled) return u'!';
+  return enabled ? QChar::fromLatin1(letter) : u'-';
+}
+
+}  // namespace
+
 QString ScriptedFileDialogs::chooseFileToOpen(const FileDialogRequest& request, QWidget*) {
   openRequests << request;
-  if (openAnswers.isEmpty()) {
-    ++unscripted;
-    return {};
-  }
-  return openAnswers.takeFirst();
+  return NextAnswer(openAnswers, unscripted);
 }
 
 QString ScriptedFileDialogs::chooseFileToSave(const FileDialogRequest& request, QWidget*) {
   saveRequests << request;
   if (!whileSaving.isEmpty()) whileSaving.takeFirst()();
-  if (saveAnswers.isEmpty()) {
-    ++unscripted;
-    return {};
-  }
-  return saveAnswers.takeFirst();
+  return NextAnswer(saveAnswers, unscripted);
 }
 
 bool ScriptedPrompt::ask(const PromptTexts& texts, QWidget*) {
   questions << texts;
-  if (answers.isEmpty()) {
-    ++unscripted;
-    return true;
-  }
-  return answers.takeFirst();
-}
-
-void ScriptedEventPump::processPendingEvents() {
-  ++pumps;
-  if (!actions.isEmpty()) actions.takeFirst()();
+  if (answers.isEmpty()) ++unscripted;
+  return answers.isEmpty() || answers.takeFirst();
 }
 
 ScriptedWindow::ScriptedWindow(const QString& programDirectory) {
@@ -49,8 +49,10 @@ ScriptedWindow::ScriptedWindow(const QString& programDirectory) {
   settings = settingsOwned.get();
   services.fileDialogs = std::move(dialogsOwned);
   services.prompt = std::move(promptOwned);
-  services.beep = [this] { beeper_.beep(); };
-  services.processPendingEvents = [this] { events_.processPendingEvents(); };
+  services.beep = [this] { ++beeps; };
+  services.processPendingEvents = [this] {
+    if (!whileConverting.isEmpty()) whileConverting.takeFirst()();
+  };
   services.settings = std::move(settingsOwned);
   services.facts.programDirectory = programDirectory.endsWith(u'/') ? programDirectory : programDirectory + u'/';
   services.facts.dataDirectory = services.facts.programDirectory + QStringLiteral("data/");
@@ -66,17 +68,6 @@ QPushButton* ScriptedWindow::Button(const char* name) const {
 }
 
 QAction* ScriptedWindow::Action(const char* name) const { return window_->findChild<QAction*>(QLatin1String(name)); }
-
-namespace {
-
-// The letter when enabled, "-" when disabled, "!" when the menu item and
-// its button disagree.
-QChar CommandState(bool enabled, char letter, bool menuEnabled) {
-  if (enabled != menuEnabled) return u'!';
-  return enabled ? QChar::fromLatin1(letter) : u'-';
-}
-
-}  // namespace
 
 QString ScriptedWindow::EnabledCommands() const {
   QString state;

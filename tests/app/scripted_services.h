@@ -6,7 +6,6 @@
 #include <memory>
 
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +14,6 @@
 #include "support/memory_settings_store.h"
 
 class QAction;
-class QLabel;
 class QPushButton;
 
 namespace ruvela {
@@ -37,7 +35,8 @@ class ScriptedFileDialogs final : public FileDialogs {
   QString chooseFileToSave(const FileDialogRequest& request, QWidget* parent) override;
 };
 
-// Answers questions from its script: true is the first button.
+// Answers questions from its script: true is the first button. An
+// unscripted question is counted and answered with the first button.
 class ScriptedPrompt final : public Prompt {
  public:
   QList<bool> answers;
@@ -45,21 +44,6 @@ class ScriptedPrompt final : public Prompt {
   int unscripted = 0;
 
   bool ask(const PromptTexts& texts, QWidget* parent) override;
-};
-
-class CountingBeeper {
- public:
-  int beeps = 0;
-  void beep() { ++beeps; }
-};
-
-// Runs the next scripted action each time the window looks at its events
-// during a conversion: the moment a user's click or drop would arrive.
-class ScriptedEventPump {
- public:
-  QList<std::function<void()>> actions;
-  int pumps = 0;
-  void processPendingEvents();
 };
 
 // A main window on scripted services, its temporary file in
@@ -80,13 +64,13 @@ class ScriptedWindow {
 
   ScriptedFileDialogs* dialogs = nullptr;
   ScriptedPrompt* prompt = nullptr;
-  CountingBeeper* beeper = &beeper_;
-  ScriptedEventPump* events = &events_;
   MemorySettingsStore* settings = nullptr;
+  int beeps = 0;
+  // Run, one each, whenever the window looks at its events during a
+  // conversion: the moment a user's click or drop would arrive.
+  QList<std::function<void()>> whileConverting;
 
  private:
-  CountingBeeper beeper_;
-  ScriptedEventPump events_;
   std::unique_ptr<MainWindow> window_;
 };
 

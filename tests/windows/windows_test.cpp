@@ -1,0 +1,600 @@
+// Every window but the main one, as the user meets it: the option dialogs
+// (what each control shows for a stored value and stores for a user's
+// action), the question window, About and Help, the folders viewer and its
+// measuring rules, the settings store; and every window of the program,
+// the main one included, showing each text whole at 1x and 1.5x.
+#include <optional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/user_questions.h"
+#include "app/window_texts.h"
+#include "options/gpx_to_kml_options_dialog.h"
+#include "options/kml_to_gpx_options_dialog.h"
+#include "options/option_controls.h"
+#include "ruvela/version.h"
+#include "sample_files.h"
+#include "scripted_services.h"
+#include "windows/about_window.h"
+#include "windows/folders_geometry.h"
+#include "windows/folders_viewer.h"
+#include "windows/help_text.h"
+#include "windows/help_window.h"
+#include "windows/question_window.h"
+
+using namespace ruvela;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zuvodirod ORE <-> DOV");
+
+// One row of an option dialog's table: the dialog ('G' GPX -> KML, 'K'
+// KML -> GPX), the stored "key=value"s it opens with, and the user's actions
+// and checks in turn, separated by "; ". A check "?CONTROL=VALUE" compares
+// what the control shows: a radio or check box its stored number, a box its
+// text, "-" appended when disabled; "?writes=" lists the keys written in
+// order, "?stored:KEY=" a stored value, "?selected:BOX=" the selected text,
+// "?visible=" the dialog's visibility.
+struct DialogRow {
+  char dialog;
+  const char* stored;
+  const char* steps;
+};
+
+// clang-format off
+const DialogRow kDialogRows[] = {
+    {'G', "", "?OptCONSTT=1; ?OptTrkMultip=0; ?OptTrkTrueEle=0; ?chkTrkEleABS=1-; ?chkTrkOffset=1-; ?txtT_ele=25; "
+     "?txtR_ele=25; ?txtTrkMultip=200-; ?txtTrkOffset=50-; ?writes="},
+    {'G', "", "click OptTrkTrueEle; ?chkTrkOffset=1; ?chkTrkEleABS=1; ?txtT_ele=25-; ?txtTrkMultip=200-; "
+     "?txtTrkOffset=50; ?txtR_ele=25; click chkTrkOffset; ?chkTrkOffset=0; ?txtTrkOffset=50-"},
+    {'G', "", "click OptTrkMultip; ?chkTrkOffset=1-; ?chkTrkEleABS=1; ?txtT_ele=25-; ?txtTrkMultip=200; "
+     "?txtTrkOffset=50-; click OptCONSTT; ?chkTrkEleABS=1-; ?txtT_ele=25; ?txtTrkMultip=200-"},
+    {'G', "OptTrkMultip=1", "?OptCONSTT=0; ?OptTrkMultip=1; ?OptTrkTrueEle=0"},
+    {'G', "OptCONSTT=-1; OptTrkTrueEle=-1", "?OptCONSTT=0; ?OptTrkMultip=0; ?OptTrkTrueEle=1"},
+    {'G', "OptCONSTT=0", "?OptCONSTT=0; ?OptTrkMultip=0; ?OptTrkTrueEle=0"},
+    {'G', "OptCONSTT=0; chkTrkEleABS=2; chkTrkOffset=7; txtTrkMultip=0200; txtT_ele=0030",
+     "?chkTrkEleABS=2; ?chkTrkOffset=1-; ?txtTrkMultip=200-; ?txtT_ele=0030-"},
+    {'G', "chkTrkOffset=x; txtTrkMultip=abc; txtR_ele=alto; txtTrkOffset=12.5",
+     "?chkTrkOffset=0-; ?txtTrkMultip=0-; ?txtR_ele=25; ?txtTrkOffset=50-"},
+    {'G', "txtTrkMultip=99999", "?txtTrkMultip=200-"},
+    {'G', "OptTrkMultip=1; chkTrkEleABS=2; txtT_ele= 30", "save; ?writes=OptCONSTT,OptTrkMultip,OptTrkTrueEle,"
+     "chkTrkEleABS,chkTrkOffset,txtTrkMultip,txtT_ele,txtR_ele,txtTrkOffset; ?stored:OptCONSTT=0; "
+     "?stored:OptTrkMultip=-1; ?stored:chkTrkEleABS=2; ?stored:txtT_ele=30"},
+    {'G', "", "type txtR_ele=12.7; ?txtR_ele=12; type txtR_ele=-12.3; ?txtR_ele=13; type txtR_ele=-7.5; "
+     "?txtR_ele=8; type txtR_ele=42 m; ?txtR_ele=42; type txtR_ele=alto; ?txtR_ele=0; type txtR_ele=; ?txtR_ele=0"},
+    {'G', "", "focus txtR_ele; ?selected:txtR_ele=25; keys txtR_ele=40; ?txtR_ele=40"},
+    {'G', "OptTrkTrueEle=-1; chkTrkOffset=0; txtR_ele=99", "set txtTrkMultip=150; click cmdDefault; ?OptCONSTT=1; "
+     "?OptTrkTrueEle=0; ?chkTrkOffset=1-; ?txtR_ele=25; ?txtTrkMultip=200-; ?writes="},
+    {'G', "chkTrkEleABS=2; OptCONSTT=0", "click chkTrkEleABS; ?chkTrkEleABS=1; click chkTrkEleABS; ?chkTrkEleABS=0"},
+    {'G', "", "key Esc; key Enter; ?visible=1; click cmdOptOK; ?visible=0"},
+    {'K', "", "?txtRouteItFolderName=Routes; ?chkIgnoreRtWpts=0; ?chkDupWpts=0; ?chkAutoWRName=1; "
+     "?chkPathsAsTracks=0; ?accesskeys=4"},
+    {'K', "chkIgnoreRtWpts=1; chkDupWpts=1; chkAutoWRName=0", "?chkIgnoreRtWpts=1; ?chkDupWpts=1-; ?chkAutoWRName=0-"},
+    {'K', "chkDupWpts=1", "?chkIgnoreRtWpts=0; ?chkDupWpts=1; ?chkAutoWRName=1-"},
+    {'K', "chkDupWpts=2", "?chkDupWpts=2; ?chkAutoWRName=1-; save; ?stored:chkDupWpts=2"},
+    {'K', "chkIgnoreRtWpts=2", "?chkIgnoreRtWpts=2; ?chkDupWpts=0; ?chkAutoWRName=1"},
+    {'K', "", "click chkDupWpts; ?chkAutoWRName=1-; click chkIgnoreRtWpts; ?chkDupWpts=1-; ?chkAutoWRName=1-; "
+     "click chkIgnoreRtWpts; ?chkDupWpts=1; ?chkAutoWRName=1-; click chkDupWpts; ?chkDupWpts=0; ?chkAutoWRName=1"},
+    {'K', "txtRouteItFolderName=  Mis Rutas ", "?txtRouteItFolderName=Mis Rutas; type txtRouteItFolderName=  Otra ; "
+     "?txtRouteItFolderName=Otra; set txtRouteItFolderName= Sin recortar ; save; "
+     "?stored:txtRouteItFolderName=Sin recortar; "
+     "?writes=chkIgnoreRtWpts,chkAutoWRName,chkDupWpts,txtRouteItFolderName,chkPathsAsTracks"},
+    {'K', "chkIgnoreRtWpts=1; txtRouteItFolderName=Otra; chkPathsAsTracks=1", "?chkPathsAsTracks=1; click cmdDefault; "
+     "?chkPathsAsTracks=0; ?txtRouteItFolderName=Routes; ?chkIgnoreRtWpts=0; ?chkDupWpts=0; ?chkAutoWRName=1; "
+     "?writes="},
+    {'K', "", "key Esc; ?visible=1; focus txtRouteItFolderName; key Enter; ?visible=0"},
+};
+// clang-format on
+
+// What a control of an option dialog shows, as the rows above write it.
+QString Shown(QDialog& dialog, const QString& name) {
+  QWidget* control = dialog.findChild<QWidget*>(name);
+  if (control == nullptr) return QStringLiteral("(no control ") + name + u')';
+  QString shown;
+  if (auto* box = qobject_cast<OptionCheckBox*>(control)) shown = QString::number(int(box->state()));
+  if (auto* option = qobject_cast<QRadioButton*>(control)) shown = QString::number(option->isChecked());
+  if (auto* box = qobject_cast<QLineEdit*>(control)) shown = box->text();
+  return control->isEnabled() ? shown : shown + u'-';
+}
+
+template <class Dialog>
+std::unique_ptr<QDialog> OpenDialog(MemorySettingsStore& store, std::function<void()>& save) {
+  auto dialog = std::make_unique<Dialog>(store);
+  dialog->setCaptions();
+  dialog->loadOptions();
+  save = [shown = dialog.get()] { shown->saveOptions(); };
+  return dialog;
+}
+
+void PlayDialogStep(QDialog& dialog, const MemorySettingsStore& store, const QString& step, const QString& section) {
+  const QString verb = step.section(u' ', 0, 0), name = step.section(u' ', 1).section(u'=', 0, 0);
+  const QString value = step.section(u'=', 1);
+  auto* box = dialog.findChild<QLineEdit*>(name);
+  if (verb == u"click") QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
+  if (verb == u"key") QTest::keyClick(dialog.focusWidget(), name == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+  if (verb == u"set") box->setText(value);
+  if (verb == u"keys") QTest::keyClicks(box, value);
+  if (verb == u"focus" || verb == u"type") box->setFocus(Qt::TabFocusReason);
+  if (verb == u"type") {  // typed, then the box is left
+    box->setText(value);
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdDefault"))->setFocus(Qt::TabFocusReason);
+  }
+  QCoreApplication::processEvents();
+  if (!step.startsWith(u'?')) return;
+  const QString what = step.mid(1).section(u'=', 0, 0), control = what.section(u':', 1);
+  QString shown = Shown(dialog, what);
+  if (what == u"writes") shown = store.writes.join(u',').remove(section + u'/');
+  if (what.startsWith(u"stored:")) shown = store.values.value(section + u'/' + control);
+  if (what.startsWith(u"selected:")) shown = dialog.findChild<QLineEdit*>(control)->selectedText();
+  if (what == u"visible") shown = QString::number(dialog.isVisible());
+  if (what == u"accesskeys") {  // each check box its own
+    QSet<QChar> keys;
+    for (const auto* box : dialog.findChildren<OptionCheckBox*>()) keys << box->text().section(u'&', 1).at(0).toLower();
+    shown = QString::number(keys.size());
+  }
+  QCOMPARE(shown, value);
+}
+
+// Everything cut or covered in `window`, in words; empty when nothing is.
+// Buttons, check boxes, option buttons and labels hold their texts (with the
+// access key's underline), number boxes show -32768, frame captions are
+// neither cut nor covered, no two siblings overlap, and no label reads the
+// user's names as markup.
+QStringList Problems(const QWidget* window) {
+  QStringList problems;
+  const auto fits = [&](const QWidget* control, const QSize& text, const QRect& room) {
+    if (text.width() > room.width() || text.height() > room.height()) problems << control->objectName() + " cut";
+  };
+  for (const QWidget* control : window->findChildren<QWidget*>()) {
+    if (!control->isVisibleTo(window)) continue;
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && !button->text().isEmpty()) {
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+      if (qobject_cast<const QCheckBox*>(button)) contents = QStyle::SE_CheckBoxContents;
+      if (qobject_cast<const QRadioButton*>(button)) contents = QStyle::SE_RadioButtonContents;
+      if (const auto* push = qobject_cast<const QPushButton*>(button); push && push->isDefault()) {
+        option.features |= QStyleOptionButton::DefaultButton;
+      }
+      fits(button, metrics.size(Qt::TextShowMnemonic, button->text()),
+           button->style()->subElementRect(contents, &option, button));
+    } else if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
+      if (label->textFormat() != Qt::PlainText) problems << label->objectName() + " reads markup";
+      if (label->wordWrap() && label->heightForWidth(label->width()) > label->height()) problems << "wrap cut";
+      const int flags = label->buddy() != nullptr ? Qt::TextShowMnemonic : 0;
+      if (!label->wordWrap()) fits(label, metrics.size(flags, label->text()), label->contentsRect());
+    } else if (const auto* box = qobject_cast<const QLineEdit*>(control); box && !box->isReadOnly()) {
+      QStyleOptionFrame option;
+      option.initFrom(box);
+      option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+      // The box keeps two pixels free at each side of its text, one for the cursor.
+      const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+      fits(box, QSize(metrics.horizontalAdvance(QStringLiteral("-32768")), metrics.height()),
+           room.marginsRemoved(box->textMargins()).adjusted(2, 0, -3, 0));
+    } else if (const auto* frame = qobject_cast<const QGroupBox*>(control); frame && !frame->title().isEmpty()) {
+      QStyleOptionGroupBox option;
+      option.initFrom(frame);
+      option.text = frame->title();
+      option.lineWidth = 1;
+      option.textAlignment = frame->alignment();
+      option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+      const QRect caption =
+          frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+      fits(frame, metrics.size(Qt::TextShowMnemonic, frame->title()), caption & frame->rect());
+      for (const QWidget* inside : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (inside->isVisibleTo(frame) && inside->geometry().intersects(caption)) problems << "caption covered";
+      }
+    }
+    const QList<QWidget*> siblings = control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < siblings.size(); ++i) {
+      for (qsizetype j = i + 1; j < siblings.size(); ++j) {
+        const QWidget *a = siblings[i], *b = siblings[j];
+        if (!a->isVisibleTo(window) || !b->isVisibleTo(window) || a->isWindow() || b->isWindow()) continue;
+        if (a->geometry().intersects(b->geometry())) problems << a->objectName() + " overlaps " + b->objectName();
+      }
+    }
+  }
+  return problems;
+}
+
+QPushButton* Button(const QWidget& window, const char* name) {
+  return window.findChild<QPushButton*>(QLatin1String(name));
+}
+
+// The four keys of the folders viewer's place, as stored.
+QStringList StoredPlace(const MemorySettingsStore& store) {
+  QStringList place;
+  for (const char* key : {"Ml", "Mt", "Mw", "Mh"}) place << store.values.value(QStringLiteral("frmFoldersPos/") + key);
+  return place;
+}
+
+void RememberPlace(MemorySettingsStore& store, const QString& place) {
+  const QStringList keys{"Ml", "Mt", "Mw", "Mh"}, values = place.split(u' ');
+  for (int i = 0; i < 4; ++i) store.values[QStringLiteral("frmFoldersPos/") + keys[i]] = values.value(i);
+}
+
+QString Describe(const std::optional<TwipsBox>& box) {
+  return box ? QStringLiteral("%1 %2 %3 %4").arg(box->left).arg(box->top).arg(box->width).arg(box->height) : "-";
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void optionDialog_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(kDialogRows)); ++row) {
+      QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kDialogRows[row].dialog).arg(row))) << row;
+    }
+  }
+
+  void optionDialog() {
+    QFETCH(int, row);
+    const DialogRow& shown = kDialogRows[row];
+    const QString section = shown.dialog == 'G' ? QStringLiteral("GPX2KMLOpts") : QStringLiteral("KML2GPXOpts");
+    MemorySettingsStore store;
+    for (const QString& pair : QString::fromUtf8(shown.stored).split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+      store.values[section + u'/' + pair.section(u'=', 0, 0)] = pair.section(u'=', 1);
+    }
+    std::function<void()> save;
+    const auto dialog = shown.dialog == 'G' ? OpenDialog<GpxToKmlOptionsDialog>(store, save)
+                                            : OpenDialog<KmlToGpxOptionsDialog>(store, save);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    for (const QString& step : QString::fromUtf8(shown.steps).split(QStringLiteral("; "))) {
+      if (step == u"save") save();
+      PlayDialogStep(*dialog, store, step, section);
+      if (QTest::currentTestFailed()) return;
+    }
+  }
+
+  // The question window answers with its first, cautious button unless the
+  // user chose the second one.
+  void questionWindowAnswers() {
+    const std::pair<QString, bool> rows[] = {
+        {"Enter", true}, {"Esc", false}, {"cmdOK", true}, {"cmdCancel", false}, {"close", true}};
+    for (const auto& [how, first] : rows) {
+      QuestionWindow box(QuestionTexts(texts::kTargetExists));
+      box.show();
+      if (how.startsWith(u"cmd")) Button(box, qPrintable(how))->click();
+      if (how == u"close") box.close();
+      if (how == u"Enter" || how == u"Esc") QTest::keyClick(&box, how == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+      QVERIFY(!box.isVisible());
+      QCOMPARE(box.firstButtonChosen(), first);
+    }
+  }
+
+  void aboutAndHelpTexts() {
+    // clang-format off
+    const struct { int major, minor, revision; const char* shown; } versions[] = {{4, 0, 21, "4.0 build: 0021"},
+        {4, 0, 12345, "4.0 build: 12345"}, {4, 0, 0, "4.0 build: 0000"}, {4, 0, 1000, "4.0 build: 1000"},
+        {10, 12, 7, "10.12 build: 0007"}};
+    // clang-format on
+    for (const auto& version : versions) {
+      const AboutTexts texts = AboutTextsFor(version.major, version.minor, version.revision);
+      QCOMPARE(texts.version + u' ' + texts.build, QString::fromLatin1(version.shown));
+    }
+    AboutWindow about(kTitle);
+    about.showTexts(AboutTextsFor(4, 0, 21));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("4.0"));
+    QVERIFY(about.isModal());
+    for (const auto& [major, minor] : {std::pair{4, 0}, std::pair{5, 12}}) {
+      const QString text = HelpText(major, minor);
+      QVERIFY(text.startsWith(
+          QStringLiteral("(English... look at the end of this text)\r\nV%1.%2\r\n\r\n").arg(major).arg(minor)));
+      QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+      QCOMPARE(text.count(u'\n'), text.count(QStringLiteral("\r\n")));  // every line break is CR LF
+      QCOMPARE(text.count(u'\r'), text.count(QStringLiteral("\r\n")));
+      // The English part follows a line of 25 hyphens.
+      QVERIFY(text.contains(QStringLiteral("\r\n-------------------------\r\nThis program")));
+      QVERIFY(!text.contains(QStringLiteral("--------------------------")));
+    }
+    HelpWindow help(kTitle);
+    help.show();
+    auto* text = help.findChild<QPlainTextEdit*>(QStringLiteral("txtAbout"));
+    QVERIFY(text->isReadOnly() && help.focusWidget() == text && Button(help, "cmdOK")->isDefault());
+    QCOMPARE(text->toPlainText(), HelpText(kVersionMajor, kVersionMinor).remove(u'\r'));
+  }
+
+  // The two pictures of About and Help trade places by the second, rounded
+  // to even, at which the window opens.
+  void picturesTradePlaces() {
+    const auto places = [](const QWidget& window) {
+      return std::pair{window.findChild<QLabel*>(QStringLiteral("picIconGoogleEarth"))->pos(),
+                       window.findChild<QLabel*>(QStringLiteral("picIconMapSource"))->pos()};
+    };
+    const auto aboutAt = [](double seconds) {
+      return std::make_unique<AboutWindow>(kTitle, [seconds] { return seconds; });
+    };
+    const auto helpAt = [](double seconds) {
+      return std::make_unique<HelpWindow>(kTitle, [seconds] { return seconds; });
+    };
+    const auto about = places(*aboutAt(0)), help = places(*helpAt(0));
+    QVERIFY(about.first != about.second && help.first != help.second);
+    const std::pair<double, bool> rows[] = {{0, false},   {1, true},   {1.4, true},   {1.5, false},  {2.5, false},
+                                            {0.5, false}, {4.6, true}, {86399, true}, {43200, false}};
+    for (const auto& [seconds, swapped] : rows) {
+      QCOMPARE(PicturesSwapped(seconds), swapped);
+      const auto swap = [&](auto pair) { return swapped ? std::pair{pair.second, pair.first} : pair; };
+      QCOMPARE(places(*aboutAt(seconds)), swap(about));
+      QCOMPARE(places(*helpAt(seconds)), swap(help));
+    }
+  }
+
+  // About closes on any character key; Help on Enter and Esc, and on any
+  // character once the focus is on its button.
+  void keysThatClose() {
+    // clang-format off
+    const struct { char window; Qt::Key key; Qt::KeyboardModifier modifier; bool tabFirst, closes; } rows[] = {
+        {'A', Qt::Key_A, Qt::NoModifier, false, true}, {'A', Qt::Key_7, Qt::NoModifier, false, true},
+        {'A', Qt::Key_Space, Qt::NoModifier, false, true}, {'A', Qt::Key_Return, Qt::NoModifier, false, true},
+        {'A', Qt::Key_Escape, Qt::NoModifier, false, true}, {'A', Qt::Key_Shift, Qt::NoModifier, false, false},
+        {'A', Qt::Key_Left, Qt::NoModifier, false, false}, {'A', Qt::Key_X, Qt::AltModifier, false, false},
+        {'H', Qt::Key_A, Qt::NoModifier, false, false}, {'H', Qt::Key_Return, Qt::NoModifier, false, true},
+        {'H', Qt::Key_Escape, Qt::NoModifier, false, true}, {'H', Qt::Key_A, Qt::NoModifier, true, true}};
+    // clang-format on
+    for (const auto& row : rows) {
+      std::unique_ptr<QDialog> window;
+      if (row.window == 'A') window = std::make_unique<AboutWindow>(kTitle);
+      if (row.window == 'H') window = std::make_unique<HelpWindow>(kTitle);
+      window->show();
+      QVERIFY(QTest::qWaitForWindowActive(window.get()));
+      if (row.tabFirst) QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+      QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), row.key, row.modifier);
+      QVERIFY2(window->isVisible() != row.closes, qPrintable(QStringLiteral("%1 %2").arg(row.window).arg(row.key)));
+    }
+  }
+
+  void foldersViewerShowsList() {
+    MemorySettingsStore store;
+    FoldersViewer viewer(store);
+    QString list;
+    for (int i = 1; i <= 40; ++i) list += QStringLiteral("Carpeta %1\r\n").arg(i);
+    viewer.showList(list + QStringLiteral("  Routes <<<\r\n"));
+    viewer.show();
+    QCOMPARE(viewer.focusWidget(), Button(viewer, "cmdClose"));
+    QVERIFY(Button(viewer, "cmdClose")->isDefault());
+    auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(box->toPlainText(), QString(list + QStringLiteral("  Routes <<<\r\n")).remove(u'\r'));
+    // Scrolled to the end, nothing selected.
+    QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+    QVERIFY(!box->textCursor().hasSelection());
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+  }
+
+  // Each way of closing the viewer writes its whole window's place, in
+  // twips, in the order Ml Mt Mw Mh.
+  void foldersViewerWritesItsPlace() {
+    for (const QString how : {"click", "Enter", "Esc", "close"}) {
+      MemorySettingsStore store;
+      FoldersViewer viewer(store);
+      viewer.show();
+      QVERIFY(store.writes.isEmpty());
+      viewer.setGeometry(40, 30, 500, 260);
+      if (how == u"click") Button(viewer, "cmdClose")->click();
+      if (how == u"close") viewer.close();
+      if (how.startsWith(u'E')) QTest::keyClick(viewer.focusWidget(), how == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+      QVERIFY(!viewer.isVisible());
+      QCOMPARE(store.writes,
+               QStringList({"frmFoldersPos/Ml", "frmFoldersPos/Mt", "frmFoldersPos/Mw", "frmFoldersPos/Mh"}));
+      const QRect outer = viewer.frameGeometry();
+      QVERIFY(outer.width() >= 500 && outer.height() >= 260);
+      QCOMPARE(StoredPlace(store),
+               QStringList({QString::number(outer.left() * 15), QString::number(outer.top() * 15),
+                            QString::number(outer.width() * 15), QString::number(outer.height() * 15)}));
+    }
+  }
+
+  // A stored place is used again (the whole window's, frame included) and
+  // written back unchanged; one that is not usable gives the default size.
+  void foldersViewerRestoresItsPlace() {
+    for (const QString place : {"1500 1200 6900 3600", "0 1200 6900 3600", "1500 1200 6900 "}) {
+      MemorySettingsStore store;
+      RememberPlace(store, place);
+      FoldersViewer viewer(store);
+      viewer.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+      if (place.startsWith(u'0') || place.endsWith(u' ')) {
+        QCOMPARE(viewer.size(), QSize(443, 213));  // 6645 x 3195 twips
+        continue;
+      }
+      QCOMPARE(viewer.frameGeometry(), QRect(100, 80, 460, 240));
+      Button(viewer, "cmdClose")->click();
+      QCOMPARE(StoredPlace(store).join(u' '), place);
+    }
+  }
+
+  // Opened and closed ten times over a main window whose frame may differ
+  // from the viewer's, the viewer comes back each time exactly as closed.
+  void foldersViewerReopensAsClosed() {
+    for (const bool framelessMainWindow : {false, true}) {
+      MemorySettingsStore store;
+      QWidget mainWindow(nullptr, framelessMainWindow ? Qt::FramelessWindowHint : Qt::Window);
+      mainWindow.setGeometry(50, 50, 700, 200);
+      mainWindow.show();
+      QRect firstPlace;
+      QStringList firstStored;
+      for (int opening = 1; opening <= 10; ++opening) {
+        FoldersViewer viewer(store, &mainWindow);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        if (opening == 1) viewer.setGeometry(120, 90, 480, 250);  // the user's place
+        const QRect place = viewer.frameGeometry();
+        Button(viewer, "cmdClose")->click();
+        if (opening == 1) firstPlace = place, firstStored = StoredPlace(store);
+        QCOMPARE(place, firstPlace);
+        QCOMPARE(StoredPlace(store), firstStored);
+      }
+    }
+  }
+
+  // The list and the button follow the window's size; too small a window
+  // keeps the least size, and one too small both ways keeps the places of
+  // the size before.
+  void foldersViewerLayout() {
+    // clang-format off
+    const struct { QSize size; QRect button, list; } rows[] = {
+        {{443, 213}, {169, 185, 105, 25}, {0, 0, 443, 180}}, {{600, 400}, {247, 372, 105, 25}, {0, 0, 600, 367}},
+        {{80, 213}, {1, 185, 105, 25}, {0, 0, 107, 180}}, {{443, 30}, {169, 22, 105, 25}, {0, 0, 443, 17}},
+        {{80, 30}, {169, 185, 105, 25}, {0, 0, 443, 180}}};
+    // clang-format on
+    MemorySettingsStore store;
+    FoldersViewer viewer(store);
+    viewer.show();
+    for (const auto& row : rows) {
+      viewer.resize(443, 213);
+      viewer.resize(row.size);
+      QCOMPARE(Button(viewer, "cmdClose")->geometry(), row.button);
+      QCOMPARE(viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"))->geometry(), row.list);
+    }
+  }
+
+  // Which remembered places are used again, on a 1024 x 768 screen: nine
+  // tenths of it are 13824 x 10368 twips.
+  void foldersGeometry() {
+    // clang-format off
+    const std::array<QString, 5> places[] = {{"", "", "", "", "-"}, {"1500", "1200", "6900", "", "-"},
+        {"", "1200", "6900", "3600", "-"}, {"1500", "1200", "6900", "3600", "1500 1200 6900 3600"},
+        {"0", "1200", "6900", "3600", "-"}, {"1500", "0", "6900", "3600", "-"}, {"1500", "1200", "0", "3600", "-"},
+        {"1500", "1200", "6900", "0", "-"}, {"0.4", "1200", "6900", "3600", "-"}, {"abc", "1200", "6900", "3600", "-"},
+        {"13824", "1200", "6900", "3600", "-"}, {"13823", "1200", "6900", "3600", "13823 1200 6900 3600"},
+        {"20000", "1200", "6900", "3600", "-"}, {"1500", "10368", "6900", "3600", "-"},
+        {"1500", "10367", "6900", "3600", "1500 10367 6900 3600"}, {"-150", "-300", "6900", "3600", "-150 -300 6900 3600"},
+        {"1500.5", "1201.5", "6900.4", "3600.6", "1500 1202 6900 3601"},
+        {" 1 500twips", "&H4B0", "6.9E3", "3600;", "1500 1200 6900 3600"}, {"1500", "1200", "-6900", "3600", "-"},
+        {"1500", "1200", "1E12", "3600", "-"}};
+    // clang-format on
+    for (const auto& place : places) {
+      const StoredWindowPlace stored{place[0], place[1], place[2], place[3]};
+      QCOMPARE(Describe(RestoredWindowPlace(stored, 1024 * 15, 768 * 15)), place[4]);
+    }
+    // Stored coordinates round to even and must fit in 32 bits; written, they read back the same.
+    const std::pair<QString, std::optional<int>> coordinates[] = {{"6645", 6645},
+                                                                  {"-150", -150},
+                                                                  {"2.5", 2},
+                                                                  {"3.5", 4},
+                                                                  {"-2.5", -2},
+                                                                  {"2147483647", 2147483647},
+                                                                  {"-2147483648", -2147483647 - 1},
+                                                                  {"2147483648", {}},
+                                                                  {"-1D300", {}},
+                                                                  {"", 0}};
+    for (const auto& [text, value] : coordinates) QCOMPARE(StoredCoordinate(text), value);
+    for (const int twips : {6645, 0, -150, 1234560}) QCOMPARE(CoordinateText(twips), QString::number(twips));
+    // The button (1575 x 375 twips) 40 above the bottom and 80 below the list.
+    // clang-format off
+    const std::array<int, 10> layouts[] = {{6645, 3195, 2535, 2780, 1575, 375, 0, 0, 6645, 2700},
+        {1616, 751, 20, 336, 1575, 375, 0, 0, 1616, 256}, {1000, 3195, 20, 2780, 1575, 375, 0, 0, 1615, 2700},
+        {6645, 500, 2535, 335, 1575, 375, 0, 0, 6645, 255}, {1000, 500}, {1615, 3195}, {6645, 750}, {1000, 750}};
+    // clang-format on
+    for (const auto& row : layouts) {
+      const std::optional<FoldersLayout> layout = LayOutFolders(row[0], row[1], 1575, 375);
+      QCOMPARE(layout.has_value(), row[3] != 0);
+      if (!layout) continue;
+      QCOMPARE(Describe(layout->closeButton), Describe(TwipsBox{row[2], row[3], row[4], row[5]}));
+      QCOMPARE(Describe(layout->list), Describe(TwipsBox{row[6], row[7], row[8], row[9]}));
+    }
+  }
+
+  // The store keeps values per version; options written by an earlier build
+  // (tests/data/settings, a value of every form and none a default) come
+  // back and are written again byte for byte.
+  void settingsStore() {
+    QTemporaryDir directory;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
+    QCOMPARE(SettingsApplicationName(), QStringLiteral("Ruvela%1%2").arg(kVersionMajor).arg(kVersionMinor));
+    QCOMPARE(QtSettingsStore().getSetting("File", "nada", "/prog/"), QStringLiteral("/prog/"));
+    QtSettingsStore(SettingsApplicationName(4, 0)).saveSetting("GPX2KMLOpts", "txtT_ele", "99");
+    QCOMPARE(QtSettingsStore(SettingsApplicationName(4, 1)).getSetting("GPX2KMLOpts", "txtT_ele", "25"), "25");
+    const QString stored = QStringLiteral(RUVELA_TEST_DATA_DIR "/settings/Ruvela40.conf");
+    QFile::remove(directory.filePath(QStringLiteral("Ruvela/Ruvela40.conf")));
+    QVERIFY(QFile::copy(stored, directory.filePath(QStringLiteral("Ruvela/Ruvela40.conf"))));
+    const QtSettingsStore earlier(SettingsApplicationName(4, 0));
+    QtSettingsStore later(SettingsApplicationName(9, 9));
+    const Gpx2KmlOptions gpx = ReadOptions(earlier, GpxToKmlOptionTable());
+    const Kml2GpxOptions kml = ReadOptions(earlier, KmlToGpxOptionTable());
+    QCOMPARE(gpx.amplifyPercent + gpx.constantTrackElevation + gpx.routeElevation + gpx.recordedOffset,
+             std::string("150") + "30" + "32767" + "12");
+    QCOMPARE(kml.routeFolderName, std::string("Rutas de Montaña"));
+    WriteOptions(later, GpxToKmlOptionTable(), gpx);
+    WriteOptions(later, KmlToGpxOptionTable(), kml);
+    QCOMPARE(samples::Read(directory.filePath(QStringLiteral("Ruvela/Ruvela99.conf"))), samples::Read(stored));
+  }
+
+  void textsFit_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<double>("scale");
+    for (const double scale : {1.0, 1.5}) {
+      for (const QString window : {"main idle", "main after GPX", "main after KML", "frmGPX2KMLOpts", "frmKML2GPXOpts",
+                                   "question: pending before open", "question: pending before exit",
+                                   "question: file exists", "folders viewer", "About", "Help"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, font x%2").arg(window).arg(scale))) << window << scale;
+      }
+    }
+  }
+
+  void textsFit() {
+    QFETCH(QString, window);
+    QFETCH(double, scale);
+    const QFont normal = QApplication::font();
+    QFont font = normal;
+    font.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(font);
+    QTemporaryDir directory;
+    ScriptedWindow main(directory.path());
+    main.window().startUp({});
+    // A name the user gave is shown as written, never read as markup.
+    if (window == u"main after GPX") main.window().processFile(samples::Write(directory, "<b>ruta.gpx", samples::kGpx));
+    if (window == u"main after KML") main.window().processFile(samples::DataFile(QStringLiteral("doc.kml")));
+    MemorySettingsStore store;
+    std::unique_ptr<QWidget> other;
+    if (window.startsWith(u"question")) {
+      other = std::make_unique<QuestionWindow>(QuestionTexts(window.endsWith(u"open")   ? texts::kPendingBeforeOpen
+                                                             : window.endsWith(u"exit") ? texts::kPendingBeforeExit
+                                                                                        : texts::kTargetExists));
+    }
+    if (window == u"folders viewer") {
+      auto viewer = std::make_unique<FoldersViewer>(store);
+      viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+      other = std::move(viewer);
+    }
+    if (window == u"About") {
+      auto about = std::make_unique<AboutWindow>(kTitle);
+      about->showTexts(AboutTextsFor(kVersionMajor, kVersionMinor, kVersionRevision));
+      other = std::move(about);
+    }
+    if (window == u"Help") other = std::make_unique<HelpWindow>(kTitle);
+    QWidget* shown = other ? other.get() : &main.window();
+    if (window.startsWith(u"frm")) shown = main.window().findChild<QWidget*>(window);  // as the window made them
+    shown->show();
+    const QStringList problems = Problems(shown);
+    QApplication::setFont(normal);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+  }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
