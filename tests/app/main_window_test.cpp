@@ -1,34 +1,17 @@
-// The main window's flows as the user meets them. Each scenario is a list of
-// steps played on a window whose dialogs and questions are scripted, then the
-// expected outcome, both separated by "; ". A step starting with "?" is a
+// The main window's flows as the user meets them. Each scenario of
+// tests/data/window/scenarios.txt is a list of steps played on a window whose
+// dialogs and questions are scripted, then the expected outcome. A step starting with "?" is a
 // check, wherever it stands: ?WHAT=TEXT (equal), ?WHAT~TEXT (contains) or
 // ?WHAT# (not empty), WHAT one of the things Player::observe() knows.
 // Steps: start [N [blanks]], restart, convert FILE, place FILE, write FILE
 // [TEXT], mkdir DIR, fifo FILE, pick FILE|-, saveas FILE|-, answer yes|no,
-// click BUTTON, menu ITEM, key Esc|Enter, show, drop FILES|text|remote, drag
+// click BUTTON, menu ITEM, key Esc|Enter, keys BUTTON, show, drop FILES|text|remote, drag
 // CONTROL FILE, during STEPS, whilesaving STEPS, close, option CONTROL VALUE,
 // accept ITEM, modal menu ITEM|dclick LABEL, setting KEY VALUE. FILE is a name
 // in the scenario's directory, copied from tests/data/window/ when a file of
 // that name is there (NAME=DATA copies DATA as NAME); {dir} is the directory.
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
-#include <QWindow>
-#include <vector>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "app/command_line.h"
 #include "app/process_facts.h"
@@ -42,156 +25,6 @@ using namespace ruvela;
 
 namespace {
 
-struct Scenario {
-  const char* name;
-  const char* steps;
-  const char* expected;
-};
-
-// clang-format off
-const Scenario kScenarios[] = {
-    // Converting one file: the status line (?state STATUS COMMANDS [PENDING]), the file and count lines.
-    {"gpx", "convert ruta.gpx", "?state=ready OSR- kml; ?file=ruta.gpx; ?label:lblWPT=Waypoints    : pts = 2; "
-     "?label:lblRTE=Rutas        : pts = 3; ?label:lblTRK=Tracks       : pts = 4; ?tip:lblTRK=; ?tip:lblSTAT=; "
-     "?content:ruvela.tmp~<kml"},
-    {"gpx named in capitals", "convert RUTA.GPX=ruta.gpx", "?state=ready OSR- kml; ?file=RUTA.GPX"},
-    {"gpx with tracks only", "convert solo.gpx", "?state=ready OSR- kml; ?label:lblWPT="},
-    {"kml with a folder", "convert doc.kml", "?state=ready OSR- gpx; ?file=doc.kml; ?label:lblRTE=; "
-     "?label:lblWPT=Waypoints    : pts = 2; ?label:lblTRK=Carpetas     : 1; ?content:ruvela.tmp~<gpx; "
-     "?tip:lblTRK=Doble click abre el visor de Carpetas procesadas."},
-    {"kml with paths only", "convert camino.kml", "?state=nodata O--- none; ?file=camino.kml"},
-    {"kmz", "convert ruta.KMZ", "?state=ready OSR- gpx; ?file=ruta.KMZ"},
-    {"kmz without kml loses the pending result", "convert ruta.gpx; convert fotos.kmz", "?state=error O--- none"},
-    {"broken gpx loses the pending result", "convert ruta.gpx; convert roto.gpx", "?state=error O--- none"},
-    {"unknown extension", "convert notas.txt", "?state=unknown O--- none; ?file=notas.txt"},
-    {"unknown extension keeps the pending result", "convert ruta.gpx; convert notas.txt", "?state=unknown OSR- kml"},
-    {"name ending in a dot", "convert ruta.=ruta.gpx", "?state=unknown O--- none; ?file=ruta."},
-    {"no such file", "convert falta.gpx", "?state=unknown O--- none; ?file=<Error en la localización del archivo>"},
-    {"points without a position left out", "convert sin.kml", "?label:lblWPT=Waypoints    : pts = 1; "
-     "?tip:lblSTAT=1 puntos sin posición válida omitidos"},
-    {"named pipe: a load error, not a hang", "fifo tubo.kml; convert tubo.kml", "?state=error O--- none; "
-     "?tip:lblSTAT=no es un archivo normal"},
-    {"Esc aborts a conversion", "during ?state=busy ---A none && key Esc; convert ruta.gpx", "?state=cancelled O--- none"},
-    {"a result of the other kind replaces the pending one", "convert ruta.gpx; convert doc.kml; click cmdSave",
-     "?pending=gpx; ?saves=1; ?save:0:name=doc.gpx; "
-     "?save:0:filter=GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*"},
-    {"Open with a pending result, Volver", "convert ruta.gpx; answer yes; click cmdOpen", "?asked=1; "
-     "?question=CUIDADO: Hay un archivo pendiente para guardar.; ?beeps=1; ?opens=0; ?state=ready OSR- kml"},
-    {"Open with a pending result, Perderlo, cancel", "convert ruta.gpx; answer no; pick -; click cmdOpen", "?asked=1; "
-     "?question=CUIDADO: Hay un archivo pendiente para guardar.; ?opens=1; ?state=ready OSR- kml"},
-    {"Open with a pending result, Perderlo, a file", "convert ruta.gpx; answer no; pick doc.kml; click cmdOpen",
-     "?asked=1; ?opens=1; ?state=ready OSR- gpx; ?file=doc.kml"},
-    {"Reprocess converts the last input again", "convert ruta.gpx; place ruta.gpx=solo.gpx; click cmdReprocess",
-     "?label:lblTRK=Tracks       : pts = 2; ?label:lblWPT=; ?state=ready OSR- kml"},
-    // Drops: the offer to save comes before each file; a drop during a conversion waits for it.
-    {"two files dropped on a pending result", "convert ruta.gpx; saveas -; saveas doc.gpx; drop doc.kml solo.gpx",
-     "?saves=2; ?save:0:name=ruta.kml; ?save:1:name=doc.gpx; ?content:doc.gpx~<gpx; ?asked=0; ?file=solo.gpx; "
-     "?state=ready OSR- kml"},
-    {"a drop during a conversion waits", "during drop doc.kml && ?file=ruta.gpx; saveas -; convert ruta.gpx",
-     "?saves=1; ?save:0:name=ruta.kml; ?file=doc.kml; ?state=ready OSR- gpx"},
-    {"closed while offering to save: nothing starts", "convert ruta.gpx; whilesaving close; drop doc.kml solo.gpx",
-     "?closed=1; ?saves=1; ?file=ruta.gpx"},
-    {"text and remote drops are ignored", "drop text; drop remote", "?file=; ?status=idle"},
-    {"dropped on a count line", "drag lblWPT ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    {"dropped on the status line", "drag lblSTAT ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    {"dropped on the frame", "drag frameMain ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    {"dropped on a disabled button", "drag cmdSave ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    {"dropped on an enabled button", "drag cmdOpen ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    {"dropped on the window's background", "drag clientArea ruta.gpx", "?file=ruta.gpx; ?status=ready"},
-    // The option dialogs: off while converting, read at every conversion, kept between runs.
-    {"option items off while converting", "during ?enabled:mnuGPX2KML=0 && ?enabled:mnuKML2GPX=0; convert ruta.gpx",
-     "?enabled:mnuGPX2KML=1; ?enabled:mnuKML2GPX=1"},
-    {"a changed option changes the next conversion", "convert solo.gpx; ?content:ruvela.tmp~-58.1,-34.1,25\r\n; "
-     "option OptTrkTrueEle 1; option txtTrkOffset 100; convert solo.gpx", "?content:ruvela.tmp~-58.1,-34.1,105\r\n"},
-    {"closing an option dialog invites reprocessing", "show; convert ruta.gpx; ?focus=cmdSave; accept mnuKML2GPX; "
-     "?focus=cmdSave; accept mnuGPX2KML", "?enabled:cmdReprocess=1; ?focus=cmdReprocess"},
-    {"no invitation once the result is saved", "convert ruta.gpx; saveas a.kml; click cmdSave; accept mnuGPX2KML",
-     "?enabled:cmdReprocess=0; ?saved:a.kml=yes"},
-    {"options kept between runs", "option txtT_ele 40; option txtRouteItFolderName  Rutas ; option chkPathsAsTracks 1; "
-     "close; ?writes=15 File/g_sPath GPX2KMLOpts/OptCONSTT; ?setting:KML2GPXOpts/txtRouteItFolderName=Rutas; restart; "
-     "convert solo.gpx; ?content:ruvela.tmp~-58.1,-34.1,40\r\n; convert caminos.kml", "?status=ready; "
-     "?label:lblTRK=Carpetas     : 1 | Tracks       : pts = 2; ?content:ruvela.tmp~<name>Camino</name>\r\n    <trkseg>"},
-    // Windows opened from the menus and the track line.
-    {"no folders before any file: menu", "modal menu mnuFolders", "?enabled:mnuFolders=0; ?opened="},
-    {"no folders before any file: double click", "modal dclick lblTRK", "?opened="},
-    {"no folders after a GPX file", "convert ruta.gpx; modal dclick lblTRK", "?opened="},
-    {"folders after a KML file: menu", "convert doc.kml; modal menu mnuFolders", "?opened=frmFolders; "
-     "?openedtext~Otros; ?setting:frmFoldersPos/Mh#"},
-    {"folders after a KML file: double click", "convert doc.kml; modal dclick lblTRK", "?opened=frmFolders"},
-    {"no folders once a GPX file follows", "convert doc.kml; convert ruta.gpx; modal dclick lblTRK", "?opened="},
-    {"no folders once a KML file without any follows", "convert doc.kml; convert camino.kml; modal menu mnuFolders",
-     "?enabled:mnuFolders=0; ?opened="},
-    {"Help", "modal menu mnuHelpH", "?opened=frmHelp"},
-    {"About", "modal menu mnuAbout", "?opened=frmAbout; ?openedtext~build: "},
-    // Saving the pending result, and the question for a file with content.
-    {"save to a new file", "mkdir salidas; convert ruta.gpx; saveas salidas/ruta.kml; click cmdSave; pick -; "
-     "click cmdOpen", "?saved:salidas/ruta.kml=yes; ?asked=0; ?state=idle O--- none; ?save:0:title=Save file; "
-     "?save:0:filter=Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*; ?save:0:dir={dir}/; "
-     "?save:0:name=ruta.kml; ?open:0:dir={dir}/salidas/"},
-    {"an empty file is replaced without a question", "convert ruta.gpx; write ruta.kml; saveas ruta.kml; click cmdSave",
-     "?asked=0; ?saved:ruta.kml=yes; ?state=idle O--- none"},
-    {"a file with content, Reescribirlo", "convert ruta.gpx; write ruta.kml viejo; saveas ruta.kml; answer no; "
-     "click cmdSave", "?asked=1; "
-     "?question=CUIDADO: El archivo ya existe para no cambiarlo hay que cancelar y usar otro nombre.; "
-     "?saved:ruta.kml=yes; ?state=idle O--- none"},
-    {"a file with content, Cancelar", "convert ruta.gpx; write ruta.kml viejo; saveas ruta.kml; answer yes; "
-     "click cmdSave", "?asked=1; ?content:ruta.kml=viejo; ?state=ready OSR- kml"},
-    {"a name without an extension", "convert ruta.gpx; saveas salida; click cmdSave", "?saved:salida=yes; "
-     "?state=idle O--- none"},
-    {"a failed save keeps the result", "convert ruta.gpx; saveas no/ruta.kml; click cmdSave; "
-     "?state=savefailed OSR- kml; ?tip:lblSTAT~{dir}/no/ruta.kml: ; saveas otra.kml; click cmdSave",
-     "?saved:otra.kml=yes; ?state=idle O--- none"},
-    // Start-up with command-line files: each result but the last is offered for saving.
-    {"start-up without files", "start", "?state=idle O--- none; ?file=; ?opens=0; ?saves=0"},
-    {"start-up with one file", "start 1", "?state=ready OSR- kml; ?file=f01.gpx; ?saves=0; ?opens=0"},
-    {"start-up with three files", "start 3", "?saves=2; ?save:0:name=f01.kml; ?save:1:name=f02.kml; ?file=f03.gpx; "
-     "?state=ready OSR- kml"},
-    {"start-up with twelve files: ten", "start 12", "?saves=9; ?save:8:name=f09.kml; ?file=f10.gpx"},
-    {"start-up with only an empty argument", "start 0 blanks", "?opens=0; ?saves=0; ?status=idle; ?file="},
-    {"start-up with two files among empty arguments", "start 2 blanks", "?saves=1; ?file=f02.gpx; ?opens=0"},
-    {"the last directory is kept between runs", "setting File/g_sPath /srv/rutas/; start; pick -; click cmdOpen; "
-     "?open:0:dir=/srv/rutas/; convert ruta.gpx; answer no; click cmdClose; ?setting:File/g_sPath={dir}/; restart; "
-     "pick -; click cmdOpen", "?open:0:dir={dir}/"},
-    // Ending the program.
-    {"exit with nothing pending", "click cmdClose", "?closed=1; ?asked=0; ?setting:File/g_sPath#"},
-    {"exit with a result pending, Perderlo", "convert ruta.gpx; answer no; menu mnuExit", "?closed=1; ?asked=1; "
-     "?question=OOOPS: Hay un archivo que no fue guardado!; ?saves=0"},
-    {"exit with a result pending, Guardar, cancelled", "convert ruta.gpx; answer yes; saveas -; click cmdClose",
-     "?closed=1; ?asked=1; ?saves=1; ?content:guardado.kml="},
-    {"exit with a result pending, Guardar, saved", "convert ruta.gpx; answer yes; saveas guardado.kml; menu mnuExit",
-     "?closed=1; ?saved:guardado.kml=yes; ?setting:File/g_sPath#"},
-    {"Close during a conversion", "convert ruta.gpx; during click cmdClose && ?closed=0; convert ruta.gpx",
-     "?closed=1; ?asked=0; ?saves=0; ?status=cancelled; ?setting:File/g_sPath#"},
-    {"Salir during a conversion", "convert ruta.gpx; during menu mnuExit && ?closed=0; convert ruta.gpx", "?closed=1; "
-     "?asked=0; ?saves=0; ?status=cancelled; ?setting:File/g_sPath#"},
-    {"window closed during a conversion", "convert ruta.gpx; during close && ?closed=1; convert ruta.gpx", "?closed=1; "
-     "?asked=0; ?saves=0; ?status=cancelled; ?setting:File/g_sPath#"},
-    {"Close during start-up drops the other files", "during click cmdClose; start 3", "?closed=1; ?file=f01.gpx; "
-     "?saves=0; ?asked=0"},
-    // Enter presses the default button or nothing; Esc presses Abort, disabled unless converting.
-    {"keys at start-up", "show; ?default=cmdOpen; key Esc; key Enter", "?status=idle; ?opens=1"},
-    {"keys after a conversion", "show; convert ruta.gpx; ?default=cmdSave; key Esc; key Enter", "?status=ready; "
-     "?saves=1; ?opens=0"},
-    {"keys after an error", "show; convert roto.gpx; ?default=cmdOpen; key Esc; key Enter", "?status=error; ?opens=1"},
-    {"keys after an unknown format", "show; convert notas.txt; ?default=cmdOpen; key Esc; key Enter",
-     "?status=unknown; ?opens=1"},
-    {"keys after nothing convertible", "show; convert camino.kml; ?default=cmdOpen; key Esc; key Enter",
-     "?status=nodata; ?opens=1"},
-    {"keys after an abort", "show; during key Esc; convert ruta.gpx; ?default=cmdOpen; key Esc; key Enter",
-     "?status=cancelled; ?opens=1"},
-    {"keys after success, then error", "show; convert ruta.gpx; convert roto.gpx; ?default=cmdSave; key Esc; key Enter",
-     "?status=error; ?opens=0; ?saves=0"},
-    {"keys after a save", "show; convert ruta.gpx; saveas salida.kml; click cmdSave; ?default=cmdSave; key Esc; "
-     "key Enter", "?status=idle; ?opens=0; ?saves=1"},
-    {"keys after the pending question, Volver", "show; convert ruta.gpx; answer yes; click cmdOpen; ?default=cmdSave; "
-     "key Esc; key Enter", "?status=ready; ?opens=0; ?saves=1"},
-    {"keys after the pending question, Perderlo", "show; convert ruta.gpx; answer no; click cmdOpen; ?default=cmdSave; "
-     "key Esc; key Enter", "?status=ready; ?opens=1; ?saves=1"},
-    {"keys after the overwrite question, Cancelar", "show; convert ruta.gpx; write salida.kml viejo; saveas salida.kml; "
-     "answer yes; click cmdSave; ?default=cmdSave; key Esc; key Enter", "?status=ready; ?saves=2"},
-};
-// clang-format on
-
 const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"},
                                      {"savefailed", "Listo (error al guardar; el archivo sigue pendiente)"},
                                      {"error", "Inactivo (Ultimo archivo con error)"},
@@ -202,7 +35,7 @@ const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"},
                                      {"busy", "Procesando"}};
 const QStringList kVerbs = QStringLiteral(
                                "start restart convert place write mkdir fifo pick saveas answer click menu "
-                               "key during whilesaving close modal drag setting show drop option accept")
+                               "key keys during whilesaving close modal drag setting show drop option accept")
                                .split(u' ');
 
 // Plays one scenario's steps on a window of its own.
@@ -258,8 +91,14 @@ struct Player {
     if (verb == u"whilesaving") w->dialogs->whileSaving << later;
     if (verb == u"close") window.close();
     if (verb == u"setting") w->settings->values[args.value(0)] = value;
-    if (verb == u"show") QApplication::setActiveWindow(&window);
-    if (verb == u"show") QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (verb == u"show" || verb == u"keys") QApplication::setActiveWindow(&window);
+    if (verb == u"show" || verb == u"keys") QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (verb == u"keys") {
+      QCOMPARE(observe("default", {}), rest);
+      QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+      QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+      QVERIFY(!window.isClosed());
+    }
     if (verb == u"drop") {  // files, a text, or a file elsewhere
       QMimeData data;
       for (const QString& name : args) files << place(name);
@@ -371,22 +210,21 @@ class MainWindowTest : public QObject {
 
  private slots:
   void scenario_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(kScenarios)); ++row) QTest::newRow(kScenarios[row].name) << row;
+    QTest::addColumn<QStringList>("steps");
+    const auto scenarios = samples::Scenarios("scenarios.txt");
+    QVERIFY(scenarios.size() > 70);
+    for (const auto& [name, steps] : scenarios) QTest::newRow(qPrintable(name)) << steps;
   }
 
   void scenario() {
-    QFETCH(int, row);
-    const Scenario& scenario = kScenarios[row];
+    QFETCH(QStringList, steps);
     Player player;
-    if (!QByteArray(scenario.steps).startsWith("start") && !QByteArray(scenario.steps).contains("; start")) {
+    if (!std::any_of(steps.begin(), steps.end(), [](const QString& step) { return step.startsWith(u"start"); })) {
       player.w->window().startUp({});
     }
-    for (const char* steps : {scenario.steps, scenario.expected}) {
-      for (const QString& step : QString::fromUtf8(steps).split(QStringLiteral("; "))) {
-        player.play(step);
-        if (QTest::currentTestFailed()) return;
-      }
+    for (const QString& step : steps) {
+      player.play(step);
+      if (QTest::currentTestFailed()) return;
     }
     QCOMPARE(player.w->prompt->unscripted, 0);
     QVERIFY(!player.w->window().runner().isRunning());

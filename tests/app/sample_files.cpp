@@ -23,6 +23,17 @@ QByteArray Read(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QList<std::pair<QString, QStringList>> Scenarios(const char* file) {
+  QList<std::pair<QString, QStringList>> scenarios;
+  for (const QString& line : QString::fromUtf8(Read(DataFile(QLatin1String(file)))).split(u'\n')) {
+    if (line.startsWith(u"== ")) scenarios.append({line.mid(3), {}});
+    if (!scenarios.isEmpty() && !line.isEmpty() && !line.startsWith(u'#') && !line.startsWith(u"== ")) {
+      scenarios.last().second << QString(line).replace(QStringLiteral("\\r\\n"), QStringLiteral("\r\n"));
+    }
+  }
+  return scenarios;
+}
+
 }  // namespace samples
 
 }  // namespace ruvela

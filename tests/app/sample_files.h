@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <utility>
 
 class QTemporaryDir;
 
@@ -19,6 +22,10 @@ extern const QByteArray kGpx;
 // Writes `content` as `name` into `directory` and returns its path.
 QString Write(const QTemporaryDir& directory, const QString& name, const QByteArray& content);
 QByteArray Read(const QString& path);
+
+// The scenarios of tests/data/window/`file`: "== NAME" starts one, then come
+// its steps, one a line ("\r\n" stands for a line break); "#" starts a comment.
+QList<std::pair<QString, QStringList>> Scenarios(const char* file);
 
 }  // namespace samples
 

@@ -3,25 +3,8 @@
 // action), the question window, About and Help, the folders viewer and its
 // measuring rules, the settings store; and every window of the program,
 // the main one included, showing each text whole at 1x and 1.5x.
-#include <optional>
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSettings>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "app/user_questions.h"
 #include "app/window_texts.h"
@@ -43,64 +26,6 @@ using namespace ruvela;
 namespace {
 
 const QString kTitle = QStringLiteral("Zuvodirod ORE <-> DOV");
-
-// One row of an option dialog's table: the dialog ('G' GPX -> KML, 'K'
-// KML -> GPX), the stored "key=value"s it opens with, and the user's actions
-// and checks in turn, separated by "; ". A check "?CONTROL=VALUE" compares
-// what the control shows: a radio or check box its stored number, a box its
-// text, "-" appended when disabled; "?writes=" lists the keys written in
-// order, "?stored:KEY=" a stored value, "?selected:BOX=" the selected text,
-// "?visible=" the dialog's visibility.
-struct DialogRow {
-  char dialog;
-  const char* stored;
-  const char* steps;
-};
-
-// clang-format off
-const DialogRow kDialogRows[] = {
-    {'G', "", "?OptCONSTT=1; ?OptTrkMultip=0; ?OptTrkTrueEle=0; ?chkTrkEleABS=1-; ?chkTrkOffset=1-; ?txtT_ele=25; "
-     "?txtR_ele=25; ?txtTrkMultip=200-; ?txtTrkOffset=50-; ?writes="},
-    {'G', "", "click OptTrkTrueEle; ?chkTrkOffset=1; ?chkTrkEleABS=1; ?txtT_ele=25-; ?txtTrkMultip=200-; "
-     "?txtTrkOffset=50; ?txtR_ele=25; click chkTrkOffset; ?chkTrkOffset=0; ?txtTrkOffset=50-"},
-    {'G', "", "click OptTrkMultip; ?chkTrkOffset=1-; ?chkTrkEleABS=1; ?txtT_ele=25-; ?txtTrkMultip=200; "
-     "?txtTrkOffset=50-; click OptCONSTT; ?chkTrkEleABS=1-; ?txtT_ele=25; ?txtTrkMultip=200-"},
-    {'G', "OptTrkMultip=1", "?OptCONSTT=0; ?OptTrkMultip=1; ?OptTrkTrueEle=0"},
-    {'G', "OptCONSTT=-1; OptTrkTrueEle=-1", "?OptCONSTT=0; ?OptTrkMultip=0; ?OptTrkTrueEle=1"},
-    {'G', "OptCONSTT=0", "?OptCONSTT=0; ?OptTrkMultip=0; ?OptTrkTrueEle=0"},
-    {'G', "OptCONSTT=0; chkTrkEleABS=2; chkTrkOffset=7; txtTrkMultip=0200; txtT_ele=0030",
-     "?chkTrkEleABS=2; ?chkTrkOffset=1-; ?txtTrkMultip=200-; ?txtT_ele=0030-"},
-    {'G', "chkTrkOffset=x; txtTrkMultip=abc; txtR_ele=alto; txtTrkOffset=12.5",
-     "?chkTrkOffset=0-; ?txtTrkMultip=0-; ?txtR_ele=25; ?txtTrkOffset=50-"},
-    {'G', "txtTrkMultip=99999", "?txtTrkMultip=200-"},
-    {'G', "OptTrkMultip=1; chkTrkEleABS=2; txtT_ele= 30", "save; ?writes=OptCONSTT,OptTrkMultip,OptTrkTrueEle,"
-     "chkTrkEleABS,chkTrkOffset,txtTrkMultip,txtT_ele,txtR_ele,txtTrkOffset; ?stored:OptCONSTT=0; "
-     "?stored:OptTrkMultip=-1; ?stored:chkTrkEleABS=2; ?stored:txtT_ele=30"},
-    {'G', "", "type txtR_ele=12.7; ?txtR_ele=12; type txtR_ele=-12.3; ?txtR_ele=13; type txtR_ele=-7.5; "
-     "?txtR_ele=8; type txtR_ele=42 m; ?txtR_ele=42; type txtR_ele=alto; ?txtR_ele=0; type txtR_ele=; ?txtR_ele=0"},
-    {'G', "", "focus txtR_ele; ?selected:txtR_ele=25; keys txtR_ele=40; ?txtR_ele=40"},
-    {'G', "OptTrkTrueEle=-1; chkTrkOffset=0; txtR_ele=99", "set txtTrkMultip=150; click cmdDefault; ?OptCONSTT=1; "
-     "?OptTrkTrueEle=0; ?chkTrkOffset=1-; ?txtR_ele=25; ?txtTrkMultip=200-; ?writes="},
-    {'G', "chkTrkEleABS=2; OptCONSTT=0", "click chkTrkEleABS; ?chkTrkEleABS=1; click chkTrkEleABS; ?chkTrkEleABS=0"},
-    {'G', "", "key Esc; key Enter; ?visible=1; click cmdOptOK; ?visible=0"},
-    {'K', "", "?txtRouteItFolderName=Routes; ?chkIgnoreRtWpts=0; ?chkDupWpts=0; ?chkAutoWRName=1; "
-     "?chkPathsAsTracks=0; ?accesskeys=4"},
-    {'K', "chkIgnoreRtWpts=1; chkDupWpts=1; chkAutoWRName=0", "?chkIgnoreRtWpts=1; ?chkDupWpts=1-; ?chkAutoWRName=0-"},
-    {'K', "chkDupWpts=1", "?chkIgnoreRtWpts=0; ?chkDupWpts=1; ?chkAutoWRName=1-"},
-    {'K', "chkDupWpts=2", "?chkDupWpts=2; ?chkAutoWRName=1-; save; ?stored:chkDupWpts=2"},
-    {'K', "chkIgnoreRtWpts=2", "?chkIgnoreRtWpts=2; ?chkDupWpts=0; ?chkAutoWRName=1"},
-    {'K', "", "click chkDupWpts; ?chkAutoWRName=1-; click chkIgnoreRtWpts; ?chkDupWpts=1-; ?chkAutoWRName=1-; "
-     "click chkIgnoreRtWpts; ?chkDupWpts=1; ?chkAutoWRName=1-; click chkDupWpts; ?chkDupWpts=0; ?chkAutoWRName=1"},
-    {'K', "txtRouteItFolderName=  Mis Rutas ", "?txtRouteItFolderName=Mis Rutas; type txtRouteItFolderName=  Otra ; "
-     "?txtRouteItFolderName=Otra; set txtRouteItFolderName= Sin recortar ; save; "
-     "?stored:txtRouteItFolderName=Sin recortar; "
-     "?writes=chkIgnoreRtWpts,chkAutoWRName,chkDupWpts,txtRouteItFolderName,chkPathsAsTracks"},
-    {'K', "chkIgnoreRtWpts=1; txtRouteItFolderName=Otra; chkPathsAsTracks=1", "?chkPathsAsTracks=1; click cmdDefault; "
-     "?chkPathsAsTracks=0; ?txtRouteItFolderName=Routes; ?chkIgnoreRtWpts=0; ?chkDupWpts=0; ?chkAutoWRName=1; "
-     "?writes="},
-    {'K', "", "key Esc; ?visible=1; focus txtRouteItFolderName; key Enter; ?visible=0"},
-};
-// clang-format on
 
 // What a control of an option dialog shows, as the rows above write it.
 QString Shown(QDialog& dialog, const QString& name) {
@@ -241,27 +166,30 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The rows of tests/data/window/option-dialogs.txt: what each control shows
+  // for a stored value, and what it shows and stores after a user's action.
   void optionDialog_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(kDialogRows)); ++row) {
-      QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kDialogRows[row].dialog).arg(row))) << row;
-    }
+    QTest::addColumn<QStringList>("steps");
+    const auto rows = samples::Scenarios("option-dialogs.txt");
+    QVERIFY(rows.size() > 20);
+    for (const auto& [name, steps] : rows) QTest::newRow(qPrintable(name)) << steps;
   }
 
   void optionDialog() {
-    QFETCH(int, row);
-    const DialogRow& shown = kDialogRows[row];
-    const QString section = shown.dialog == 'G' ? QStringLiteral("GPX2KMLOpts") : QStringLiteral("KML2GPXOpts");
+    QFETCH(QStringList, steps);
+    const bool gpxToKml = QByteArray(QTest::currentDataTag()).startsWith("GPX");
+    const QString section = gpxToKml ? QStringLiteral("GPX2KMLOpts") : QStringLiteral("KML2GPXOpts");
     MemorySettingsStore store;
-    for (const QString& pair : QString::fromUtf8(shown.stored).split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-      store.values[section + u'/' + pair.section(u'=', 0, 0)] = pair.section(u'=', 1);
+    for (const QString& step : steps) {
+      if (step.startsWith(u"stored "))
+        store.values[section + u'/' + step.mid(7).section(u'=', 0, 0)] = step.section(u'=', 1);
     }
     std::function<void()> save;
-    const auto dialog = shown.dialog == 'G' ? OpenDialog<GpxToKmlOptionsDialog>(store, save)
-                                            : OpenDialog<KmlToGpxOptionsDialog>(store, save);
+    const auto dialog =
+        gpxToKml ? OpenDialog<GpxToKmlOptionsDialog>(store, save) : OpenDialog<KmlToGpxOptionsDialog>(store, save);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    for (const QString& step : QString::fromUtf8(shown.steps).split(QStringLiteral("; "))) {
+    for (const QString& step : steps) {
       if (step == u"save") save();
       PlayDialogStep(*dialog, store, step, section);
       if (QTest::currentTestFailed()) return;
