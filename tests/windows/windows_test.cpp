@@ -27,9 +27,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("Zuvodirod ORE <-> DOV");
 
-// What a control of an option dialog shows, as the rows above write it.
-QString Shown(QDialog& dialog, const QString& name) {
-  QWidget* control = dialog.findChild<QWidget*>(name);
+// What a control shows, as tests/data/window/windows.txt writes it.
+QString Shown(QDialog& window, const QString& name) {
+  QWidget* control = window.findChild<QWidget*>(name);
   if (control == nullptr) return QStringLiteral("(no control ") + name + u')';
   QString shown;
   if (auto* box = qobject_cast<OptionCheckBox*>(control)) shown = QString::number(int(box->state()));
@@ -39,7 +39,7 @@ QString Shown(QDialog& dialog, const QString& name) {
 }
 
 template <class Dialog>
-std::unique_ptr<QDialog> OpenDialog(MemorySettingsStore& store, std::function<void()>& save) {
+std::unique_ptr<QDialog> OpenOptions(MemorySettingsStore& store, std::function<void()>& save) {
   auto dialog = std::make_unique<Dialog>(store);
   dialog->setCaptions();
   dialog->loadOptions();
@@ -47,30 +47,61 @@ std::unique_ptr<QDialog> OpenDialog(MemorySettingsStore& store, std::function<vo
   return dialog;
 }
 
-void PlayDialogStep(QDialog& dialog, const MemorySettingsStore& store, const QString& step, const QString& section) {
+// A window as the program opens it, named as in windows.txt (a question by
+// the one it asks); `save` writes an option dialog's values.
+std::unique_ptr<QDialog> OpenWindow(const QString& name, MemorySettingsStore& store, std::function<void()>& save) {
+  if (name.startsWith(u"GPX")) return OpenOptions<GpxToKmlOptionsDialog>(store, save);
+  if (name.startsWith(u"KML")) return OpenOptions<KmlToGpxOptionsDialog>(store, save);
+  if (name.startsWith(u"Help")) return std::make_unique<HelpWindow>(kTitle);
+  if (name.startsWith(u"Question")) {
+    return std::make_unique<QuestionWindow>(QuestionTexts(name.endsWith(u"open")   ? texts::kPendingBeforeOpen
+                                                          : name.endsWith(u"exit") ? texts::kPendingBeforeExit
+                                                                                   : texts::kTargetExists));
+  }
+  if (name.startsWith(u"About")) {
+    auto about = std::make_unique<AboutWindow>(kTitle);
+    about->showTexts(AboutTextsFor(kVersionMajor, kVersionMinor, kVersionRevision));
+    return about;
+  }
+  auto viewer = std::make_unique<FoldersViewer>(store);
+  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  return viewer;
+}
+
+void PlayWindowStep(QDialog& window, const MemorySettingsStore& store, const QString& step, const QString& section) {
   const QString verb = step.section(u' ', 0, 0), name = step.section(u' ', 1).section(u'=', 0, 0);
   const QString value = step.section(u'=', 1);
-  auto* box = dialog.findChild<QLineEdit*>(name);
-  if (verb == u"click") QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
-  if (verb == u"key") QTest::keyClick(dialog.focusWidget(), name == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+  // clang-format off
+  const QMap<QString, int> keys{{"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Space", Qt::Key_Space},
+      {"Shift", Qt::Key_Shift}, {"Left", Qt::Key_Left}, {"Tab", Qt::Key_Tab}, {"a", Qt::Key_A}, {"7", Qt::Key_7},
+      {"Alt+x", Qt::Key_X | Qt::AltModifier}};
+  // clang-format on
+  const int key = keys.value(name);
+  QWidget* focus = window.focusWidget() ? window.focusWidget() : &window;
+  auto* box = window.findChild<QLineEdit*>(name);
+  if (verb == u"click") QTest::mouseClick(window.findChild<QAbstractButton*>(name), Qt::LeftButton);
+  if (verb == u"key")
+    QTest::keyClick(focus, Qt::Key(key & ~Qt::AltModifier), Qt::KeyboardModifiers(key & Qt::AltModifier));
+  if (verb == u"close") window.close();
   if (verb == u"set") box->setText(value);
   if (verb == u"keys") QTest::keyClicks(box, value);
   if (verb == u"focus" || verb == u"type") box->setFocus(Qt::TabFocusReason);
   if (verb == u"type") {  // typed, then the box is left
     box->setText(value);
-    dialog.findChild<QPushButton*>(QStringLiteral("cmdDefault"))->setFocus(Qt::TabFocusReason);
+    window.findChild<QPushButton*>(QStringLiteral("cmdDefault"))->setFocus(Qt::TabFocusReason);
   }
   QCoreApplication::processEvents();
   if (!step.startsWith(u'?')) return;
   const QString what = step.mid(1).section(u'=', 0, 0), control = what.section(u':', 1);
-  QString shown = Shown(dialog, what);
+  QString shown = Shown(window, what);
   if (what == u"writes") shown = store.writes.join(u',').remove(section + u'/');
   if (what.startsWith(u"stored:")) shown = store.values.value(section + u'/' + control);
-  if (what.startsWith(u"selected:")) shown = dialog.findChild<QLineEdit*>(control)->selectedText();
-  if (what == u"visible") shown = QString::number(dialog.isVisible());
+  if (what.startsWith(u"selected:")) shown = window.findChild<QLineEdit*>(control)->selectedText();
+  if (what == u"visible") shown = QString::number(window.isVisible());
+  if (what == u"answer") shown = static_cast<QuestionWindow&>(window).firstButtonChosen() ? "1" : "2";
   if (what == u"accesskeys") {  // each check box its own
     QSet<QChar> keys;
-    for (const auto* box : dialog.findChildren<OptionCheckBox*>()) keys << box->text().section(u'&', 1).at(0).toLower();
+    for (const auto* box : window.findChildren<OptionCheckBox*>()) keys << box->text().section(u'&', 1).at(0).toLower();
     shown = QString::number(keys.size());
   }
   QCOMPARE(shown, value);
@@ -166,49 +197,34 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The rows of tests/data/window/option-dialogs.txt: what each control shows
-  // for a stored value, and what it shows and stores after a user's action.
-  void optionDialog_data() {
+  // The rows of tests/data/window/windows.txt: what each control shows for
+  // a stored value, and what it shows and stores after a user's action.
+  void windowRow_data() {
     QTest::addColumn<QStringList>("steps");
-    const auto rows = samples::Scenarios("option-dialogs.txt");
-    QVERIFY(rows.size() > 20);
+    const auto rows = samples::Scenarios("windows.txt");
+    QVERIFY(rows.size() > 40);
     for (const auto& [name, steps] : rows) QTest::newRow(qPrintable(name)) << steps;
   }
 
-  void optionDialog() {
+  void windowRow() {
     QFETCH(QStringList, steps);
-    const bool gpxToKml = QByteArray(QTest::currentDataTag()).startsWith("GPX");
-    const QString section = gpxToKml ? QStringLiteral("GPX2KMLOpts") : QStringLiteral("KML2GPXOpts");
+    const QString name = QString::fromUtf8(QTest::currentDataTag());
+    const QString section = name.startsWith(u"GPX")   ? QStringLiteral("GPX2KMLOpts")
+                            : name.startsWith(u"KML") ? QStringLiteral("KML2GPXOpts")
+                                                      : QStringLiteral("frmFoldersPos");
     MemorySettingsStore store;
     for (const QString& step : steps) {
       if (step.startsWith(u"stored "))
         store.values[section + u'/' + step.mid(7).section(u'=', 0, 0)] = step.section(u'=', 1);
     }
     std::function<void()> save;
-    const auto dialog =
-        gpxToKml ? OpenDialog<GpxToKmlOptionsDialog>(store, save) : OpenDialog<KmlToGpxOptionsDialog>(store, save);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    const auto window = OpenWindow(name, store, save);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     for (const QString& step : steps) {
       if (step == u"save") save();
-      PlayDialogStep(*dialog, store, step, section);
+      PlayWindowStep(*window, store, step, section);
       if (QTest::currentTestFailed()) return;
-    }
-  }
-
-  // The question window answers with its first, cautious button unless the
-  // user chose the second one.
-  void questionWindowAnswers() {
-    const std::pair<QString, bool> rows[] = {
-        {"Enter", true}, {"Esc", false}, {"cmdOK", true}, {"cmdCancel", false}, {"close", true}};
-    for (const auto& [how, first] : rows) {
-      QuestionWindow box(QuestionTexts(texts::kTargetExists));
-      box.show();
-      if (how.startsWith(u"cmd")) Button(box, qPrintable(how))->click();
-      if (how == u"close") box.close();
-      if (how == u"Enter" || how == u"Esc") QTest::keyClick(&box, how == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
-      QVERIFY(!box.isVisible());
-      QCOMPARE(box.firstButtonChosen(), first);
     }
   }
 
@@ -269,70 +285,33 @@ class WindowsTest : public QObject {
     }
   }
 
-  // About closes on any character key; Help on Enter and Esc, and on any
-  // character once the focus is on its button.
-  void keysThatClose() {
-    // clang-format off
-    const struct { char window; Qt::Key key; Qt::KeyboardModifier modifier; bool tabFirst, closes; } rows[] = {
-        {'A', Qt::Key_A, Qt::NoModifier, false, true}, {'A', Qt::Key_7, Qt::NoModifier, false, true},
-        {'A', Qt::Key_Space, Qt::NoModifier, false, true}, {'A', Qt::Key_Return, Qt::NoModifier, false, true},
-        {'A', Qt::Key_Escape, Qt::NoModifier, false, true}, {'A', Qt::Key_Shift, Qt::NoModifier, false, false},
-        {'A', Qt::Key_Left, Qt::NoModifier, false, false}, {'A', Qt::Key_X, Qt::AltModifier, false, false},
-        {'H', Qt::Key_A, Qt::NoModifier, false, false}, {'H', Qt::Key_Return, Qt::NoModifier, false, true},
-        {'H', Qt::Key_Escape, Qt::NoModifier, false, true}, {'H', Qt::Key_A, Qt::NoModifier, true, true}};
-    // clang-format on
-    for (const auto& row : rows) {
-      std::unique_ptr<QDialog> window;
-      if (row.window == 'A') window = std::make_unique<AboutWindow>(kTitle);
-      if (row.window == 'H') window = std::make_unique<HelpWindow>(kTitle);
-      window->show();
-      QVERIFY(QTest::qWaitForWindowActive(window.get()));
-      if (row.tabFirst) QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-      QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), row.key, row.modifier);
-      QVERIFY2(window->isVisible() != row.closes, qPrintable(QStringLiteral("%1 %2").arg(row.window).arg(row.key)));
-    }
-  }
-
-  void foldersViewerShowsList() {
+  // The viewer shows the list scrolled to its end; closed, it writes its
+  // whole window's place in twips.
+  void foldersViewer() {
     MemorySettingsStore store;
     FoldersViewer viewer(store);
     QString list;
     for (int i = 1; i <= 40; ++i) list += QStringLiteral("Carpeta %1\r\n").arg(i);
-    viewer.showList(list + QStringLiteral("  Routes <<<\r\n"));
+    viewer.showList(list);
     viewer.show();
     QCOMPARE(viewer.focusWidget(), Button(viewer, "cmdClose"));
     QVERIFY(Button(viewer, "cmdClose")->isDefault());
     auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
     QVERIFY(box->isReadOnly());
-    QCOMPARE(box->toPlainText(), QString(list + QStringLiteral("  Routes <<<\r\n")).remove(u'\r'));
-    // Scrolled to the end, nothing selected.
+    QCOMPARE(box->toPlainText(), list.remove(u'\r'));
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
     QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
-  }
-
-  // Each way of closing the viewer writes its whole window's place, in
-  // twips, in the order Ml Mt Mw Mh.
-  void foldersViewerWritesItsPlace() {
-    for (const QString how : {"click", "Enter", "Esc", "close"}) {
-      MemorySettingsStore store;
-      FoldersViewer viewer(store);
-      viewer.show();
-      QVERIFY(store.writes.isEmpty());
-      viewer.setGeometry(40, 30, 500, 260);
-      if (how == u"click") Button(viewer, "cmdClose")->click();
-      if (how == u"close") viewer.close();
-      if (how.startsWith(u'E')) QTest::keyClick(viewer.focusWidget(), how == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
-      QVERIFY(!viewer.isVisible());
-      QCOMPARE(store.writes,
-               QStringList({"frmFoldersPos/Ml", "frmFoldersPos/Mt", "frmFoldersPos/Mw", "frmFoldersPos/Mh"}));
-      const QRect outer = viewer.frameGeometry();
-      QVERIFY(outer.width() >= 500 && outer.height() >= 260);
-      QCOMPARE(StoredPlace(store),
-               QStringList({QString::number(outer.left() * 15), QString::number(outer.top() * 15),
-                            QString::number(outer.width() * 15), QString::number(outer.height() * 15)}));
-    }
+    viewer.setGeometry(40, 30, 500, 260);
+    Button(viewer, "cmdClose")->click();
+    const QRect outer = viewer.frameGeometry();
+    QVERIFY(outer.width() >= 500 && outer.height() >= 260);
+    QCOMPARE(StoredPlace(store).join(u' '), QStringLiteral("%1 %2 %3 %4")
+                                                .arg(outer.left() * 15)
+                                                .arg(outer.top() * 15)
+                                                .arg(outer.width() * 15)
+                                                .arg(outer.height() * 15));
   }
 
   // A stored place is used again (the whole window's, frame included) and
@@ -477,8 +456,8 @@ class WindowsTest : public QObject {
     QTest::addColumn<double>("scale");
     for (const double scale : {1.0, 1.5}) {
       for (const QString window : {"main idle", "main after GPX", "main after KML", "frmGPX2KMLOpts", "frmKML2GPXOpts",
-                                   "question: pending before open", "question: pending before exit",
-                                   "question: file exists", "folders viewer", "About", "Help"}) {
+                                   "Question: pending before open", "Question: pending before exit",
+                                   "Question: file exists", "Folders viewer", "About", "Help"}) {
         QTest::newRow(qPrintable(QStringLiteral("%1, font x%2").arg(window).arg(scale))) << window << scale;
       }
     }
@@ -498,24 +477,10 @@ class WindowsTest : public QObject {
     if (window == u"main after GPX") main.window().processFile(samples::Write(directory, "<b>ruta.gpx", samples::kGpx));
     if (window == u"main after KML") main.window().processFile(samples::DataFile(QStringLiteral("doc.kml")));
     MemorySettingsStore store;
-    std::unique_ptr<QWidget> other;
-    if (window.startsWith(u"question")) {
-      other = std::make_unique<QuestionWindow>(QuestionTexts(window.endsWith(u"open")   ? texts::kPendingBeforeOpen
-                                                             : window.endsWith(u"exit") ? texts::kPendingBeforeExit
-                                                                                        : texts::kTargetExists));
-    }
-    if (window == u"folders viewer") {
-      auto viewer = std::make_unique<FoldersViewer>(store);
-      viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
-      other = std::move(viewer);
-    }
-    if (window == u"About") {
-      auto about = std::make_unique<AboutWindow>(kTitle);
-      about->showTexts(AboutTextsFor(kVersionMajor, kVersionMinor, kVersionRevision));
-      other = std::move(about);
-    }
-    if (window == u"Help") other = std::make_unique<HelpWindow>(kTitle);
-    QWidget* shown = other ? other.get() : &main.window();
+    std::function<void()> save;
+    const bool ownWindow = window.startsWith(u"main") || window.startsWith(u"frm");
+    const auto other = ownWindow ? nullptr : OpenWindow(window, store, save);
+    QWidget* shown = other ? static_cast<QWidget*>(other.get()) : &main.window();
     if (window.startsWith(u"frm")) shown = main.window().findChild<QWidget*>(window);  // as the window made them
     shown->show();
     const QStringList problems = Problems(shown);
