@@ -25,14 +25,12 @@ using namespace ruvela;
 
 namespace {
 
-const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"},
-                                     {"savefailed", "Listo (error al guardar; el archivo sigue pendiente)"},
-                                     {"error", "Inactivo (Ultimo archivo con error)"},
-                                     {"nodata", "Inactivo (último archivo sin datos convertibles)"},
-                                     {"unknown", "Inactivo (último archivo de formato desconocido)"},
-                                     {"cancelled", "Inactivo (último archivo cancelado)"},
-                                     {"idle", "Inactivo"},
-                                     {"busy", "Procesando"}};
+// clang-format off
+const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"}, {"busy", "Procesando"}, {"idle", "Inactivo"},
+    {"savefailed", "Listo (error al guardar; el archivo sigue pendiente)"},
+    {"error", "Inactivo (Ultimo archivo con error)"}, {"nodata", "Inactivo (último archivo sin datos convertibles)"},
+    {"unknown", "Inactivo (último archivo de formato desconocido)"}, {"cancelled", "Inactivo (último archivo cancelado)"}};
+// clang-format on
 const QStringList kVerbs = QStringLiteral(
                                "start restart convert place write mkdir fifo pick saveas answer click menu "
                                "key keys during whilesaving close modal drag setting show drop option accept")
@@ -170,7 +168,7 @@ struct Player {
     if (what == u"status") return kStatus.key(w->Status().mid(15), w->Status());
     if (what == u"state") return QStringList{observe("status", {}), w->EnabledCommands(), pending}.join(u' ');
     if (what == u"pending") return pending;
-    if (what == u"file") return w->Text("lblArch").remove(QStringLiteral("Archivo Seleccionado: "));
+    if (what == u"file") return w->Text("lblArch").section(QStringLiteral("Archivo Seleccionado: "), 1);
     if (what == u"label") return w->Text(qPrintable(arg));
     if (what == u"tip") return window.findChild<QLabel*>(arg)->toolTip();
     if (what == u"asked") return QString::number(w->prompt->questions.size());
