@@ -182,6 +182,7 @@ struct Player {
     if (what == u"content") return QString::fromUtf8(samples::Read(path(arg)));
     // A closed window that still shows is a fault: it reads 2.
     if (what == u"closed") return QString::number(window.isClosed() + window.isClosed() * window.isVisible());
+    if (what == u"visible") return QString::number(window.isVisible());
     if (what == u"setting") return w->settings->values.value(arg);
     if (what == u"writes")
       return QString::number(w->settings->writes.size()) + " " + w->settings->writes.mid(0, 2).join(u' ');
