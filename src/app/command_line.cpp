@@ -5,24 +5,6 @@
 
 namespace ruvela {
 
-QStringList CommandLineArgs(const QString& argumentText) {
-  QStringList arguments;
-  bool insideArgument = false;
-  for (const QChar character : argumentText) {
-    if (character == u' ' || character == u'\t') {
-      insideArgument = false;
-      continue;
-    }
-    if (!insideArgument) {
-      if (arguments.size() == kMaxCommandLineFiles) break;
-      arguments.append(QString());
-      insideArgument = true;
-    }
-    arguments.last().append(character);
-  }
-  return arguments;
-}
-
 QStringList CommandLineFiles(const QStringList& arguments) {
   // An empty argument names no file; taken as one it would mean the Open
   // command and show the file dialog in the middle of start-up.

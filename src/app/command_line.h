@@ -10,12 +10,6 @@ namespace ruvela {
 // At most this many command-line files are converted; the rest are ignored.
 inline constexpr qsizetype kMaxCommandLineFiles = 10;
 
-// Splits one command-line text, for platforms that hand the arguments over
-// unsplit: any run of blanks and tabs separates two arguments, a double
-// quote is an ordinary character, and text after the tenth argument is
-// ignored.
-QStringList CommandLineArgs(const QString& argumentText);
-
 // Arguments already split by the shell: the first ten that are not empty.
 QStringList CommandLineFiles(const QStringList& arguments);
 

@@ -249,16 +249,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(order.join(u' '), QStringLiteral("cmdOpen cmdSave cmdAbort cmdClose cmdReprocess cmdOpen"));
   }
 
-  // Command-line texts, arguments and given paths; the open dialog's filters.
+  // Command-line arguments and given paths; the open dialog's filters.
   void commandLineAndFilters() {
     QStringList ten;
     for (int i = 1; i <= 10; ++i) ten << QString::number(i);
-    // clang-format off
-    const std::pair<QString, QStringList> texts[] = {{"", {}}, {" \t  ", {}}, {"/r/a.gpx", {"/r/a.gpx"}},
-        {"  /r/a.gpx \t\t /r/b.kml  ", {"/r/a.gpx", "/r/b.kml"}}, {"\"/r/mi ruta.gpx\"", {"\"/r/mi", "ruta.gpx\""}},
-        {"1 2 3 4 5 6 7 8 9 10 11 12", ten}, {"1 2 3 4 5 6 7 8 9 diez.gpx once", ten.mid(0, 9) << "diez.gpx"}};
-    // clang-format on
-    for (const auto& [text, arguments] : texts) QCOMPARE(CommandLineArgs(text), arguments);
     // As the shell split them: an empty one is no file and takes no place among the ten.
     QCOMPARE(CommandLineFiles(QStringList{""} + ten + QStringList{"11", "a b.gpx"}), ten);
     QCOMPARE(CommandLineFiles({"", "a b.gpx", ""}), QStringList({"a b.gpx"}));
