@@ -1,0 +1,105 @@
+// Faults of the file system where the user chose to save a result, one row
+// each, run by both front ends: ruvela-convert (save_faults_cli_test) and
+// the window (save_faults_window_test). The user's file stays byte for byte
+// what it was unless the whole result replaced it, and nothing is left
+// beside it.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "posix_faults.h"
+#include "support/write_access.h"
+
+namespace ruvela::robustness {
+
+enum class SaveFault { ReadOnlyDirectory, MissingDirectory, DirectoryInTheWay, AnotherFileSystem, FullDisk };
+
+struct SaveFaultRow {
+  const char* name;
+  SaveFault fault;
+  bool saved;              // the result replaces the user's file
+  const char* cliMessage;  // a piece of what ruvela-convert says
+};
+
+inline void PrintTo(const SaveFaultRow& row, std::ostream* out) { *out << row.name; }
+
+inline const SaveFaultRow kSaveFaults[] = {
+    {"ReadOnlyDirectory", SaveFault::ReadOnlyDirectory, false, "no se puede escribir"},
+    {"MissingDirectory", SaveFault::MissingDirectory, false, "no se puede escribir"},
+    {"DirectoryInTheWay", SaveFault::DirectoryInTheWay, false, "es un directorio"},
+    {"AnotherFileSystem", SaveFault::AnotherFileSystem, true, "->"},
+    {"FullDisk", SaveFault::FullDisk, false, "no se puede escribir"},
+};
+
+// A route of `points` points; its KML, about 1 KB a point, outgrows the small disk.
+inline std::string RouteGpx(int points) {
+  std::string route = "<gpx version=\"1.1\"><rte><name>Ruta</name>";
+  for (int i = 0; i < points; ++i) {
+    route += "<rtept lat=\"" + std::to_string(i % 90) + ".5\" lon=\"" + std::to_string(i % 180) + ".25\"/>";
+  }
+  return route + "</rte></gpx>";
+}
+
+// The fault laid out for one test: `target` is where the result is to go,
+// holding the user's file (or, for a directory in the way, holding it
+// inside); `skipReason` says why the fault cannot be arranged here.
+class ArrangedSaveFault {
+ public:
+  static inline const std::string kUsersFile = "Contenido anterior del usuario.\r\n";
+
+  ArrangedSaveFault(SaveFault fault, const std::filesystem::path& scratch) {
+    namespace fs = std::filesystem;
+    const bool small = fault == SaveFault::FullDisk;
+    if (fault == SaveFault::ReadOnlyDirectory || small || fault == SaveFault::AnotherFileSystem) {
+      mount_ = std::make_unique<TemporaryMount>(small ? 64 : 16 * 1024);
+    }
+    fs::path directory = scratch / (fault == SaveFault::MissingDirectory ? "no-existe" : "salidas");
+    if (mount_ && !mount_->path().empty()) directory = mount_->path();
+    if (fault == SaveFault::AnotherFileSystem && directory.parent_path() == scratch) {
+      directory = shm_ = "/dev/shm/ruvela-" + scratch.filename().string();  // another file system, unmounted
+    }
+    target = directory / "ruta.kml";
+    if (fault == SaveFault::MissingDirectory) return;
+    fs::create_directories(fault == SaveFault::DirectoryInTheWay ? target : directory);
+    std::ofstream(fault == SaveFault::DirectoryInTheWay ? target / "dentro.txt" : target) << kUsersFile;
+    if (fault == SaveFault::ReadOnlyDirectory && !(mount_->makeReadOnly())) {
+      fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
+      if (testing::CanCreateFileIn(directory)) skipReason = "this user writes into read-only directories";
+    }
+    if (small && mount_->path().empty()) skipReason = mount_->whyNot();
+    if (fault == SaveFault::AnotherFileSystem && SameFileSystem(directory, scratch)) skipReason = "no other file system";
+  }
+
+  ~ArrangedSaveFault() {
+    std::error_code ignored;
+    std::filesystem::permissions(target.parent_path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    if (!shm_.empty()) std::filesystem::remove_all(shm_, ignored);
+  }
+
+  // Everything in the target's directory, with its bytes.
+  std::map<std::string, std::string> contents() const {
+    std::map<std::string, std::string> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(target.parent_path(), error)) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      if (!entry.is_directory()) found[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+      if (entry.is_directory()) found[entry.path().string()] = "<directory>";
+    }
+    return found;
+  }
+
+  std::filesystem::path target;
+  std::string skipReason;
+
+ private:
+  std::unique_ptr<TemporaryMount> mount_;
+  std::filesystem::path shm_;
+};
+
+}  // namespace ruvela::robustness
