@@ -72,7 +72,8 @@ class ArrangedSaveFault {
       if (testing::CanCreateFileIn(directory)) skipReason = "this user writes into read-only directories";
     }
     if (small && mount_->path().empty()) skipReason = mount_->whyNot();
-    if (fault == SaveFault::AnotherFileSystem && SameFileSystem(directory, scratch)) skipReason = "no other file system";
+    if (fault == SaveFault::AnotherFileSystem && SameFileSystem(directory, scratch))
+      skipReason = "no other file system";
   }
 
   ~ArrangedSaveFault() {

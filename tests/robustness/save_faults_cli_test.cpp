@@ -52,11 +52,10 @@ TEST(SignalledConversion, LeavesTheUsersFileIntact) {
     ScratchDirectory scratch;
     const std::string input = scratch.Write("ruta.gpx", RouteGpx(20000)).string();
     const std::string target = scratch.Write("ruta.kml", ArrangedSaveFault::kUsersFile).string();
-    const SignalledRun run =
-        signal == SIGKILL
-            ? RunAndSignal(RUVELA_CONVERT_PATH, {input, "-o", target, "-f", "-q"}, scratch.path(), scratch.path(),
-                           signal, 10000)
-            : RunAndSignal(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input}, scratch.path(), {}, signal, 10000);
+    const SignalledRun run = signal == SIGKILL ? RunAndSignal(RUVELA_CONVERT_PATH, {input, "-o", target, "-f", "-q"},
+                                                              scratch.path(), scratch.path(), signal, 10000)
+                                               : RunAndSignal(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input},
+                                                              scratch.path(), {}, signal, 10000);
     if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
     EXPECT_EQ(run.endedBySignal, signal == SIGKILL) << "a larger input is needed when it ended before the signal";
     EXPECT_EQ(run.exitStatus, signal == SIGKILL ? -1 : 130);

@@ -28,7 +28,8 @@ class SaveFaultsWindowTest : public QObject {
  private slots:
   void saveFault_data() {
     QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(robustness::kSaveFaults)); ++i) QTest::newRow(robustness::kSaveFaults[i].name) << i;
+    for (int i = 0; i < int(std::size(robustness::kSaveFaults)); ++i)
+      QTest::newRow(robustness::kSaveFaults[i].name) << i;
   }
 
   void saveFault() {
