@@ -1,6 +1,5 @@
 #include "posix_faults.h"
 
-#ifdef __linux__
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
@@ -14,13 +13,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#endif
 
 namespace ruvela::robustness {
 
 namespace fs = std::filesystem;
-
-#ifdef __linux__
 
 namespace {
 
@@ -51,12 +47,6 @@ TemporaryMount::~TemporaryMount() {
 bool TemporaryMount::makeReadOnly() {
   return !path_.empty() && mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV,
                                  MountOptions(kilobytes_).c_str()) == 0;
-}
-
-bool SameFileSystem(const fs::path& a, const fs::path& b) {
-  struct stat first {};
-  struct stat second {};
-  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev;
 }
 
 long PeakMemoryOf(const std::function<bool()>& work, bool& succeeded) {
@@ -115,19 +105,5 @@ SignalledRun RunAndSignal(const fs::path& program, const std::vector<std::string
   run.exitStatus = ended == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
-
-#else
-
-TemporaryMount::TemporaryMount(int kilobytes) : whyNot_("a tmpfs is only mounted on Linux"), kilobytes_(kilobytes) {}
-TemporaryMount::~TemporaryMount() = default;
-bool TemporaryMount::makeReadOnly() { return false; }
-bool SameFileSystem(const fs::path&, const fs::path&) { return true; }
-long PeakMemoryOf(const std::function<bool()>&, bool& succeeded) { return (succeeded = false) ? 0 : -1; }
-SignalledRun RunAndSignal(const fs::path&, const std::vector<std::string>&, const fs::path&, const fs::path&, int,
-                          int) {
-  return {false, -1, "signalling a process mid-way is only done on Linux"};
-}
-
-#endif
 
 }  // namespace ruvela::robustness

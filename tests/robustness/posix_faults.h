@@ -1,8 +1,9 @@
 // The operating-system tricks the fault tests need: file systems mounted for
 // one test (a small one to fill up, a read-only one), the peak memory of a
 // piece of work, and a converter process signalled in the middle of its
-// work. Everything POSIX-specific of the robustness tests is here; elsewhere
-// each helper says it is not available, and the test that needs it skips.
+// work. Everything Linux-specific of the robustness tests is here; where a
+// trick is not allowed (a tmpfs needs root), the helper says why and the
+// test that needs it skips.
 #pragma once
 
 #include <filesystem>
@@ -32,8 +33,6 @@ class TemporaryMount {
   std::string whyNot_;
   int kilobytes_;
 };
-
-bool SameFileSystem(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Runs `work` in a child process and returns the child's peak resident
 // memory in kilobytes, or -1 when that cannot be measured here. `succeeded`

@@ -54,33 +54,28 @@ class ArrangedSaveFault {
 
   ArrangedSaveFault(SaveFault fault, const std::filesystem::path& scratch) {
     namespace fs = std::filesystem;
-    const bool small = fault == SaveFault::FullDisk;
-    if (fault == SaveFault::ReadOnlyDirectory || small || fault == SaveFault::AnotherFileSystem) {
-      mount_ = std::make_unique<TemporaryMount>(small ? 64 : 16 * 1024);
-    }
     fs::path directory = scratch / (fault == SaveFault::MissingDirectory ? "no-existe" : "salidas");
-    if (mount_ && !mount_->path().empty()) directory = mount_->path();
-    if (fault == SaveFault::AnotherFileSystem && directory.parent_path() == scratch) {
-      directory = shm_ = "/dev/shm/ruvela-" + scratch.filename().string();  // another file system, unmounted
+    if (fault != SaveFault::MissingDirectory && fault != SaveFault::DirectoryInTheWay) {
+      mount_ = std::make_unique<TemporaryMount>(fault == SaveFault::FullDisk ? 64 : 1024);
+      if (!mount_->path().empty()) directory = mount_->path();
+      if (mount_->path().empty() && fault != SaveFault::ReadOnlyDirectory) skipReason = mount_->whyNot();
     }
     target = directory / "ruta.kml";
     if (fault == SaveFault::MissingDirectory) return;
-    fs::create_directories(fault == SaveFault::DirectoryInTheWay ? target : directory);
-    std::ofstream(fault == SaveFault::DirectoryInTheWay ? target / "dentro.txt" : target) << kUsersFile;
-    if (fault == SaveFault::ReadOnlyDirectory && !(mount_->makeReadOnly())) {
+    const bool inTheWay = fault == SaveFault::DirectoryInTheWay;
+    fs::create_directories(inTheWay ? target : directory);
+    std::ofstream(inTheWay ? target / "dentro.txt" : target) << kUsersFile;
+    // Without a read-only file system, a directory without write permission.
+    if (fault == SaveFault::ReadOnlyDirectory && !mount_->makeReadOnly()) {
       fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
       if (testing::CanCreateFileIn(directory)) skipReason = "this user writes into read-only directories";
     }
-    if (small && mount_->path().empty()) skipReason = mount_->whyNot();
-    if (fault == SaveFault::AnotherFileSystem && SameFileSystem(directory, scratch))
-      skipReason = "no other file system";
   }
 
   ~ArrangedSaveFault() {
     std::error_code ignored;
     std::filesystem::permissions(target.parent_path(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
-    if (!shm_.empty()) std::filesystem::remove_all(shm_, ignored);
   }
 
   // Everything in the target's directory, with its bytes.
@@ -100,7 +95,6 @@ class ArrangedSaveFault {
 
  private:
   std::unique_ptr<TemporaryMount> mount_;
-  std::filesystem::path shm_;
 };
 
 }  // namespace ruvela::robustness
