@@ -1,5 +1,5 @@
 // Faults of the file system where the user chose to save a result, one row
-// each, run by both front ends: ruvela-convert (save_faults_cli_test) and
+// each, run by both front ends: ruvela-convert (robustness_test) and
 // the window (save_faults_window_test). The user's file stays byte for byte
 // what it was unless the whole result replaced it, and nothing is left
 // beside it.

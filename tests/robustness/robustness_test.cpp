@@ -2,11 +2,12 @@
 // ruvela-convert: each ends in its stated outcome and message, any output
 // is a well-formed document, nothing is expanded, fetched or left behind.
 // The inputs a fuzz target once failed on (tests/data/regressions/TARGET/)
-// are rows too, checked by that target's rules.
+// are rows too, checked by that target's rules. Then ruvela-convert against
+// the save-fault table (save_faults.h), and killed or terminated mid-way.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <set>
@@ -16,7 +17,7 @@
 #include "fuzz/conversion_check.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/text_rules.h"
-#include "posix_faults.h"
+#include "save_faults.h"
 #include "support/special_inputs.h"
 #include "support/test_files.h"
 
@@ -24,8 +25,8 @@ namespace ruvela::robustness {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::string_literals;
 using testing::ReadFile;
+using testing::ScratchDirectory;
 using testing::ZipArchive;
 
 enum class Kind { Bytes, Missing, Directory, NamedPipe, DevZero, Unreadable };
@@ -55,18 +56,17 @@ constexpr int kMillion = 1'000'000;
 std::string Nested(const std::string& tag, const std::string& inside = "") {
   return Repeat("<" + tag + ">", kMillion) + inside + Repeat("</" + tag + ">", kMillion);
 }
-std::string TenMegabytes() { return std::string(10'000'000, 'N'); }
-std::string Commas() { return std::string(100000, ','); }
 std::string Attributes() {
   std::string attributes;
   for (int i = 0; i < 100000; ++i) attributes += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
   return attributes;
 }
 std::string Kmz() { return ZipArchive({{"files/logo.png", "PNG"}, {"doc.kml", Data("Cima.kml")}}); }
-std::string CutKmz() { return Kmz().substr(0, 100); }
+std::string TenMegabytes() { return std::string(10'000'000, 'N'); }
+std::string Commas() { return std::string(100000, ','); }
+std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
 std::string DamagedKmz() { return testing::WithDamagedData(ZipArchive({{"doc.kml", Data("valores.kml")}})); }
 std::string EncryptedKmz() { return ZipArchive({{"doc.kml", Data("Cima.kml"), true}}); }
-std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
 // 64 MB of blanks deflate to about 64 KB: far beyond any document's ratio.
 std::string ZipBomb() { return ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}}); }
 std::string LyingZipBomb() { return testing::WithDeclaredSize(ZipBomb(), 1000); }
@@ -116,9 +116,8 @@ std::vector<Hostile> Rows() {
       {"DevZero", "cero.kml", InputNotLoaded, "no es un archivo normal", nullptr, Kind::DevZero},
       {"Unreadable", "relleno.gpx", InputNotLoaded, "", nullptr, Kind::Unreadable},
       {"Kmz", "Salida.Kmz", Completed, "Cima", Kmz},
-      {"KmzNotAZip", "Cima.kmz", InputNotLoaded, "el archivo KMZ no es un archivo ZIP",
-       [] { return Data("Cima.kml"); }},
-      {"KmzCutShort", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", CutKmz},
+      {"KmzNotAZip", "Cima.kmz", InputNotLoaded, "el archivo KMZ no es un archivo ZIP"},
+      {"KmzCutShort", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", [] { return Kmz().substr(0, 100); }},
       {"KmzDamaged", "roto.kmz", InputNotLoaded, "el archivo KMZ está dañado", DamagedKmz},
       {"KmzEncrypted", "cifrado.kmz", InputNotLoaded, "el archivo KMZ está cifrado", EncryptedKmz},
       {"KmzWithoutKml", "fotos.kmz", InputNotLoaded, "el archivo KMZ no contiene", KmzOfAPicture},
@@ -144,7 +143,7 @@ std::string Problem(const std::string& target, const std::string& bytes) {
   if (target == "gpx_to_kml_fuzzer" || target == "kml_to_gpx_fuzzer") {
     const Direction direction = target == "gpx_to_kml_fuzzer" ? Direction::GpxToKml : Direction::KmlToGpx;
     const ConversionInput input = ReadConversionInput(direction, bytes);
-    testing::ScratchDirectory scratch;
+    ScratchDirectory scratch;
     return ConvertAndCheck(scratch.path(), direction, input.document, input.gpxOptions, input.kmlOptions).problem;
   }
   if (target == "clean_name_fuzzer") return CleanNameProblem(bytes);
@@ -188,7 +187,7 @@ TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
     EXPECT_EQ(Problem(row.fuzzTarget, ReadFile(row.file)), "");
     return;
   }
-  testing::ScratchDirectory scratch;
+  ScratchDirectory scratch;
   const fs::path input = scratch.path() / row.file;
   std::string bytes = fs::exists(fs::path(RUVELA_HOSTILE_DIR) / row.file) ? Data(row.file) : "@";
   for (auto at = bytes.find('@'); row.make && at != std::string::npos; at = bytes.find('@', at)) {
@@ -197,7 +196,7 @@ TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
     at += made.size();
   }
   if (row.kind == Kind::Bytes && (input.extension() == ".gpx" || input.extension() == ".kml")) {
-    testing::ScratchDirectory core;
+    ScratchDirectory core;
     const CheckedConversion converted = ConvertAndCheck(core.path(), DirectionOf(input.extension().string()), bytes);
     EXPECT_EQ(converted.problem, "");
     EXPECT_EQ(converted.outcome, row.outcome);
@@ -240,15 +239,63 @@ INSTANTIATE_TEST_SUITE_P(Table, HostileInputTest, ::testing::ValuesIn(Rows()),
                          [](const auto& info) { return info.param.name; });
 
 // The strict reading the rules rely on turns down what a lenient parser
-// would let through.
+// would let through (that it takes what is sound, every output above shows).
 TEST(ConversionRules, RefuseDocumentsAStrictReaderRefuses) {
-  for (const char* sound : {"<a>b</a>", "<a>&lt;&#9;&#x10FFFF;&amp;</a>", "<a><![CDATA[&#1; & ]]><!-- & --></a>"}) {
-    EXPECT_EQ(WhyNotWellFormed(sound), "") << sound;
-  }
   for (const char* broken :
        {"", "<a>", "<a>\x01</a>", "<a>\xFF</a>", "<a>\xED\xA0\x80</a>", "<a>\xEF\xBF\xBF</a>", "<a>&#1;</a>",
         "<a>&#xFFFE;</a>", "<a>&#99999999;</a>", "<a>a & b</a>", "<a>&nbsp;</a>", "<a>&#x;</a>", "<a></b>", "texto"}) {
     EXPECT_NE(WhyNotWellFormed(broken), "") << broken;
+  }
+}
+
+class SaveFaultTest : public ::testing::TestWithParam<SaveFaultRow> {};
+
+TEST_P(SaveFaultTest, UsersFileIsIntactOrReplacedWhole) {
+  ScratchDirectory scratch;
+  const fs::path input = scratch.Write("ruta.gpx", RouteGpx(200));
+  const ArrangedSaveFault arranged(GetParam().fault, scratch.path());
+  if (!arranged.skipReason.empty()) GTEST_SKIP() << arranged.skipReason;
+  auto expected = arranged.contents();
+
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::RunConvert({input.string(), "-o", arranged.target.string(), "-f"}, out, err, {});
+
+  EXPECT_EQ(status, GetParam().saved ? 0 : 2) << err.str();
+  EXPECT_NE(err.str().find(GetParam().cliMessage), std::string::npos) << err.str();
+  if (GetParam().saved) {
+    expected[arranged.target.string()] = ReadFile(arranged.target);
+    EXPECT_EQ(WhyNotWellFormed(ReadFile(arranged.target)), "");
+  }
+  EXPECT_EQ(arranged.contents(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SaveFaultTest, ::testing::ValuesIn(kSaveFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Killed while it writes, nothing can clean up; yet the user's file is
+// untouched, since only a complete document is renamed over it. Terminated
+// while stuck writing to a pipe nobody reads, it ends at once and leaves
+// nothing behind.
+TEST(SignalledConversion, LeavesTheUsersFileIntact) {
+  for (const int signal : {SIGKILL, SIGTERM}) {
+    ScratchDirectory scratch;
+    const std::string input = scratch.Write("ruta.gpx", RouteGpx(20000)).string();
+    const std::string target = scratch.Write("ruta.kml", ArrangedSaveFault::kUsersFile).string();
+    const SignalledRun run = signal == SIGKILL ? RunAndSignal(RUVELA_CONVERT_PATH, {input, "-o", target, "-f", "-q"},
+                                                              scratch.path(), scratch.path(), signal, 10000)
+                                               : RunAndSignal(RUVELA_CONVERT_PATH, {"-q", "-o", "-", input},
+                                                              scratch.path(), {}, signal, 10000);
+    if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
+    EXPECT_EQ(run.endedBySignal, signal == SIGKILL) << "a larger input is needed when it ended before the signal";
+    EXPECT_EQ(run.exitStatus, signal == SIGKILL ? -1 : 130);
+    EXPECT_EQ(ReadFile(target), ArrangedSaveFault::kUsersFile);
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(scratch.path())) {
+      const std::string name = entry.path().filename();
+      if (signal == SIGTERM || !name.starts_with(".ruta.kml.ruvela-")) left.insert(name);
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"ruta.gpx", "ruta.kml"}));
   }
 }
 
