@@ -31,7 +31,7 @@ struct Row {
   std::string before;
   std::string args;  // split at blanks; "%" stands for the scratch directory
   int exitStatus;
-  std::string after;  // every entry after the run; "+" marks a document written by it
+  std::string written;  // the documents it writes, well-formed; every other file stays as it was
   // Pieces separated by "|" that must appear on standard error (none: it
   // stays empty), in the written documents ("!" before those that must not),
   // on standard output (none: it stays empty).
@@ -40,8 +40,6 @@ struct Row {
   std::string out = "";
   int interruptAt = 0;  // the question, asked after every item, answered "stop"; 0 for none
 };
-
-void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> pieces;
@@ -72,9 +70,7 @@ void ExpectPieces(const std::string& text, const std::string& pieces) {
 const std::string kTrack = "-3.70380,40.41680,";  // the first track point of Ruta.gpx
 const std::string kRoute = "-3.60000,40.50000,";  // its first route point
 const std::string kGpx = "Ruta.gpx";
-const std::string kGpxOut = "Ruta.gpx +Ruta.kml";
 const std::string kKml = "Salida.kml";
-const std::string kKmlOut = "Salida.kml +Salida.gpx";
 const std::string kMine = "Ruta.gpx Ruta.kml=mine";
 const std::string kNearlyMaximalName(240, 'm');
 
@@ -98,58 +94,55 @@ std::vector<Row> Rows() {
       {"Help", "", "--help", 0, "", "", "", EveryFlag()},
       {"Version", "", "-V", 0, "", "", "", "ruvela-convert " + std::string(kVersionText) + "\n"},
       // Options reach the converter as the window's option fields would.
-      {"GpxDefaults", kGpx, "%Ruta.gpx", 0, kGpxOut, "Tracks       : pts = 4", kTrack + "25\r\n"},
-      {"Elevations", kGpx, "--track-elevation 40 --route-elevation 77 %Ruta.gpx", 0, kGpxOut, "->",
+      {"GpxDefaults", kGpx, "%Ruta.gpx", 0, "Ruta.kml", "Tracks       : pts = 4", kTrack + "25\r\n"},
+      {"Elevations", kGpx, "--track-elevation 40 --route-elevation 77 %Ruta.gpx", 0, "Ruta.kml", "->",
        kTrack + "40\r\n|" + kRoute + "77\r\n"},
-      {"RecordedOffset", kGpx, "--tracks=recorded --offset 100 %Ruta.gpx", 0, kGpxOut, "->", kTrack + "88\r\n"},
-      {"RecordedSigned", kGpx, "--tracks recorded --no-offset --no-absolute %Ruta.gpx", 0, kGpxOut, "->",
+      {"RecordedOffset", kGpx, "--tracks=recorded --offset 100 %Ruta.gpx", 0, "Ruta.kml", "->", kTrack + "88\r\n"},
+      {"RecordedSigned", kGpx, "--tracks recorded --no-offset --no-absolute %Ruta.gpx", 0, "Ruta.kml", "->",
        kTrack + "-12\r\n"},
-      {"Amplified", kGpx, "--tracks amplified --amplify 150 --no-absolute %Ruta.gpx", 0, kGpxOut, "->",
+      {"Amplified", kGpx, "--tracks amplified --amplify 150 --no-absolute %Ruta.gpx", 0, "Ruta.kml", "->",
        kTrack + "-18\r\n"},
-      {"AmplifiedAbsolute", kGpx, "--no-absolute --tracks amplified --absolute %Ruta.gpx", 0, kGpxOut, "->",
+      {"AmplifiedAbsolute", kGpx, "--no-absolute --tracks amplified --absolute %Ruta.gpx", 0, "Ruta.kml", "->",
        kTrack + "24\r\n"},
-      {"KmlDefaults", kKml, "%Salida.kml", 0, kKmlOut, "Carpetas     : 2\n", "<name>A</name>|!<rte>|!<trk>"},
-      {"PathsAsTracks", kKml, "--paths-as-tracks %Salida.kml", 0, kKmlOut,
+      {"KmlDefaults", kKml, "%Salida.kml", 0, "Salida.gpx", "Carpetas     : 2\n", "<name>A</name>|!<rte>|!<trk>"},
+      {"PathsAsTracks", kKml, "--paths-as-tracks %Salida.kml", 0, "Salida.gpx",
        "Carpetas     : 2 | Tracks       : pts = 2\n", "<trk>\r\n    <name>Camino</name>"},
-      {"RouteFolder", kKml, "--route-folder rutas %Salida.kml", 0, kKmlOut, "->", "<rte>|<name>000-Ruta1</name>"},
-      {"NoAutoNames", kKml, "--route-folder=Rutas --no-auto-names %Salida.kml", 0, kKmlOut, "->",
+      {"RouteFolder", kKml, "--route-folder rutas %Salida.kml", 0, "Salida.gpx", "->", "<rte>|<name>000-Ruta1</name>"},
+      {"NoAutoNames", kKml, "--route-folder=Rutas --no-auto-names %Salida.kml", 0, "Salida.gpx", "->",
        "<rte>|<name>A</name>|!000-"},
-      {"IgnoreRouteWaypoints", kKml, "--route-folder Rutas --ignore-route-waypoints %Salida.kml", 0, kKmlOut, "->",
+      {"IgnoreRouteWaypoints", kKml, "--route-folder Rutas --ignore-route-waypoints %Salida.kml", 0, "Salida.gpx", "->",
        "<rtept|<wpt lat=\"40.5\"|!<wpt lat=\"40.1\""},
-      {"Duplicate", kKml, "--route-folder Rutas --duplicate %Salida.kml", 0, kKmlOut, "->",
+      {"Duplicate", kKml, "--route-folder Rutas --duplicate %Salida.kml", 0, "Salida.gpx", "->",
        "<name>A</name>|<name>000-Ruta1</name>"},
       // The input's name and contents.
-      {"PointsLeftOutAreCounted", "Perdidos.kml", "%Perdidos.kml", 0, "Perdidos.kml +Perdidos.gpx",
+      {"PointsLeftOutAreCounted", "Perdidos.kml", "%Perdidos.kml", 0, "Perdidos.gpx",
        "Waypoints    : pts = 4 | Rutas        : pts = 0 | Carpetas     : 2 | 2 puntos sin posición válida omitidos\n"},
-      {"EveryPointLeftOut", "SinPosicion.kml", "%SinPosicion.kml", 1, "SinPosicion.kml", "sin datos convertibles"},
-      {"OnlyPaths", "Caminos.kml", "%Caminos.kml", 1, "Caminos.kml", "sin datos convertibles"},
-      {"CapitalExtension", "RUTA.GPX=Ruta.gpx", "%RUTA.GPX", 0, "RUTA.GPX +RUTA.kml", "RUTA.GPX -> "},
+      {"EveryPointLeftOut", "SinPosicion.kml", "%SinPosicion.kml", 1, "", "sin datos convertibles"},
+      {"OnlyPaths", "Caminos.kml", "%Caminos.kml", 1, "", "sin datos convertibles"},
+      {"CapitalExtension", "RUTA.GPX=Ruta.gpx", "%RUTA.GPX", 0, "RUTA.kml", "RUTA.GPX -> "},
       {"NameNearTheLimit", kNearlyMaximalName + ".gpx=Ruta.gpx", "%" + kNearlyMaximalName + ".gpx", 0,
-       kNearlyMaximalName + ".gpx +" + kNearlyMaximalName + ".kml", "Waypoints    : pts = 2"},
+       kNearlyMaximalName + ".kml", "Waypoints    : pts = 2"},
       {"NameOfAMillionCharacters", "", "%" + std::string(1'000'000, 'n') + ".gpx", 2, "", "nombre demasiado largo"},
-      {"UnknownExtension", "notas.txt=Ruta.gpx", "%notas.txt", 1, "notas.txt", "formato desconocido"},
-      {"NoExtension", "notas=Ruta.gpx", "%notas", 1, "notas", "formato desconocido"},
+      {"UnknownExtension", "notas.txt=Ruta.gpx", "%notas.txt", 1, "", "formato desconocido"},
+      {"NoExtension", "notas=Ruta.gpx", "%notas", 1, "", "formato desconocido"},
       // Where the document goes, and what is never done to a file already there.
-      {"StandardOutputOnly", kGpx, "-o - %Ruta.gpx", 0, kGpx, "Ruta.gpx -> salida estándar", "",
+      {"StandardOutputOnly", kGpx, "-o - %Ruta.gpx", 0, "", "Ruta.gpx -> salida estándar", "",
        "<?xml|<name>Ruta</name>|</kml>\r\n"},
-      {"RefusesToOverwrite", kMine, "%Ruta.gpx", 2, "Ruta.gpx Ruta.kml", "ya existe"},
-      {"ForceQuietAndJoinedValue", "Ruta.gpx otro.kml=mine", "-fqo%otro.kml %Ruta.gpx", 0, "Ruta.gpx +otro.kml", ""},
-      {"ReplacesAnEmptyFile", "Salida.kml Salida.gpx=empty", "%Salida.kml", 0, kKmlOut, "->"},
-      {"NeverReplacesADirectory", "Ruta.gpx Ruta.kml=dir", "-f %Ruta.gpx", 2, "Ruta.gpx Ruta.kml", "es un directorio"},
+      {"RefusesToOverwrite", kMine, "%Ruta.gpx", 2, "", "ya existe"},
+      {"ForceQuietAndJoinedValue", "Ruta.gpx otro.kml=mine", "-fqo%otro.kml %Ruta.gpx", 0, "otro.kml", ""},
+      {"ReplacesAnEmptyFile", "Salida.kml Salida.gpx=empty", "%Salida.kml", 0, "Salida.gpx", "->"},
+      {"NeverReplacesADirectory", "Ruta.gpx Ruta.kml=dir", "-f %Ruta.gpx", 2, "", "es un directorio"},
       // Several inputs end with the worst status; the good ones are converted.
-      {"AllConverted", "Ruta.gpx Salida.kml", "%Salida.kml %Ruta.gpx", 0, "Ruta.gpx +Ruta.kml Salida.kml +Salida.gpx",
-       "->"},
-      {"OneUnknown", "notas.txt=Ruta.gpx Ruta.gpx", "%notas.txt %Ruta.gpx", 1, "notas.txt " + kGpxOut, "->"},
-      {"OneMissing", "notas.txt=Ruta.gpx Ruta.gpx", "%falta.gpx %Ruta.gpx %notas.txt", 2, "notas.txt " + kGpxOut,
-       "no existe"},
+      {"AllConverted", "Ruta.gpx Salida.kml", "%Salida.kml %Ruta.gpx", 0, "Ruta.kml Salida.gpx", "->"},
+      {"OneUnknown", "notas.txt=Ruta.gpx Ruta.gpx", "%notas.txt %Ruta.gpx", 1, "Ruta.kml", "->"},
+      {"OneMissing", "notas.txt=Ruta.gpx Ruta.gpx", "%falta.gpx %Ruta.gpx %notas.txt", 2, "Ruta.kml", "no existe"},
       // Ctrl-C at the first item, a later one, after the last (Ruta.gpx has
       // 11 items), and between two files: nothing written, nothing left over.
-      {"InterruptAtTheFirstItem", kMine, "-f %Ruta.gpx", 130, "Ruta.gpx Ruta.kml", "cancelado", "", "", 1},
-      {"InterruptLater", kMine, "-f %Ruta.gpx", 130, "Ruta.gpx Ruta.kml", "cancelado", "", "", 5},
-      {"InterruptAfterTheLast", kMine, "-f %Ruta.gpx", 130, "Ruta.gpx Ruta.kml", "cancelado", "", "", 12},
-      {"InterruptBeforeStandardOutput", kGpx, "-o - %Ruta.gpx", 130, kGpx, "cancelado", "", "", 1},
-      {"InterruptStopsTheNextFiles", "Ruta.gpx Salida.kml", "%Ruta.gpx %Salida.kml", 130, "Ruta.gpx Salida.kml",
-       "cancelado", "", "", 1},
+      {"InterruptAtTheFirstItem", kMine, "-f %Ruta.gpx", 130, "", "cancelado", "", "", 1},
+      {"InterruptLater", kMine, "-f %Ruta.gpx", 130, "", "cancelado", "", "", 5},
+      {"InterruptAfterTheLast", kMine, "-f %Ruta.gpx", 130, "", "cancelado", "", "", 12},
+      {"InterruptBeforeStandardOutput", kGpx, "-o - %Ruta.gpx", 130, "", "cancelado", "", "", 1},
+      {"InterruptStopsTheNextFiles", "Ruta.gpx Salida.kml", "%Ruta.gpx %Salida.kml", 130, "", "cancelado", "", "", 1},
   };
 }
 
@@ -183,14 +176,11 @@ TEST_P(CommandLineTest, EndsWithItsStatusMessagesAndFiles) {
   EXPECT_EQ(err.str().find(": \n"), std::string::npos) << "a message without its reason";
   EXPECT_LT(err.str().size(), 1000u) << "a message too long to read";
   ExpectPieces(out.str(), row.out);
-  std::map<std::string, std::string> expected;
+  auto expected = before;
   std::string written;
-  for (const std::string& name : Split(row.after, ' ')) {
-    const bool made = name[0] == '+';
-    const std::string file = name.substr(made);
-    expected[file] = made ? ReadFile(dir.path() / file) : before.at(file);
-    if (made) written += expected[file];
-    EXPECT_TRUE(!made || ruvela::testing::IsWellFormedXml(expected[file])) << file;
+  for (const std::string& name : Split(row.written, ' ')) {
+    written += expected[name] = ReadFile(dir.path() / name);
+    EXPECT_TRUE(ruvela::testing::IsWellFormedXml(expected[name])) << name;
   }
   EXPECT_EQ(Entries(dir.path()), expected) << "a file changed, or one too many";
   EXPECT_TRUE(fs::is_empty(scratch.path()));
