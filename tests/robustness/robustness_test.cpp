@@ -44,8 +44,6 @@ struct Hostile {
   std::string fuzzTarget = "";
 };
 
-void PrintTo(const Hostile& row, std::ostream* out) { *out << row.name; }
-
 std::string Repeat(const std::string& text, int times) {
   std::string out;
   for (int i = 0; i < times; ++i) out += text;
@@ -142,14 +140,13 @@ std::vector<Hostile> Rows() {
 std::string Problem(const std::string& target, const std::string& bytes) {
   if (target == "gpx_to_kml_fuzzer" || target == "kml_to_gpx_fuzzer") {
     const Direction direction = target == "gpx_to_kml_fuzzer" ? Direction::GpxToKml : Direction::KmlToGpx;
-    const ConversionInput input = ReadConversionInput(direction, bytes);
-    ScratchDirectory scratch;
-    return ConvertAndCheck(scratch.path(), direction, input.document, input.gpxOptions, input.kmlOptions).problem;
+    const ConversionInput in = ReadConversionInput(direction, bytes);
+    return ConvertAndCheck(ScratchDirectory().path(), direction, in.document, in.gpxOptions, in.kmlOptions).problem;
   }
-  if (target == "clean_name_fuzzer") return CleanNameProblem(bytes);
-  if (target == "number_text_fuzzer") return NumberTextProblem(bytes);
-  if (target == "stored_values_fuzzer") return StoredValueProblem(bytes);
-  return "no fuzz target is called " + target;
+  return target == "clean_name_fuzzer"      ? CleanNameProblem(bytes)
+         : target == "number_text_fuzzer"   ? NumberTextProblem(bytes)
+         : target == "stored_values_fuzzer" ? StoredValueProblem(bytes)
+                                            : "no fuzz target is called " + target;
 }
 
 void ExpectHarmless(const std::string& output, const std::string& said) {

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "posix_faults.h"
@@ -25,8 +24,6 @@ struct SaveFaultRow {
   bool saved;              // the result replaces the user's file
   const char* cliMessage;  // a piece of what ruvela-convert says
 };
-
-inline void PrintTo(const SaveFaultRow& row, std::ostream* out) { *out << row.name; }
 
 inline const SaveFaultRow kSaveFaults[] = {
     {"ReadOnlyDirectory", SaveFault::ReadOnlyDirectory, false, "no se puede escribir"},
