@@ -7,9 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <csignal>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <sstream>
 
