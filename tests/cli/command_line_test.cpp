@@ -60,8 +60,7 @@ void ExpectPieces(const std::string& text, const std::string& pieces) {
   EXPECT_TRUE(!pieces.empty() || text.empty()) << text.substr(0, 300);
   for (const std::string& piece : Split(pieces, '|')) {
     const bool absent = piece[0] == '!';
-    EXPECT_EQ(text.find(piece.substr(absent)) == std::string::npos, absent) << piece << " in:\n"
-                                                                            << text.substr(0, 2000);
+    EXPECT_EQ(text.find(piece.substr(absent)) == std::string::npos, absent) << piece << ": " << text.substr(0, 999);
   }
 }
 

@@ -28,39 +28,38 @@ namespace ruvela::robustness {
 inline std::string Reason(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 // A tmpfs of `kilobytes` mounted on a new directory, unmounted at the end.
-// When it cannot be mounted (not root), `path()` is empty and `whyNot()`
-// says why.
+// When it cannot be mounted (not root), `path` is empty and `whyNot` says
+// why.
 class TemporaryMount {
  public:
   explicit TemporaryMount(int kilobytes) : options_("size=" + std::to_string(kilobytes) + "k,mode=0755") {
     std::string pattern = (std::filesystem::temp_directory_path() / "ruvela-mount-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
-      whyNot_ = Reason("no temporary directory for a mount");
+      whyNot = Reason("no temporary directory for a mount");
     } else if (mount("tmpfs", pattern.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options_.c_str()) != 0) {
-      whyNot_ = Reason("cannot mount a tmpfs here (needs root)");
+      whyNot = Reason("cannot mount a tmpfs here (needs root)");
       rmdir(pattern.c_str());
     } else {
-      path_ = pattern;
+      path = pattern;
     }
   }
   ~TemporaryMount() {
-    if (!path_.empty()) umount2(path_.c_str(), MNT_DETACH);
-    if (!path_.empty()) rmdir(path_.c_str());
+    if (!path.empty()) umount2(path.c_str(), MNT_DETACH);
+    if (!path.empty()) rmdir(path.c_str());
   }
   TemporaryMount(const TemporaryMount&) = delete;
   TemporaryMount& operator=(const TemporaryMount&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
-  const std::string& whyNot() const { return whyNot_; }
   // Makes the file system read-only (for root too); false when it cannot.
   bool makeReadOnly() {
     const auto flags = MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV;
-    return !path_.empty() && mount("tmpfs", path_.c_str(), "tmpfs", flags, options_.c_str()) == 0;
+    return !path.empty() && mount("tmpfs", path.c_str(), "tmpfs", flags, options_.c_str()) == 0;
   }
 
+  std::filesystem::path path;
+  std::string whyNot;
+
  private:
-  std::filesystem::path path_;
-  std::string whyNot_;
   std::string options_;
 };
 

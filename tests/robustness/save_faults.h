@@ -54,8 +54,8 @@ class ArrangedSaveFault {
     fs::path directory = scratch / (fault == SaveFault::MissingDirectory ? "no-existe" : "salidas");
     if (fault != SaveFault::MissingDirectory && fault != SaveFault::DirectoryInTheWay) {
       mount_ = std::make_unique<TemporaryMount>(fault == SaveFault::FullDisk ? 64 : 1024);
-      if (!mount_->path().empty()) directory = mount_->path();
-      if (mount_->path().empty() && fault != SaveFault::ReadOnlyDirectory) skipReason = mount_->whyNot();
+      if (!mount_->path.empty()) directory = mount_->path;
+      if (mount_->path.empty() && fault != SaveFault::ReadOnlyDirectory) skipReason = mount_->whyNot;
     }
     target = directory / "ruta.kml";
     if (fault == SaveFault::MissingDirectory) return;
