@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/run_convert.h"
+#include "support/directory_checks.h"
 #include "support/test_files.h"
 
 namespace ruvela::cli {
@@ -46,14 +46,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     if (!piece.empty()) pieces.push_back(piece);
   }
   return pieces;
-}
-
-std::map<std::string, std::string> Entries(const fs::path& directory) {
-  std::map<std::string, std::string> entries;
-  for (const auto& entry : fs::directory_iterator(directory)) {
-    entries[entry.path().filename().string()] = entry.is_directory() ? "<dir>" : ReadFile(entry.path());
-  }
-  return entries;
 }
 
 void ExpectPieces(const std::string& text, const std::string& pieces) {
@@ -149,7 +141,7 @@ TEST_P(CommandLineTest, EndsWithItsStatusMessagesAndFiles) {
     if (source == "dir") fs::create_directory(dir.path() / name);
     if (source != "dir") dir.Write(name, ReadFile(fs::path(RUVELA_CLI_DATA_DIR) / source));
   }
-  const auto before = Entries(dir.path());
+  const auto before = ruvela::testing::Contents(dir.path());
   std::vector<std::string> args;
   for (std::string arg : Split(row.args, ' ')) {
     if (const auto at = arg.find('%'); at != std::string::npos) arg.replace(at, 1, dir.path().string() + "/");
@@ -170,10 +162,10 @@ TEST_P(CommandLineTest, EndsWithItsStatusMessagesAndFiles) {
   auto expected = before;
   std::string written;
   for (const std::string& name : Split(row.written, ' ')) {
-    written += expected[name] = ReadFile(dir.path() / name);
-    EXPECT_TRUE(ruvela::testing::IsWellFormedXml(expected[name])) << name;
+    written += expected[(dir.path() / name).string()] = ReadFile(dir.path() / name);
+    EXPECT_TRUE(ruvela::testing::IsWellFormedXml(ReadFile(dir.path() / name))) << name;
   }
-  EXPECT_EQ(Entries(dir.path()), expected) << "a file changed, or one too many";
+  EXPECT_EQ(ruvela::testing::Contents(dir.path()), expected) << "a file changed, or one too many";
   EXPECT_TRUE(fs::is_empty(scratch.path()));
   if (!row.doc.empty()) ExpectPieces(written, row.doc);
 }

@@ -7,12 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "posix_faults.h"
-#include "support/write_access.h"
+#include "support/directory_checks.h"
 
 namespace ruvela::robustness {
 
@@ -76,16 +75,7 @@ class ArrangedSaveFault {
   }
 
   // Everything in the target's directory, with its bytes.
-  std::map<std::string, std::string> contents() const {
-    std::map<std::string, std::string> found;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(target.parent_path(), error)) {
-      std::ifstream in(entry.path(), std::ios::binary);
-      if (!entry.is_directory()) found[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
-      if (entry.is_directory()) found[entry.path().string()] = "<directory>";
-    }
-    return found;
-  }
+  std::map<std::string, std::string> contents() const { return testing::Contents(target.parent_path()); }
 
   std::filesystem::path target;
   std::string skipReason;
