@@ -47,8 +47,6 @@ class TemporaryMount {
     if (!path.empty()) umount2(path.c_str(), MNT_DETACH);
     if (!path.empty()) rmdir(path.c_str());
   }
-  TemporaryMount(const TemporaryMount&) = delete;
-  TemporaryMount& operator=(const TemporaryMount&) = delete;
 
   // Makes the file system read-only (for root too); false when it cannot.
   bool makeReadOnly() {
@@ -95,10 +93,8 @@ inline SignalledRun RunAndSignal(const std::filesystem::path& program, const std
   if (watch < 0 || (watch != output[0] && inotify_add_watch(watch, watchedDirectory.c_str(), IN_MODIFY) < 0)) {
     return {false, -1, Reason("cannot watch the output directory")};
   }
-  std::vector<std::string> words{program.string()};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};  // execve changes none of them
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   std::string tmpdir = "TMPDIR=" + temporaryDirectory.string();
   char* envp[] = {tmpdir.data(), nullptr};

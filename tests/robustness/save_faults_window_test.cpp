@@ -12,15 +12,11 @@
 #include "scripted_services.h"
 
 using namespace ruvela;
-using robustness::ArrangedSaveFault;
+using namespace ruvela::robustness;
 
-namespace {
+static QString StatusToolTip(ScriptedWindow& w) { return w.window().findChild<QLabel*>("lblSTAT")->toolTip(); }
 
-QString StatusToolTip(ScriptedWindow& w) { return w.window().findChild<QLabel*>(QStringLiteral("lblSTAT"))->toolTip(); }
-
-QByteArray RouteOf200Points() { return QByteArray::fromStdString(robustness::RouteGpx(200)); }
-
-}  // namespace
+static QByteArray RouteOf200Points() { return QByteArray::fromStdString(RouteGpx(200)); }
 
 class SaveFaultsWindowTest : public QObject {
   Q_OBJECT
@@ -28,13 +24,12 @@ class SaveFaultsWindowTest : public QObject {
  private slots:
   void saveFault_data() {
     QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(robustness::kSaveFaults)); ++i)
-      QTest::newRow(robustness::kSaveFaults[i].name) << i;
+    for (const SaveFaultRow& fault : kSaveFaults) QTest::newRow(fault.name) << int(&fault - kSaveFaults);
   }
 
   void saveFault() {
     QFETCH(int, row);
-    const robustness::SaveFaultRow& fault = robustness::kSaveFaults[row];
+    const SaveFaultRow& fault = kSaveFaults[row];
     QTemporaryDir programDirectory;
     const QString input = samples::Write(programDirectory, QStringLiteral("ruta.gpx"), RouteOf200Points());
     const ArrangedSaveFault arranged(fault.fault, programDirectory.path().toStdString());
@@ -72,7 +67,7 @@ class SaveFaultsWindowTest : public QObject {
   // The program's directory is full: the conversion cannot write its
   // pending result. The window says so, nothing is pending, and it goes on.
   void fullProgramDirectory() {
-    robustness::TemporaryMount programDirectory(64);
+    TemporaryMount programDirectory(64);
     if (programDirectory.path.empty()) QSKIP(programDirectory.whyNot.c_str());
     QTemporaryDir inputs;
     ScriptedWindow w(QString::fromStdString(programDirectory.path.string()));
