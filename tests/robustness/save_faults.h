@@ -9,27 +9,23 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "posix_faults.h"
 #include "support/directory_checks.h"
 
 namespace ruvela::robustness {
 
-enum class SaveFault { ReadOnlyDirectory, MissingDirectory, DirectoryInTheWay, AnotherFileSystem, FullDisk };
-
 struct SaveFaultRow {
-  const char* name;
-  SaveFault fault;
+  std::string_view name;   // the fault ArrangedSaveFault lays out
   bool saved;              // the result replaces the user's file
   const char* cliMessage;  // a piece of what ruvela-convert says
 };
 
 inline const SaveFaultRow kSaveFaults[] = {
-    {"ReadOnlyDirectory", SaveFault::ReadOnlyDirectory, false, "no se puede escribir"},
-    {"MissingDirectory", SaveFault::MissingDirectory, false, "no se puede escribir"},
-    {"DirectoryInTheWay", SaveFault::DirectoryInTheWay, false, "es un directorio"},
-    {"AnotherFileSystem", SaveFault::AnotherFileSystem, true, "->"},
-    {"FullDisk", SaveFault::FullDisk, false, "no se puede escribir"},
+    {"ReadOnlyDirectory", false, "no se puede escribir"}, {"MissingDirectory", false, "no se puede escribir"},
+    {"DirectoryInTheWay", false, "es un directorio"},     {"AnotherFileSystem", true, "->"},
+    {"FullDisk", false, "no se puede escribir"},
 };
 
 // A route of `points` points; its KML, about 1 KB a point, outgrows the small disk.
@@ -48,21 +44,21 @@ class ArrangedSaveFault {
  public:
   static inline const std::string kUsersFile = "Contenido anterior del usuario.\r\n";
 
-  ArrangedSaveFault(SaveFault fault, const std::filesystem::path& scratch) {
+  ArrangedSaveFault(std::string_view fault, const std::filesystem::path& scratch) {
     namespace fs = std::filesystem;
-    fs::path directory = scratch / (fault == SaveFault::MissingDirectory ? "no-existe" : "salidas");
-    if (fault != SaveFault::MissingDirectory && fault != SaveFault::DirectoryInTheWay) {
-      mount_ = std::make_unique<TemporaryMount>(fault == SaveFault::FullDisk ? 64 : 1024);
+    fs::path directory = scratch / (fault == "MissingDirectory" ? "no-existe" : "salidas");
+    if (fault != "MissingDirectory" && fault != "DirectoryInTheWay") {
+      mount_ = std::make_unique<TemporaryMount>(fault == "FullDisk" ? 64 : 1024);
       if (!mount_->path.empty()) directory = mount_->path;
-      if (mount_->path.empty() && fault != SaveFault::ReadOnlyDirectory) skipReason = mount_->whyNot;
+      if (mount_->path.empty() && fault != "ReadOnlyDirectory") skipReason = mount_->whyNot;
     }
     target = directory / "ruta.kml";
-    if (fault == SaveFault::MissingDirectory) return;
-    const bool inTheWay = fault == SaveFault::DirectoryInTheWay;
+    if (fault == "MissingDirectory") return;
+    const bool inTheWay = fault == "DirectoryInTheWay";
     fs::create_directories(inTheWay ? target : directory);
     std::ofstream(inTheWay ? target / "dentro.txt" : target) << kUsersFile;
     // Without a read-only file system, a directory without write permission.
-    if (fault == SaveFault::ReadOnlyDirectory && !mount_->makeReadOnly()) {
+    if (fault == "ReadOnlyDirectory" && !mount_->makeReadOnly()) {
       fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
       if (testing::CanCreateFileIn(directory)) skipReason = "this user writes into read-only directories";
     }

@@ -24,7 +24,7 @@ class SaveFaultsWindowTest : public QObject {
  private slots:
   void saveFault_data() {
     QTest::addColumn<int>("row");
-    for (const SaveFaultRow& fault : kSaveFaults) QTest::newRow(fault.name) << int(&fault - kSaveFaults);
+    for (const SaveFaultRow& fault : kSaveFaults) QTest::newRow(fault.name.data()) << int(&fault - kSaveFaults);
   }
 
   void saveFault() {
@@ -32,7 +32,7 @@ class SaveFaultsWindowTest : public QObject {
     const SaveFaultRow& fault = kSaveFaults[row];
     QTemporaryDir programDirectory;
     const QString input = samples::Write(programDirectory, QStringLiteral("ruta.gpx"), RouteOf200Points());
-    const ArrangedSaveFault arranged(fault.fault, programDirectory.path().toStdString());
+    const ArrangedSaveFault arranged(fault.name, programDirectory.path().toStdString());
     if (!arranged.skipReason.empty()) QSKIP(arranged.skipReason.c_str());
     auto expected = arranged.contents();
     const QString target = QString::fromStdString(arranged.target.string());
