@@ -74,6 +74,7 @@ std::vector<Row> Rows() {
       {"BadTrackMode", "", "--tracks flat a.gpx", 2, "", "valor no válido para --tracks"},
       {"OutputForTwoInputs", "", "-o x.kml a.gpx b.gpx", 2, "", "un solo ARCHIVO"},
       {"DashesEndTheOptions", "", "-- -x.gpx", 2, "", "-x.gpx|no existe"},
+      {"DashIsAFileName", "", "-", 1, "", "-: formato desconocido"},
       {"Help", "", "--help", 0, "", "", "", "--track-elevation N|(por defecto: Routes)|--paths-as-tracks|--quiet"},
       {"Version", "", "-V", 0, "", "", "", "ruvela-convert "},
       // Options reach the converter as the window's option fields would.

@@ -84,7 +84,8 @@ std::vector<Hostile> Rows() {
       {"InvalidUtf8Kml", "raro.kml", Completed, "<wpt lat=\"2\" lon=\"1\">\r\n    <name>A"},
       {"Utf16WithoutBomGpx", "utf16.gpx", Completed, "<name>Cima"},
       {"Utf16WithoutBomKml", "utf16.kml", Completed, "<name>Cima</name>"},
-      // Padding that a device left after a complete document is not part of it.
+      // Padding that a device left after a complete document is not part of
+      // it. The GPX holds a waypoint and a track point: all points count.
       {"NulPaddingGpx", "relleno.gpx", Completed, "Cima"},
       {"NulPaddingKml", "relleno.kml", Completed, "<name>Cima</name>"},
       // Markup, references to characters XML forbids, broken UTF-8 and CDATA ends in every field.
