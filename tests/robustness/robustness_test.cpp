@@ -1,0 +1,279 @@
+// Hostile inputs, one row each, through the core (ConvertInput) and through
+// ruvela-convert: each ends in its stated outcome and message, any output
+// is a well-formed document, nothing is expanded, fetched or left behind.
+// The inputs a fuzz target once failed on (tests/data/regressions/TARGET/)
+// are rows too, checked by that target's rules. Then ruvela-convert against
+// the save-fault table (save_faults.h), and killed or terminated mid-way.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+#include "cli/run_convert.h"
+#include "fuzz/conversion_check.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/text_rules.h"
+#include "save_faults.h"
+#include "support/special_inputs.h"
+#include "support/test_files.h"
+
+namespace ruvela::robustness {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::ScratchDirectory;
+using testing::ZipArchive;
+
+enum class Kind { Bytes, Missing, Directory, NamedPipe, DevZero, Unreadable };
+
+struct Hostile {
+  std::string name;
+  std::string file;          // the input's name: its extension picks the direction
+  ConversionStatus outcome;  // through the core (for .gpx and .kml), and ruvela-convert's exit status with it
+  std::string said = "";     // in the document written, or else on standard error
+  // The bytes are data/FILE with every "@" replaced by what this makes; when
+  // there is no such file, only what this makes.
+  std::function<std::string()> make = nullptr;
+  Kind kind = Kind::Bytes;
+  bool boundedMemory = false;  // converts in about the memory of a small document
+  std::string fuzzTarget = "";
+};
+
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+std::string Data(const std::string& name) { return ReadFile(fs::path(RUVELA_HOSTILE_DIR) / name); }
+constexpr int kMillion = 1'000'000;
+std::string Nested(const std::string& tag, const std::string& inside = "") {
+  return Repeat("<" + tag + ">", kMillion) + inside + Repeat("</" + tag + ">", kMillion);
+}
+std::string Attributes() {
+  std::string attributes;
+  for (int i = 0; i < 100000; ++i) attributes += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+  return attributes;
+}
+std::string Kmz() { return ZipArchive({{"files/logo.png", "PNG"}, {"doc.kml", Data("Cima.kml")}}); }
+std::string TenMegabytes() { return std::string(10'000'000, 'N'); }
+std::string Commas() { return std::string(100000, ','); }
+std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
+std::string DamagedKmz() { return testing::WithDamagedData(ZipArchive({{"doc.kml", Data("valores.kml")}})); }
+std::string EncryptedKmz() { return ZipArchive({{"doc.kml", Data("Cima.kml"), true}}); }
+// 64 MB of blanks deflate to about 64 KB: far beyond any document's ratio.
+std::string ZipBomb() { return ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}}); }
+std::string LyingZipBomb() { return testing::WithDeclaredSize(ZipBomb(), 1000); }
+
+std::vector<Hostile> Rows() {
+  using enum ConversionStatus;
+  std::vector<Hostile> rows = {
+      {"EmptyGpx", "vacio.gpx", InputNotLoaded},
+      {"EmptyKml", "vacio.kml", InputNotLoaded},
+      {"LoneBom", "bom.kml", InputNotLoaded},
+      {"NotXml", "texto.gpx", InputNotLoaded},
+      {"Binary", "imagen.kml", InputNotLoaded},
+      {"TruncatedInATag", "cortado.gpx", InputNotLoaded},
+      {"TruncatedInAnAttribute", "cortado.kml", InputNotLoaded},
+      {"TruncatedInCdata", "cdata.gpx", InputNotLoaded},
+      {"NulInAName", "nul.gpx", InputNotLoaded},
+      {"NulInAnAttribute", "nul.kml", InputNotLoaded},
+      {"WrongRoot", "pagina.gpx", NothingConvertible},
+      {"InvalidUtf8Gpx", "raro.gpx", Completed, "<name>A o</name>"},
+      {"InvalidUtf8Kml", "raro.kml", Completed, "<wpt lat=\"2\" lon=\"1\">\r\n    <name>A"},
+      {"Utf16WithoutBomGpx", "utf16.gpx", Completed, "<name>Cima"},
+      {"Utf16WithoutBomKml", "utf16.kml", Completed, "<name>Cima</name>"},
+      // Padding that a device left after a complete document is not part of
+      // it. The GPX holds a waypoint and a track point: all points count.
+      {"NulPaddingGpx", "relleno.gpx", Completed, "Cima"},
+      {"NulPaddingKml", "relleno.kml", Completed, "<name>Cima</name>"},
+      // Markup, references to characters XML forbids, broken UTF-8 and CDATA ends in every field.
+      {"HostileValuesGpx", "valores.gpx", Completed},
+      {"HostileValuesKml", "valores.kml", Completed},
+      {"BillionLaughsGpx", "risas.gpx", Completed, "", nullptr, Kind::Bytes, true},
+      {"BillionLaughsKml", "risas.kml", Completed, "", nullptr, Kind::Bytes, true},
+      {"ExternalEntityGpx", "externo.gpx", Completed},
+      {"ExternalEntityKml", "externo.kml", Completed},
+      {"NestedAMillionLevelsGpx", "hondo.gpx", Completed, "<name>Fondo</name>", [] { return Nested("a"); }},
+      {"NestedAMillionLevelsKml", "hondo.kml", NothingConvertible, "", [] { return Nested("Folder"); }},
+      {"NameNestedAMillionLevels", "nombre.kml", Completed, "<name>hondo</name>", [] { return Nested("b", "hondo"); }},
+      {"NameOf10MbGpx", "largo.gpx", Completed, TenMegabytes(), TenMegabytes},
+      {"NameOf10MbKml", "largo.kml", Completed, TenMegabytes(), TenMegabytes},
+      {"ManyAttributesGpx", "muchos.gpx", Completed, "", Attributes},
+      {"ManyAttributesKml", "muchos.kml", Completed, "", Attributes},
+      {"CommaCoordinatesGpx", "comas.gpx", Completed, "", Commas},
+      // Everything after the second comma is the elevation, here not a number.
+      {"CommaCoordinatesKml", "comas.kml", Completed, "<wpt lat=\"2\" lon=\"1\">\r\n    <name>A</name>", Commas},
+      // Files that are not documents, and KMZ archives.
+      {"MissingFile", "falta.gpx", InputNotLoaded, "no existe", nullptr, Kind::Missing},
+      {"Directory", "carpeta.gpx", InputNotLoaded, "no es un archivo normal", nullptr, Kind::Directory},
+      {"NamedPipe", "tuberia.gpx", InputNotLoaded, "no es un archivo normal", nullptr, Kind::NamedPipe},
+      {"DevZero", "cero.kml", InputNotLoaded, "no es un archivo normal", nullptr, Kind::DevZero},
+      {"Unreadable", "relleno.gpx", InputNotLoaded, "", nullptr, Kind::Unreadable},
+      {"Kmz", "Salida.Kmz", Completed, "Cima", Kmz},
+      {"KmzNotAZip", "Cima.kmz", InputNotLoaded, "el archivo KMZ no es un archivo ZIP"},
+      {"KmzCutShort", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", [] { return Kmz().substr(0, 100); }},
+      {"KmzDamaged", "roto.kmz", InputNotLoaded, "el archivo KMZ está dañado", DamagedKmz},
+      {"KmzEncrypted", "cifrado.kmz", InputNotLoaded, "el archivo KMZ está cifrado", EncryptedKmz},
+      {"KmzWithoutKml", "fotos.kmz", InputNotLoaded, "el archivo KMZ no contiene", KmzOfAPicture},
+      {"KmzBomb", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", ZipBomb, Kind::Bytes, true},
+      {"KmzBombLyingAboutItsSize", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", LyingZipBomb, Kind::Bytes, true},
+  };
+  std::error_code error;
+  for (const auto& file : fs::recursive_directory_iterator(RUVELA_REGRESSIONS_DIR, error)) {
+    const std::string target = file.path().parent_path().filename().string();
+    if (file.is_regular_file() && target != "regressions") {
+      std::string name = target + "_" + file.path().filename().string();
+      for (char& c : name) c = std::isalnum(c & 0xFF) ? c : '_';
+      rows.push_back({name, file.path().string(), {}, "", nullptr, Kind::Bytes, false, target});
+    }
+  }
+  return rows;
+}
+
+// The broken rule for `bytes` under the rules of a fuzz target.
+std::string Problem(const std::string& target, const std::string& bytes) {
+  if (target == "gpx_to_kml_fuzzer" || target == "kml_to_gpx_fuzzer") {
+    const Direction direction = target == "gpx_to_kml_fuzzer" ? Direction::GpxToKml : Direction::KmlToGpx;
+    const ConversionInput in = ReadConversionInput(direction, bytes);
+    return ConvertAndCheck(ScratchDirectory().path(), direction, in.document, in.gpxOptions, in.kmlOptions).problem;
+  }
+  return target == "clean_name_fuzzer"      ? CleanNameProblem(bytes)
+         : target == "number_text_fuzzer"   ? NumberTextProblem(bytes)
+         : target == "stored_values_fuzzer" ? StoredValueProblem(bytes)
+                                            : "no fuzz target is called " + target;
+}
+
+void ExpectHarmless(const std::string& output, const std::string& said) {
+  EXPECT_EQ(WhyNotWellFormed(output), "");
+  EXPECT_NE(output.find(said), std::string::npos) << said.substr(0, 80);
+  EXPECT_EQ(output.find("lollol"), std::string::npos) << "an entity was expanded";
+  EXPECT_EQ(output.find("root:x:0"), std::string::npos) << "an external file (/etc/passwd) was read";
+}
+
+// Runs ruvela-convert, keeping what it says in `err`.
+int Convert(const std::vector<std::string>& args, std::string* err = nullptr) {
+  std::ostringstream said;
+  const int status = cli::RunConvert(args, said, said, {});
+  if (err != nullptr) *err = said.str();
+  return status;
+}
+
+// The peak memory of a process converting `input`, in kilobytes.
+long PeakMemoryOfConverting(const fs::path& input) {
+  bool ran = false;
+  return PeakMemoryOf([&] { return Convert({input.string(), "-f", "-o", input.string() + ".medida"}) >= 0; }, ran);
+}
+
+class HostileInputTest : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
+  const Hostile& row = GetParam();
+  if (!row.fuzzTarget.empty()) {
+    EXPECT_EQ(Problem(row.fuzzTarget, ReadFile(row.file)), "");
+    return;
+  }
+  ScratchDirectory scratch;
+  const fs::path input = scratch.path() / row.file;
+  std::string bytes = fs::exists(fs::path(RUVELA_HOSTILE_DIR) / row.file) ? Data(row.file) : "@";
+  const std::string made = row.make ? row.make() : "@";
+  for (auto at = bytes.find('@'); at != std::string::npos; at = bytes.find('@', at + made.size())) {
+    bytes.replace(at, 1, made);
+  }
+  if (row.kind == Kind::Bytes && (input.extension() == ".gpx" || input.extension() == ".kml")) {
+    ScratchDirectory core;
+    const CheckedConversion converted = ConvertAndCheck(core.path(), DirectionOf(input.extension().string()), bytes);
+    EXPECT_EQ(converted.problem, "");
+    EXPECT_EQ(converted.outcome, row.outcome);
+    if (row.outcome == ConversionStatus::Completed) ExpectHarmless(converted.output, row.said);
+  }
+  if (row.kind == Kind::Bytes || row.kind == Kind::Unreadable) scratch.Write(row.file, bytes);
+  if (row.kind == Kind::Directory) fs::create_directory(input);
+  ASSERT_TRUE(row.kind != Kind::NamedPipe || testing::MakeNamedPipe(input));
+  if (row.kind == Kind::DevZero) fs::create_symlink("/dev/zero", input);
+  if (row.kind == Kind::Unreadable) fs::permissions(input, fs::perms::none);
+  if (row.kind == Kind::Unreadable && std::ifstream(input)) GTEST_SKIP() << "this user reads unreadable files (root)";
+  auto expected = testing::Contents(scratch.path());
+  std::string err;
+
+  const bool completed = row.outcome == ConversionStatus::Completed;
+  const bool nothing = row.outcome == ConversionStatus::NothingConvertible;
+  EXPECT_EQ(Convert({input.string(), "-o", input.string() + ".salida"}, &err), completed ? 0 : nothing ? 1 : 2) << err;
+
+  if (completed) {
+    ExpectHarmless(expected[input.string() + ".salida"] = ReadFile(input.string() + ".salida"), row.said);
+  } else {
+    EXPECT_NE(err.find(nothing ? "sin datos convertibles" : "con error: "), std::string::npos) << err;
+    EXPECT_NE(err.find(row.said), std::string::npos) << err;
+  }
+  EXPECT_EQ(testing::Contents(scratch.path()), expected) << "a file left behind, or one changed";
+  if (!row.boundedMemory) return;
+  // Entities are never expanded, a ZIP bomb never inflated: no more memory
+  // than a small document takes (expanded, lol9 alone would take 3 GB).
+  const bool gpx = input.extension() == ".gpx";
+  const long small =
+      PeakMemoryOfConverting(scratch.Write(gpx ? "a.gpx" : "a.kml", Data(gpx ? "relleno.gpx" : "Cima.kml")));
+  if (small < 0) GTEST_SKIP() << "the peak memory of a process cannot be measured here";
+  EXPECT_LT(PeakMemoryOfConverting(input), small + 16 * 1024) << "kilobytes at the peak";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostileInputTest, ::testing::ValuesIn(Rows()),
+                         [](const auto& info) { return info.param.name; });
+
+// The strict reading the rules rely on turns down what a lenient parser
+// would let through (that it takes what is sound, every output above shows).
+TEST(ConversionRules, RefuseDocumentsAStrictReaderRefuses) {
+  for (const char* broken :
+       {"", "<a>", "<a>\x01</a>", "<a>\xED\xA0\x80</a>", "<a>&#1;</a>", "<a>&nbsp;</a>", "<a></b>"})
+    EXPECT_NE(WhyNotWellFormed(broken), "") << broken;
+}
+
+class SaveFaultTest : public ::testing::TestWithParam<SaveFaultRow> {};
+
+TEST_P(SaveFaultTest, UsersFileIsIntactOrReplacedWhole) {
+  ScratchDirectory scratch;
+  const fs::path input = scratch.Write("ruta.gpx", RouteGpx(200));
+  const ArrangedSaveFault arranged(GetParam().name, scratch.path());
+  if (!arranged.skipReason.empty()) GTEST_SKIP() << arranged.skipReason;
+  auto expected = arranged.contents();
+
+  std::string err;
+
+  EXPECT_EQ(Convert({input.string(), "-o", arranged.target.string(), "-f"}, &err), GetParam().saved ? 0 : 2) << err;
+
+  EXPECT_NE(err.find(GetParam().cliMessage), std::string::npos) << err;
+  // A saved document replaces the user's file whole.
+  const std::string target = arranged.target.string();
+  EXPECT_TRUE(!GetParam().saved || WhyNotWellFormed(expected[target] = ReadFile(target)).empty());
+  EXPECT_EQ(arranged.contents(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SaveFaultTest, ::testing::ValuesIn(kSaveFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Killed while it writes, nothing can clean up; yet the user's file is
+// untouched, since only a complete document is renamed over it. Terminated
+// while stuck writing to a pipe nobody reads, it ends at once and leaves
+// nothing behind.
+TEST(SignalledConversion, LeavesTheUsersFileIntact) {
+  for (const int signal : {SIGKILL, SIGTERM}) {
+    ScratchDirectory scratch;
+    const std::string input = scratch.Write("ruta.gpx", RouteGpx(20000)).string();
+    const std::string target = scratch.Write("ruta.kml", ArrangedSaveFault::kUsersFile).string();
+    const bool killed = signal == SIGKILL;
+    const auto before = testing::Contents(scratch.path());
+    const SignalledRun run = RunAndSignal(RUVELA_CONVERT_PATH, {"-q", "-f", "-o", killed ? target : "-", input},
+                                          scratch.path(), killed ? scratch.path() : fs::path(), signal, 10000);
+    if (!run.whyNot.empty()) GTEST_SKIP() << run.whyNot;
+    EXPECT_EQ(run.endedBySignal, killed) << "a larger input is needed when it ended before the signal";
+    EXPECT_EQ(run.exitStatus, killed ? -1 : 130);
+    // Only SIGKILL may leave the hidden partial document, which nothing can remove then.
+    auto after = testing::Contents(scratch.path());
+    std::erase_if(after, [&](const auto& f) { return killed && f.first.find("/.ruta.kml.ruvela-") != f.first.npos; });
+    EXPECT_EQ(after, before);
+  }
+}
+
+}  // namespace
+}  // namespace ruvela::robustness
