@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <tuple>
 
 #include "core/option_table.h"
 #include "core/path_parts.h"
-#include "gpx2kml/elevation_rule.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/special_inputs.h"
@@ -104,100 +104,42 @@ std::string FirstDifference(const std::string& expected, const std::string& got)
          line(expected) + "\n+ " + line(got);
 }
 
-const struct Golden {
-  const char* input;     // under tests/data/golden
-  const char* as;        // the file name it is converted from; empty: its own
-  const char* options;   // settings keys and stored values
-  int stopAt;            // the yield at which the conversion is asked to stop; 0: never
-  const char* expected;  // under tests/data/golden
-  const char* summary;
-} kDocuments[] = {
-    {"worked-example.gpx", "Ruta.gpx", "", 0, "../worked-example.kml", "Completed 2 3 4 0 0 0 0"},
-    {"worked-example.gpx", "Ruta.gpx", "", 1, "worked-example-stop1.kml", "Stopped 0 0 0 0 0 0 0"},
-    {"worked-example.gpx", "Ruta.gpx", "", 3, "worked-example-stop3.kml", "Stopped 2 0 0 0 0 0 0"},
-    {"worked-example.gpx", "Ruta.gpx", "", 6, "worked-example-stop6.kml", "Stopped 2 2 0 0 0 0 0"},
-    {"worked-example.gpx", "Ruta.gpx", "", 10, "worked-example-stop10.kml", "Stopped 2 3 2 0 0 0 0"},
-    {"elevations.gpx", "Año & <día>.GPX", "", 0, "elevations.kml", "Completed 0 1 9 0 0 0 0"},
-    {"elevations.gpx", "", "OptTrkTrueEle=-1;chkTrkOffset=2;txtR_ele=40.5", 0, "elevations-recorded.kml",
-     "Completed 0 1 9 0 0 0 0"},
-    {"elevations.gpx", "", "OptTrkTrueEle=-1;chkTrkOffset=0", 0, "elevations-absolute.kml", "Completed 0 1 9 0 0 3 0"},
-    {"elevations.gpx", "", "OptTrkTrueEle=-1;chkTrkOffset=0;chkTrkEleABS=2", 0, "elevations-negative.kml",
-     "Completed 0 1 9 0 0 3 2"},
-    {"elevations.gpx", "", "OptTrkMultip=-1;txtTrkMultip=150;chkTrkEleABS=0", 0, "elevations-amplified.kml",
-     "Completed 0 1 9 0 0 3 2"},
-    {"elevations.gpx", "", "OptCONSTT=0;txtT_ele=abc;chkTrkEleABS=0", 0, "elevations-unchosen.kml",
-     "Completed 0 1 9 0 0 9 0"},
-    {"only-tracks.gpx", "", "", 0, "only-tracks.kml", "Completed 0 0 1 0 0 0 0"},
-    {"no-points.gpx", "", "", 0, "no-points.kml", "NothingConvertible 0 0 0 0 0 0 0"},
-    {"other-root.gpx", "", "", 0, "other-root.kml", "NothingConvertible 0 0 0 0 0 0 0"},
-    {"routes-example.kml", "Mapa.kml", "", 0, "../routes-example.gpx",
-     "Completed 4 3 0 2 0 0 0 Routes <<<|  Ruta1 <<<|"},
-    {"routes-example.kml", "Mapa.KMZ", "", 0, "../routes-example.gpx",
-     "Completed 4 3 0 2 0 0 0 Routes <<<|  Ruta1 <<<|"},
-    {"routes-example.kml", "", "", 1, "routes-example-stop1.gpx", "Stopped 0 0 0 0 0 0 0"},
-    {"routes-example.kml", "", "", 3, "routes-example-stop3.gpx", "Stopped 1 0 0 1 0 0 0 Routes <<<|"},
-    {"routes-example.kml", "", "", 5, "routes-example-stop5.gpx", "Stopped 2 1 0 2 0 0 0 Routes <<<|  Ruta1 <<<|"},
-    {"routes-with-paths.kml", "Mapa.kml", "", 0, "../routes-example.gpx",
-     "Completed 4 3 0 2 0 0 0 Routes <<<|  Ruta1 <<<|"},
-    {"routes-with-paths.kml", "", "chkPathsAsTracks=1", 0, "routes-with-paths.gpx",
-     "Completed 4 3 18 2 6 0 0 Routes <<<|  Ruta1 <<<|"},
-    {"route-path.kml", "", "chkPathsAsTracks=1", 0, "route-path.gpx", "Completed 1 1 2 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "", 0, "route-placemark.gpx", "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkAutoWRName=0", 0, "route-placemark-plain.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkDupWpts=1;chkAutoWRName=0", 0, "route-placemark-duplicate.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkDupWpts=1", 0, "route-placemark-duplicate-auto.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkIgnoreRtWpts=1;chkAutoWRName=0", 0, "route-placemark-ignore.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkIgnoreRtWpts=1", 0, "route-placemark-ignore-auto.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkIgnoreRtWpts=1;chkDupWpts=1;chkAutoWRName=0", 0,
-     "route-placemark-ignore-duplicate.gpx", "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"route-placemark.kml", "", "chkIgnoreRtWpts=2;chkDupWpts=2;chkAutoWRName=2", 0, "route-placemark-grayed.gpx",
-     "Completed 1 1 0 1 0 0 0 Routes <<<|"},
-    {"outside-routes.kml", "", "chkIgnoreRtWpts=1;chkDupWpts=1", 0, "outside-routes.gpx",
-     "Completed 2 0 0 1 0 0 0 Lugares|"},
-    {"left-out.kml", "", "", 0, "left-out.gpx", "Completed 2 2 0 1 1 0 0 Routes <<<|"},
-    {"left-out.kml", "", "chkAutoWRName=0", 0, "left-out-plain.gpx", "Completed 2 2 0 1 1 0 0 Routes <<<|"},
-    {"route-folder-case.kml", "", "", 0, "route-folder-case.gpx", "Completed 1 1 0 1 0 0 0 rOUTES <<<|"},
-    {"route-folder-marks.kml", "", "", 0, "route-folder-marks.gpx", "Completed 1 1 0 1 0 0 0  Routes  <<<|"},
-    {"route-folder-rutas.kml", "", "txtRouteItFolderName=  rutas ", 0, "route-folder-rutas.gpx",
-     "Completed 1 1 0 1 0 0 0 Rutas <<<|"},
-    {"route-folder-accent.kml", "", "txtRouteItFolderName=Rútas", 0, "route-folder-accent.gpx",
-     "Completed 1 0 0 1 0 0 0 Rutas|"},
-    {"route-folder-first.kml", "", "", 0, "route-folder-first.gpx", "Completed 3 1 0 3 0 0 0 Routes <<<|Other|Routes|"},
-    {"route-folder-deeper.kml", "", "", 0, "route-folder-deeper.gpx",
-     "Completed 2 2 0 3 0 0 0 Routes <<<|Other|  Routes <<<|"},
-    {"route-folder-subfolders.kml", "", "", 0, "route-folder-subfolders.gpx",
-     "Completed 3 3 0 3 0 0 0 Routes <<<|  R1 <<<|  R2 <<<|"},
-    {"route-folder-no-points.kml", "", "", 0, "route-folder-no-points.gpx",
-     "Completed 1 1 0 2 0 0 0 Routes <<<|  R1 <<<|"},
-    {"skipped.kml", "", "", 0, "skipped.gpx", "Completed 2 0 0 1 0 0 0 F|"},
-    {"nested.kml", "", "", 0, "nested.gpx", "Completed 5 0 0 5 0 0 0 L1|  L2|    L3|      L4|        L5|"},
-    {"document.kml", "", "", 0, "document.gpx", "Completed 2 0 0 1 0 0 0 F|"},
-    {"coordinates.kml", "", "", 0, "coordinates.gpx", "Completed 10 0 0 0 10 0 0"},
-    {"only-paths.kml", "", "", 0, "only-paths.gpx", "NothingConvertible 0 0 0 0 0 0 0"},
-    {"prefixed-root.kml", "", "", 0, "prefixed-root.gpx", "NothingConvertible 0 0 0 0 0 0 0"},
-    {"../worked-example.kml", "Ruta.kml", "", 0, "worked-example-back.gpx",
-     "Completed 5 3 0 5 0 0 0 Ruta|  Waypoints|  Routes <<<|    Ruta 1 <<<|  Tracks|"},
-    {"../worked-example.kml", "Ruta.KMZ", "", 0, "worked-example-back.gpx",
-     "Completed 5 3 0 5 0 0 0 Ruta|  Waypoints|  Routes <<<|    Ruta 1 <<<|  Tracks|"},
+// One row of conversions.tsv (its first lines say what the columns hold).
+struct Golden {
+  std::string input, as, options, stopAt, expected, summary;
 };
 
+std::vector<Golden> GoldenRows() {
+  std::vector<Golden> rows;
+  std::istringstream lines(ReadFile(kGolden / "conversions.tsv"));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    Golden& row = rows.emplace_back();
+    for (std::string* field : {&row.input, &row.as, &row.options, &row.stopAt, &row.expected, &row.summary}) {
+      std::getline(fields, *field, '\t');
+      if (*field == "-") field->clear();
+    }
+    if (row.as.empty()) row.as = row.input;
+  }
+  EXPECT_GE(rows.size(), 50u);
+  return rows;
+}
+
 TEST(GoldenDocuments, ConvertByteForByte) {
-  for (const Golden& row : kDocuments) {
-    const std::string name = *row.as != '\0' ? row.as : row.input;
-    SCOPED_TRACE(name + " [" + row.options + "] stop " + std::to_string(row.stopAt) + " -> " + row.expected);
-    const Converted c = Convert(name, ReadFile(kGolden / row.input), row.options, row.stopAt);
+  for (const Golden& row : GoldenRows()) {
+    SCOPED_TRACE(row.as + " [" + row.options + "] stop " + row.stopAt + " -> " + row.expected);
+    const int stopAt = std::stoi(row.stopAt);
+    const Converted c = Convert(row.as, ReadFile(kGolden / row.input), row.options, stopAt);
     testing::UpdateReferenceIfAsked(kGolden / row.expected, c.output);
     const std::string expected = ReadFile(kGolden / row.expected);
     if (c.output != expected) ADD_FAILURE() << FirstDifference(expected, c.output);
     EXPECT_EQ(Summary(c), row.summary);
     EXPECT_EQ(c.loads, 1) << "one reading serves both passes";
-    const bool toKml = DirectionOf(fs::path(name).extension().string()) == Direction::GpxToKml;
-    EXPECT_EQ(c.result.closingText, row.stopAt > 0 ? "" : toKml ? "</Folder>\r\n</kml>\r\n" : "\r\n</gpx>\r\n");
+    std::string why;
+    EXPECT_TRUE(stopAt > 0 || testing::IsWellFormedXml(c.output, &why)) << why;
+    const bool toKml = DirectionOf(row.as.substr(row.as.rfind('.'))) == Direction::GpxToKml;
+    EXPECT_EQ(c.result.closingText, stopAt > 0 ? "" : toKml ? "</Folder>\r\n</kml>\r\n" : "\r\n</gpx>\r\n");
     EXPECT_TRUE(c.output.ends_with(c.result.closingText));
   }
 }
@@ -209,8 +151,8 @@ TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
   if (!fs::is_directory(shared)) GTEST_SKIP() << "no shared folder beside the repository: " << shared;
   const testing::ScratchDirectory scratch;
   std::vector<fs::path> documents;
-  for (const Golden& row : kDocuments) {
-    if (row.stopAt == 0 && fs::path(row.expected).extension() == ".gpx") documents.push_back(kGolden / row.expected);
+  for (const Golden& row : GoldenRows()) {
+    if (row.stopAt == "0" && row.expected.ends_with(".gpx")) documents.push_back(kGolden / row.expected);
   }
   for (const char* options : {"", "chkPathsAsTracks=1"}) {
     for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
@@ -249,28 +191,6 @@ TEST(GoldenDocuments, WithoutHugePagesTheParserGivesTheSameDocument) {
 TEST(GoldenDocuments, AnOutputThatCannotBeWrittenIsReported) {
   for (const char* name : {"a.gpx", "a.kml"}) {
     EXPECT_EQ(Convert(name, "<kml/>", "", 0, "missing/out").result.status, ConversionStatus::OutputNotWritten) << name;
-  }
-}
-
-// Elevations of track points drawn by options the store would not keep
-// (the command line passes them as typed).
-TEST(ElevationRule, Cases) {
-  const struct {
-    const char* options;
-    const char* recorded;
-    const char* drawn;
-    double value;
-  } rows[] = {
-      {"txtT_ele=0", "500", "0", 0},
-      {"txtT_ele=30.7", "500", "30", 30},
-      {"txtT_ele=abc", "500", "0", 0},
-      {"txtT_ele=abc;chkTrkEleABS=0", "500", "abc", 0},
-      {"OptTrkTrueEle=-1;txtTrkOffset=x", "70", "70", 70},
-  };
-  for (const auto& row : rows) {
-    const TrackElevation drawn = ElevationRule(OptionsFrom(row.options).first).apply(row.recorded);
-    EXPECT_EQ(drawn.text, row.drawn) << row.options;
-    EXPECT_EQ(drawn.value, row.value) << row.options;
   }
 }
 

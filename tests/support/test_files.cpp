@@ -123,14 +123,4 @@ std::string SchemaProblems(const std::filesystem::path& schema, const std::vecto
   return complaints.empty() ? "xmllint failed to run (status " + std::to_string(status) + ")" : complaints;
 }
 
-std::string WithoutCarriageReturns(std::string_view text) {
-  std::string plain;
-  plain.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    plain += text[i];
-  }
-  return plain;
-}
-
 }  // namespace ruvela::testing
