@@ -73,6 +73,12 @@ bool HasOnlyXmlCharacters(const std::string& bytes, std::size_t& badOffset) {
   return true;
 }
 
+std::string ShellQuoted(const std::filesystem::path& path) {
+  std::string quoted = "'";
+  for (const char c : path.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
 }  // namespace
 
 bool IsWellFormedXml(const std::string& bytes, std::string* why) {
@@ -95,28 +101,12 @@ void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::s
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-namespace {
-
-std::string ShellQuoted(const std::filesystem::path& path) {
-  std::string quoted = "'";
-  for (const char c : path.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-}  // namespace
-
 std::string SchemaProblems(const std::filesystem::path& schema, const std::vector<std::filesystem::path>& documents) {
   const ScratchDirectory scratch;
   const auto report = scratch.path() / "xmllint.txt";
-  std::string command = "xmllint --noout --nonet --schema ";
-  command += ShellQuoted(schema);
-  for (const auto& document : documents) {
-    command += ' ';
-    command += ShellQuoted(document);
-  }
-  command += " >";
-  command += ShellQuoted(report);
-  command += " 2>&1";
+  std::string command = "xmllint --noout --nonet --schema " + ShellQuoted(schema);
+  for (const auto& document : documents) command += " " + ShellQuoted(document);
+  command += " >" + ShellQuoted(report) + " 2>&1";
   const int status = std::system(command.c_str());
   if (status == 0) return {};
   const std::string complaints = ReadFile(report);
