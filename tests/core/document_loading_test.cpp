@@ -95,6 +95,7 @@ TEST(LoadKmzDocument, ReadsDocKmlElseTheFirstKmlAtTheRootElseAnywhere) {
       {{{"files/f.kml", KmlNamed("F")}, {"files/doc.kml", KmlNamed("D")}, {"b.KML", KmlNamed("B")}, {"c.kml", "C"}},
        "B"},
       {{{"files/icon.png", "PNG"}, {"files/x.kml", KmlNamed("X")}, {"y/z.kml", ""}}, "X"},
+      {{{"doc.kmz", KmlNamed("Z")}}, "failed: el archivo KMZ no contiene ningún documento KML"},
   };
   for (const auto& row : rows) {
     const ScratchDirectory scratch;

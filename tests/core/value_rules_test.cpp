@@ -75,7 +75,7 @@ TEST(ValueRules, Names) {
                     "Øresund|0resund", "«Cima»|<Cima>", "a·b|a.b", "!!!|   ", "a\tb\r\nc|a b  c", "a\u00A0b|a b",
                     "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc",
                     "Přerov Čáslav|Prerov Caslav", "ĦħŦŧĐđı|HhTtDdi", "日本 Ωμέγα|        ", "a😀b|a  b",
-                    "a\xFF\xC3z|a  z"});
+                    "a\xFF\xC3z|a  z", "a\xF0" "bcd|a bcd"});
   // clang-format on
   // Each of the first 256 characters gives one character of the alphabet
   // names are written in, and every one of those is some character's.
@@ -159,7 +159,8 @@ TEST(ValueRules, PathParts) {
       {"/home/ana/Ruta.gpx|/home/ana/|Ruta|.gpx", "/home/ana/RUTA.GPX|/home/ana/|RUTA|.GPX",
        "/home/ana/a.b.kml|/home/ana/|a.b|.kml", "/home/ana/nombre.|/home/ana/|nombre|.",
        "/home/ana/.kml|/home/ana/||.kml", "/home/ana.d/sin_extension||<Error en la localización del archivo>|",
-       "Ruta.gpx||<Error en la localización del archivo>|", "||<Error en la localización del archivo>|"});
+       "Ruta.gpx||<Error en la localización del archivo>|", "/tmp/sin_punto||<Error en la localización del archivo>|",
+       "||<Error en la localización del archivo>|"});
   EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\').joined(), R"(C:\Datos\Ruta.gpx)");
   EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\').directory, R"(C:\Datos\)");
   Check([](const std::string& path) { return DirectoryOf(path, '/'); }, {"/a/b/c.kml|/a/b/", "c.kml|"});
