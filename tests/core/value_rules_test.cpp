@@ -178,6 +178,7 @@ TEST(ValueRules, TextPieces) {
   ConversionCounts counts;
   counts.trackPoints = 3;
   counts.zeroElevation = 1;
+  EXPECT_TRUE(HasElevationNotice(counts));
   EXPECT_EQ(ElevationNotice(counts), "Trackpoints de altura nula 33% (1)  de altura negativa 0% (0)");
 }
 
