@@ -50,7 +50,7 @@ TEST(ValueRules, Numbers) {
   Check(LeadingNumberValue, {"200|200", "0200|200", " 1 2\t3\n|123", "-3.5|-3.5", "+7|7", "1E3|1000", "2D2|200",
                              "1.5e-1|0.15", "&HFF|255", "&hff|255", "&O17|15", "&H|0", "12abc|12", "abc|0", "|0",
                              "1.2.3|1.2", "- 5|-5", "1E|1", "1e+|1", "&X1|0", ".5|0.5", "12,5|12",
-                             "1e400|1.797693135e+308", "-1e400|-1.797693135e+308", "1e-400|0"});
+                             "1e400|1.797693135e+308", "-1e400|-1.797693135e+308", "1e-400|0", "&O19|1"});
   // clang-format on
   EXPECT_EQ(LeadingNumberValue("&H" + std::string(400, 'F')), std::numeric_limits<double>::max());
   Check(ElevationValue, {"123|123", "  -12|-12", "+5|5", "1e3|1000", "2.5|2.5", "12,5|12", "abc|0", "|0", "1 2|1",
@@ -75,7 +75,7 @@ TEST(ValueRules, Names) {
                     "Øresund|0resund", "«Cima»|<Cima>", "a·b|a.b", "!!!|   ", "a\tb\r\nc|a b  c", "a\u00A0b|a b",
                     "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc",
                     "Přerov Čáslav|Prerov Caslav", "ĦħŦŧĐđı|HhTtDdi", "日本 Ωμέγα|        ", "a😀b|a  b",
-                    "a\xFF\xC3z|a  z", "a\xF0" "bcd|a bcd"});
+                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd"});
   // clang-format on
   // Each of the first 256 characters gives one character of the alphabet
   // names are written in, and every one of those is some character's.
@@ -131,7 +131,8 @@ TEST(ValueRules, GpxValues) {
   Check(IsGpxLongitude, {"180|yes", " -180.000 |yes", "180.0000001|no", "1e1|no"});
   Check(IsGpxLatitude, {"-090.0|yes", "90.0000001|no", "+.5|yes", ".|no", "- 3|no"});
   Check(IsGpxDateTime, {"2021-03-02T09:30:40Z|yes", " 2021-03-02T10:00:00.5+01:00 |yes", "2021-03-02T10:00:00|yes",
-                        "2021-03-02|no", "2021-13-02T10:00:00Z|no", "2021-03-02T10:00:00+1:00|no", "x|no"});
+                        "2021-03-02|no", "2021-13-02T10:00:00Z|no", "2021-03-02T10:00:00+1:00|no", "x|no",
+                        "2021-03-02X10:00:00Z|no", "2021-03-02T10:00:00*01:00|no"});
 }
 
 TEST(ValueRules, StoredOptionValues) {
