@@ -1,8 +1,6 @@
-// A ConversionProgress that records what a converter reports and asks it to
-// stop at a chosen yield.
+// A ConversionProgress that counts the loads and yields of a converter and
+// asks it to stop at a chosen yield.
 #pragma once
-
-#include <vector>
 
 #include "core/conversion.h"
 
@@ -19,16 +17,10 @@ class ScriptedProgress : public ConversionProgress {
     if (stopAtYield_ > 0 && yields >= stopAtYield_) abort = true;
   }
   bool abortRequested() const override { return abort; }
-  void countChanged(Counter which, const ConversionCounts& counts) override {
-    changes.push_back(which);
-    last = counts;
-  }
 
   int loads = 0;
   int yields = 0;
   bool abort = false;
-  std::vector<Counter> changes;
-  ConversionCounts last;
 
  private:
   int stopAtYield_;

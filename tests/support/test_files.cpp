@@ -73,6 +73,12 @@ bool HasOnlyXmlCharacters(const std::string& bytes, std::size_t& badOffset) {
   return true;
 }
 
+std::string ShellQuoted(const std::filesystem::path& path) {
+  std::string quoted = "'";
+  for (const char c : path.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
 }  // namespace
 
 bool IsWellFormedXml(const std::string& bytes, std::string* why) {
@@ -95,42 +101,16 @@ void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::s
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-namespace {
-
-std::string ShellQuoted(const std::filesystem::path& path) {
-  std::string quoted = "'";
-  for (const char c : path.string()) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-}  // namespace
-
 std::string SchemaProblems(const std::filesystem::path& schema, const std::vector<std::filesystem::path>& documents) {
   const ScratchDirectory scratch;
   const auto report = scratch.path() / "xmllint.txt";
-  std::string command = "xmllint --noout --nonet --schema ";
-  command += ShellQuoted(schema);
-  for (const auto& document : documents) {
-    command += ' ';
-    command += ShellQuoted(document);
-  }
-  command += " >";
-  command += ShellQuoted(report);
-  command += " 2>&1";
+  std::string command = "xmllint --noout --nonet --schema " + ShellQuoted(schema);
+  for (const auto& document : documents) command += " " + ShellQuoted(document);
+  command += " >" + ShellQuoted(report) + " 2>&1";
   const int status = std::system(command.c_str());
   if (status == 0) return {};
   const std::string complaints = ReadFile(report);
   return complaints.empty() ? "xmllint failed to run (status " + std::to_string(status) + ")" : complaints;
-}
-
-std::string WithoutCarriageReturns(std::string_view text) {
-  std::string plain;
-  plain.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    plain += text[i];
-  }
-  return plain;
 }
 
 }  // namespace ruvela::testing

@@ -37,7 +37,4 @@ void UpdateReferenceIfAsked(const std::filesystem::path& reference, const std::s
 // its complaints, or the empty text when every document is valid.
 std::string SchemaProblems(const std::filesystem::path& schema, const std::vector<std::filesystem::path>& documents);
 
-// Replaces every CR LF with a LF, so expected texts can be written plainly.
-std::string WithoutCarriageReturns(std::string_view text);
-
 }  // namespace ruvela::testing

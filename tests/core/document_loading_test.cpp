@@ -1,0 +1,156 @@
+// Loading an input document: its encodings, the files that are not
+// documents, the KML inside a KMZ, and the memory the parser works in.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <future>
+#include <thread>
+
+#include "core/kmz_archive.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
+#include "support/parser_memory_fallback.h"
+#include "support/special_inputs.h"
+#include "support/test_files.h"
+
+namespace ruvela {
+namespace {
+
+using testing::ScratchDirectory;
+
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
+// The name in a document loaded from a file, or the message of a failed load.
+std::string LoadedName(const std::filesystem::path& file) {
+  pugi::xml_document document;
+  const XmlLoadResult loaded = LoadXmlDocument(file, document);
+  if (!loaded.ok) return "failed: " + loaded.message;
+  const pugi::xml_node root = document.document_element();
+  return ReadChildText(root.child("Placemark") ? root.child("Placemark") : root, "name");
+}
+
+TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
+  const struct {
+    std::string bytes;
+    const char* loaded;  // the name read, or the start of the message
+  } rows[] = {
+      {"<wpt><name>Año</name></wpt>", "Año"},
+      {"\xEF\xBB\xBF<wpt><name>Año</name></wpt>", "Año"},
+      {Utf16(u"<wpt><name>Año €</name></wpt>", false), "Año €"},
+      {Utf16(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><wpt><name>Año</name></wpt>", true), "Año"},
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
+      {"<?xml version='1.0' encoding='windows-1252'?><wpt><name>\x80 \x8A\xF1 \x93x\x94</name></wpt>", "€ Šñ “x”"},
+      {"hello, world", "failed: el archivo no contiene ningún elemento XML"},
+      {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
+      {"<gpx></kml>", "failed: XML mal formado en el byte 7"},
+  };
+  for (const auto& row : rows) {
+    const ScratchDirectory scratch;
+    EXPECT_EQ(LoadedName(scratch.Write("in.gpx", row.bytes)).substr(0, std::strlen(row.loaded)), row.loaded);
+  }
+}
+
+// Reading a pipe without a writer, or a device, would wait or go on forever:
+// each is refused at once (a load that blocks fails the test after a second).
+TEST(LoadXmlDocument, RefusesWhatIsNotARegularFile) {
+  const ScratchDirectory scratch;
+  const auto& folder = scratch.path();
+  ASSERT_TRUE(testing::MakeNamedPipe(folder / "tuberia.gpx") && testing::MakeNamedPipe(folder / "tuberia.kmz"));
+  std::filesystem::create_symlink("/dev/zero", folder / "cero.kml");
+  const std::pair<std::filesystem::path, const char*> rows[] = {
+      {folder / "tuberia.gpx", "failed: no es un archivo normal"},
+      {folder / "cero.kml", "failed: no es un archivo normal"},
+      {folder, "failed: no es un archivo normal"},
+      {folder / "nada.gpx", "failed: el archivo no existe"},
+      {folder / "tuberia.kmz", "failed: no es un archivo normal"},
+  };
+  for (const auto& [path, message] : rows) {
+    auto load = std::make_shared<std::packaged_task<std::string()>>([path] { return LoadedName(path); });
+    std::future<std::string> loaded = load->get_future();
+    std::thread([load] { (*load)(); }).detach();
+    ASSERT_EQ(loaded.wait_for(std::chrono::seconds(1)), std::future_status::ready) << path << " blocked the load";
+    EXPECT_EQ(loaded.get(), message) << path;
+  }
+}
+
+std::string KmlNamed(const std::string& name) {
+  return "<kml><Placemark><name>" + name + "</name><Point><coordinates>1,2</coordinates></Point></Placemark></kml>";
+}
+
+TEST(LoadKmzDocument, ReadsDocKmlElseTheFirstKmlAtTheRootElseAnywhere) {
+  const struct {
+    std::vector<testing::ZipEntry> entries;
+    const char* chosen;
+  } rows[] = {
+      {{{"a.kml", KmlNamed("A")}, {"doc.kml", KmlNamed("Doc")}}, "Doc"},
+      {{{"files/f.kml", KmlNamed("F")}, {"files/doc.kml", KmlNamed("D")}, {"b.KML", KmlNamed("B")}, {"c.kml", "C"}},
+       "B"},
+      {{{"files/icon.png", "PNG"}, {"files/x.kml", KmlNamed("X")}, {"y/z.kml", ""}}, "X"},
+      {{{"doc.kmz", KmlNamed("Z")}}, "failed: el archivo KMZ no contiene ningún documento KML"},
+  };
+  for (const auto& row : rows) {
+    const ScratchDirectory scratch;
+    EXPECT_EQ(LoadedName(scratch.Write("a.kmz", testing::ZipArchive(row.entries))), row.chosen);
+  }
+}
+
+// Pieces of the sizes the parser asks for (nothing, odd strings, its 32 KB
+// node pages, a whole input file), with large blocks given and refused.
+TEST(ParserMemoryPool, PiecesKeepTheirBytesAndEveryBlockGoesBack) {
+  for (const bool giveBlocks : {true, false}) {
+    testing::CountingBlocks source(giveBlocks);
+    {
+      ParserMemoryPool pool(source, kHugePageSize);
+      std::vector<std::pair<unsigned char*, std::size_t>> pieces;
+      for (int round = 0; round < 40; ++round) {
+        for (const std::size_t size : {0, 1, 17, 32808, 32808, 32808}) {
+          pieces.emplace_back(static_cast<unsigned char*>(pool.allocate(size)), size);
+        }
+      }
+      pieces.emplace_back(static_cast<unsigned char*>(pool.allocate(kHugePageSize + 1)), kHugePageSize + 1);
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        ASSERT_NE(pieces[i].first, nullptr);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pieces[i].first) % alignof(std::max_align_t), 0u);
+        std::memset(pieces[i].first, static_cast<int>(i % 251), pieces[i].second);
+      }
+      EXPECT_EQ(pool.blockBytes() > 2 * kHugePageSize, giveBlocks) << "several blocks, and one of its own for the file";
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        for (std::size_t k = 0; k < pieces[i].second; ++k) ASSERT_EQ(pieces[i].first[k], i % 251) << "piece " << i;
+      }
+      for (std::size_t i = 1; i < pieces.size(); i += 2) pool.deallocate(pieces[i].first);
+      for (std::size_t i = 0; i < pieces.size(); i += 2) pool.deallocate(pieces[i].first);
+      pool.deallocate(std::malloc(40));  // memory the parser took before the pool was in place
+      EXPECT_LE(pool.blockBytes(), kHugePageSize) << "blocks are given back with their last piece";
+      EXPECT_LE(source.outstanding, 1) << "but for one huge page kept for small documents";
+    }
+    EXPECT_EQ(source.outstanding, 0);
+    EXPECT_GT(source.requests, 0);
+  }
+}
+
+// Where huge pages come slowly, a block stops asking for them after the
+// first: each slow one costs as much as several hundred small pages.
+TEST(ParserMemoryPool, BringsInHugePagesOnlyWhileTheyComeQuickly) {
+  for (const bool slow : {false, true}) {
+    testing::CountingBlocks source(true, slow);
+    ParserMemoryPool pool(source, 4 * kHugePageSize);
+    void* file = pool.allocate(3 * kHugePageSize);  // a block of its own, three huge pages
+    std::vector<void*> pages;
+    for (int i = 0; i < 100; ++i) pages.push_back(pool.allocate(32808));  // into a second huge page
+    EXPECT_EQ(source.hugePagesBroughtIn, slow ? 2 : 5);
+    for (void* page : pages) pool.deallocate(page);
+    pool.deallocate(file);
+  }
+}
+
+}  // namespace
+}  // namespace ruvela
