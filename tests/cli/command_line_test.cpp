@@ -171,6 +171,9 @@ TEST_P(CommandLineTest, EndsWithItsStatusMessagesAndFiles) {
   if (!row.doc.empty()) ExpectPieces(written, row.doc);
 }
 
+// CTest lists each row by its name rather than by its bytes.
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+
 INSTANTIATE_TEST_SUITE_P(Runs, CommandLineTest, ::testing::ValuesIn(Rows()),
                          [](const auto& info) { return info.param.name; });
 
