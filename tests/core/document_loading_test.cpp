@@ -53,10 +53,14 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
       {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
       {"<gpx></kml>", "failed: XML mal formado en el byte 7"},
   };
+  // Every load closes its file, read or refused: the window loads many in one session.
+  const auto openFiles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+  const auto openBefore = openFiles();
   for (const auto& row : rows) {
     const ScratchDirectory scratch;
     EXPECT_EQ(LoadedName(scratch.Write("in.gpx", row.bytes)).substr(0, std::strlen(row.loaded)), row.loaded);
   }
+  EXPECT_EQ(openFiles(), openBefore);
 }
 
 // Reading a pipe without a writer, or a device, would wait or go on forever:
