@@ -48,6 +48,8 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
       {Utf16(u"<wpt><name>Año €</name></wpt>", false), "Año €"},
       {Utf16(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><wpt><name>Año</name></wpt>", true), "Año"},
       {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
+      {"<?xml version=\"1.0\" encoding=\"Latin-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
+      {"<wpt><name>encoding 'latin1' Año</name></wpt>", "encoding 'latin1' Año"},  // no declaration
       {"<?xml version='1.0' encoding='windows-1252'?><wpt><name>\x80 \x8A\xF1 \x93x\x94</name></wpt>", "€ Šñ “x”"},
       {"hello, world", "failed: el archivo no contiene ningún elemento XML"},
       {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
