@@ -61,6 +61,7 @@ std::string TenMegabytes() { return std::string(10'000'000, 'N'); }
 std::string Commas() { return std::string(100000, ','); }
 std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
 std::string DamagedKmz() { return testing::WithDamagedData(ZipArchive({{"doc.kml", Data("valores.kml")}})); }
+std::string ShortKmz() { return testing::WithDeclaredSize(ZipArchive({{"doc.kml", Data("Cima.kml")}}), 1000); }
 std::string EncryptedKmz() { return ZipArchive({{"doc.kml", Data("Cima.kml"), true}}); }
 // 64 MB of blanks deflate to about 64 KB: far beyond any document's ratio.
 std::string ZipBomb() { return ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}}); }
@@ -122,6 +123,7 @@ std::vector<Hostile> Rows() {
       {"KmzEmpty", "vacio.kmz", InputNotLoaded, "el archivo está vacío", [] { return std::string(); }},
       {"KmzCutShort", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", [] { return Kmz().substr(0, 100); }},
       {"KmzDamaged", "roto.kmz", InputNotLoaded, "el archivo KMZ está dañado", DamagedKmz},
+      {"KmzShorterThanDeclared", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", ShortKmz},
       {"KmzEncrypted", "cifrado.kmz", InputNotLoaded, "el archivo KMZ está cifrado", EncryptedKmz},
       {"KmzWithoutKml", "fotos.kmz", InputNotLoaded, "el archivo KMZ no contiene", KmzOfAPicture},
       {"KmzOf4MbIsReadWhatever", "justo.kmz", Completed, "Cima", FourMegabyteKmz},
