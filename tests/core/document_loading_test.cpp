@@ -61,6 +61,19 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
   }
 }
 
+// Memory that runs out is reported, never taken for an empty document.
+TEST(LoadXmlDocument, SaysWhenMemoryRunsOut) {
+  UseParserMemoryPool();
+  const auto allocate = pugi::get_memory_allocation_function();
+  const auto deallocate = pugi::get_memory_deallocation_function();
+  pugi::set_memory_management_functions([](std::size_t) -> void* { return nullptr; }, deallocate);
+  pugi::xml_document document;
+  const XmlLoadResult loaded = LoadXmlDocumentFromBytes("<a/>", document);
+  pugi::set_memory_management_functions(allocate, deallocate);
+  EXPECT_FALSE(loaded.ok);
+  EXPECT_EQ(loaded.message, "no hay memoria suficiente para leer el archivo");
+}
+
 // Reading a pipe without a writer, or a device, would wait or go on forever:
 // each is refused at once (a load that blocks fails the test after a second).
 TEST(LoadXmlDocument, RefusesWhatIsNotARegularFile) {
