@@ -73,9 +73,9 @@ TEST(ValueRules, Names) {
   // clang-format off
   Check(CleanName, {"|", "Año Nuevo!|Ano Nuevo ", "Café & Bar|Cafe   Bar", "N.º 5|N 0 5", "Straße|StraBe",
                     "Øresund|0resund", "«Cima»|<Cima>", "a·b|a.b", "!!!|   ", "a\tb\r\nc|a b  c", "a\u00A0b|a b",
-                    "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc",
+                    "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc", "\xF8\x80\x80|   ",
                     "Přerov Čáslav|Prerov Caslav", "ĦħŦŧĐđı|HhTtDdi", "日本 Ωμέγα|        ", "a😀b|a  b",
-                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd", "a\xDF\xBF" "b|a b"});
+                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd", "a\xDF\xBF" "b|a b", "a\xE4" "z\x80|a z "});
   // clang-format on
   // Each of the first 256 characters gives one character of the alphabet
   // names are written in, and every one of those is some character's.
@@ -114,7 +114,7 @@ TEST(ValueRules, Escaping) {
                   "Año €|Año €|Año €", "a\x01z|a\uFFFDz|a\uFFFDz", "a\xC3z\xFF|a\uFFFDz\uFFFD|a\uFFFDz\uFFFD",
                   "\xC0\xAF|\uFFFD\uFFFD|\uFFFD\uFFFD", "\xED\xA0\x80|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD",
                   "\xEF\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD", "\xF0\x9F\x98\x80|\xF0\x9F\x98\x80|\xF0\x9F\x98\x80",
-                  "！|！|！"});
+                  "！|！|！", "\xED\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD"});
   // clang-format on
   EXPECT_EQ(escaped(std::string("a\0z", 3)), "a\uFFFDz|a\uFFFDz");
   std::string everyByte;
