@@ -48,6 +48,8 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
       {Utf16(u"<wpt><name>Año €</name></wpt>", false), "Año €"},
       {Utf16(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><wpt><name>Año</name></wpt>", true), "Año"},
       {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
+      {"<?xml version=\"1.0\" encoding=\"ISO8859-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
+      {"<wpt><name>encoding 'latin1' Año</name></wpt>", "encoding 'latin1' Año"},  // no declaration
       {"<?xml version='1.0' encoding='windows-1252'?><wpt><name>\x80 \x8A\xF1 \x93x\x94</name></wpt>", "€ Šñ “x”"},
       {"hello, world", "failed: el archivo no contiene ningún elemento XML"},
       {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
@@ -61,6 +63,21 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
     EXPECT_EQ(LoadedName(scratch.Write("in.gpx", row.bytes)).substr(0, std::strlen(row.loaded)), row.loaded);
   }
   EXPECT_EQ(openFiles(), openBefore);
+}
+
+// Memory that runs out is reported, never taken for an empty document.
+TEST(LoadXmlDocument, SaysWhenMemoryRunsOut) {
+  const ScratchDirectory scratch;
+  const std::filesystem::path file = scratch.Write("a.gpx", "<a/>");
+  UseParserMemoryPool();
+  const auto allocate = pugi::get_memory_allocation_function();
+  const auto deallocate = pugi::get_memory_deallocation_function();
+  pugi::set_memory_management_functions([](std::size_t) -> void* { return nullptr; }, deallocate);
+  pugi::xml_document document;
+  for (const XmlLoadResult& loaded : {LoadXmlDocumentFromBytes("<a/>", document), LoadXmlDocument(file, document)}) {
+    EXPECT_EQ(loaded.ok ? "loaded" : loaded.message, "no hay memoria suficiente para leer el archivo");
+  }
+  pugi::set_memory_management_functions(allocate, deallocate);
 }
 
 // Reading a pipe without a writer, or a device, would wait or go on forever:

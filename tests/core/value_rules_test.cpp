@@ -48,8 +48,8 @@ TEST(ValueRules, Numbers) {
                           "abc|abc", "-|-", " 7.9| 7", "+4.2|+4", "1e3.5|1e3", "-12.7|-12"});
   // clang-format off
   Check(LeadingNumberValue, {"200|200", "0200|200", " 1 2\t3\n|123", "-3.5|-3.5", "+7|7", "1E3|1000", "2D2|200",
-                             "1.5e-1|0.15", "&HFF|255", "&hff|255", "&O17|15", "&H|0", "12abc|12", "abc|0", "|0",
-                             "1.2.3|1.2", "- 5|-5", "1E|1", "1e+|1", "&X1|0", ".5|0.5", "12,5|12",
+                             "1.5e-1|0.15", "&HFF|255", "&hff|255", "&HA0|160", "&O17|15", "&H|0", "12abc|12", "abc|0",
+                             "|0", "1.2.3|1.2", "- 5|-5", "1E|1", "1e+|1", "&X1|0", ".5|0.5", "12,5|12",
                              "1e400|1.797693135e+308", "-1e400|-1.797693135e+308", "1e-400|0", "&O19|1"});
   // clang-format on
   EXPECT_EQ(LeadingNumberValue("&H" + std::string(400, 'F')), std::numeric_limits<double>::max());
@@ -73,9 +73,9 @@ TEST(ValueRules, Names) {
   // clang-format off
   Check(CleanName, {"|", "Año Nuevo!|Ano Nuevo ", "Café & Bar|Cafe   Bar", "N.º 5|N 0 5", "Straße|StraBe",
                     "Øresund|0resund", "«Cima»|<Cima>", "a·b|a.b", "!!!|   ", "a\tb\r\nc|a b  c", "a\u00A0b|a b",
-                    "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc",
+                    "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc", "\xF8\x80\x80|   ",
                     "Přerov Čáslav|Prerov Caslav", "ĦħŦŧĐđı|HhTtDdi", "日本 Ωμέγα|        ", "a😀b|a  b",
-                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd"});
+                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd", "a\xDF\xBF" "b|a b", "a\xE4" "z\x80|a z "});
   // clang-format on
   // Each of the first 256 characters gives one character of the alphabet
   // names are written in, and every one of those is some character's.
@@ -113,7 +113,8 @@ TEST(ValueRules, Escaping) {
                   "say \"hi\"|say \"hi\"|say &quot;hi&quot;", "a\tb\nc\rd|a\tb\nc&#13;d|a&#9;b&#10;c&#13;d",
                   "Año €|Año €|Año €", "a\x01z|a\uFFFDz|a\uFFFDz", "a\xC3z\xFF|a\uFFFDz\uFFFD|a\uFFFDz\uFFFD",
                   "\xC0\xAF|\uFFFD\uFFFD|\uFFFD\uFFFD", "\xED\xA0\x80|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD",
-                  "\xEF\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD", "\xF0\x9F\x98\x80|\xF0\x9F\x98\x80|\xF0\x9F\x98\x80"});
+                  "\xEF\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD", "\xF0\x9F\x98\x80|\xF0\x9F\x98\x80|\xF0\x9F\x98\x80",
+                  "！|！|！", "\xED\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD"});
   // clang-format on
   EXPECT_EQ(escaped(std::string("a\0z", 3)), "a\uFFFDz|a\uFFFDz");
   std::string everyByte;
@@ -130,9 +131,12 @@ TEST(ValueRules, Escaping) {
 TEST(ValueRules, GpxValues) {
   Check(IsGpxLongitude, {"180|yes", " -180.000 |yes", "180.0000001|no", "1e1|no"});
   Check(IsGpxLatitude, {"-090.0|yes", "90.0000001|no", "+.5|yes", ".|no", "- 3|no"});
-  Check(IsGpxDateTime, {"2021-03-02T09:30:40Z|yes", " 2021-03-02T10:00:00.5+01:00 |yes", "2021-03-02T10:00:00|yes",
-                        "2021-03-02|no", "2021-13-02T10:00:00Z|no", "2021-03-02T10:00:00+1:00|no", "x|no",
-                        "2021-03-02X10:00:00Z|no", "2021-03-0210:00:00Z|no", "2021-03-02T10:00:00*01:00|no"});
+  Check(IsGpxDateTime,
+        {"2021-03-02T09:30:40Z|yes", " 2021-03-02T10:00:00.5+01:00 |yes", "2021-03-02T10:00:00|yes", "2021-03-02|no",
+         "2021-13-02T10:00:00Z|no", "2021-03-02T10:00:00+1:00|no", "x|no", "2021-03-02X10:00:00Z|no",
+         "2021-03-0210:00:00Z|no", "2021-03-02T10:00:00*01:00|no", "2021-03-02T10:00:00+0100|no",
+         "2021-03-02T24:00:00Z|no", "2021-03-02T10:00:60Z|no", "2021-03-02T10:00:00.Z|no", "2024-02-29T00:00:00Z|yes",
+         "2000-02-29T00:00:00Z|yes", "1900-02-29T00:00:00Z|no"});
 }
 
 TEST(ValueRules, StoredOptionValues) {
@@ -175,7 +179,7 @@ TEST(ValueRules, TextPieces) {
   Check(HugePagesAllowed,
         {"always [madvise] never|yes", "[always] madvise never|yes", "always madvise [never]|no", "|no"});
   Check([](const std::string& text) { return "[" + Centred(text, 12) + "]"; },
-        {"1.2.3|[   1.2.3    ]", "4.0.21|[   4.0.21   ]", "|[            ]"});
+        {"1.2.3|[   1.2.3    ]", "4.0.21|[   4.0.21   ]", "|[            ]", "10.20.300-beta|[10.20.300-beta]"});
   ConversionCounts counts;
   counts.trackPoints = 3;
   counts.zeroElevation = 1;
@@ -205,9 +209,10 @@ TEST(ValueRules, XmlValues) {
       {"<wpt><name>Cima</name></wpt>|Cima", "<wpt><name/></wpt>|", "<wpt><ele>5</ele></wpt>|",
        "<wpt xmlns:g='urn:g'><g:name>Cima</g:name></wpt>|Cima", "<trk><name>A</name><name>B</name></trk>|A",
        "<trk><extensions><name>X</name></extensions></trk>|", "<wpt><name>Ci<b>m</b><i>a</i></name></wpt>|Cima",
-       "<wpt><name> <![CDATA[Ci&ma]]> x </name></wpt>|Ci&ma x", "<wpt><name>\n\t Cima \r\n</name></wpt>|Cima",
-       "<wpt><name>La  Cima</name></wpt>|La  Cima", "<wpt><name>Ci<!-- x -->ma</name></wpt>|Cima",
-       "<wpt><name>A &amp; B &#241;</name></wpt>|A & B ñ", "<wpt><Name>Cima</Name></wpt>|"});
+       "<wpt><name><b><i>C</i></b>ima</name></wpt>|Cima", "<wpt><name> <![CDATA[Ci&ma]]> x </name></wpt>|Ci&ma x",
+       "<wpt><name>\n\t Cima \r\n</name></wpt>|Cima", "<wpt><name>La  Cima</name></wpt>|La  Cima",
+       "<wpt><name>Ci<!-- x -->ma</name></wpt>|Cima", "<wpt><name>A &amp; B &#241;</name></wpt>|A & B ñ",
+       "<wpt><Name>Cima</Name></wpt>|"});
   Check(LocalName, {"name|name", "gpx:name|name", "a:b:c|b:c"});
 
   pugi::xml_document document;

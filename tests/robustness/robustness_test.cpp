@@ -61,9 +61,16 @@ std::string TenMegabytes() { return std::string(10'000'000, 'N'); }
 std::string Commas() { return std::string(100000, ','); }
 std::string KmzOfAPicture() { return ZipArchive({{"logo.png", "PNG"}, {"notas.txt", "hola"}}); }
 std::string DamagedKmz() { return testing::WithDamagedData(ZipArchive({{"doc.kml", Data("valores.kml")}})); }
+std::string ShortKmz() { return testing::WithDeclaredSize(ZipArchive({{"doc.kml", Data("Cima.kml")}}), 1000); }
 std::string EncryptedKmz() { return ZipArchive({{"doc.kml", Data("Cima.kml"), true}}); }
 // 64 MB of blanks deflate to about 64 KB: far beyond any document's ratio.
 std::string ZipBomb() { return ZipArchive({{"doc.kml", std::string(64 << 20, ' ')}}); }
+// Entries up to 4 MB are read however well they deflate.
+std::string FourMegabyteKmz() {
+  std::string kml = Data("Cima.kml");
+  kml.resize(4 << 20, ' ');
+  return ZipArchive({{"doc.kml", kml}});
+}
 std::string LyingZipBomb() { return testing::WithDeclaredSize(ZipBomb(), 1000); }
 
 std::vector<Hostile> Rows() {
@@ -113,10 +120,13 @@ std::vector<Hostile> Rows() {
       {"Unreadable", "relleno.gpx", InputNotLoaded, "", nullptr, Kind::Unreadable},
       {"Kmz", "Salida.Kmz", Completed, "Cima", Kmz},
       {"KmzNotAZip", "Cima.kmz", InputNotLoaded, "el archivo KMZ no es un archivo ZIP"},
+      {"KmzEmpty", "vacio.kmz", InputNotLoaded, "el archivo está vacío", [] { return std::string(); }},
       {"KmzCutShort", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", [] { return Kmz().substr(0, 100); }},
       {"KmzDamaged", "roto.kmz", InputNotLoaded, "el archivo KMZ está dañado", DamagedKmz},
+      {"KmzShorterThanDeclared", "corto.kmz", InputNotLoaded, "el archivo KMZ está dañado", ShortKmz},
       {"KmzEncrypted", "cifrado.kmz", InputNotLoaded, "el archivo KMZ está cifrado", EncryptedKmz},
       {"KmzWithoutKml", "fotos.kmz", InputNotLoaded, "el archivo KMZ no contiene", KmzOfAPicture},
+      {"KmzOf4MbIsReadWhatever", "justo.kmz", Completed, "Cima", FourMegabyteKmz},
       {"KmzBomb", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", ZipBomb, Kind::Bytes, true},
       {"KmzBombLyingAboutItsSize", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", LyingZipBomb, Kind::Bytes, true},
   };
@@ -235,22 +245,30 @@ TEST(ConversionRules, RefuseDocumentsAStrictReaderRefuses) {
 
 class SaveFaultTest : public ::testing::TestWithParam<SaveFaultRow> {};
 
+// Both directions; the GPX of these 100 points (about 120 KB) is written
+// only when the output is closed.
 TEST_P(SaveFaultTest, UsersFileIsIntactOrReplacedWhole) {
-  ScratchDirectory scratch;
-  const fs::path input = scratch.Write("ruta.gpx", RouteGpx(200));
-  const ArrangedSaveFault arranged(GetParam().name, scratch.path());
-  if (!arranged.skipReason.empty()) GTEST_SKIP() << arranged.skipReason;
-  auto expected = arranged.contents();
+  const std::string points =
+      Repeat("<Placemark><name>p</name><Point><coordinates>1,2</coordinates></Point></Placemark>", 100);
+  for (const auto& [name, document] : {std::pair{"ruta.gpx", RouteGpx(200)},
+                                       {"ruta.kml", "<kml><Folder><name>Routes</name>" + points + "</Folder></kml>"}}) {
+    SCOPED_TRACE(name);
+    ScratchDirectory scratch;
+    const fs::path input = scratch.Write(name, document);
+    const ArrangedSaveFault arranged(GetParam().name, scratch.path());
+    if (!arranged.skipReason.empty()) GTEST_SKIP() << arranged.skipReason;
+    auto expected = arranged.contents();
 
-  std::string err;
+    std::string err;
 
-  EXPECT_EQ(Convert({input.string(), "-o", arranged.target.string(), "-f"}, &err), GetParam().saved ? 0 : 2) << err;
+    EXPECT_EQ(Convert({input.string(), "-o", arranged.target.string(), "-f"}, &err), GetParam().saved ? 0 : 2) << err;
 
-  EXPECT_NE(err.find(GetParam().cliMessage), std::string::npos) << err;
-  // A saved document replaces the user's file whole.
-  const std::string target = arranged.target.string();
-  EXPECT_TRUE(!GetParam().saved || WhyNotWellFormed(expected[target] = ReadFile(target)).empty());
-  EXPECT_EQ(arranged.contents(), expected);
+    EXPECT_NE(err.find(GetParam().cliMessage), std::string::npos) << err;
+    // A saved document replaces the user's file whole.
+    const std::string target = arranged.target.string();
+    EXPECT_TRUE(!GetParam().saved || WhyNotWellFormed(expected[target] = ReadFile(target)).empty());
+    EXPECT_EQ(arranged.contents(), expected);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SaveFaultTest, ::testing::ValuesIn(kSaveFaults),
