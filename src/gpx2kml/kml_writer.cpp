@@ -159,13 +159,6 @@ void AppendKmlCoordinate(std::string& out, std::string_view longitude, std::stri
   out += kml::kLineEnd;
 }
 
-std::string KmlCoordinate(std::string_view longitude, std::string_view latitude, std::string_view elevation,
-                          short level) {
-  std::string out;
-  AppendKmlCoordinate(out, longitude, latitude, elevation, level);
-  return out;
-}
-
 std::string KmlLineClose(short level) {
   const int l = 2 * level;
   std::string out;

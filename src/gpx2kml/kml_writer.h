@@ -21,15 +21,13 @@ std::string KmlFolderClose(short level);
 std::string KmlPointPlacemark(std::string_view name, std::string_view longitude, std::string_view latitude,
                               std::string_view elevation, std::string_view visibility, short iconKind, short level);
 
-// A line placemark up to its open coordinates element; KmlCoordinate lines
-// and KmlLineClose follow.
+// A line placemark up to its open coordinates element; coordinate lines
+// (AppendKmlCoordinate) and KmlLineClose follow.
 std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
                         bool relativeToGround);
-std::string KmlCoordinate(std::string_view longitude, std::string_view latitude, std::string_view elevation,
-                          short level);
 std::string KmlLineClose(short level);
 
-// The same coordinate line appended to `out`, for the converter's inner loop.
+// One coordinate line of a line placemark, appended to `out`.
 void AppendKmlCoordinate(std::string& out, std::string_view longitude, std::string_view latitude,
                          std::string_view elevation, short level);
 

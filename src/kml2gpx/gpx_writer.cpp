@@ -185,18 +185,4 @@ void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view
   out += gpx::kLineEnd;
 }
 
-std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
-                          std::string_view symbol, short level) {
-  std::string out;
-  AppendGpxRoutePoint(out, name, description, coordinates, symbol, level);
-  return out;
-}
-
-std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
-                        std::string_view symbol, short level) {
-  std::string out;
-  AppendGpxWaypoint(out, name, description, coordinates, symbol, level);
-  return out;
-}
-
 }  // namespace ruvela

@@ -25,14 +25,6 @@ std::string GpxDocumentFooter();
 std::string GpxRouteOpen(std::string_view name, short level);
 std::string GpxRouteClose(short level);
 
-// The position is written as given (the caller leaves out points without a
-// valid one); the ele line only when the elevation is a decimal number.
-std::string GpxRoutePoint(std::string_view name, std::string_view description, std::string_view coordinates,
-                          std::string_view symbol, short level);
-// Like a route point, as a wpt element followed by an empty line.
-std::string GpxWaypoint(std::string_view name, std::string_view description, std::string_view coordinates,
-                        std::string_view symbol, short level);
-
 // A track: its start (trk and name), a segment's start and end, the end.
 std::string GpxTrackOpen(std::string_view name, short level);
 std::string GpxTrackSegmentOpen(short level);
@@ -43,9 +35,12 @@ std::string GpxTrackClose(short level);
 void AppendGpxTrackPoint(std::string& out, std::string_view latitude, std::string_view longitude,
                          std::string_view elevation, std::string_view time, short level);
 
-// The same blocks appended to `out`, for the converter's inner loop.
+// A route point appended to `out`: the position is written as given (the
+// caller leaves out points without a valid one); the ele line only when the
+// elevation is a decimal number.
 void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
                          std::string_view coordinates, std::string_view symbol, short level);
+// Like a route point, as a wpt element followed by an empty line.
 void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view description,
                        std::string_view coordinates, std::string_view symbol, short level);
 
