@@ -95,7 +95,7 @@ TEST(LoadXmlDocument, RefusesWhatIsNotARegularFile) {
       {folder / "tuberia.kmz", "failed: no es un archivo normal"},
   };
   for (const auto& [path, message] : rows) {
-    auto load = std::make_shared<std::packaged_task<std::string()>>([path] { return LoadedName(path); });
+    auto load = std::make_shared<std::packaged_task<std::string()>>([file = path] { return LoadedName(file); });
     std::future<std::string> loaded = load->get_future();
     std::thread([load] { (*load)(); }).detach();
     ASSERT_EQ(loaded.wait_for(std::chrono::seconds(1)), std::future_status::ready) << path << " blocked the load";
