@@ -40,9 +40,9 @@ const QStringList kVerbs = QStringLiteral(
 struct Player {
   QString path(const QString& name) const { return dir.filePath(name); }
 
-  QString place(const QString& spec) {
-    const QString name = spec.section(u'=', 0, 0);
-    const QString data = samples::DataFile(spec.contains(u'=') ? spec.section(u'=', 1) : name);
+  QString place(const QString& placement) {
+    const QString name = placement.section(u'=', 0, 0);
+    const QString data = samples::DataFile(placement.contains(u'=') ? placement.section(u'=', 1) : name);
     if (QFile::exists(data)) QFile::remove(path(name)), QFile::copy(data, path(name));
     return path(name);
   }
