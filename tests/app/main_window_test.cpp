@@ -43,7 +43,10 @@ struct Player {
   QString place(const QString& placement) {
     const QString name = placement.section(u'=', 0, 0);
     const QString data = samples::DataFile(placement.contains(u'=') ? placement.section(u'=', 1) : name);
-    if (QFile::exists(data)) QFile::remove(path(name)), QFile::copy(data, path(name));
+    if (QFile::exists(data)) {
+      QFile::remove(path(name));  // a copy never replaces a file
+      QFile::copy(data, path(name));
+    }
     return path(name);
   }
 
