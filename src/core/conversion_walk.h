@@ -1,24 +1,22 @@
-// What both converters' walks over a document share: the document and the
-// direction's options they read, yielding to the caller before every item,
+// What both converters' walks over a document share: what they read (the
+// document, or its items) and the direction's options, yielding to the caller before every item,
 // stopping when asked or when the output fails, and counting what was
 // converted.
 #pragma once
 
 #include <cstdint>
 
-#include <pugixml.hpp>
-
 #include "core/block_writer.h"
 #include "core/conversion.h"
 
 namespace ruvela {
 
-template <class Options>
+template <class Source, class Options>
 class ConversionWalk {
  public:
-  ConversionWalk(const pugi::xml_document& document, const Options& options, ConversionProgress& progress,
-                 ConversionCounts& counts, BlockWriter& output)
-      : document_(document), options_(options), progress_(progress), counts_(counts), output_(output) {}
+  ConversionWalk(Source& source, const Options& options, ConversionProgress& progress, ConversionCounts& counts,
+                 BlockWriter& output)
+      : source_(source), options_(options), progress_(progress), counts_(counts), output_(output) {}
 
  protected:
   // Yields to the caller before an item; true when it asked to stop or the
@@ -34,7 +32,7 @@ class ConversionWalk {
     progress_.countChanged(which, counts_);
   }
 
-  const pugi::xml_document& document_;
+  Source& source_;
   const Options& options_;
   ConversionProgress& progress_;
   ConversionCounts& counts_;

@@ -22,6 +22,8 @@ namespace ruvela {
 namespace {
 
 constexpr std::size_t kPieceAlignment = alignof(std::max_align_t);
+// A block that held no more than this is kept for the next document.
+constexpr std::size_t kReusedBytes = 8 * kHugePageSize;
 
 std::size_t RoundUp(std::size_t size, std::size_t unit) { return (size + unit - 1) / unit * unit; }
 
@@ -104,9 +106,10 @@ void ParserMemoryPool::deallocate(void* memory) {
   // A freed piece is not reused: the block goes back whole with its last piece.
   Block& block = holder->second;
   if (--block.pieces > 0) return;
-  if (holder == current_ && block.used <= kHugePageSize) {
-    // Small documents, one after the other: they keep the one page they
-    // touched instead of asking the system for a fresh one each time.
+  if (holder == current_ && block.used <= kReusedBytes) {
+    // Small documents, one after the other (the runs of a large one): they
+    // keep the pages they touched instead of asking the system for fresh
+    // ones each time.
     block.used = 0;
     ASAN_POISON_MEMORY_REGION(reinterpret_cast<void*>(holder->first), block.size);
     return;

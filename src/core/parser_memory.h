@@ -2,7 +2,7 @@
 // and its node pages. They come from large huge-page blocks, handed out in
 // order and given back to the system a whole block at a time when the last
 // piece in it is freed (a document frees all its pages together); only a
-// block that small documents used, one huge page, is kept for the next. Where no
+// block that small documents used, up to 16 MB, is kept for the next. Where no
 // large block can be had, the C library's allocator serves, as it always
 // did.
 #pragma once

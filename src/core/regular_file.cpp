@@ -23,6 +23,10 @@ bool IsRegular(const FileStatus& status) { return (status.st_mode & _S_IFMT) == 
 long long ReadSome(int descriptor, char* data, std::size_t size) {
   return _read(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
 }
+long long ReadSomeAt(int descriptor, std::uint64_t offset, char* data, std::size_t size) {
+  if (_lseeki64(descriptor, static_cast<long long>(offset), SEEK_SET) < 0) return -1;
+  return ReadSome(descriptor, data, size);
+}
 void CloseDescriptor(int descriptor) { _close(descriptor); }
 #else
 using FileStatus = struct stat;
@@ -31,6 +35,9 @@ int OpenForReading(const std::filesystem::path& path) { return open(path.c_str()
 int StatusOf(int descriptor, FileStatus& status) { return fstat(descriptor, &status); }
 bool IsRegular(const FileStatus& status) { return S_ISREG(status.st_mode); }
 long long ReadSome(int descriptor, char* data, std::size_t size) { return read(descriptor, data, size); }
+long long ReadSomeAt(int descriptor, std::uint64_t offset, char* data, std::size_t size) {
+  return pread(descriptor, data, size, static_cast<off_t>(offset));
+}
 void CloseDescriptor(int descriptor) { close(descriptor); }
 #endif
 
@@ -75,6 +82,18 @@ bool RegularFile::readExactly(char* data, std::size_t size) {
     const long long got = ReadSome(descriptor_, data, size);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;  // an error, or the file became shorter
+    data += got;
+    size -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+bool RegularFile::readAt(std::uint64_t offset, char* data, std::size_t size) {
+  while (size > 0) {
+    const long long got = ReadSomeAt(descriptor_, offset, data, size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    offset += static_cast<std::uint64_t>(got);
     data += got;
     size -= static_cast<std::size_t>(got);
   }

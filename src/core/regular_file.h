@@ -29,6 +29,9 @@ class RegularFile {
 
   // Reads exactly `size` bytes from the current position into `data`.
   bool readExactly(char* data, std::size_t size);
+  // Reads exactly `size` bytes from `offset` into `data`, wherever the
+  // current position is.
+  bool readAt(std::uint64_t offset, char* data, std::size_t size);
 
   // Hands the open descriptor over to a reader that closes it itself; one
   // the reader refused is closed with closeReleased.

@@ -170,6 +170,26 @@ XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_docume
 
 }  // namespace
 
+bool ReadsAsUtf8(std::string_view head) {
+  const bool otherMark = head.substr(0, 2) == "\xFE\xFF" || head.substr(0, 2) == "\xFF\xFE";
+  const bool wideStart = head.size() < 2 || head[0] == '\0' || head[1] == '\0';
+  return !otherMark && !wideStart && FindDeclaredEncoding(head) == DeclaredEncoding::Other;
+}
+
+bool ParseElementRun(char* data, std::size_t size, pugi::xml_document& document) {
+  return document.load_buffer_inplace(data, size, kParseOptions | pugi::parse_fragment, pugi::encoding_utf8);
+}
+
+bool IsWellFormedStartTag(std::string_view tag) {
+  // Closed at once, so that it parses on its own: "<trk a='1'>" as "<trk a='1'/>".
+  std::string element(tag.substr(0, tag.size() - 1));
+  if (element.empty() || element.back() != '/') element += '/';
+  element += '>';
+  pugi::xml_document document;
+  return document.load_buffer(element.data(), element.size(), kParseOptions, pugi::encoding_utf8) &&
+         document.first_child().type() == pugi::node_element && !document.first_child().next_sibling();
+}
+
 XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document) {
   return ParseBuffer(CopyToParserBuffer(bytes), document);
 }

@@ -33,4 +33,17 @@ XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill
 // The same for a document held in memory (used by tests and fuzzing).
 XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document);
 
+// Whether a document whose first bytes are `head` is read as UTF-8: no
+// byte-order mark but UTF-8's, and no other encoding declared that the
+// loading above converts from.
+bool ReadsAsUtf8(std::string_view head);
+
+// Parses `size` bytes of sibling elements (UTF-8) in place, as a document
+// is parsed; `data` must outlive `document`. False when they are not well
+// formed.
+bool ParseElementRun(char* data, std::size_t size, pugi::xml_document& document);
+
+// Whether `tag`, an element's start tag, is one the parser accepts.
+bool IsWellFormedStartTag(std::string_view tag);
+
 }  // namespace ruvela

@@ -1,5 +1,7 @@
 #include "gpx2kml/gpx_to_kml.h"
 
+#include <optional>
+
 #include <pugixml.hpp>
 
 #include "core/block_writer.h"
@@ -7,10 +9,12 @@
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
+#include "core/regular_file.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
 #include "gpx2kml/elevation_rule.h"
+#include "gpx2kml/gpx_items.h"
 #include "gpx2kml/kml_vocabulary.h"
 #include "gpx2kml/kml_writer.h"
 
@@ -19,7 +23,7 @@ namespace {
 
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
-class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
+class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
  public:
   using ConversionWalk::ConversionWalk;
 
@@ -34,7 +38,7 @@ class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
  private:
   bool convertWaypoints() {
     bool folderOpen = false;
-    const bool completed = ForEachElementAt(document_, "gpx/wpt", [&](pugi::xml_node waypoint) {
+    const bool completed = source_.forEachWaypoint([&](pugi::xml_node waypoint) {
       if (stopRequested()) return false;
       const std::string name = CleanName(ReadChildText(waypoint, "name"));
       const std::string elevation = NormalizeNumber(ReadChildText(waypoint, "ele"));
@@ -55,7 +59,7 @@ class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
   bool convertRoutes() {
     const std::string routeElevation = options_.routeElevation;  // used as written
     bool folderOpen = false;
-    const bool completed = ForEachElementAt(document_, "gpx/rte", [&](pugi::xml_node route) {
+    const bool completed = source_.forEachRoute([&](pugi::xml_node route) {
       if (stopRequested()) return false;
       if (!folderOpen) {
         output_.write(KmlFolderOpen(kml::kRoutesFolder, 1));
@@ -97,16 +101,16 @@ class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
 
   bool convertTracks() {
     bool folderOpen = false;
-    const bool completed = ForEachElementAt(document_, "gpx/trk", [&](pugi::xml_node track) {
+    const bool completed = source_.forEachTrack([&](const std::string& trackName, const GpxItems::PointWalk& points) {
       if (stopRequested()) return false;
-      const std::string name = CleanName(ReadChildText(track, "name"));
+      const std::string name = CleanName(trackName);
       if (!folderOpen) {
         output_.write(KmlFolderOpen(kml::kTracksFolder, 1));
         folderOpen = true;
       }
       output_.write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2,
                                 options_.trackElevationMode == TrackElevationMode::Constant));
-      if (!convertTrackPoints(track)) return false;
+      if (!convertTrackPoints(points)) return false;
       output_.write(KmlLineClose(2));
       return true;
     });
@@ -115,10 +119,10 @@ class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
     return true;
   }
 
-  bool convertTrackPoints(pugi::xml_node track) {
+  bool convertTrackPoints(const GpxItems::PointWalk& points) {
     const ElevationRule rule(options_);
     std::string line;
-    return ForEachElementAt(track, "trkseg/trkpt", [&](pugi::xml_node trackPoint) {
+    return points([&](pugi::xml_node trackPoint) {
       if (stopRequested()) return false;
       const TrackElevation elevation = rule.apply(NormalizeNumber(ReadChildText(trackPoint, "ele")));
       if (elevation.value == 0) ++counts_.zeroElevation;
@@ -132,29 +136,72 @@ class GpxToKmlConversion : ConversionWalk<Gpx2KmlOptions> {
   }
 };
 
-}  // namespace
+// Converts from the file's outline, a run of elements at a time. Nothing
+// when the outline cannot follow the file or a part of it turns out broken:
+// the caller then converts from the whole document, which also finds the
+// parser's message for a broken one.
+std::optional<ConversionResult> ConvertOutlinedGpx(const std::filesystem::path& input, const std::string& documentName,
+                                                   const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                                                   ConversionProgress& progress, ConversionCounts& counts) {
+  progress.loadingStarted();
+  RegularFile file(input);
+  const std::optional<OutlineNode> outline = OutlineXmlFile(file, GpxOutlineItems::Rule());
+  if (!outline) return std::nullopt;
+  GpxOutlineItems items(*outline, file);
+  if (!items.checkUnwalkedRuns()) return std::nullopt;
+  progress.loadingFinished();
 
-ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
-                                 const Gpx2KmlOptions& options, ConversionProgress& progress,
-                                 ConversionCounts& counts) {
-  counts = ConversionCounts{};
+  BlockWriter writer;
+  if (!writer.open(output)) return OutputNotWritten();
+  GpxToKmlConversion conversion(items, options, progress, counts, writer);
+  const bool completed = conversion.run(documentName);
+  if (!writer.close()) return OutputNotWritten();
+  if (items.failed()) {
+    // Counted so far from a broken document: the counts start again.
+    counts = ConversionCounts{};
+    for (Counter counter : {Counter::Waypoints, Counter::RoutePoints, Counter::TrackPoints, Counter::Folders}) {
+      progress.countChanged(counter, counts);
+    }
+    return std::nullopt;
+  }
+  if (!completed) return ConversionResult{ConversionStatus::Stopped, {}, {}};
+  return ConversionResult{ConversionStatus::Completed, {}, KmlDocumentFooter()};
+}
+
+ConversionResult ConvertGpxTree(const std::filesystem::path& input, const std::string& documentName,
+                                const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                                ConversionProgress& progress, ConversionCounts& counts) {
   BlockWriter writer;
   if (!writer.open(output)) return OutputNotWritten();
 
   pugi::xml_document document;
   progress.loadingStarted();
-  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.joined()), document);
+  const XmlLoadResult loaded = LoadXmlDocument(input, document);
   progress.loadingFinished();
   if (!loaded.ok) {
     writer.close();
     return {ConversionStatus::InputNotLoaded, loaded.message, {}};
   }
 
-  GpxToKmlConversion conversion(document, options, progress, counts, writer);
-  const bool completed = conversion.run(input.baseName);
+  GpxTreeItems items(document);
+  GpxToKmlConversion conversion(items, options, progress, counts, writer);
+  const bool completed = conversion.run(documentName);
   if (!writer.close()) return OutputNotWritten();
   if (!completed) return {ConversionStatus::Stopped, {}, {}};
   return {ConversionStatus::Completed, {}, KmlDocumentFooter()};
+}
+
+}  // namespace
+
+ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
+                                 const Gpx2KmlOptions& options, ConversionProgress& progress,
+                                 ConversionCounts& counts) {
+  counts = ConversionCounts{};
+  const std::filesystem::path inputPath = PathFromUtf8(input.joined());
+  if (auto outlined = ConvertOutlinedGpx(inputPath, input.baseName, output, options, progress, counts)) {
+    return *outlined;
+  }
+  return ConvertGpxTree(inputPath, input.baseName, output, options, progress, counts);
 }
 
 }  // namespace ruvela

@@ -30,18 +30,18 @@ constexpr int kDeepestFolderLevel = 5;
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
 // for, become tracks written after the routes.
-class KmlToGpxConversion : ConversionWalk<Kml2GpxOptions> {
+class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptions> {
  public:
   using ConversionWalk::ConversionWalk;
 
   // False when the walk stopped on request (or the output failed).
   bool run(const std::string& rootPath) {
     output_.write(GpxDocumentHeader());
-    if (!ForEachElementAt(document_, rootPath + "/Placemark",
+    if (!ForEachElementAt(source_, rootPath + "/Placemark",
                           [&](pugi::xml_node placemark) { return convertTopLevelPlacemark(placemark); })) {
       return false;
     }
-    if (!ForEachElementAt(document_, rootPath + "/Folder",
+    if (!ForEachElementAt(source_, rootPath + "/Folder",
                           [&](pugi::xml_node folder) { return convertFolder(folder, 1); })) {
       return false;
     }

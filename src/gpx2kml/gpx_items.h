@@ -1,0 +1,71 @@
+// The items of a GPX document that the conversion reads, in the order it
+// reads them: waypoints, routes, then each track's name and points. Read
+// either from the document's outline, a run of elements at a time, or from
+// the whole document's tree when the outline cannot follow the file.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "core/xml_outline.h"
+
+namespace ruvela {
+
+class GpxItems {
+ public:
+  using ElementVisit = std::function<bool(pugi::xml_node)>;
+  using PointWalk = std::function<bool(const ElementVisit&)>;
+  // A track's name, as the text of its name element, and the walk over its points.
+  using TrackVisit = std::function<bool(const std::string& name, const PointWalk& points)>;
+
+  virtual ~GpxItems() = default;
+  // Each walk visits in document order and stops, returning false, when a
+  // visit returns false or the rest of the document cannot be read.
+  virtual bool forEachWaypoint(const ElementVisit& visit) = 0;
+  virtual bool forEachRoute(const ElementVisit& visit) = 0;
+  virtual bool forEachTrack(const TrackVisit& visit) = 0;
+};
+
+// The items of a loaded document: the gpx elements' wpt, rte and trk
+// children, and trkseg/trkpt within each track.
+class GpxTreeItems final : public GpxItems {
+ public:
+  explicit GpxTreeItems(const pugi::xml_document& document) : document_(document) {}
+  bool forEachWaypoint(const ElementVisit& visit) override;
+  bool forEachRoute(const ElementVisit& visit) override;
+  bool forEachTrack(const TrackVisit& visit) override;
+
+ private:
+  const pugi::xml_document& document_;
+};
+
+// The same items read from an outline of the file.
+class GpxOutlineItems final : public GpxItems {
+ public:
+  // What the outline of a GPX file opens and walks.
+  static const OutlineRule& Rule();
+
+  GpxOutlineItems(const OutlineNode& outline, RegularFile& file) : outline_(outline), runs_(file) {}
+  // Parses every run that no walk reads, so that a document broken there is
+  // found before anything is converted. False when one is broken.
+  bool checkUnwalkedRuns();
+  bool forEachWaypoint(const ElementVisit& visit) override;
+  bool forEachRoute(const ElementVisit& visit) override;
+  bool forEachTrack(const TrackVisit& visit) override;
+  // A run could not be read or parsed: the walk that met it stopped.
+  bool failed() const { return failed_; }
+
+ private:
+  bool forEachChildRun(int kind, const std::string& name, const ElementVisit& visit);
+  bool forEachRunElement(const OutlineNode& parent, int kind, const std::string& name, const ElementVisit& visit);
+  bool readTrackName(const OutlineNode& track, std::string& name);
+  bool checkRunsBelow(const OutlineNode& node);
+
+  const OutlineNode& outline_;
+  OutlineRuns runs_;
+  bool failed_ = false;
+};
+
+}  // namespace ruvela
