@@ -65,6 +65,20 @@ struct ConversionResult {
   std::string closingText;  // the document's last lines, written when it was completed
 };
 
+// The points a conversion converted, of the kinds it counts.
+inline std::int64_t ConvertedPoints(const ConversionCounts& counts) {
+  return std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
+}
+
+// Counts from zero again, for a conversion that starts over; the caller is
+// told of every counter.
+inline void RestartCounts(ConversionCounts& counts, ConversionProgress& progress) {
+  counts = ConversionCounts{};
+  for (Counter counter : {Counter::Waypoints, Counter::RoutePoints, Counter::TrackPoints, Counter::Folders}) {
+    progress.countChanged(counter, counts);
+  }
+}
+
 inline ConversionResult OutputNotWritten() {
   return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
 }

@@ -290,12 +290,27 @@ std::optional<OutlineNode> OutlineXmlFile(RegularFile& file, const OutlineRule& 
 }
 
 const pugi::xml_document* OutlineRuns::parse(const OutlineNode& run) {
+  if (parsedRun_ == &run) return &document_;
+  parsedRun_ = nullptr;
   document_.reset();
   const auto size = static_cast<std::size_t>(run.range.end - run.range.begin);
   if (buffer_.size() < size) buffer_.resize(size);
   if (!file_.readAt(run.range.begin, buffer_.data(), size)) return nullptr;
   if (!ParseElementRun(buffer_.data(), size, document_)) return nullptr;
+  parsedRun_ = &run;
+  parsed_.insert(&run);
   return &document_;
+}
+
+bool OutlineRuns::parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted) {
+  for (const OutlineNode& child : node.children) {
+    if (child.opened) {
+      if (!parseEach(child, wanted)) return false;
+    } else if (wanted(child) && !parsed_.contains(&child) && parse(child) == nullptr) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace ruvela

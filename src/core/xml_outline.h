@@ -13,8 +13,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -56,13 +58,19 @@ class OutlineRuns {
  public:
   explicit OutlineRuns(RegularFile& file) : file_(file) {}
   // The elements of `run` as the document's top-level children, valid until
-  // the next call; nullptr when the run cannot be read or is not well formed.
+  // the next call for another run; nullptr when the run cannot be read or is
+  // not well formed.
   const pugi::xml_document* parse(const OutlineNode& run);
+  // Parses each run below `node` that `wanted` picks and that was not parsed
+  // before; false at the first one that cannot be.
+  bool parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted);
 
  private:
   RegularFile& file_;
   std::vector<char> buffer_;
   pugi::xml_document document_;
+  const OutlineNode* parsedRun_ = nullptr;  // the run document_ holds
+  std::unordered_set<const OutlineNode*> parsed_;
 };
 
 }  // namespace ruvela

@@ -26,13 +26,8 @@ const OutlineRule& GpxOutlineItems::Rule() {
   return rule;
 }
 
-bool GpxOutlineItems::checkUnwalkedRuns() { return checkRunsBelow(outline_); }
-
-bool GpxOutlineItems::checkRunsBelow(const OutlineNode& node) {
-  for (const OutlineNode& child : node.children) {
-    if (child.opened ? !checkRunsBelow(child) : child.walkedKind < 0 && runs_.parse(child) == nullptr) return false;
-  }
-  return true;
+bool GpxOutlineItems::checkUnwalkedRuns() {
+  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.walkedKind < 0; });
 }
 
 bool GpxOutlineItems::forEachWaypoint(const ElementVisit& visit) { return forEachChildRun(kWaypoints, "wpt", visit); }

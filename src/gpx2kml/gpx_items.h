@@ -61,7 +61,6 @@ class GpxOutlineItems final : public GpxItems {
   bool forEachChildRun(int kind, const std::string& name, const ElementVisit& visit);
   bool forEachRunElement(const OutlineNode& parent, int kind, const std::string& name, const ElementVisit& visit);
   bool readTrackName(const OutlineNode& track, std::string& name);
-  bool checkRunsBelow(const OutlineNode& node);
 
   const OutlineNode& outline_;
   OutlineRuns runs_;

@@ -157,11 +157,7 @@ std::optional<ConversionResult> ConvertOutlinedGpx(const std::filesystem::path& 
   const bool completed = conversion.run(documentName);
   if (!writer.close()) return OutputNotWritten();
   if (items.failed()) {
-    // Counted so far from a broken document: the counts start again.
-    counts = ConversionCounts{};
-    for (Counter counter : {Counter::Waypoints, Counter::RoutePoints, Counter::TrackPoints, Counter::Folders}) {
-      progress.countChanged(counter, counts);
-    }
+    RestartCounts(counts, progress);  // what was counted came from a broken document
     return std::nullopt;
   }
   if (!completed) return ConversionResult{ConversionStatus::Stopped, {}, {}};

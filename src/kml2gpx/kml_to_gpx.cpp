@@ -9,14 +9,17 @@
 
 #include "core/block_writer.h"
 #include "core/conversion_walk.h"
+#include "core/kmz_archive.h"
 #include "core/name_cleaning.h"
 #include "core/path_parts.h"
+#include "core/regular_file.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
 #include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
+#include "kml2gpx/kml_items.h"
 #include "kml2gpx/kml_paths.h"
 
 namespace ruvela {
@@ -30,21 +33,22 @@ constexpr int kDeepestFolderLevel = 5;
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
 // for, become tracks written after the routes.
-class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptions> {
+class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
  public:
   using ConversionWalk::ConversionWalk;
 
   // False when the walk stopped on request (or the output failed).
   bool run(const std::string& rootPath) {
     output_.write(GpxDocumentHeader());
-    if (!ForEachElementAt(source_, rootPath + "/Placemark",
-                          [&](pugi::xml_node placemark) { return convertTopLevelPlacemark(placemark); })) {
-      return false;
-    }
-    if (!ForEachElementAt(source_, rootPath + "/Folder",
-                          [&](pugi::xml_node folder) { return convertFolder(folder, 1); })) {
-      return false;
-    }
+    const bool placemarksConverted = source_.forEachRoot(rootPath, [&](const KmlContainer& root) {
+      return source_.forEachPlacemark(root,
+                                      [&](pugi::xml_node placemark) { return convertTopLevelPlacemark(placemark); });
+    });
+    if (!placemarksConverted) return false;
+    const bool foldersConverted = source_.forEachRoot(rootPath, [&](const KmlContainer& root) {
+      return source_.forEachFolder(root, [&](const KmlContainer& folder) { return convertFolder(folder, 1); });
+    });
+    if (!foldersConverted) return false;
     closeRoute();
     if (counts_.routePoints > 0) {
       for (const std::string& route : finishedRoutes_) output_.write(route);
@@ -101,7 +105,7 @@ class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptio
   // then only the placemark is kept, not its text. A path keeps its
   // placemark even without a name: a recorded track often has none.
   void keepPath(pugi::xml_node placemark, const std::string& name) {
-    if (options_.pathsAsTracks == CheckState::Checked) paths_.push_back({placemark, name});
+    if (options_.pathsAsTracks == CheckState::Checked) paths_.push_back({source_.keep(placemark), name});
   }
 
   // One trk per path and one trkseg per line. A point without a valid
@@ -110,36 +114,45 @@ class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptio
   bool writeTracks() {
     bool anyTrack = false;
     for (const KeptPath& path : paths_) {
-      bool trackOpen = false;
-      for (const pugi::xml_node line : PathLines(path.placemark)) {
-        bool segmentOpen = false;
-        LinePoints points(line);
-        PathPoint point;
-        while (points.next(point)) {
-          if (stopRequested()) return false;
-          if (!IsGpxLatitude(point.latitude) || !IsGpxLongitude(point.longitude)) {
-            ++counts_.pointsWithoutPosition;
-            continue;
-          }
-          if (!trackOpen) output_.write(GpxTrackOpen(path.name, 1));
-          if (!segmentOpen) output_.write(GpxTrackSegmentOpen(2));
-          trackOpen = segmentOpen = anyTrack = true;
-          block_.clear();
-          AppendGpxTrackPoint(block_, point.latitude, point.longitude, point.elevation, point.time, 3);
-          output_.write(block_);
-          count(counts_.trackPoints, Counter::TrackPoints);
-        }
-        if (segmentOpen) output_.write(GpxTrackSegmentClose(2));
-      }
-      if (trackOpen) output_.write(GpxTrackClose(1));
+      const bool written = source_.visitKept(
+          path.placemark, [&](pugi::xml_node placemark) { return writeTrack(placemark, path.name, anyTrack); });
+      if (!written) return false;
     }
     if (anyTrack) output_.write(gpx::kLineEnd);
     return true;
   }
 
-  bool convertFolder(pugi::xml_node folder, int level) {
+  bool writeTrack(pugi::xml_node placemark, const std::string& name, bool& anyTrack) {
+    bool trackOpen = false;
+    for (const pugi::xml_node line : PathLines(placemark)) {
+      bool segmentOpen = false;
+      LinePoints points(line);
+      PathPoint point;
+      while (points.next(point)) {
+        if (stopRequested()) return false;
+        if (!IsGpxLatitude(point.latitude) || !IsGpxLongitude(point.longitude)) {
+          ++counts_.pointsWithoutPosition;
+          continue;
+        }
+        if (!trackOpen) output_.write(GpxTrackOpen(name, 1));
+        if (!segmentOpen) output_.write(GpxTrackSegmentOpen(2));
+        trackOpen = segmentOpen = anyTrack = true;
+        block_.clear();
+        AppendGpxTrackPoint(block_, point.latitude, point.longitude, point.elevation, point.time, 3);
+        output_.write(block_);
+        count(counts_.trackPoints, Counter::TrackPoints);
+      }
+      if (segmentOpen) output_.write(GpxTrackSegmentClose(2));
+    }
+    if (trackOpen) output_.write(GpxTrackClose(1));
+    return true;
+  }
+
+  bool convertFolder(const KmlContainer& folder, int level) {
     if (stopRequested()) return false;
-    const std::string name = CleanName(ReadChildText(folder, "name"));
+    std::string written;
+    if (!source_.readName(folder, written)) return false;
+    const std::string name = CleanName(written);
     recogniseRouteFolder(name, level - 1);
     closeRoute();
     if (inRouteFolder_) openRoute(name);
@@ -147,12 +160,12 @@ class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptio
     counts_.folderList +=
         std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name + (inRouteFolder_ ? " <<<" : "") + "\r\n";
     if (stopFlagged()) return false;
-    if (!ForEachElementAt(folder, "Placemark",
-                          [&](pugi::xml_node placemark) { return convertFolderPlacemark(placemark); })) {
+    if (!source_.forEachPlacemark(folder,
+                                  [&](pugi::xml_node placemark) { return convertFolderPlacemark(placemark); })) {
       return false;
     }
     if (level >= kDeepestFolderLevel) return true;
-    return ForEachElementAt(folder, "Folder", [&](pugi::xml_node child) { return convertFolder(child, level + 1); });
+    return source_.forEachFolder(folder, [&](const KmlContainer& child) { return convertFolder(child, level + 1); });
   }
 
   // Once the walk has left the route folder's subtree it is not looked for
@@ -224,7 +237,7 @@ class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptio
   std::vector<std::string> finishedRoutes_;
   std::string routeName_;
   struct KeptPath {
-    pugi::xml_node placemark;
+    std::size_t placemark;  // as the source keeps it
     std::string name;
   };
   std::vector<KeptPath> paths_;     // path placemarks, in document order
@@ -232,39 +245,81 @@ class KmlToGpxConversion : ConversionWalk<const pugi::xml_document, Kml2GpxOptio
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
-}  // namespace
-
-ConversionResult ConvertKmlDocumentToGpx(const pugi::xml_document& document, const std::string& rootPath,
-                                         const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                         ConversionProgress& progress, ConversionCounts& counts) {
+ConversionResult ConvertKmlItems(KmlItems& items, const std::string& rootPath, const std::filesystem::path& output,
+                                 const Kml2GpxOptions& options, ConversionProgress& progress,
+                                 ConversionCounts& counts) {
   counts = ConversionCounts{};
   BlockWriter writer;
   if (!writer.open(output)) return OutputNotWritten();
-  KmlToGpxConversion conversion(document, options, progress, counts, writer);
+  KmlToGpxConversion conversion(items, options, progress, counts, writer);
   const bool completed = conversion.run(rootPath);
   if (!writer.close()) return OutputNotWritten();
   if (!completed) return {ConversionStatus::Stopped, {}, {}};
   return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
 }
 
-std::optional<ConversionResult> LoadKmlForConversion(const InputParts& input, const std::filesystem::path& output,
-                                                     ConversionProgress& progress, pugi::xml_document& document) {
+// Google Earth puts its placemarks and folders inside a Document element;
+// when the root level yields no point, the same items are walked again
+// from there.
+ConversionResult ConvertFromEitherRoot(KmlItems& items, const std::filesystem::path& output,
+                                       const Kml2GpxOptions& options, ConversionProgress& progress,
+                                       ConversionCounts& counts) {
+  ConversionResult result = ConvertKmlItems(items, kKmlRoot, output, options, progress, counts);
+  if (result.status == ConversionStatus::Completed && ConvertedPoints(counts) == 0 && !progress.abortRequested()) {
+    result = ConvertKmlItems(items, kKmlDocumentRoot, output, options, progress, counts);
+  }
+  return result;
+}
+
+// Converts from the file's outline, a run of elements at a time. Nothing
+// when the outline cannot follow the file or a part of it turns out broken:
+// the caller then converts from the whole document, which also finds the
+// parser's message for a broken one.
+std::optional<ConversionResult> ConvertOutlinedKml(const std::filesystem::path& input,
+                                                   const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                                   ConversionProgress& progress, ConversionCounts& counts) {
+  if (IsKmzPath(input)) return std::nullopt;
+  progress.loadingStarted();
+  RegularFile file(input);
+  const std::optional<OutlineNode> outline = OutlineXmlFile(file, KmlOutlineItems::Rule(kDeepestFolderLevel));
+  if (!outline) return std::nullopt;
+  KmlOutlineItems items(*outline, file);
+  if (!items.checkUnwalkedRuns()) return std::nullopt;
+  progress.loadingFinished();
+
+  const ConversionResult result = ConvertFromEitherRoot(items, output, options, progress, counts);
+  // Runs under the root that was not walked are checked too: a broken
+  // document is never a converted one.
+  const bool broken = items.failed() || (result.status == ConversionStatus::Completed && !items.checkUnreadRuns());
+  if (broken) {
+    RestartCounts(counts, progress);
+    return std::nullopt;
+  }
+  return result;
+}
+
+ConversionResult ConvertKmlTree(const std::filesystem::path& input, const std::filesystem::path& output,
+                                const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts) {
   // The output is emptied before anything else, as for every conversion.
   if (!CreateEmptyFile(output)) return OutputNotWritten();
   progress.loadingStarted();
-  const XmlLoadResult loaded = LoadXmlDocument(PathFromUtf8(input.joined()), document);
+  pugi::xml_document document;
+  const XmlLoadResult loaded = LoadXmlDocument(input, document);
   progress.loadingFinished();
-  if (!loaded.ok) return ConversionResult{ConversionStatus::InputNotLoaded, loaded.message, {}};
-  return std::nullopt;
+  if (!loaded.ok) return {ConversionStatus::InputNotLoaded, loaded.message, {}};
+  KmlTreeItems items(document);
+  return ConvertFromEitherRoot(items, output, options, progress, counts);
 }
 
-ConversionResult ConvertKmlToGpx(const InputParts& input, const std::string& rootPath,
-                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                 ConversionProgress& progress, ConversionCounts& counts) {
+}  // namespace
+
+ConversionResult ConvertKmlToGpx(const InputParts& input, const std::filesystem::path& output,
+                                 const Kml2GpxOptions& options, ConversionProgress& progress,
+                                 ConversionCounts& counts) {
   counts = ConversionCounts{};
-  pugi::xml_document document;
-  if (auto failure = LoadKmlForConversion(input, output, progress, document)) return *failure;
-  return ConvertKmlDocumentToGpx(document, rootPath, output, options, progress, counts);
+  const std::filesystem::path inputPath = PathFromUtf8(input.joined());
+  if (auto outlined = ConvertOutlinedKml(inputPath, output, options, progress, counts)) return *outlined;
+  return ConvertKmlTree(inputPath, output, options, progress, counts);
 }
 
 }  // namespace ruvela

@@ -1,0 +1,99 @@
+// Where the KML conversion reads its placemarks and folders: the elements
+// at a root path ("kml", "kml/Document"), the placemarks and folders
+// directly inside each, and the placemarks it keeps for later (paths become
+// tracks after everything else). Read either from the file's outline, a run
+// of elements at a time, or from the whole document's tree when the outline
+// cannot follow the file.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "core/xml_outline.h"
+
+namespace ruvela {
+
+// A root or a folder, as the reading that gave it knows it.
+struct KmlContainer {
+  pugi::xml_node element;                // in a loaded document
+  const OutlineNode* outline = nullptr;  // in a file's outline
+};
+
+class KmlItems {
+ public:
+  using ElementVisit = std::function<bool(pugi::xml_node)>;
+  using ContainerVisit = std::function<bool(const KmlContainer&)>;
+
+  virtual ~KmlItems() = default;
+  // Each walk visits in document order and stops, returning false, when a
+  // visit returns false or the rest of the document cannot be read.
+  virtual bool forEachRoot(const std::string& rootPath, const ContainerVisit& visit) = 0;
+  virtual bool forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) = 0;
+  virtual bool forEachFolder(const KmlContainer& container, const ContainerVisit& visit) = 0;
+  // The text of the container's first child element whose local name is
+  // "name", empty without one; false when it cannot be read.
+  virtual bool readName(const KmlContainer& container, std::string& name) = 0;
+  // Keeps the placemark being visited; visitKept visits it again later.
+  virtual std::size_t keep(pugi::xml_node placemark) = 0;
+  virtual bool visitKept(std::size_t kept, const ElementVisit& visit) = 0;
+};
+
+// The items of a loaded document.
+class KmlTreeItems final : public KmlItems {
+ public:
+  explicit KmlTreeItems(const pugi::xml_document& document) : document_(document) {}
+  bool forEachRoot(const std::string& rootPath, const ContainerVisit& visit) override;
+  bool forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) override;
+  bool forEachFolder(const KmlContainer& container, const ContainerVisit& visit) override;
+  bool readName(const KmlContainer& container, std::string& name) override;
+  std::size_t keep(pugi::xml_node placemark) override;
+  bool visitKept(std::size_t kept, const ElementVisit& visit) override;
+
+ private:
+  const pugi::xml_document& document_;
+  std::vector<pugi::xml_node> kept_;
+};
+
+// The same items read from an outline of the file.
+class KmlOutlineItems final : public KmlItems {
+ public:
+  // What the outline of a KML file opens and walks: both roots, and the
+  // folders below them as deep as the conversion enters them.
+  static OutlineRule Rule(int deepestFolderLevel);
+
+  KmlOutlineItems(const OutlineNode& outline, RegularFile& file) : outline_(outline), runs_(file) {}
+  bool forEachRoot(const std::string& rootPath, const ContainerVisit& visit) override;
+  bool forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) override;
+  bool forEachFolder(const KmlContainer& container, const ContainerVisit& visit) override;
+  bool readName(const KmlContainer& container, std::string& name) override;
+  std::size_t keep(pugi::xml_node placemark) override;
+  bool visitKept(std::size_t kept, const ElementVisit& visit) override;
+
+  // Parses every run that no walk reads, so that a document broken there is
+  // found before anything is converted. False when one is broken.
+  bool checkUnwalkedRuns();
+  // Parses every run the walks did not reach; false when one is broken.
+  bool checkUnreadRuns();
+  // A run could not be read or parsed: the walk that met it stopped.
+  bool failed() const { return failed_; }
+
+ private:
+  struct KeptPlacemark {
+    const OutlineNode* run;
+    std::size_t index;  // among the run's elements
+  };
+  const pugi::xml_document* parse(const OutlineNode& run);
+
+  const OutlineNode& outline_;
+  OutlineRuns runs_;
+  const OutlineNode* visitedRun_ = nullptr;  // the run of the placemark being visited, and its index
+  std::size_t visitedIndex_ = 0;
+  std::vector<KeptPlacemark> kept_;
+  bool failed_ = false;
+};
+
+}  // namespace ruvela
