@@ -292,6 +292,7 @@ std::optional<OutlineNode> OutlineXmlFile(RegularFile& file, const OutlineRule& 
 const pugi::xml_document* OutlineRuns::parse(const OutlineNode& run) {
   if (parsedRun_ == &run) return &document_;
   parsedRun_ = nullptr;
+  ++parseCount_;
   document_.reset();
   const auto size = static_cast<std::size_t>(run.range.end - run.range.begin);
   if (buffer_.size() < size) buffer_.resize(size);

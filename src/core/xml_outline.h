@@ -12,6 +12,7 @@
 // message for a broken file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -64,12 +65,15 @@ class OutlineRuns {
   // Parses each run below `node` that `wanted` picks and that was not parsed
   // before; false at the first one that cannot be.
   bool parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted);
+  // How many times a run was parsed: nodes from before a change are gone.
+  std::size_t parseCount() const { return parseCount_; }
 
  private:
   RegularFile& file_;
   std::vector<char> buffer_;
   pugi::xml_document document_;
   const OutlineNode* parsedRun_ = nullptr;  // the run document_ holds
+  std::size_t parseCount_ = 0;
   std::unordered_set<const OutlineNode*> parsed_;
 };
 

@@ -127,14 +127,22 @@ std::size_t KmlOutlineItems::keep(pugi::xml_node /*placemark*/) {
   return kept_.size() - 1;
 }
 
+// Kept placemarks are visited again in document order, so the search for
+// one in its run goes on from where the one before it was found.
 bool KmlOutlineItems::visitKept(std::size_t kept, const ElementVisit& visit) {
   const KeptPlacemark& placemark = kept_[kept];
   const pugi::xml_document* elements = parse(*placemark.run);
   if (elements == nullptr) return false;
-  std::size_t index = 0;
-  for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {
-    if (child.type() != pugi::node_element) continue;
-    if (index++ == placemark.index) return visit(child);
+  if (foundParse_ != runs_.parseCount() || foundRun_ != placemark.run || foundIndex_ > placemark.index) {
+    foundParse_ = runs_.parseCount();
+    foundRun_ = placemark.run;
+    foundIndex_ = 0;
+    found_ = elements->first_child();
+  }
+  for (; found_; found_ = found_.next_sibling()) {
+    if (found_.type() != pugi::node_element) continue;
+    if (foundIndex_ == placemark.index) return visit(found_);
+    ++foundIndex_;
   }
   return true;
 }

@@ -93,6 +93,10 @@ class KmlOutlineItems final : public KmlItems {
   const OutlineNode* visitedRun_ = nullptr;  // the run of the placemark being visited, and its index
   std::size_t visitedIndex_ = 0;
   std::vector<KeptPlacemark> kept_;
+  const OutlineNode* foundRun_ = nullptr;  // where visitKept found the last one, in which parse
+  std::size_t foundParse_ = 0;
+  std::size_t foundIndex_ = 0;
+  pugi::xml_node found_;
   bool failed_ = false;
 };
 

@@ -87,6 +87,17 @@ std::vector<Hostile> Rows() {
       {"NulInAName", "nul.gpx", InputNotLoaded},
       {"NulInAnAttribute", "nul.kml", InputNotLoaded},
       {"WrongRoot", "pagina.gpx", NothingConvertible},
+      // Broken only inside an element that is parsed late in the conversion.
+      {"BrokenLastTrackPoint", "tarde.gpx", InputNotLoaded, "XML mal formado en el byte 102",
+       [] {
+         return R"(<gpx><wpt lat="1" lon="2"><name>A</name></wpt><trk><trkseg><trkpt lat="1" lon="2"/>)"
+                R"(<trkpt lat="1" lon=2/></trkseg></trk></gpx>)";
+       }},
+      {"BrokenPlacemarkUnderTheRootNotWalked", "tarde.kml", InputNotLoaded, "XML mal formado en el byte 117",
+       [] {
+         return "<kml><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
+                "<Placemark><Point x=1><coordinates>1,2</coordinates></Point></Placemark></Document></kml>";
+       }},
       {"InvalidUtf8Gpx", "raro.gpx", Completed, "<name>A o</name>"},
       {"InvalidUtf8Kml", "raro.kml", Completed, "<wpt lat=\"2\" lon=\"1\">\r\n    <name>A"},
       {"Utf16WithoutBomGpx", "utf16.gpx", Completed, "<name>Cima"},

@@ -1,0 +1,188 @@
+// Reading a document from its outline, a run of elements at a time, visits
+// exactly what reading its whole tree visits, in both directions: on tricky
+// structures, across runs and read chunks, and on every golden input. Where
+// the outline cannot follow a document it says so rather than misread it.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/regular_file.h"
+#include "core/xml_document.h"
+#include "core/xml_outline.h"
+#include "gpx2kml/gpx_items.h"
+#include "kml2gpx/kml_items.h"
+#include "support/test_files.h"
+
+namespace ruvela {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kDeepestFolderLevel = 5;
+
+std::string Printed(pugi::xml_node node) {
+  std::ostringstream out;
+  node.print(out, "", pugi::format_raw);
+  return out.str();
+}
+
+GpxItems::ElementVisit Recorder(std::string& walk, const std::string& what) {
+  return [&walk, what](pugi::xml_node node) {
+    walk += what + Printed(node) + "\n";
+    return true;
+  };
+}
+
+std::string GpxWalk(GpxItems& items) {
+  std::string walk;
+  EXPECT_TRUE(items.forEachWaypoint(Recorder(walk, "wpt ")));
+  EXPECT_TRUE(items.forEachRoute(Recorder(walk, "rte ")));
+  EXPECT_TRUE(items.forEachTrack([&walk](const std::string& name, const GpxItems::PointWalk& points) {
+    walk += "trk " + name + "\n";
+    return points(Recorder(walk, "trkpt "));
+  }));
+  return walk;
+}
+
+// Every placemark is kept, and visited again after both roots' walks.
+void WalkKmlContainer(KmlItems& items, const KmlContainer& container, int level, std::string& walk,
+                      std::vector<std::size_t>& kept) {
+  std::string name;
+  EXPECT_TRUE(items.readName(container, name));
+  walk += "folder " + std::to_string(level) + " " + name + "\n";
+  EXPECT_TRUE(items.forEachPlacemark(container, [&](pugi::xml_node placemark) {
+    kept.push_back(items.keep(placemark));
+    return Recorder(walk, "placemark ")(placemark);
+  }));
+  if (level == kDeepestFolderLevel) return;
+  EXPECT_TRUE(items.forEachFolder(container, [&](const KmlContainer& folder) {
+    return WalkKmlContainer(items, folder, level + 1, walk, kept), true;
+  }));
+}
+
+std::string KmlWalk(KmlItems& items) {
+  std::string walk;
+  std::vector<std::size_t> kept;
+  for (const char* root : {"kml", "kml/Document"}) {
+    EXPECT_TRUE(items.forEachRoot(root, [&](const KmlContainer& container) {
+      WalkKmlContainer(items, container, 0, walk, kept);
+      return true;
+    }));
+  }
+  for (std::size_t placemark : kept) EXPECT_TRUE(items.visitKept(placemark, Recorder(walk, "kept ")));
+  return walk;
+}
+
+// The tree's walk and the outline's, or nothing for the outline's when it
+// cannot follow the document.
+std::pair<std::string, std::optional<std::string>> Walks(const fs::path& path, bool kml) {
+  pugi::xml_document document;
+  LoadXmlDocument(path, document);
+  std::pair<std::string, std::optional<std::string>> walks;
+  GpxTreeItems gpxTree(document);
+  KmlTreeItems kmlTree(document);
+  walks.first = kml ? KmlWalk(kmlTree) : GpxWalk(gpxTree);
+
+  RegularFile file(path);
+  const OutlineRule rule = kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule();
+  const std::optional<OutlineNode> outline = OutlineXmlFile(file, rule);
+  if (!outline) return walks;
+  GpxOutlineItems gpxOutline(*outline, file);
+  KmlOutlineItems kmlOutline(*outline, file);
+  walks.second = kml ? KmlWalk(kmlOutline) : GpxWalk(gpxOutline);
+  EXPECT_FALSE(gpxOutline.failed() || kmlOutline.failed());
+  return walks;
+}
+
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text + std::to_string(i);
+  return out;
+}
+
+// Large enough for many runs and read chunks, with a comment and a value
+// each longer than a chunk.
+std::string LargeGpx() {
+  const std::string point = R"(<trkpt lat="1.5" lon="2.5"><ele>3</ele><time>t</time></trkpt>)";
+  return "<gpx>" + Repeat(R"(<wpt lat="1" lon="2"><name>W</name></wpt>)", 3000) + "<trk><name>a</name><trkseg>" +
+         Repeat(point, 20000) + "<!--" + std::string(1 << 21, '<') + "-->" + Repeat(point, 20000) +
+         "</trkseg></trk><trk><trkseg>" + Repeat(point, 5000) + "</trkseg><desc d='" + std::string(3 << 20, '>') +
+         "'/><name>b</name></trk></gpx>";
+}
+
+std::string LargeKml() {
+  const std::string point = "<Placemark><name>P</name><Point><coordinates>1,2,3</coordinates></Point></Placemark>";
+  const std::string path = "<Placemark><LineString><coordinates>1,2 3,4</coordinates></LineString></Placemark>";
+  return "<kml><Document><Folder><name>Routes</name>" + Repeat("<Folder><name>r</name>" + point + "</Folder>", 2000) +
+         "</Folder><Folder><name>Paths</name>" + Repeat(path + point, 9000) + "</Folder></Document></kml>";
+}
+
+struct Document {
+  std::string name;
+  std::string file;  // its extension picks the direction
+  std::string bytes;
+  bool outlined = true;  // the outline follows it
+};
+
+class OutlineReadingTest : public ::testing::TestWithParam<Document> {};
+
+TEST_P(OutlineReadingTest, VisitsWhatTheTreeVisits) {
+  const testing::ScratchDirectory scratch;
+  const fs::path path = scratch.Write(GetParam().file, GetParam().bytes);
+  const auto [tree, outline] = Walks(path, path.extension() == ".kml");
+  ASSERT_EQ(outline.has_value(), GetParam().outlined);
+  if (outline) {
+    EXPECT_EQ(*outline, tree);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OutlineReadingTest,
+    ::testing::ValuesIn(std::vector<Document>{
+        {"NameAfterSegments", "a.gpx",
+         R"(<?xml version="1.0"?><gpx><metadata/><wpt lat="1" lon="2"><name>A</name></wpt><rte><name>R</name>)"
+         R"(<rtept lat="1" lon="2"/></rte><trk><trkseg><trkpt lat="1" lon="2"><ele>3</ele></trkpt></trkseg>)"
+         "<name>\r\n late \r\n</name></trk></gpx>"},
+        {"MarkupHiddenInCommentsAndValues", "a.gpx",
+         R"(<gpx><!-- <wpt lat="9" lon="9"/> --><wpt lat="1" lon="2" note="a>b" x='"/>'><name><![CDATA[</wpt>]]>)"
+         R"(</name></wpt><?pi <trk>?><trk><x:name>prefixed</x:name><name>second</name><trkseg/><trkseg>)"
+         R"(<extensions><trkpt lat="7" lon="7"/></extensions><trkpt lat="5" lon="6"/></trkseg></trk></gpx>)"},
+        {"KindsInterleavedAndTwoRoots", "a.gpx",
+         R"(<gpx><trk><trkseg><trkpt lat="1" lon="1"/></trkseg></trk><wpt lat="2" lon="2"/><rte/><trk/>)"
+         R"(<wpt lat="3" lon="3"/></gpx><!-- between --><other><wpt lat="5" lon="5"/></other><gpx/>)"
+         R"(<gpx><wpt lat="4" lon="4"/></gpx>)"},
+        {"ManyRunsAndChunks", "a.gpx", LargeGpx()},
+        {"FoldersBelowBothRoots", "a.kml",
+         "<kml><Placemark><name>top</name><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
+         "<Placemark><name>p</name></Placemark><Folder><Placemark><name>first</name></Placemark><kml:name>late"
+         "</kml:name><Folder><name>a</name>" +
+             Repeat("<Folder><name>deeper</name><Placemark><name>in</name></Placemark>", 7) + Repeat("</Folder>", 7) +
+             "</Folder><Placemark><name>after</name></Placemark></Folder></Document><Document><Folder/></Document>"
+             "</kml>"},
+        {"ManyPlacemarksAndPaths", "a.kml", LargeKml()},
+        {"Doctype", "a.gpx", R"(<!DOCTYPE gpx><gpx><wpt lat="1" lon="1"/></gpx>)", false},
+        {"Latin1", "a.gpx", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><gpx><wpt><name>\xE9</name></wpt></gpx>",
+         false},
+        {"TextAtTheTop", "a.kml", "<kml/>x", false},
+        {"NulAfterTheRoot", "a.kml", std::string("<kml/>\0", 7), false},
+        {"DeclarationLater", "a.gpx", "<gpx><?xml version='1.0'?></gpx>", false},
+        {"OpenedElementsCrossed", "a.gpx", "<gpx><trk><trkseg></trk></trkseg></gpx>", false},
+        {"Truncated", "a.kml", "<kml><Document><Placemark><name>x</name></Placemark>", false},
+    }),
+    [](const auto& info) { return info.param.name; });
+
+// The golden inputs, read both ways as either direction's input.
+TEST(OutlineReading, VisitsWhatTheTreeVisitsInEveryGoldenInput) {
+  int outlined = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(RUVELA_TEST_DATA_DIR) / "golden")) {
+    const std::string extension = entry.path().extension().string();
+    if (extension != ".gpx" && extension != ".kml") continue;
+    const auto [tree, outline] = Walks(entry.path(), extension == ".kml");
+    if (!outline) continue;
+    EXPECT_EQ(*outline, tree) << entry.path();
+    ++outlined;
+  }
+  EXPECT_GT(outlined, 60);
+}
+
+}  // namespace
+}  // namespace ruvela
