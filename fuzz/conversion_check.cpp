@@ -142,6 +142,7 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
 
   NoProgress progress;
   CheckedConversion checked;
+  checked.input = input;
   const ConversionResult result =
       ConvertInput(direction, parts, output, gpxOptions, kmlOptions, progress, checked.counts);
   checked.outcome = result.status;

@@ -15,6 +15,7 @@
 namespace ruvela::robustness {
 
 struct CheckedConversion {
+  std::filesystem::path input;  // the file converted
   ConversionStatus outcome = ConversionStatus::InputNotLoaded;
   ConversionCounts counts;
   std::string output;   // the output file as the converter left it

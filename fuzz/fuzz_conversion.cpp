@@ -6,6 +6,7 @@
 
 #include "fuzz/conversion_check.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/outline_check.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -15,8 +16,9 @@ void FuzzConversion(Direction direction, const std::uint8_t* data, std::size_t s
   static const testing::ScratchDirectory scratch;
 
   const ConversionInput input = ReadConversionInput(direction, {reinterpret_cast<const char*>(data), size});
-  const CheckedConversion checked =
+  CheckedConversion checked =
       ConvertAndCheck(scratch.path(), direction, input.document, input.gpxOptions, input.kmlOptions);
+  if (checked.problem.empty()) checked.problem = CompareOutlineReading(checked.input, direction).problem;
   if (!checked.problem.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", checked.problem.c_str());
     std::abort();

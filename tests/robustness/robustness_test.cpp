@@ -13,6 +13,7 @@
 #include "cli/run_convert.h"
 #include "fuzz/conversion_check.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/outline_check.h"
 #include "fuzz/text_rules.h"
 #include "save_faults.h"
 #include "support/special_inputs.h"
@@ -158,7 +159,10 @@ std::string Problem(const std::string& target, const std::string& bytes) {
   if (target == "gpx_to_kml_fuzzer" || target == "kml_to_gpx_fuzzer") {
     const Direction direction = target == "gpx_to_kml_fuzzer" ? Direction::GpxToKml : Direction::KmlToGpx;
     const ConversionInput in = ReadConversionInput(direction, bytes);
-    return ConvertAndCheck(ScratchDirectory().path(), direction, in.document, in.gpxOptions, in.kmlOptions).problem;
+    const ScratchDirectory scratch;
+    const CheckedConversion checked =
+        ConvertAndCheck(scratch.path(), direction, in.document, in.gpxOptions, in.kmlOptions);
+    return checked.problem.empty() ? CompareOutlineReading(checked.input, direction).problem : checked.problem;
   }
   return target == "clean_name_fuzzer"      ? CleanNameProblem(bytes)
          : target == "number_text_fuzzer"   ? NumberTextProblem(bytes)
@@ -210,6 +214,7 @@ TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
     ScratchDirectory core;
     const CheckedConversion converted = ConvertAndCheck(core.path(), DirectionOf(input.extension().string()), bytes);
     EXPECT_EQ(converted.problem, "");
+    EXPECT_EQ(CompareOutlineReading(converted.input, DirectionOf(input.extension().string())).problem, "");
     EXPECT_EQ(converted.outcome, row.outcome);
     if (row.outcome == ConversionStatus::Completed) ExpectHarmless(converted.output, row.said);
   }

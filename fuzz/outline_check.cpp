@@ -1,0 +1,114 @@
+#include "fuzz/outline_check.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/regular_file.h"
+#include "core/xml_document.h"
+#include "core/xml_outline.h"
+#include "gpx2kml/gpx_items.h"
+#include "kml2gpx/kml_items.h"
+
+namespace ruvela::robustness {
+namespace {
+
+// As deep as the conversion enters folders.
+constexpr int kDeepestFolderLevel = 5;
+
+// What a reading visits, one line per visit, and whether it went through.
+struct Walk {
+  std::string visits;
+  bool complete = true;
+  void add(const std::string& what, pugi::xml_node node) {
+    std::ostringstream printed;
+    node.print(printed, "", pugi::format_raw);
+    visits += what + printed.str() + "\n";
+  }
+  std::function<bool(pugi::xml_node)> recorder(const std::string& what) {
+    return [this, what](pugi::xml_node node) { return add(what, node), true; };
+  }
+  void expect(bool went) { complete = complete && went; }
+};
+
+Walk WalkGpx(GpxItems& items) {
+  Walk walk;
+  walk.expect(items.forEachWaypoint(walk.recorder("wpt ")));
+  walk.expect(items.forEachRoute(walk.recorder("rte ")));
+  walk.expect(items.forEachTrack([&walk](const std::string& name, const GpxItems::PointWalk& points) {
+    walk.visits += "trk " + name + "\n";
+    return points(walk.recorder("trkpt "));
+  }));
+  return walk;
+}
+
+void WalkKmlContainer(KmlItems& items, const KmlContainer& container, int level, Walk& walk,
+                      std::vector<std::size_t>& kept) {
+  std::string name;
+  walk.expect(items.readName(container, name));
+  walk.visits += "folder " + std::to_string(level) + " " + name + "\n";
+  walk.expect(items.forEachPlacemark(container, [&](pugi::xml_node placemark) {
+    kept.push_back(items.keep(placemark));
+    return walk.add("placemark ", placemark), true;
+  }));
+  if (level == kDeepestFolderLevel) return;
+  walk.expect(items.forEachFolder(container, [&](const KmlContainer& folder) {
+    return WalkKmlContainer(items, folder, level + 1, walk, kept), true;
+  }));
+}
+
+// Every placemark is kept, and visited again after both roots' walks.
+Walk WalkKml(KmlItems& items) {
+  Walk walk;
+  std::vector<std::size_t> kept;
+  for (const char* root : {"kml", "kml/Document"}) {
+    walk.expect(items.forEachRoot(
+        root, [&](const KmlContainer& container) { return WalkKmlContainer(items, container, 0, walk, kept), true; }));
+  }
+  for (std::size_t placemark : kept) walk.expect(items.visitKept(placemark, walk.recorder("kept ")));
+  return walk;
+}
+
+// The outline's walks, incomplete when a run they parsed was broken.
+Walk WalkOutline(GpxOutlineItems& items) {
+  if (!items.checkUnwalkedRuns()) return {"", false};
+  Walk walk = WalkGpx(items);
+  walk.expect(!items.failed());
+  return walk;
+}
+
+Walk WalkOutline(KmlOutlineItems& items) {
+  if (!items.checkUnwalkedRuns()) return {"", false};
+  Walk walk = WalkKml(items);
+  walk.expect(items.checkUnreadRuns() && !items.failed());
+  return walk;
+}
+
+}  // namespace
+
+OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction) {
+  const bool kml = direction == Direction::KmlToGpx;
+  pugi::xml_document document;
+  const bool loaded = LoadXmlDocument(input, document).ok;
+  RegularFile file(input);
+  const std::optional<OutlineNode> outline =
+      OutlineXmlFile(file, kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule());
+  if (!outline) return {};
+
+  GpxOutlineItems gpxOutline(*outline, file);
+  KmlOutlineItems kmlOutline(*outline, file);
+  const Walk read = kml ? WalkOutline(kmlOutline) : WalkOutline(gpxOutline);
+  if (!loaded) {
+    return {true, read.complete ? "the outline read through a document the parser refuses" : ""};
+  }
+  if (!read.complete) return {true, "the outline found a fault in a document the parser reads"};
+  KmlTreeItems kmlTree(document);
+  GpxTreeItems gpxTree(document);
+  const Walk tree = kml ? WalkKml(kmlTree) : WalkGpx(gpxTree);
+  if (read.visits == tree.visits) return {true, ""};
+  const auto differs = std::mismatch(read.visits.begin(), read.visits.end(), tree.visits.begin(), tree.visits.end());
+  const auto at = static_cast<std::size_t>(differs.first - read.visits.begin());
+  return {true, "the outline's reading differs at \"" + read.visits.substr(at, 60) + "\" (the tree's: \"" +
+                    tree.visits.substr(at, 60) + "\")"};
+}
+
+}  // namespace ruvela::robustness
