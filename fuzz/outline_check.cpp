@@ -1,6 +1,7 @@
 #include "fuzz/outline_check.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
 
 #include "core/regular_file.h"
@@ -83,32 +84,46 @@ Walk WalkOutline(KmlOutlineItems& items) {
   return walk;
 }
 
-}  // namespace
-
-OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction) {
-  const bool kml = direction == Direction::KmlToGpx;
+// One comparison, with runs of at most `runSize` bytes.
+std::string Compare(const std::filesystem::path& input, bool kml, std::uint64_t runSize, bool& outlined) {
   pugi::xml_document document;
   const bool loaded = LoadXmlDocument(input, document).ok;
   RegularFile file(input);
-  const std::optional<OutlineNode> outline =
-      OutlineXmlFile(file, kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule());
-  if (!outline) return {};
+  OutlineRule rule = kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule();
+  rule.runSize = runSize;
+  const std::optional<OutlineNode> outline = OutlineXmlFile(file, rule);
+  outlined = outline.has_value();
+  if (!outline) return "";
 
   GpxOutlineItems gpxOutline(*outline, file);
   KmlOutlineItems kmlOutline(*outline, file);
   const Walk read = kml ? WalkOutline(kmlOutline) : WalkOutline(gpxOutline);
-  if (!loaded) {
-    return {true, read.complete ? "the outline read through a document the parser refuses" : ""};
-  }
-  if (!read.complete) return {true, "the outline found a fault in a document the parser reads"};
+  if (!loaded) return read.complete ? "the outline read through a document the parser refuses" : "";
+  if (!read.complete) return "the outline found a fault in a document the parser reads";
   KmlTreeItems kmlTree(document);
   GpxTreeItems gpxTree(document);
   const Walk tree = kml ? WalkKml(kmlTree) : WalkGpx(gpxTree);
-  if (read.visits == tree.visits) return {true, ""};
+  if (read.visits == tree.visits) return "";
   const auto differs = std::mismatch(read.visits.begin(), read.visits.end(), tree.visits.begin(), tree.visits.end());
   const auto at = static_cast<std::size_t>(differs.first - read.visits.begin());
-  return {true, "the outline's reading differs at \"" + read.visits.substr(at, 60) + "\" (the tree's: \"" +
-                    tree.visits.substr(at, 60) + "\")"};
+  return "the outline's reading differs at \"" + read.visits.substr(at, 60) + "\" (the tree's: \"" +
+         tree.visits.substr(at, 60) + "\")";
+}
+
+}  // namespace
+
+OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction) {
+  const bool kml = direction == Direction::KmlToGpx;
+  OutlineComparison compared;
+  // Runs as the conversion makes them, and runs of one element, where every
+  // element the rule opens stays opened.
+  compared.problem = Compare(input, kml, OutlineRule{}.runSize, compared.outlined);
+  bool outlinedInSmallRuns = false;
+  if (compared.problem.empty()) compared.problem = Compare(input, kml, 1, outlinedInSmallRuns);
+  if (compared.problem.empty() && outlinedInSmallRuns != compared.outlined) {
+    compared.problem = "the outline follows the document only with some run sizes";
+  }
+  return compared;
 }
 
 }  // namespace ruvela::robustness

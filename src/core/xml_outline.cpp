@@ -8,15 +8,12 @@
 
 #include "core/regular_file.h"
 #include "core/xml_document.h"
+#include "core/xml_values.h"
 
 namespace ruvela {
 namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
-// A run closes at the first element boundary past this size: large enough
-// that a run's parse costs little beside its elements, small enough that
-// its tree stays in the processor's caches.
-constexpr std::uint64_t kRunSize = std::uint64_t{1} << 19;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -28,23 +25,56 @@ bool IsNameCharacter(char c) {
 }
 bool IsNameStart(char c) { return IsNameCharacter(c) && !(c >= '0' && c <= '9') && c != '-' && c != '.'; }
 
-// An opened element being read: its node and the names of the children that
-// are opened or walked in turn.
+// The rule as a tree of paths: what each opened element's children may be.
+struct RuleStep {
+  std::vector<std::pair<std::string, std::size_t>> opened;  // a child's name and its own step
+  std::vector<std::string> walked;
+};
+
+std::vector<RuleStep> RuleSteps(const OutlineRule& rule) {
+  std::vector<RuleStep> steps(1);  // the document's
+  const auto stepOf = [&steps](std::string_view path) {
+    std::size_t step = 0;
+    for (std::size_t start = 0; start < path.size();) {
+      const std::string_view name = path.substr(start, path.find('/', start) - start);
+      start += name.size() + 1;
+      auto& children = steps[step].opened;
+      const auto known = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.first == name; });
+      if (known != children.end()) {
+        step = known->second;
+        continue;
+      }
+      children.emplace_back(std::string(name), steps.size());
+      step = steps.size();
+      steps.emplace_back();
+    }
+    return step;
+  };
+  for (const std::string& opened : rule.opened) stepOf(opened);
+  for (const std::string& walked : rule.walked) {
+    const auto slash = walked.rfind('/');
+    const std::size_t parent = slash == std::string::npos ? 0 : stepOf(std::string_view(walked).substr(0, slash));
+    steps[parent].walked.push_back(walked.substr(slash == std::string::npos ? 0 : slash + 1));
+  }
+  return steps;
+}
+
+// An opened element being read, and the step of the rule it is at.
 struct OpenElement {
   OutlineNode* node = nullptr;
-  std::string path;
-  std::vector<std::string> openedChildren;
-  std::vector<std::pair<std::string, int>> walkedChildren;  // name and its index in the rule
-  OutlineNode* run = nullptr;                               // the run being extended, if any
+  std::size_t step = 0;
 };
 
 class OutlineScanner {
  public:
-  OutlineScanner(RegularFile& file, const OutlineRule& rule) : file_(file), rule_(rule) { document_.opened = true; }
+  OutlineScanner(RegularFile& file, const OutlineRule& rule)
+      : file_(file), steps_(RuleSteps(rule)), runSize_(rule.runSize) {
+    document_.opened = true;
+  }
 
   std::optional<OutlineNode> run() {
     if (!fill(0) || !startsAsUtf8()) return std::nullopt;
-    open(&document_, "");
+    stack_.push_back({&document_, 0});
     while (!failed_) {
       if (position_ == filled_ && !fill(position_)) break;  // the end of the file
       step();
@@ -204,12 +234,22 @@ class OutlineScanner {
     while (c != end && IsBlank(*c)) ++c;
     if (c == end) return complete = false, nullptr;
     if (name.empty() || *c != '>') return nullptr;
+    const std::uint64_t tagEnd = at(static_cast<std::size_t>(c + 1 - buffer_.data()));
     if (inLeaf()) {
-      if (--leafDepth_ == 0) stack_.back().run->range.end = at(static_cast<std::size_t>(c + 1 - buffer_.data()));
+      if (--leafDepth_ == 0) stack_.back().node->children.back().range.end = tagEnd;
       return c + 1;
     }
     if (stack_.size() == 1 || name != stack_.back().node->name) return nullptr;
     stack_.pop_back();
+    // An opened element smaller than a run gains nothing from its outline:
+    // it is parsed whole, with its siblings.
+    OutlineNode& parent = *stack_.back().node;
+    const std::uint64_t elementBegin = parent.children.back().range.begin;
+    if (tagEnd - elementBegin < runSize_) {
+      std::string elementName = std::move(parent.children.back().name);
+      parent.children.pop_back();
+      addToRun(parent, std::move(elementName), elementBegin, tagEnd);
+    }
     return c + 1;
   }
 
@@ -219,59 +259,47 @@ class OutlineScanner {
       if (!empty) ++leafDepth_;
       return true;
     }
-    OpenElement& parent = stack_.back();
-    const ByteRange tag{at(static_cast<std::size_t>(begin - buffer_.data())),
-                        at(static_cast<std::size_t>(end - buffer_.data()))};
-    const auto& opened = parent.openedChildren;
-    if (std::find(opened.begin(), opened.end(), name) != opened.end()) {
-      if (!IsWellFormedStartTag(std::string_view(begin, static_cast<std::size_t>(end - begin)))) return false;
-      parent.run = nullptr;
+    const OpenElement parent = stack_.back();
+    const RuleStep& step = steps_[parent.step];
+    const std::uint64_t tagBegin = at(static_cast<std::size_t>(begin - buffer_.data()));
+    const std::uint64_t tagEnd = at(static_cast<std::size_t>(end - buffer_.data()));
+    const auto opened =
+        std::find_if(step.opened.begin(), step.opened.end(), [&](const auto& child) { return child.first == name; });
+    if (opened != step.opened.end() && !empty) {
+      const std::string_view tag(begin, static_cast<std::size_t>(end - begin));
+      if (tag.size() > name.size() + 2 && !IsWellFormedStartTag(tag)) return false;
       OutlineNode& child = parent.node->children.emplace_back();
       child.opened = true;
       child.name = std::string(name);
-      child.range = tag;
-      if (!empty) open(&child, parent.path.empty() ? child.name : parent.path + "/" + child.name);
+      child.range = {tagBegin, tagEnd};
+      stack_.push_back({&child, opened->second});
       return true;
     }
-    int kind = -1;
-    for (const auto& [walkedName, index] : parent.walkedChildren) {
-      if (walkedName == name) kind = index;
-    }
-    OutlineNode* run = parent.run;
-    if (run == nullptr || run->walkedKind != kind || tag.begin - run->range.begin >= kRunSize) {
-      run = &parent.node->children.emplace_back();
-      run->walkedKind = kind;
-      run->range.begin = tag.begin;
-      parent.run = run;
-    }
-    run->range.end = tag.end;
+    const bool named =
+        opened != step.opened.end() || std::find(step.walked.begin(), step.walked.end(), name) != step.walked.end();
+    addToRun(*parent.node, named ? std::string(name) : std::string(), tagBegin, tagEnd);
     if (!empty) leafDepth_ = 1;
     return true;
   }
 
-  void open(OutlineNode* node, std::string path) {
-    OpenElement element;
-    element.node = node;
-    const std::string prefix = path.empty() ? "" : path + "/";
-    for (const std::string& opened : rule_.opened) {
-      if (opened.size() > prefix.size() && opened.compare(0, prefix.size(), prefix) == 0 &&
-          opened.find('/', prefix.size()) == std::string::npos) {
-        element.openedChildren.push_back(opened.substr(prefix.size()));
-      }
+  // Adds an element from `begin` to `end` to the run it belongs to: the
+  // last one of `parent`, unless that one holds other names or is full.
+  void addToRun(OutlineNode& parent, std::string name, std::uint64_t begin, std::uint64_t end) {
+    auto& children = parent.children;
+    const bool joins = !children.empty() && !children.back().opened && children.back().name == name &&
+                       begin - children.back().range.begin < runSize_;
+    if (!joins) {
+      OutlineNode& run = children.emplace_back();
+      run.name = std::move(name);
+      run.range.begin = begin;
+      run.run = runCount_++;
     }
-    for (std::size_t i = 0; i < rule_.walked.size(); ++i) {
-      const std::string& walked = rule_.walked[i];
-      if (walked.size() > prefix.size() && walked.compare(0, prefix.size(), prefix) == 0 &&
-          walked.find('/', prefix.size()) == std::string::npos) {
-        element.walkedChildren.emplace_back(walked.substr(prefix.size()), static_cast<int>(i));
-      }
-    }
-    element.path = std::move(path);
-    stack_.push_back(std::move(element));
+    children.back().range.end = end;
   }
 
   RegularFile& file_;
-  const OutlineRule& rule_;
+  const std::vector<RuleStep> steps_;
+  const std::uint64_t runSize_;
   std::vector<char> buffer_ = std::vector<char>(kChunkSize);
   std::uint64_t offset_ = 0;  // where buffer_ starts in the file
   std::size_t filled_ = 0;
@@ -280,6 +308,7 @@ class OutlineScanner {
   OutlineNode document_;
   std::vector<OpenElement> stack_;  // the document, then each opened element being read
   int leafDepth_ = 0;               // depth inside an element of a run
+  std::size_t runCount_ = 0;
 };
 
 }  // namespace
@@ -296,18 +325,57 @@ const pugi::xml_document* OutlineRuns::parse(const OutlineNode& run) {
   document_.reset();
   const auto size = static_cast<std::size_t>(run.range.end - run.range.begin);
   if (buffer_.size() < size) buffer_.resize(size);
-  if (!file_.readAt(run.range.begin, buffer_.data(), size)) return nullptr;
-  if (!ParseElementRun(buffer_.data(), size, document_)) return nullptr;
+  if (!readRun(run, buffer_.data(), size) || !ParseElementRun(buffer_.data(), size, document_)) {
+    failed_ = true;
+    return nullptr;
+  }
   parsedRun_ = &run;
-  parsed_.insert(&run);
+  if (parsed_.size() <= run.run) parsed_.resize(run.run + 1);
+  parsed_[run.run] = true;
   return &document_;
+}
+
+// Runs are mostly parsed in file order and many are small: they are copied
+// from a window read ahead rather than read one by one.
+bool OutlineRuns::readRun(const OutlineNode& run, char* data, std::size_t size) {
+  const std::uint64_t begin = run.range.begin;
+  const bool inWindow = begin >= windowStart_ && run.range.end <= windowStart_ + window_.size();
+  if (!inWindow) {
+    if (size >= kChunkSize / 2) return file_.readAt(begin, data, size);
+    window_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, file_.size() - begin)));
+    windowStart_ = begin;
+    if (window_.size() < size || !file_.readAt(begin, window_.data(), window_.size())) {
+      window_.clear();
+      return false;
+    }
+  }
+  std::memcpy(data, window_.data() + (begin - windowStart_), size);
+  return true;
+}
+
+bool OutlineRuns::forEachAt(const OutlineNode& node, std::string_view path, const ElementVisit& element,
+                            const OpenedVisit& opened) {
+  const auto slash = path.find('/');
+  const std::string_view step = path.substr(0, slash);
+  for (const OutlineNode& child : node.children) {
+    if (child.name != step) continue;
+    if (!child.opened) {
+      const pugi::xml_document* elements = parse(child);
+      if (elements == nullptr || !ForEachElementAt(*elements, path, element)) return false;
+    } else if (slash != std::string_view::npos) {
+      if (!forEachAt(child, path.substr(slash + 1), element, opened)) return false;
+    } else if (opened != nullptr && !opened(child)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool OutlineRuns::parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted) {
   for (const OutlineNode& child : node.children) {
     if (child.opened) {
       if (!parseEach(child, wanted)) return false;
-    } else if (wanted(child) && !parsed_.contains(&child) && parse(child) == nullptr) {
+    } else if (wanted(child) && !(child.run < parsed_.size() && parsed_[child.run]) && parse(child) == nullptr) {
       return false;
     }
   }

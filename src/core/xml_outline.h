@@ -4,12 +4,12 @@
 // large document never needs memory for its whole tree (about twice the
 // file for a track) nor for the whole file at once.
 //
-// The outline opens only the elements its rule names; everything else is
-// kept as runs of sibling elements that the parser reads together later.
-// Anything the outline cannot follow exactly as the parser would (another
-// encoding than UTF-8, a DOCTYPE, broken structure) makes it give up, and
-// the document is then loaded whole, which also yields the parser's own
-// message for a broken file.
+// The outline opens the elements its rule names when they are large;
+// everything else is kept as runs of sibling elements that the parser reads
+// together later. Anything the outline cannot follow exactly as the parser
+// would (another encoding than UTF-8, a DOCTYPE, broken structure) makes it
+// give up, and the document is then loaded whole, which also yields the
+// parser's own message for a broken file.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -33,17 +33,24 @@ struct ByteRange {
 
 // Elements by their path from the document, names as written ("gpx/trk").
 struct OutlineRule {
-  std::vector<std::string> opened;  // elements whose children are outlined one by one
-  std::vector<std::string> walked;  // children of opened elements that a walk visits
+  std::vector<std::string> opened;  // elements whose children are outlined one by one, when large
+  std::vector<std::string> walked;  // children of opened elements that a walk visits one by one
+  // A run closes at the first element boundary past this size, and an
+  // opened element smaller than this is parsed whole with its run: large
+  // enough that a run's parse costs little beside its elements, small
+  // enough that its tree stays in the processor's caches.
+  std::uint64_t runSize = std::uint64_t{1} << 19;
 };
 
 // An opened element, or a run of sibling elements inside one.
 struct OutlineNode {
   bool opened = false;
-  std::string name;                   // an opened element's name as written
-  ByteRange range;                    // a run: its bytes, from the first element's start to the last one's end;
+  // An opened element's name as written; a run's when all its elements are
+  // walked ones or small opened ones of one name, and empty otherwise.
+  std::string name;
+  ByteRange range;                    // a run: its bytes, from its first element's start to its last one's end;
                                       // an opened element: its start tag
-  int walkedKind = -1;                // a run: the index in OutlineRule::walked of all its elements, or -1 for none
+  std::size_t run = 0;                // a run's number, from 0 in the order found
   std::vector<OutlineNode> children;  // an opened element's content in document order; the document's
                                       // own node holds its top-level elements
 };
@@ -54,27 +61,45 @@ struct OutlineNode {
 std::optional<OutlineNode> OutlineXmlFile(RegularFile& file, const OutlineRule& rule);
 
 // Parses the runs of an outline from its file, one at a time, in the same
-// memory each time.
+// memory each time, and walks paths through the outline.
 class OutlineRuns {
  public:
+  using ElementVisit = std::function<bool(pugi::xml_node)>;
+  using OpenedVisit = std::function<bool(const OutlineNode&)>;
+
   explicit OutlineRuns(RegularFile& file) : file_(file) {}
+
   // The elements of `run` as the document's top-level children, valid until
-  // the next call for another run; nullptr when the run cannot be read or is
-  // not well formed.
+  // another run is parsed; nullptr when the run cannot be read or is not
+  // well formed, which also makes failed() true.
   const pugi::xml_document* parse(const OutlineNode& run);
+  // Visits the elements at the relative `path` below `node` in document
+  // order: those in runs as parsed elements, opened ones as outline nodes.
+  // Stops, returning false, when a visit returns false or a run fails.
+  bool forEachAt(const OutlineNode& node, std::string_view path, const ElementVisit& element,
+                 const OpenedVisit& opened = nullptr);
   // Parses each run below `node` that `wanted` picks and that was not parsed
   // before; false at the first one that cannot be.
   bool parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted);
-  // How many times a run was parsed: nodes from before a change are gone.
+
+  bool failed() const { return failed_; }
+  // The run whose elements are parsed now, and how many parses there were:
+  // nodes from before the count changed are gone.
+  const OutlineNode* parsedRun() const { return parsedRun_; }
   std::size_t parseCount() const { return parseCount_; }
 
  private:
+  bool readRun(const OutlineNode& run, char* data, std::size_t size);
+
   RegularFile& file_;
-  std::vector<char> buffer_;
+  std::vector<char> window_;  // the file's bytes from windowStart_ on, read ahead for the runs that follow
+  std::uint64_t windowStart_ = 0;
+  std::vector<char> buffer_;  // the run being parsed, parsed in place
   pugi::xml_document document_;
-  const OutlineNode* parsedRun_ = nullptr;  // the run document_ holds
+  const OutlineNode* parsedRun_ = nullptr;
   std::size_t parseCount_ = 0;
-  std::unordered_set<const OutlineNode*> parsed_;
+  std::vector<bool> parsed_;  // by run number
+  bool failed_ = false;
 };
 
 }  // namespace ruvela

@@ -5,8 +5,10 @@
 namespace ruvela {
 namespace {
 
-// The walked children of the outline's rule, by their index in it.
-enum WalkedKind { kWaypoints = 0, kRoutes = 1, kTrackPoints = 2 };
+bool VisitTrack(pugi::xml_node track, const GpxItems::TrackVisit& visit) {
+  return visit(ReadChildText(track, "name"),
+               [track](const GpxItems::ElementVisit& point) { return ForEachElementAt(track, "trkseg/trkpt", point); });
+}
 
 }  // namespace
 
@@ -15,10 +17,7 @@ bool GpxTreeItems::forEachWaypoint(const ElementVisit& visit) { return ForEachEl
 bool GpxTreeItems::forEachRoute(const ElementVisit& visit) { return ForEachElementAt(document_, "gpx/rte", visit); }
 
 bool GpxTreeItems::forEachTrack(const TrackVisit& visit) {
-  return ForEachElementAt(document_, "gpx/trk", [&visit](pugi::xml_node track) {
-    return visit(ReadChildText(track, "name"),
-                 [track](const ElementVisit& point) { return ForEachElementAt(track, "trkseg/trkpt", point); });
-  });
+  return ForEachElementAt(document_, "gpx/trk", [&visit](pugi::xml_node track) { return VisitTrack(track, visit); });
 }
 
 const OutlineRule& GpxOutlineItems::Rule() {
@@ -26,64 +25,35 @@ const OutlineRule& GpxOutlineItems::Rule() {
   return rule;
 }
 
+// Runs of elements that are neither walked nor opened.
 bool GpxOutlineItems::checkUnwalkedRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.walkedKind < 0; });
+  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.name.empty(); });
 }
 
-bool GpxOutlineItems::forEachWaypoint(const ElementVisit& visit) { return forEachChildRun(kWaypoints, "wpt", visit); }
+bool GpxOutlineItems::forEachWaypoint(const ElementVisit& visit) { return runs_.forEachAt(outline_, "gpx/wpt", visit); }
 
-bool GpxOutlineItems::forEachRoute(const ElementVisit& visit) { return forEachChildRun(kRoutes, "rte", visit); }
+bool GpxOutlineItems::forEachRoute(const ElementVisit& visit) { return runs_.forEachAt(outline_, "gpx/rte", visit); }
 
 bool GpxOutlineItems::forEachTrack(const TrackVisit& visit) {
-  for (const OutlineNode& root : outline_.children) {
-    if (!root.opened || root.name != "gpx") continue;
-    for (const OutlineNode& track : root.children) {
-      if (!track.opened || track.name != "trk") continue;
-      std::string name;
-      if (!readTrackName(track, name)) return false;
-      const PointWalk points = [this, &track](const ElementVisit& point) {
-        for (const OutlineNode& segment : track.children) {
-          if (segment.opened && !forEachRunElement(segment, kTrackPoints, "trkpt", point)) return false;
-        }
-        return true;
-      };
-      if (!visit(name, points)) return false;
-    }
-  }
-  return true;
-}
-
-bool GpxOutlineItems::forEachChildRun(int kind, const std::string& name, const ElementVisit& visit) {
-  for (const OutlineNode& root : outline_.children) {
-    if (root.opened && root.name == "gpx" && !forEachRunElement(root, kind, name, visit)) return false;
-  }
-  return true;
-}
-
-bool GpxOutlineItems::forEachRunElement(const OutlineNode& parent, int kind, const std::string& name,
-                                        const ElementVisit& visit) {
-  for (const OutlineNode& run : parent.children) {
-    if (run.opened || run.walkedKind != kind) continue;
-    const pugi::xml_document* elements = runs_.parse(run);
-    if (elements == nullptr) {
-      failed_ = true;
-      return false;
-    }
-    if (!ForEachElementAt(*elements, name, visit)) return false;
-  }
-  return true;
+  return runs_.forEachAt(
+      outline_, "gpx/trk", [&visit](pugi::xml_node track) { return VisitTrack(track, visit); },
+      [this, &visit](const OutlineNode& track) {
+        std::string name;
+        if (!readTrackName(track, name)) return false;
+        return visit(
+            name, [this, &track](const ElementVisit& point) { return runs_.forEachAt(track, "trkseg/trkpt", point); });
+      });
 }
 
 // The text of the track's first child whose local name is "name", as the
-// tree's reading finds it: the runs hold every child but the segments.
+// tree's reading finds it: every child but the segments is in a run of
+// its own kind.
 bool GpxOutlineItems::readTrackName(const OutlineNode& track, std::string& name) {
+  name.clear();
   for (const OutlineNode& run : track.children) {
-    if (run.opened) continue;
+    if (run.opened || run.name == "trkseg") continue;
     const pugi::xml_document* elements = runs_.parse(run);
-    if (elements == nullptr) {
-      failed_ = true;
-      return false;
-    }
+    if (elements == nullptr) return false;
     for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {
       if (child.type() == pugi::node_element && LocalName(child.name()) == "name") {
         name = ReadElementText(child);
@@ -91,7 +61,6 @@ bool GpxOutlineItems::readTrackName(const OutlineNode& track, std::string& name)
       }
     }
   }
-  name.clear();
   return true;
 }
 

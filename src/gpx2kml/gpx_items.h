@@ -55,16 +55,13 @@ class GpxOutlineItems final : public GpxItems {
   bool forEachRoute(const ElementVisit& visit) override;
   bool forEachTrack(const TrackVisit& visit) override;
   // A run could not be read or parsed: the walk that met it stopped.
-  bool failed() const { return failed_; }
+  bool failed() const { return runs_.failed(); }
 
  private:
-  bool forEachChildRun(int kind, const std::string& name, const ElementVisit& visit);
-  bool forEachRunElement(const OutlineNode& parent, int kind, const std::string& name, const ElementVisit& visit);
   bool readTrackName(const OutlineNode& track, std::string& name);
 
   const OutlineNode& outline_;
   OutlineRuns runs_;
-  bool failed_ = false;
 };
 
 }  // namespace ruvela

@@ -1,5 +1,7 @@
 #include "kml2gpx/kml_items.h"
 
+#include <algorithm>
+
 #include "core/xml_values.h"
 
 namespace ruvela {
@@ -9,17 +11,13 @@ bool IsNameElement(pugi::xml_node node) {
   return node.type() == pugi::node_element && LocalName(node.name()) == "name";
 }
 
-// The steps of `path` from the document ("kml", "Document").
-std::vector<std::string> PathSteps(const std::string& path) {
-  std::vector<std::string> steps;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const auto slash = path.find('/', start);
-    const auto end = slash == std::string::npos ? path.size() : slash;
-    steps.push_back(path.substr(start, end - start));
-    start = end + 1;
+// Where `element` stands among its element siblings.
+std::size_t ElementPosition(pugi::xml_node element) {
+  std::size_t before = 0;
+  for (pugi::xml_node node = element.previous_sibling(); node; node = node.previous_sibling()) {
+    if (node.type() == pugi::node_element) ++before;
   }
-  return steps;
+  return before;
 }
 
 }  // namespace
@@ -64,53 +62,37 @@ OutlineRule KmlOutlineItems::Rule(int deepestFolderLevel) {
 }
 
 bool KmlOutlineItems::forEachRoot(const std::string& rootPath, const ContainerVisit& visit) {
-  // The opened elements at the path, found step by step from the document.
-  std::vector<const OutlineNode*> level{&outline_};
-  for (const std::string& step : PathSteps(rootPath)) {
-    std::vector<const OutlineNode*> next;
-    for (const OutlineNode* node : level) {
-      for (const OutlineNode& child : node->children) {
-        if (child.opened && child.name == step) next.push_back(&child);
-      }
-    }
-    level = std::move(next);
-  }
-  for (const OutlineNode* root : level) {
-    if (!visit({{}, root})) return false;
-  }
-  return true;
+  return runs_.forEachAt(
+      outline_, rootPath, [&visit](pugi::xml_node root) { return visit({root}); },
+      [&visit](const OutlineNode& root) {
+        return visit({{}, &root});
+      });
 }
 
 bool KmlOutlineItems::forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) {
-  for (const OutlineNode& run : container.outline->children) {
-    if (run.opened || run.walkedKind < 0) continue;
-    const pugi::xml_document* elements = parse(run);
-    if (elements == nullptr) return false;
-    visitedRun_ = &run;
-    visitedIndex_ = 0;
-    for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {
-      if (child.type() != pugi::node_element) continue;
-      if (!visit(child)) return false;
-      ++visitedIndex_;
-    }
-  }
-  return true;
+  if (container.outline == nullptr) return ForEachElementAt(container.element, "Placemark", visit);
+  return runs_.forEachAt(*container.outline, "Placemark", visit);
 }
 
 bool KmlOutlineItems::forEachFolder(const KmlContainer& container, const ContainerVisit& visit) {
-  for (const OutlineNode& child : container.outline->children) {
-    if (child.opened && child.name == "Folder" && !visit({{}, &child})) return false;
-  }
-  return true;
+  const auto visitElement = [&visit](pugi::xml_node folder) { return visit({folder}); };
+  if (container.outline == nullptr) return ForEachElementAt(container.element, "Folder", visitElement);
+  return runs_.forEachAt(*container.outline, "Folder", visitElement, [&visit](const OutlineNode& folder) {
+    return visit({{}, &folder});
+  });
 }
 
-// The runs hold every child but the opened folders, and no run of
-// placemarks holds a name element.
+// Placemarks and folders are in runs of their own kind; the name is among
+// the other children.
 bool KmlOutlineItems::readName(const KmlContainer& container, std::string& name) {
   name.clear();
+  if (container.outline == nullptr) {
+    name = ReadChildText(container.element, "name");
+    return true;
+  }
   for (const OutlineNode& run : container.outline->children) {
-    if (run.opened || run.walkedKind >= 0) continue;
-    const pugi::xml_document* elements = parse(run);
+    if (run.opened || !run.name.empty()) continue;
+    const pugi::xml_document* elements = runs_.parse(run);
     if (elements == nullptr) return false;
     for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {
       if (IsNameElement(child)) {
@@ -122,43 +104,57 @@ bool KmlOutlineItems::readName(const KmlContainer& container, std::string& name)
   return true;
 }
 
-std::size_t KmlOutlineItems::keep(pugi::xml_node /*placemark*/) {
-  kept_.push_back({visitedRun_, visitedIndex_});
+std::size_t KmlOutlineItems::keep(pugi::xml_node placemark) {
+  KeptPlacemark kept{runs_.parsedRun(), {positionOf(placemark)}};
+  for (pugi::xml_node node = placemark.parent(); node.parent(); node = node.parent()) {
+    kept.positions.push_back(ElementPosition(node));
+  }
+  std::reverse(kept.positions.begin(), kept.positions.end());
+  kept_.push_back(std::move(kept));
   return kept_.size() - 1;
 }
 
-// Kept placemarks are visited again in document order, so the search for
-// one in its run goes on from where the one before it was found.
 bool KmlOutlineItems::visitKept(std::size_t kept, const ElementVisit& visit) {
   const KeptPlacemark& placemark = kept_[kept];
-  const pugi::xml_document* elements = parse(*placemark.run);
+  const pugi::xml_document* elements = runs_.parse(*placemark.run);
   if (elements == nullptr) return false;
-  if (foundParse_ != runs_.parseCount() || foundRun_ != placemark.run || foundIndex_ > placemark.index) {
-    foundParse_ = runs_.parseCount();
-    foundRun_ = placemark.run;
-    foundIndex_ = 0;
-    found_ = elements->first_child();
+  pugi::xml_node node = *elements;
+  for (std::size_t position : placemark.positions) node = elementAt(node, position);
+  return visit(node);
+}
+
+std::size_t KmlOutlineItems::positionOf(pugi::xml_node element) {
+  std::size_t before = 0;
+  for (pugi::xml_node node = element.previous_sibling(); node; node = node.previous_sibling()) {
+    if (lastKept_.parse == runs_.parseCount() && node == lastKept_.node) {
+      before += lastKept_.position + 1;
+      break;
+    }
+    if (node.type() == pugi::node_element) ++before;
   }
-  for (; found_; found_ = found_.next_sibling()) {
-    if (found_.type() != pugi::node_element) continue;
-    if (foundIndex_ == placemark.index) return visit(found_);
-    ++foundIndex_;
+  lastKept_ = {runs_.parseCount(), element, before};
+  return before;
+}
+
+pugi::xml_node KmlOutlineItems::elementAt(pugi::xml_node parent, std::size_t position) {
+  Placed found{runs_.parseCount(), parent.first_child(), 0};
+  if (lastFound_.parse == found.parse && lastFound_.node.parent() == parent && lastFound_.position <= position) {
+    found = lastFound_;
   }
-  return true;
+  while (found.node && (found.node.type() != pugi::node_element || found.position < position)) {
+    if (found.node.type() == pugi::node_element) ++found.position;
+    found.node = found.node.next_sibling();
+  }
+  lastFound_ = found;
+  return found.node;
 }
 
 bool KmlOutlineItems::checkUnwalkedRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.walkedKind < 0; });
+  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.name.empty(); });
 }
 
 bool KmlOutlineItems::checkUnreadRuns() {
   return runs_.parseEach(outline_, [](const OutlineNode&) { return true; });
-}
-
-const pugi::xml_document* KmlOutlineItems::parse(const OutlineNode& run) {
-  const pugi::xml_document* elements = runs_.parse(run);
-  if (elements == nullptr) failed_ = true;
-  return elements;
 }
 
 }  // namespace ruvela

@@ -58,7 +58,9 @@ class KmlTreeItems final : public KmlItems {
   std::vector<pugi::xml_node> kept_;
 };
 
-// The same items read from an outline of the file.
+// The same items read from an outline of the file. A folder the outline
+// opened is walked run by run; a smaller one is parsed whole with its run
+// and walked as the tree's reading walks it.
 class KmlOutlineItems final : public KmlItems {
  public:
   // What the outline of a KML file opens and walks: both roots, and the
@@ -79,25 +81,31 @@ class KmlOutlineItems final : public KmlItems {
   // Parses every run the walks did not reach; false when one is broken.
   bool checkUnreadRuns();
   // A run could not be read or parsed: the walk that met it stopped.
-  bool failed() const { return failed_; }
+  bool failed() const { return runs_.failed(); }
 
  private:
+  // A placemark kept: its run, and the position among element siblings of
+  // it and of each of its ancestors, from the run's top level down.
   struct KeptPlacemark {
     const OutlineNode* run;
-    std::size_t index;  // among the run's elements
+    std::vector<std::size_t> positions;
   };
-  const pugi::xml_document* parse(const OutlineNode& run);
+  // An element and its position among its element siblings, in one parse.
+  struct Placed {
+    std::size_t parse = 0;
+    pugi::xml_node node;
+    std::size_t position = 0;
+  };
+  std::size_t positionOf(pugi::xml_node element);
+  pugi::xml_node elementAt(pugi::xml_node parent, std::size_t position);
 
   const OutlineNode& outline_;
   OutlineRuns runs_;
-  const OutlineNode* visitedRun_ = nullptr;  // the run of the placemark being visited, and its index
-  std::size_t visitedIndex_ = 0;
   std::vector<KeptPlacemark> kept_;
-  const OutlineNode* foundRun_ = nullptr;  // where visitKept found the last one, in which parse
-  std::size_t foundParse_ = 0;
-  std::size_t foundIndex_ = 0;
-  pugi::xml_node found_;
-  bool failed_ = false;
+  // Kept placemarks come, and are visited again, in document order within
+  // a run: the search for the next one starts from the last one.
+  Placed lastKept_;
+  Placed lastFound_;
 };
 
 }  // namespace ruvela
