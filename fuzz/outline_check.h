@@ -11,8 +11,12 @@
 namespace ruvela::robustness {
 
 struct OutlineComparison {
-  bool outlined = false;  // the outline followed the document
-  std::string problem;    // the first difference; empty when there is none
+  // The outline followed the document to its end, with the conversion's
+  // runs and with runs of one element where every element it opens stays
+  // opened; where it did not, the conversion reads the whole tree instead.
+  bool outlined = false;
+  bool outlinedInSmallRuns = false;
+  std::string problem;  // the first difference; empty when there is none
 };
 
 // Reads `input` both ways as `direction`'s input and compares what each

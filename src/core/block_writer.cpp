@@ -48,4 +48,9 @@ bool BlockWriter::close() {
   return !failed_;
 }
 
+void BlockWriter::abandon() {
+  buffer_.clear();
+  if (file_.is_open()) file_.close();
+}
+
 }  // namespace ruvela

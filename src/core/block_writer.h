@@ -24,6 +24,9 @@ class BlockWriter {
   void write(std::string_view block);
   // Flushes and closes; false when any write failed (disk full, ...).
   bool close();
+  // Closes without writing what is still held: the file keeps what was
+  // written before, and stays empty when the blocks all fitted the buffer.
+  void abandon();
   bool failed() const { return failed_; }
 
  private:

@@ -79,7 +79,7 @@ class OutlineScanner {
       if (position_ == filled_ && !fill(position_)) break;  // the end of the file
       step();
     }
-    const bool complete = !failed_ && stack_.size() == 1 && leafDepth_ == 0 && !document_.children.empty();
+    const bool complete = !failed_ && stack_.size() == 1 && !inLeaf() && !document_.children.empty();
     if (!complete) return std::nullopt;
     return std::move(document_);
   }
@@ -113,13 +113,17 @@ class OutlineScanner {
   }
 
   std::uint64_t at(std::size_t position) const { return offset_ + position; }
-  bool inLeaf() const { return leafDepth_ > 0; }
+  bool inLeaf() const { return !leafName_.empty(); }
   bool atDocumentLevel() const { return stack_.size() == 1 && !inLeaf(); }
 
   // One piece of the document from position_: text up to the next markup,
   // or one markup token. A token cut by the end of the buffer is read again
   // whole after the next fill.
   void step() {
+    if (inLeaf()) {
+      skipInsideLeaf();
+      return;
+    }
     const char* begin = buffer_.data() + position_;
     const char* end = buffer_.data() + filled_;
     if (*begin != '<') {
@@ -148,18 +152,55 @@ class OutlineScanner {
     position_ = static_cast<std::size_t>(after - buffer_.data());
   }
 
-  // Text inside an element to be parsed later is the parser's to check.
-  // Between opened elements nothing reads it, but a NUL would end the
-  // parser's reading of the whole document; at the top level only blanks
-  // are left alone.
+  // Inside an element of a run only its end matters: the parser checks the
+  // rest when it parses the run. Only tags of the element's own name are
+  // looked at, to find its end past any nested in it. Where they mislead
+  // (one written in a comment, CDATA or a value), the run then holds
+  // something unclosed or a stray end tag, its parse fails, and the
+  // document is read whole instead.
+  void skipInsideLeaf() {
+    const std::string_view rest(buffer_.data() + position_, filled_ - position_);
+    std::size_t from = 0;
+    std::size_t keep = rest.size() - std::min(rest.size(), leafName_.size() + 1);  // may begin a tag
+    for (std::size_t found; (found = rest.find(leafName_, from)) != std::string_view::npos; from = found + 1) {
+      const bool endTag = found >= 2 && rest[found - 1] == '/' && rest[found - 2] == '<';
+      if (!endTag && !(found >= 1 && rest[found - 1] == '<')) continue;
+      const std::size_t tag = found - (endTag ? 2 : 1);
+      const std::size_t after = found + leafName_.size();
+      if (after == rest.size()) {
+        keep = tag;
+        break;
+      }
+      if (!(IsBlank(rest[after]) || rest[after] == '>' || (!endTag && rest[after] == '/'))) continue;
+      const std::size_t close = rest.find('>', after);
+      if (close == std::string_view::npos) {
+        keep = tag;
+        break;
+      }
+      found = close;
+      if (!endTag) {
+        if (rest[close - 1] != '/') ++leafDepth_;
+      } else if (--leafDepth_ == 0) {
+        position_ += close + 1;
+        stack_.back().node->children.back().range.end = at(position_);
+        leafName_.clear();
+        return;
+      }
+      keep = rest.size() - std::min(rest.size() - (close + 1), leafName_.size() + 1);
+    }
+    position_ += keep;
+    if (!fill(position_)) failed_ = true;  // the file ends inside the element
+  }
+
+  // Nothing reads the text between opened elements, but a NUL would end
+  // the parser's reading of the whole document; at the top level only
+  // blanks are left alone.
   void skipText(const char* begin, const char* end) {
     const void* markup = std::memchr(begin, '<', static_cast<std::size_t>(end - begin));
     const char* textEnd = markup != nullptr ? static_cast<const char*>(markup) : end;
-    if (!inLeaf()) {
-      const bool topLevel = atDocumentLevel();
-      for (const char* c = begin; c != textEnd; ++c) {
-        if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
-      }
+    const bool topLevel = atDocumentLevel();
+    for (const char* c = begin; c != textEnd; ++c) {
+      if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
     }
     position_ = static_cast<std::size_t>(textEnd - buffer_.data());
   }
@@ -235,10 +276,6 @@ class OutlineScanner {
     if (c == end) return complete = false, nullptr;
     if (name.empty() || *c != '>') return nullptr;
     const std::uint64_t tagEnd = at(static_cast<std::size_t>(c + 1 - buffer_.data()));
-    if (inLeaf()) {
-      if (--leafDepth_ == 0) stack_.back().node->children.back().range.end = tagEnd;
-      return c + 1;
-    }
     if (stack_.size() == 1 || name != stack_.back().node->name) return nullptr;
     stack_.pop_back();
     // An opened element smaller than a run gains nothing from its outline:
@@ -255,10 +292,6 @@ class OutlineScanner {
 
   // A start tag from `begin` to `end` (its `>` included).
   bool element(std::string_view name, const char* begin, const char* end, bool empty) {
-    if (inLeaf()) {
-      if (!empty) ++leafDepth_;
-      return true;
-    }
     const OpenElement parent = stack_.back();
     const RuleStep& step = steps_[parent.step];
     const std::uint64_t tagBegin = at(static_cast<std::size_t>(begin - buffer_.data()));
@@ -278,7 +311,10 @@ class OutlineScanner {
     const bool named =
         opened != step.opened.end() || std::find(step.walked.begin(), step.walked.end(), name) != step.walked.end();
     addToRun(*parent.node, named ? std::string(name) : std::string(), tagBegin, tagEnd);
-    if (!empty) leafDepth_ = 1;
+    if (!empty) {
+      leafName_.assign(name);
+      leafDepth_ = 1;
+    }
     return true;
   }
 
@@ -307,7 +343,8 @@ class OutlineScanner {
   bool failed_ = false;
   OutlineNode document_;
   std::vector<OpenElement> stack_;  // the document, then each opened element being read
-  int leafDepth_ = 0;               // depth inside an element of a run
+  std::string leafName_;            // the name of the element of a run being read, empty between them
+  int leafDepth_ = 0;               // how many elements of that name are open
   std::size_t runCount_ = 0;
 };
 

@@ -30,6 +30,10 @@ bool GpxOutlineItems::checkUnwalkedRuns() {
   return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.name.empty(); });
 }
 
+bool GpxOutlineItems::checkUnreadRuns() {
+  return runs_.parseEach(outline_, [](const OutlineNode&) { return true; });
+}
+
 bool GpxOutlineItems::forEachWaypoint(const ElementVisit& visit) { return runs_.forEachAt(outline_, "gpx/wpt", visit); }
 
 bool GpxOutlineItems::forEachRoute(const ElementVisit& visit) { return runs_.forEachAt(outline_, "gpx/rte", visit); }

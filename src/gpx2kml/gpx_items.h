@@ -51,6 +51,8 @@ class GpxOutlineItems final : public GpxItems {
   // Parses every run that no walk reads, so that a document broken there is
   // found before anything is converted. False when one is broken.
   bool checkUnwalkedRuns();
+  // Parses every run the walks did not reach; false when one is broken.
+  bool checkUnreadRuns();
   bool forEachWaypoint(const ElementVisit& visit) override;
   bool forEachRoute(const ElementVisit& visit) override;
   bool forEachTrack(const TrackVisit& visit) override;

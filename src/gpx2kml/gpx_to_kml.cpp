@@ -156,7 +156,9 @@ std::optional<ConversionResult> ConvertOutlinedGpx(const std::filesystem::path& 
   GpxToKmlConversion conversion(items, options, progress, counts, writer);
   const bool completed = conversion.run(documentName);
   if (!writer.close()) return OutputNotWritten();
-  if (items.failed()) {
+  // Every run is parsed before a conversion counts as done: a broken
+  // document is never a converted one.
+  if (items.failed() || (completed && !items.checkUnreadRuns())) {
     RestartCounts(counts, progress);  // what was counted came from a broken document
     return std::nullopt;
   }

@@ -245,15 +245,23 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
-ConversionResult ConvertKmlItems(KmlItems& items, const std::string& rootPath, const std::filesystem::path& output,
-                                 const Kml2GpxOptions& options, ConversionProgress& progress,
-                                 ConversionCounts& counts) {
+// A walk from `rootPath`. When another root may follow (`lastRoot` false)
+// and this one yields no point, its few lines are not written: emptying a
+// written file before the next walk would make the file system write the
+// next walk's whole output to disk as the file is closed.
+ConversionResult ConvertKmlItems(KmlItems& items, const std::string& rootPath, bool lastRoot,
+                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts) {
   counts = ConversionCounts{};
   BlockWriter writer;
   if (!writer.open(output)) return OutputNotWritten();
   KmlToGpxConversion conversion(items, options, progress, counts, writer);
   const bool completed = conversion.run(rootPath);
-  if (!writer.close()) return OutputNotWritten();
+  if (completed && !lastRoot && ConvertedPoints(counts) == 0) {
+    writer.abandon();
+  } else if (!writer.close()) {
+    return OutputNotWritten();
+  }
   if (!completed) return {ConversionStatus::Stopped, {}, {}};
   return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
 }
@@ -264,9 +272,9 @@ ConversionResult ConvertKmlItems(KmlItems& items, const std::string& rootPath, c
 ConversionResult ConvertFromEitherRoot(KmlItems& items, const std::filesystem::path& output,
                                        const Kml2GpxOptions& options, ConversionProgress& progress,
                                        ConversionCounts& counts) {
-  ConversionResult result = ConvertKmlItems(items, kKmlRoot, output, options, progress, counts);
+  ConversionResult result = ConvertKmlItems(items, kKmlRoot, false, output, options, progress, counts);
   if (result.status == ConversionStatus::Completed && ConvertedPoints(counts) == 0 && !progress.abortRequested()) {
-    result = ConvertKmlItems(items, kKmlDocumentRoot, output, options, progress, counts);
+    result = ConvertKmlItems(items, kKmlDocumentRoot, true, output, options, progress, counts);
   }
   return result;
 }
