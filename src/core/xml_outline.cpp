@@ -362,7 +362,10 @@ const pugi::xml_document* OutlineRuns::parse(const OutlineNode& run) {
   document_.reset();
   const auto size = static_cast<std::size_t>(run.range.end - run.range.begin);
   if (buffer_.size() < size) buffer_.resize(size);
-  if (!readRun(run, buffer_.data(), size) || !ParseElementRun(buffer_.data(), size, document_)) {
+  // A NUL ends the parser's reading of the whole document, which then
+  // fails; within a run it could end the run's reading early without one.
+  if (!readRun(run, buffer_.data(), size) || std::memchr(buffer_.data(), '\0', size) != nullptr ||
+      !ParseElementRun(buffer_.data(), size, document_)) {
     failed_ = true;
     return nullptr;
   }
