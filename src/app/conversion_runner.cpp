@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QFile>
 
 #include "core/path_parts.h"
 
@@ -29,6 +30,10 @@ ConversionResult ConversionRunner::run(Direction direction, const InputParts& in
   running_ = true;
   changed_.reset();
   sinceLastYield_.invalidate();  // the first yield shows the window's events at once
+  // A result that was not saved is replaced: removed rather than emptied,
+  // since a file system such as ext4 writes a file that was emptied after
+  // being written to disk as soon as it is closed again.
+  QFile::remove(temporaryResultPath_);
   ConversionResult outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
                                           gpxOptions, kmlOptions, *this, counts_);
   loadingFinished();

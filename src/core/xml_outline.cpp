@@ -361,11 +361,14 @@ const pugi::xml_document* OutlineRuns::parse(const OutlineNode& run) {
   ++parseCount_;
   document_.reset();
   const auto size = static_cast<std::size_t>(run.range.end - run.range.begin);
-  if (buffer_.size() < size) buffer_.resize(size);
-  // A NUL ends the parser's reading of the whole document, which then
-  // fails; within a run it could end the run's reading early without one.
-  if (!readRun(run, buffer_.data(), size) || std::memchr(buffer_.data(), '\0', size) != nullptr ||
-      !ParseElementRun(buffer_.data(), size, document_)) {
+  if (buffer_.size() < size + 1) buffer_.resize(size + 1);
+  // The parser reads a NUL as the end of its input, and where the input's
+  // last character is a '>' it takes the tag the NUL cut as closed. So the
+  // run ends in a blank: a NUL inside an element then always leaves it
+  // unclosed, as it would in the whole document. (The outline refuses a NUL
+  // between elements.)
+  buffer_[size] = ' ';
+  if (!readRun(run, buffer_.data(), size) || !ParseElementRun(buffer_.data(), size + 1, document_)) {
     failed_ = true;
     return nullptr;
   }
