@@ -20,6 +20,15 @@ std::size_t ElementPosition(pugi::xml_node element) {
   return before;
 }
 
+// The walks over a folder held in a parsed tree, by either reading.
+bool ForEachTreePlacemark(pugi::xml_node container, const KmlItems::ElementVisit& visit) {
+  return ForEachElementAt(container, "Placemark", visit);
+}
+
+bool ForEachTreeFolder(pugi::xml_node container, const KmlItems::ContainerVisit& visit) {
+  return ForEachElementAt(container, "Folder", [&visit](pugi::xml_node folder) { return visit({folder}); });
+}
+
 }  // namespace
 
 bool KmlTreeItems::forEachRoot(const std::string& rootPath, const ContainerVisit& visit) {
@@ -27,11 +36,11 @@ bool KmlTreeItems::forEachRoot(const std::string& rootPath, const ContainerVisit
 }
 
 bool KmlTreeItems::forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) {
-  return ForEachElementAt(container.element, "Placemark", visit);
+  return ForEachTreePlacemark(container.element, visit);
 }
 
 bool KmlTreeItems::forEachFolder(const KmlContainer& container, const ContainerVisit& visit) {
-  return ForEachElementAt(container.element, "Folder", [&visit](pugi::xml_node folder) { return visit({folder}); });
+  return ForEachTreeFolder(container.element, visit);
 }
 
 bool KmlTreeItems::readName(const KmlContainer& container, std::string& name) {
@@ -70,16 +79,17 @@ bool KmlOutlineItems::forEachRoot(const std::string& rootPath, const ContainerVi
 }
 
 bool KmlOutlineItems::forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) {
-  if (container.outline == nullptr) return ForEachElementAt(container.element, "Placemark", visit);
+  if (container.outline == nullptr) return ForEachTreePlacemark(container.element, visit);
   return runs_.forEachAt(*container.outline, "Placemark", visit);
 }
 
 bool KmlOutlineItems::forEachFolder(const KmlContainer& container, const ContainerVisit& visit) {
-  const auto visitElement = [&visit](pugi::xml_node folder) { return visit({folder}); };
-  if (container.outline == nullptr) return ForEachElementAt(container.element, "Folder", visitElement);
-  return runs_.forEachAt(*container.outline, "Folder", visitElement, [&visit](const OutlineNode& folder) {
-    return visit({{}, &folder});
-  });
+  if (container.outline == nullptr) return ForEachTreeFolder(container.element, visit);
+  return runs_.forEachAt(
+      *container.outline, "Folder", [&visit](pugi::xml_node folder) { return visit({folder}); },
+      [&visit](const OutlineNode& folder) {
+        return visit({{}, &folder});
+      });
 }
 
 // Placemarks and folders are in runs of their own kind; the name is among
