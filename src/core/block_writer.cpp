@@ -16,6 +16,12 @@ bool BlockWriter::open(const std::filesystem::path& path) {
   failed_ = false;
   buffer_.clear();
   buffer_.reserve(kBufferSize);
+  // An empty file is written as it is: ext4 writes a file that was emptied
+  // to disk as soon as it is closed, and emptying an empty one counts too.
+  file_.open(path, std::ios::binary | std::ios::in | std::ios::out);
+  if (file_.is_open() && !file_.seekp(0, std::ios::end).fail() && file_.tellp() == 0) return true;
+  file_.close();
+  file_.clear();
   file_.open(path, std::ios::binary | std::ios::trunc);
   failed_ = !file_.is_open();
   return !failed_;

@@ -14,6 +14,7 @@
 #include "core/path_parts.h"
 #include "core/regular_file.h"
 #include "core/text_lines.h"
+#include "core/text_spool.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
 #include "kml2gpx/gpx_value_rules.h"
@@ -51,7 +52,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     if (!foldersConverted) return false;
     closeRoute();
     if (counts_.routePoints > 0) {
-      for (const std::string& route : finishedRoutes_) output_.write(route);
+      routes_.writeTo(output_);
       output_.write(gpx::kLineEnd);
     }
     if (!writeTracks()) return false;
@@ -181,7 +182,8 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
   }
 
   void openRoute(const std::string& name) {
-    routeText_ = GpxRouteOpen(name, 1);
+    routeStart_ = routes_.size();
+    routes_.append(GpxRouteOpen(name, 1));
     routeName_ = name;
     routeHasPoints_ = false;
     routeSequence_ = 0;
@@ -190,12 +192,14 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
 
   // A route without points is dropped.
   void closeRoute() {
-    if (routeOpen_ && routeHasPoints_) {
-      routeText_ += GpxRouteClose(1);
-      finishedRoutes_.push_back(std::move(routeText_));
+    if (routeOpen_) {
+      if (routeHasPoints_) {
+        routes_.append(GpxRouteClose(1));
+      } else {
+        routes_.truncate(routeStart_);
+      }
     }
     routeOpen_ = false;
-    routeText_.clear();
   }
 
   bool convertFolderPlacemark(pugi::xml_node placemark) {
@@ -219,7 +223,9 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
       output_.write(block_);
     }
     if (routeOpen_) {
-      AppendGpxRoutePoint(routeText_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
+      block_.clear();
+      AppendGpxRoutePoint(block_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
+      routes_.append(block_);
       routeHasPoints_ = true;
       count(counts_.routePoints, Counter::RoutePoints);
     }
@@ -231,10 +237,10 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
   bool inRouteFolder_ = false;
   bool routeOpen_ = false;
   bool routeHasPoints_ = false;
-  std::string routeText_;  // the open route: start block and route points
-  // Finished routes, written after the waypoints. Kept apart rather than
-  // joined: one text growing to tens of megabytes is copied at every doubling.
-  std::vector<std::string> finishedRoutes_;
+  // The routes, written after the waypoints: the finished ones, then the
+  // open one from routeStart_ on.
+  TextSpool routes_;
+  std::size_t routeStart_ = 0;
   std::string routeName_;
   struct KeptPath {
     std::size_t placemark;  // as the source keeps it
