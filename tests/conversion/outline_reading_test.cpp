@@ -79,12 +79,18 @@ INSTANTIATE_TEST_SUITE_P(
         {"ManyRunsAndChunks", "a.gpx", LargeGpx()},
         {"FoldersBelowBothRoots", "a.kml",
          "<kml><Placemark><name>top</name><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
-         "<Placemark><name>p</name></Placemark><Folder><Placemark><name>first</name></Placemark><kml:name>late"
+         "<Placemark><name>p</name></Placemark><Folder><Placemark><name>first</name></Placemark><open>1</"
+         "open><kml:name>late"
          "</kml:name><Folder><name>a</name>" +
              Repeat("<Folder><name>deeper</name><Placemark><name>in</name></Placemark>", 7) + Repeat("</Folder>", 7) +
              "</Folder><Placemark><name>after</name></Placemark></Folder></Document><Document><Folder/></Document>"
              "</kml>"},
         {"ManyPlacemarksAndPaths", "a.kml", LargeKml()},
+        {"OwnNameNested", "a.gpx",
+         R"(<gpx><wpt lat="1" lon="1"><wpt/><wpt><name>in</name></wpt></wpt><wpt lat="2" lon="2"/></gpx>)"},
+        {"BadEndTagOfAnOpenedElement", "a.gpx", "<gpx><trk><trkseg/></trk x></gpx>", false},
+        {"BadAttributeOfAnOpenedElement", "a.gpx", "<gpx><trk a=1><trkseg/></trk></gpx>", false},
+        {"DoctypeInsideTheRoot", "a.gpx", R"(<gpx><!DOCTYPE x]]><wpt lat="1" lon="1"/></gpx>)", false},
         // Misled, the outline finds a run broken: the tree is read instead.
         {"OwnEndTagInCdata", "a.gpx", R"(<gpx><wpt lat="1" lon="2"><name><![CDATA[</wpt>]]></name></wpt></gpx>)",
          false},

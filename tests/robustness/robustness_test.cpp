@@ -94,9 +94,11 @@ std::vector<Hostile> Rows() {
          return R"(<gpx><wpt lat="1" lon="2"><name>A</name></wpt><trk><trkseg><trkpt lat="1" lon="2"/>)"
                 R"(<trkpt lat="1" lon=2/></trkseg></trk></gpx>)";
        }},
-      {"BrokenPlacemarkUnderTheRootNotWalked", "tarde.kml", InputNotLoaded, "XML mal formado en el byte 117",
+      // Large enough that the document is read a run at a time.
+      {"BrokenPlacemarkUnderTheRootNotWalked", "tarde.kml", InputNotLoaded, "XML mal formado en el byte 600144",
        [] {
-         return "<kml><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
+         return "<kml><Placemark><name>A</name><description>" + std::string(600000, 'd') +
+                "</description><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
                 "<Placemark><Point x=1><coordinates>1,2</coordinates></Point></Placemark></Document></kml>";
        }},
       {"InvalidUtf8Gpx", "raro.gpx", Completed, "<name>A o</name>"},
