@@ -1,7 +1,7 @@
 // What both converters' walks over a document share: what they read (the
-// document, or its items) and the direction's options, yielding to the caller before every item,
-// stopping when asked or when the output fails, and counting what was
-// converted.
+// document's items) and the direction's options, yielding to the caller
+// before every item, stopping when asked or when the output fails, and
+// counting what was converted.
 #pragma once
 
 #include <cstdint>

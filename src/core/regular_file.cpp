@@ -55,6 +55,22 @@ std::string WhyNotOpened(int error) {
   }
 }
 
+// Reads exactly `size` bytes, `readSome(into, wanted, done)` at a time;
+// false on an error, or when the file became shorter.
+template <class ReadSomeBytes>
+bool ReadAll(char* data, std::size_t size, ReadSomeBytes readSome) {
+  std::uint64_t done = 0;
+  while (size > 0) {
+    const long long got = readSome(data, size, done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    done += static_cast<std::uint64_t>(got);
+    data += got;
+    size -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
 }  // namespace
 
 RegularFile::RegularFile(const std::filesystem::path& path) {
@@ -78,26 +94,14 @@ RegularFile::~RegularFile() {
 }
 
 bool RegularFile::readExactly(char* data, std::size_t size) {
-  while (size > 0) {
-    const long long got = ReadSome(descriptor_, data, size);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;  // an error, or the file became shorter
-    data += got;
-    size -= static_cast<std::size_t>(got);
-  }
-  return true;
+  return ReadAll(data, size,
+                 [this](char* into, std::size_t wanted, std::uint64_t) { return ReadSome(descriptor_, into, wanted); });
 }
 
 bool RegularFile::readAt(std::uint64_t offset, char* data, std::size_t size) {
-  while (size > 0) {
-    const long long got = ReadSomeAt(descriptor_, offset, data, size);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    offset += static_cast<std::uint64_t>(got);
-    data += got;
-    size -= static_cast<std::size_t>(got);
-  }
-  return true;
+  return ReadAll(data, size, [this, offset](char* into, std::size_t wanted, std::uint64_t done) {
+    return ReadSomeAt(descriptor_, offset + done, into, wanted);
+  });
 }
 
 int RegularFile::releaseDescriptor() { return std::exchange(descriptor_, -1); }

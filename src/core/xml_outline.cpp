@@ -414,6 +414,14 @@ bool OutlineRuns::forEachAt(const OutlineNode& node, std::string_view path, cons
   return true;
 }
 
+bool OutlineRuns::parseUnwalked(const OutlineNode& node) {
+  return parseEach(node, [](const OutlineNode& run) { return run.name.empty(); });
+}
+
+bool OutlineRuns::parseUnread(const OutlineNode& node) {
+  return parseEach(node, [](const OutlineNode&) { return true; });
+}
+
 bool OutlineRuns::parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted) {
   for (const OutlineNode& child : node.children) {
     if (child.opened) {

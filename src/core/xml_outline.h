@@ -78,9 +78,12 @@ class OutlineRuns {
   // Stops, returning false, when a visit returns false or a run fails.
   bool forEachAt(const OutlineNode& node, std::string_view path, const ElementVisit& element,
                  const OpenedVisit& opened = nullptr);
-  // Parses each run below `node` that `wanted` picks and that was not parsed
-  // before; false at the first one that cannot be.
-  bool parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted);
+  // Parses every run below `node` that no walk reads (runs of elements
+  // neither walked nor opened), so that a document broken there is found
+  // before anything is converted; false at the first broken one.
+  bool parseUnwalked(const OutlineNode& node);
+  // Parses every run below `node` not parsed yet; false at a broken one.
+  bool parseUnread(const OutlineNode& node);
 
   bool failed() const { return failed_; }
   // The run whose elements are parsed now, and how many parses there were:
@@ -90,6 +93,7 @@ class OutlineRuns {
 
  private:
   bool readRun(const OutlineNode& run, char* data, std::size_t size);
+  bool parseEach(const OutlineNode& node, const std::function<bool(const OutlineNode& run)>& wanted);
 
   RegularFile& file_;
   std::vector<char> window_;  // the file's bytes from windowStart_ on, read ahead for the runs that follow

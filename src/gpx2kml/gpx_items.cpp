@@ -25,14 +25,9 @@ const OutlineRule& GpxOutlineItems::Rule() {
   return rule;
 }
 
-// Runs of elements that are neither walked nor opened.
-bool GpxOutlineItems::checkUnwalkedRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.name.empty(); });
-}
+bool GpxOutlineItems::checkUnwalkedRuns() { return runs_.parseUnwalked(outline_); }
 
-bool GpxOutlineItems::checkUnreadRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode&) { return true; });
-}
+bool GpxOutlineItems::checkUnreadRuns() { return runs_.parseUnread(outline_); }
 
 bool GpxOutlineItems::forEachWaypoint(const ElementVisit& visit) { return runs_.forEachAt(outline_, "gpx/wpt", visit); }
 

@@ -159,12 +159,8 @@ pugi::xml_node KmlOutlineItems::elementAt(pugi::xml_node parent, std::size_t pos
   return found.node;
 }
 
-bool KmlOutlineItems::checkUnwalkedRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode& run) { return run.name.empty(); });
-}
+bool KmlOutlineItems::checkUnwalkedRuns() { return runs_.parseUnwalked(outline_); }
 
-bool KmlOutlineItems::checkUnreadRuns() {
-  return runs_.parseEach(outline_, [](const OutlineNode&) { return true; });
-}
+bool KmlOutlineItems::checkUnreadRuns() { return runs_.parseUnread(outline_); }
 
 }  // namespace ruvela
