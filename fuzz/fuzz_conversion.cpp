@@ -18,7 +18,9 @@ void FuzzConversion(Direction direction, const std::uint8_t* data, std::size_t s
   const ConversionInput input = ReadConversionInput(direction, {reinterpret_cast<const char*>(data), size});
   CheckedConversion checked =
       ConvertAndCheck(scratch.path(), direction, input.document, input.gpxOptions, input.kmlOptions);
-  if (checked.problem.empty()) checked.problem = CompareOutlineReading(checked.input, direction).problem;
+  if (checked.problem.empty()) {
+    checked.problem = CompareOutlineReadingAtAllSizes(checked.input, direction, SmallOutlineSizes(input.document));
+  }
   if (!checked.problem.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", checked.problem.c_str());
     std::abort();

@@ -84,25 +84,26 @@ Walk WalkOutline(KmlOutlineItems& items) {
   return walk;
 }
 
-// One comparison, with runs of at most `runSize` bytes.
-std::string Compare(const std::filesystem::path& input, bool kml, std::uint64_t runSize, bool& outlined) {
+// One comparison, at the outline's `sizes`.
+std::string Compare(const std::filesystem::path& input, bool kml, OutlineSizes sizes, bool& outlined) {
   pugi::xml_document document;
   const bool loaded = LoadXmlDocument(input, document).ok;
   RegularFile file(input);
   OutlineRule rule = kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule();
-  rule.runSize = runSize;
+  rule.runSize = sizes.runSize;
+  rule.chunkSize = sizes.chunkSize;
   const std::optional<OutlineNode> outline = OutlineXmlFile(file, rule);
   outlined = false;
   if (!outline) return "";
 
-  GpxOutlineItems gpxOutline(*outline, file);
-  KmlOutlineItems kmlOutline(*outline, file);
+  GpxOutlineItems gpxOutline(*outline, file, sizes.chunkSize);
+  KmlOutlineItems kmlOutline(*outline, file, sizes.chunkSize);
   const Walk read = kml ? WalkOutline(kmlOutline) : WalkOutline(gpxOutline);
   if (!loaded) return read.complete ? "the outline read through a document the parser refuses" : "";
-  // Misled by markup in a comment or value, it finds a run broken and
-  // the conversion reads the whole tree instead.
+  // The outline reads markup as the parser does: a run of a document the
+  // parser takes is never broken.
   outlined = read.complete;
-  if (!read.complete) return "";
+  if (!read.complete) return "a run of a document the parser takes was found broken";
   KmlTreeItems kmlTree(document);
   GpxTreeItems gpxTree(document);
   const Walk tree = kml ? WalkKml(kmlTree) : WalkGpx(gpxTree);
@@ -115,12 +116,23 @@ std::string Compare(const std::filesystem::path& input, bool kml, std::uint64_t 
 
 }  // namespace
 
-OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction) {
-  const bool kml = direction == Direction::KmlToGpx;
+OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction, OutlineSizes sizes) {
   OutlineComparison compared;
-  compared.problem = Compare(input, kml, OutlineRule{}.runSize, compared.outlined);
-  if (compared.problem.empty()) compared.problem = Compare(input, kml, 1, compared.outlinedInSmallRuns);
+  compared.problem = Compare(input, direction == Direction::KmlToGpx, sizes, compared.outlined);
   return compared;
+}
+
+OutlineSizes SmallOutlineSizes(std::string_view document) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (const char c : document) hash = (hash ^ static_cast<std::uint8_t>(c)) * 16777619u;
+  return {1 + hash % 97, 1 + (hash >> 8) % 31};
+}
+
+std::string CompareOutlineReadingAtAllSizes(const std::filesystem::path& input, Direction direction,
+                                            OutlineSizes small) {
+  std::string problem = CompareOutlineReading(input, direction, {}).problem;
+  if (problem.empty()) problem = CompareOutlineReading(input, direction, small).problem;
+  return problem;
 }
 
 }  // namespace ruvela::robustness

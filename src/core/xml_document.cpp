@@ -36,10 +36,12 @@ constexpr char16_t kWindows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201
 enum class DeclaredEncoding { Other, Latin1, Windows1252 };
 
 // Reads the encoding named in an XML declaration written in an ASCII-based
-// encoding without a byte-order mark.
+// encoding without a byte-order mark, however long the declaration is. One
+// that never ends names nothing: the parser refuses it.
 DeclaredEncoding FindDeclaredEncoding(std::string_view bytes) {
   if (bytes.substr(0, 5) != "<?xml") return DeclaredEncoding::Other;
   const auto declarationEnd = bytes.find("?>");
+  if (declarationEnd == std::string_view::npos) return DeclaredEncoding::Other;
   const std::string declaration = LowerAscii(bytes.substr(0, declarationEnd));
   const auto key = declaration.find("encoding");
   if (key == std::string::npos) return DeclaredEncoding::Other;
@@ -112,6 +114,23 @@ class ParserBuffer {
   std::size_t size_;
 };
 
+// The parser takes further elements after the root's end without a word,
+// and nothing would read them: such a document is refused, at the byte
+// where the second element starts.
+XmlLoadResult CheckNothingAfterRoot(const pugi::xml_document& document) {
+  bool rootSeen = false;
+  for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+    if (node.type() != pugi::node_element) continue;
+    if (rootSeen) {
+      const std::ptrdiff_t nameOffset = node.offset_debug();
+      const std::string at = nameOffset > 0 ? std::to_string(nameOffset - 1) : "?";
+      return {false, "XML mal formado en el byte " + at + " (otro elemento después del elemento raíz)"};
+    }
+    rootSeen = true;
+  }
+  return {true, ""};
+}
+
 constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
 
 std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, std::string& message) {
@@ -148,7 +167,7 @@ XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_docume
   if (buffer == nullptr || buffer->data() == nullptr) return {false, kOutOfMemory};
   if (buffer->size() == 0) return {false, "el archivo está vacío"};
   pugi::xml_encoding encoding = pugi::encoding_auto;
-  switch (FindDeclaredEncoding(buffer->view().substr(0, 512))) {
+  switch (FindDeclaredEncoding(buffer->view())) {
     case DeclaredEncoding::Windows1252:
       buffer = CopyToParserBuffer(Windows1252ToUtf8(buffer->view()));
       if (buffer->data() == nullptr) return {false, kOutOfMemory};
@@ -165,7 +184,7 @@ XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_docume
       document.load_buffer_inplace_own(buffer->release(), size, kParseOptions, encoding);
   if (!result) return {false, ParseErrorMessage(result)};
   if (!document.document_element()) return {false, "el archivo no contiene ningún elemento XML"};
-  return {true, ""};
+  return CheckNothingAfterRoot(document);
 }
 
 }  // namespace

@@ -13,8 +13,6 @@
 namespace ruvela {
 namespace {
 
-constexpr std::size_t kChunkSize = std::size_t{1} << 20;
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // The characters the parser accepts in names, and at their start.
@@ -59,6 +57,102 @@ std::vector<RuleStep> RuleSteps(const OutlineRule& rule) {
   return steps;
 }
 
+// The name right after `<` or `</`, or an empty view when there is none.
+std::string_view NameAt(const char* start, const char* end) {
+  if (start == end || !IsNameStart(*start)) return {};
+  const char* c = start;
+  while (c != end && IsNameCharacter(*c)) ++c;
+  return {start, static_cast<std::size_t>(c - start)};
+}
+
+// One piece of markup, read from its '<' as the parser reads it.
+struct Token {
+  enum Kind {
+    Incomplete,   // cut by the end of what is read so far
+    Unfollowed,   // anything the outline does not follow: the whole document is read instead
+    StartTag,     // an element's start tag
+    EmptyTag,     // an element without content, "<a/>"
+    EndTag,       // an element's end tag
+    Skipped,      // a comment or a processing instruction
+    Cdata,        // a CDATA section
+    Declaration,  // an XML declaration
+  };
+  Kind kind = Unfollowed;
+  const char* end = nullptr;  // past its last character
+  std::string_view name;      // an element's or an end tag's name
+};
+
+Token Cut() { return {Token::Incomplete, nullptr, {}}; }
+Token Unfollowed() { return {Token::Unfollowed, nullptr, {}}; }
+
+// Up to the first `closing` after `from`; a NUL on the way ends the parser's
+// reading there, which the outline does not follow.
+Token Enclosed(Token::Kind kind, const char* from, const char* end, std::string_view closing) {
+  const std::string_view rest(from, static_cast<std::size_t>(end - from));
+  const auto close = rest.find(closing);
+  if (close == std::string_view::npos) return Cut();
+  if (std::memchr(from, '\0', close) != nullptr) return Unfollowed();
+  return {kind, from + close + closing.size(), {}};
+}
+
+// A start tag: its name, then attributes whose quoted values may hold any
+// of '<', '>' and "/>".
+Token StartTagAt(const char* begin, const char* end) {
+  const std::string_view name = NameAt(begin + 1, end);
+  const char* c = begin + 1 + name.size();
+  if (c == end) return Cut();
+  if (name.empty() || !(IsBlank(*c) || *c == '/' || *c == '>')) return Unfollowed();
+  for (; c != end; ++c) {
+    if (*c == '"' || *c == '\'') {
+      const void* quote = std::memchr(c + 1, *c, static_cast<std::size_t>(end - c - 1));
+      if (quote == nullptr) return Cut();
+      c = static_cast<const char*>(quote);
+    } else if (*c == '>') {
+      return {c[-1] == '/' ? Token::EmptyTag : Token::StartTag, c + 1, name};
+    } else if (*c == '<' || *c == '\0') {
+      return Unfollowed();
+    }
+  }
+  return Cut();
+}
+
+Token EndTagAt(const char* begin, const char* end) {
+  const std::string_view name = NameAt(begin + 2, end);
+  const char* c = begin + 2 + name.size();
+  while (c != end && IsBlank(*c)) ++c;
+  if (c == end) return Cut();
+  if (name.empty() || *c != '>') return Unfollowed();
+  return {Token::EndTag, c + 1, name};
+}
+
+// The XML declaration, "<?xml" and a blank or the end of the instruction.
+bool IsDeclaration(std::string_view token) {
+  return token.size() >= 6 && token.substr(2, 3) == "xml" && (IsBlank(token[5]) || token[5] == '?');
+}
+
+Token TokenAt(const char* begin, const char* end) {
+  const std::string_view rest(begin, static_cast<std::size_t>(end - begin));
+  if (rest.size() < 2) return Cut();
+  switch (begin[1]) {
+    case '/':
+      return EndTagAt(begin, end);
+    case '?': {
+      if (rest.size() < 6) return Cut();
+      if (!IsNameStart(begin[2])) return Unfollowed();
+      const Token token = Enclosed(Token::Skipped, begin + 2, end, "?>");
+      return token.kind == Token::Skipped && IsDeclaration(rest) ? Token{Token::Declaration, token.end, {}} : token;
+    }
+    case '!':
+      if (rest.size() < 4) return Cut();
+      if (rest.substr(0, 4) == "<!--") return Enclosed(Token::Skipped, begin + 4, end, "-->");
+      if (rest.size() < 9) return Cut();
+      if (rest.substr(0, 9) == "<![CDATA[") return Enclosed(Token::Cdata, begin + 9, end, "]]>");
+      return Unfollowed();  // a DOCTYPE or any other declaration
+    default:
+      return StartTagAt(begin, end);
+  }
+}
+
 // An opened element being read, and the step of the rule it is at.
 struct OpenElement {
   OutlineNode* node = nullptr;
@@ -68,12 +162,16 @@ struct OpenElement {
 class OutlineScanner {
  public:
   OutlineScanner(RegularFile& file, const OutlineRule& rule)
-      : file_(file), steps_(RuleSteps(rule)), runSize_(rule.runSize) {
+      : file_(file),
+        steps_(RuleSteps(rule)),
+        runSize_(std::max<std::uint64_t>(rule.runSize, 1)),
+        chunkSize_(std::max<std::size_t>(rule.chunkSize, 1)),
+        buffer_(chunkSize_) {
     document_.opened = true;
   }
 
   std::optional<OutlineNode> run() {
-    if (!fill(0) || !startsAsUtf8()) return std::nullopt;
+    if (!startsAsUtf8()) return std::nullopt;
     stack_.push_back({&document_, 0});
     while (!failed_) {
       if (position_ == filled_ && !fill(position_)) break;  // the end of the file
@@ -93,7 +191,9 @@ class OutlineScanner {
     offset_ += keep;
     filled_ -= keep;
     position_ -= std::min(position_, keep);
-    if (buffer_.size() - filled_ < kChunkSize / 2) buffer_.resize(std::max(kChunkSize, filled_ * 2));
+    if (buffer_.size() - filled_ < std::max<std::size_t>(chunkSize_ / 2, 1)) {
+      buffer_.resize(std::max(chunkSize_, filled_ * 2));
+    }
     const auto wanted =
         static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - filled_, file_.size() - offset_ - filled_));
     if (!file_.readAt(offset_ + filled_, buffer_.data() + filled_, wanted)) {
@@ -104,195 +204,111 @@ class OutlineScanner {
     return true;
   }
 
-  // The outline reads UTF-8 only, as the parser would read this document.
+  // The outline reads UTF-8 only, as the parser would read this document:
+  // the encoding is judged from the whole XML declaration, however long.
   bool startsAsUtf8() {
-    const std::string_view head(buffer_.data(), std::min<std::size_t>(filled_, 512));
-    if (!ReadsAsUtf8(head)) return false;
-    if (head.substr(0, 3) == "\xEF\xBB\xBF") position_ = 3;
+    const auto read = [this] { return std::string_view(buffer_.data(), filled_); };
+    while (filled_ < 5 && fill(0)) {
+    }
+    if (read().substr(0, 5) == "<?xml") {
+      while (read().find("?>") == std::string_view::npos) {
+        if (!fill(0)) return false;  // a declaration that never ends
+      }
+    }
+    if (!ReadsAsUtf8(read())) return false;
+    if (read().substr(0, 3) == "\xEF\xBB\xBF") position_ = 3;
     return true;
   }
 
   std::uint64_t at(std::size_t position) const { return offset_ + position; }
-  bool inLeaf() const { return !leafName_.empty(); }
+  bool inLeaf() const { return leafDepth_ > 0; }
   bool atDocumentLevel() const { return stack_.size() == 1 && !inLeaf(); }
 
   // One piece of the document from position_: text up to the next markup,
   // or one markup token. A token cut by the end of the buffer is read again
   // whole after the next fill.
   void step() {
-    if (inLeaf()) {
-      skipInsideLeaf();
-      return;
-    }
     const char* begin = buffer_.data() + position_;
     const char* end = buffer_.data() + filled_;
     if (*begin != '<') {
       skipText(begin, end);
       return;
     }
-    const char* after = nullptr;
-    bool complete = true;
-    if (end - begin < 2) {
-      complete = false;
-    } else if (begin[1] == '/') {
-      after = endTag(begin, end, complete);
-    } else if (begin[1] == '!' || begin[1] == '?') {
-      after = specialToken(begin, end, complete);
-    } else {
-      after = startTag(begin, end, complete);
-    }
-    if (!complete) {
-      if (!fill(position_)) failed_ = true;  // a token the file ends in
-      return;
-    }
-    if (after == nullptr) {
-      failed_ = true;
-      return;
-    }
-    position_ = static_cast<std::size_t>(after - buffer_.data());
-  }
-
-  // Inside an element of a run only its end matters: the parser checks the
-  // rest when it parses the run. Only tags of the element's own name are
-  // looked at, to find its end past any nested in it. Where they mislead
-  // (one written in a comment, CDATA or a value), the run then holds
-  // something unclosed or a stray end tag, its parse fails, and the
-  // document is read whole instead.
-  void skipInsideLeaf() {
-    const std::string_view rest(buffer_.data() + position_, filled_ - position_);
-    std::size_t from = 0;
-    std::size_t keep = rest.size() - std::min(rest.size(), leafName_.size() + 1);  // may begin a tag
-    for (std::size_t found; (found = rest.find(leafName_, from)) != std::string_view::npos; from = found + 1) {
-      const bool endTag = found >= 2 && rest[found - 1] == '/' && rest[found - 2] == '<';
-      if (!endTag && !(found >= 1 && rest[found - 1] == '<')) continue;
-      const std::size_t tag = found - (endTag ? 2 : 1);
-      const std::size_t after = found + leafName_.size();
-      if (after == rest.size()) {
-        keep = tag;
-        break;
-      }
-      if (!(IsBlank(rest[after]) || rest[after] == '>' || (!endTag && rest[after] == '/'))) continue;
-      const std::size_t close = rest.find('>', after);
-      if (close == std::string_view::npos) {
-        keep = tag;
-        break;
-      }
-      found = close;
-      if (!endTag) {
-        if (rest[close - 1] != '/') ++leafDepth_;
-      } else if (--leafDepth_ == 0) {
-        position_ += close + 1;
-        stack_.back().node->children.back().range.end = at(position_);
-        leafName_.clear();
+    const Token token = TokenAt(begin, end);
+    switch (token.kind) {
+      case Token::Incomplete:
+        if (!fill(position_)) failed_ = true;  // a token the file ends in
         return;
-      }
-      keep = rest.size() - std::min(rest.size() - (close + 1), leafName_.size() + 1);
+      case Token::Unfollowed:
+        failed_ = true;
+        return;
+      case Token::Declaration:
+        // Only the document's start may hold one.
+        if (at(position_) > 3) failed_ = true;
+        break;
+      case Token::Cdata:
+        if (atDocumentLevel()) failed_ = true;
+        break;
+      case Token::Skipped:
+        break;
+      case Token::StartTag:
+      case Token::EmptyTag:
+        if (inLeaf()) {
+          if (token.kind == Token::StartTag) ++leafDepth_;
+        } else if (!element(token.name, begin, token.end, token.kind == Token::EmptyTag)) {
+          failed_ = true;
+        }
+        break;
+      case Token::EndTag:
+        if (inLeaf()) {
+          if (--leafDepth_ == 0) stack_.back().node->children.back().range.end = at(position_ + (token.end - begin));
+        } else if (!endTag(token.name, token.end)) {
+          failed_ = true;
+        }
+        break;
     }
-    position_ += keep;
-    if (!fill(position_)) failed_ = true;  // the file ends inside the element
+    position_ = static_cast<std::size_t>(token.end - buffer_.data());
   }
 
   // Nothing reads the text between opened elements, but a NUL would end
   // the parser's reading of the whole document; at the top level only
-  // blanks are left alone.
+  // blanks are left alone. Inside an element of a run the parser checks the
+  // text when it parses the run.
   void skipText(const char* begin, const char* end) {
     const void* markup = std::memchr(begin, '<', static_cast<std::size_t>(end - begin));
     const char* textEnd = markup != nullptr ? static_cast<const char*>(markup) : end;
-    const bool topLevel = atDocumentLevel();
-    for (const char* c = begin; c != textEnd; ++c) {
-      if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
+    if (!inLeaf()) {
+      const bool topLevel = atDocumentLevel();
+      for (const char* c = begin; c != textEnd; ++c) {
+        if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
+      }
     }
     position_ = static_cast<std::size_t>(textEnd - buffer_.data());
   }
 
-  // Comments, CDATA and processing instructions; a DOCTYPE or any other
-  // declaration makes the outline give up.
-  const char* specialToken(const char* begin, const char* end, bool& complete) {
-    const std::string_view rest(begin, static_cast<std::size_t>(end - begin));
-    std::string_view opening;
-    std::string_view closing;
-    if (begin[1] == '?') {
-      if (rest.size() < 6) return complete = false, nullptr;
-      if (!IsNameStart(begin[2]) || (isDeclaration(rest) && at(position_) > 3)) return nullptr;
-      opening = "<?";
-      closing = "?>";
-    } else if (rest.substr(0, 4) == "<!--") {
-      opening = "<!--";
-      closing = "-->";
-    } else if (rest.size() < 9) {
-      return complete = false, nullptr;
-    } else if (rest.substr(0, 9) == "<![CDATA[" && !atDocumentLevel()) {
-      opening = "<![CDATA[";
-      closing = "]]>";
-    } else {
-      return nullptr;
-    }
-    const auto close = rest.find(closing, opening.size());
-    if (close == std::string_view::npos) return complete = false, nullptr;
-    if (rest.substr(0, close).find('\0') != std::string_view::npos) return nullptr;
-    return begin + close + closing.size();
-  }
-
-  // The XML declaration, which only the document's start may hold.
-  static bool isDeclaration(std::string_view token) {
-    return token.substr(2, 3) == "xml" && (IsBlank(token[5]) || token[5] == '?');
-  }
-
-  // The name right after `<` or `</`, or an empty view when there is none.
-  static std::string_view nameAt(const char* start, const char* end) {
-    if (start == end || !IsNameStart(*start)) return {};
-    const char* c = start;
-    while (c != end && IsNameCharacter(*c)) ++c;
-    return {start, static_cast<std::size_t>(c - start)};
-  }
-
-  const char* startTag(const char* begin, const char* end, bool& complete) {
-    const std::string_view name = nameAt(begin + 1, end);
-    const char* c = begin + 1 + name.size();
-    if (c == end) return complete = false, nullptr;
-    if (name.empty() || !(IsBlank(*c) || *c == '/' || *c == '>')) return nullptr;
-    // Quoted values may hold '>'.
-    for (; c != end; ++c) {
-      if (*c == '"' || *c == '\'') {
-        const void* quote = std::memchr(c + 1, *c, static_cast<std::size_t>(end - c - 1));
-        if (quote == nullptr) break;
-        c = static_cast<const char*>(quote);
-      } else if (*c == '>') {
-        const bool empty = c[-1] == '/';
-        if (!element(name, begin, c + 1, empty)) return nullptr;
-        return c + 1;
-      } else if (*c == '<' || *c == '\0') {
-        return nullptr;
-      }
-    }
-    complete = false;
-    return nullptr;
-  }
-
-  const char* endTag(const char* begin, const char* end, bool& complete) {
-    const std::string_view name = nameAt(begin + 2, end);
-    const char* c = begin + 2 + name.size();
-    while (c != end && IsBlank(*c)) ++c;
-    if (c == end) return complete = false, nullptr;
-    if (name.empty() || *c != '>') return nullptr;
-    const std::uint64_t tagEnd = at(static_cast<std::size_t>(c + 1 - buffer_.data()));
-    if (stack_.size() == 1 || name != stack_.back().node->name) return nullptr;
+  // The end tag of an opened element, ending at `tagEnd` in the buffer.
+  bool endTag(std::string_view name, const char* tagEnd) {
+    if (stack_.size() == 1 || name != stack_.back().node->name) return false;
+    const std::uint64_t end = at(static_cast<std::size_t>(tagEnd - buffer_.data()));
     stack_.pop_back();
     // An opened element smaller than a run gains nothing from its outline:
     // it is parsed whole, with its siblings.
     OutlineNode& parent = *stack_.back().node;
     const std::uint64_t elementBegin = parent.children.back().range.begin;
-    if (tagEnd - elementBegin < runSize_) {
+    if (end - elementBegin < runSize_) {
       std::string elementName = std::move(parent.children.back().name);
       parent.children.pop_back();
-      addToRun(parent, std::move(elementName), elementBegin, tagEnd);
+      addToRun(parent, elementName, true, elementBegin, end);
     }
-    return c + 1;
+    return true;
   }
 
   // A start tag from `begin` to `end` (its `>` included).
   bool element(std::string_view name, const char* begin, const char* end, bool empty) {
     const OpenElement parent = stack_.back();
+    // Whatever follows the root element is never read: a document with a
+    // second element at the top level is not one the outline follows.
+    if (parent.node == &document_ && !document_.children.empty()) return false;
     const RuleStep& step = steps_[parent.step];
     const std::uint64_t tagBegin = at(static_cast<std::size_t>(begin - buffer_.data()));
     const std::uint64_t tagEnd = at(static_cast<std::size_t>(end - buffer_.data()));
@@ -310,45 +326,51 @@ class OutlineScanner {
     }
     const bool named =
         opened != step.opened.end() || std::find(step.walked.begin(), step.walked.end(), name) != step.walked.end();
-    addToRun(*parent.node, named ? std::string(name) : std::string(), tagBegin, tagEnd);
-    if (!empty) {
-      leafName_.assign(name);
-      leafDepth_ = 1;
-    }
+    addToRun(*parent.node, name, named, tagBegin, tagEnd);
+    if (!empty) leafDepth_ = 1;
     return true;
   }
 
-  // Adds an element from `begin` to `end` to the run it belongs to: the
-  // last one of `parent`, unless that one holds other names or is full.
-  void addToRun(OutlineNode& parent, std::string name, std::uint64_t begin, std::uint64_t end) {
+  // Adds an element from `begin` to `end` to the last run of `parent`,
+  // unless that one is full or an opened element came after it. A `named`
+  // element is one a walk visits or one the rule opens.
+  void addToRun(OutlineNode& parent, std::string_view name, bool named, std::uint64_t begin, std::uint64_t end) {
     auto& children = parent.children;
-    const bool joins = !children.empty() && !children.back().opened && children.back().name == name &&
-                       begin - children.back().range.begin < runSize_;
+    const bool joins = !children.empty() && !children.back().opened && begin - children.back().range.begin < runSize_;
     if (!joins) {
       OutlineNode& run = children.emplace_back();
-      run.name = std::move(name);
       run.range.begin = begin;
       run.run = runCount_++;
     }
-    children.back().range.end = end;
+    OutlineNode& run = children.back();
+    run.range.end = end;
+    if (!named) {
+      run.holdsOthers = true;
+    } else if (std::find(run.names.begin(), run.names.end(), name) == run.names.end()) {
+      run.names.emplace_back(name);
+    }
   }
 
   RegularFile& file_;
   const std::vector<RuleStep> steps_;
   const std::uint64_t runSize_;
-  std::vector<char> buffer_ = std::vector<char>(kChunkSize);
+  const std::size_t chunkSize_;
+  std::vector<char> buffer_;
   std::uint64_t offset_ = 0;  // where buffer_ starts in the file
   std::size_t filled_ = 0;
   std::size_t position_ = 0;
   bool failed_ = false;
   OutlineNode document_;
   std::vector<OpenElement> stack_;  // the document, then each opened element being read
-  std::string leafName_;            // the name of the element of a run being read, empty between them
-  int leafDepth_ = 0;               // how many elements of that name are open
+  int leafDepth_ = 0;               // inside an element of a run: how many elements are open there
   std::size_t runCount_ = 0;
 };
 
 }  // namespace
+
+bool OutlineNode::holds(std::string_view elementName) const {
+  return opened ? name == elementName : std::find(names.begin(), names.end(), elementName) != names.end();
+}
 
 std::optional<OutlineNode> OutlineXmlFile(RegularFile& file, const OutlineRule& rule) {
   if (!file.isOpen()) return std::nullopt;
@@ -384,8 +406,8 @@ bool OutlineRuns::readRun(const OutlineNode& run, char* data, std::size_t size) 
   const std::uint64_t begin = run.range.begin;
   const bool inWindow = begin >= windowStart_ && run.range.end <= windowStart_ + window_.size();
   if (!inWindow) {
-    if (size >= kChunkSize / 2) return file_.readAt(begin, data, size);
-    window_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, file_.size() - begin)));
+    if (size >= chunkSize_ / 2) return file_.readAt(begin, data, size);
+    window_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(chunkSize_, file_.size() - begin)));
     windowStart_ = begin;
     if (window_.size() < size || !file_.readAt(begin, window_.data(), window_.size())) {
       window_.clear();
@@ -401,7 +423,7 @@ bool OutlineRuns::forEachAt(const OutlineNode& node, std::string_view path, cons
   const auto slash = path.find('/');
   const std::string_view step = path.substr(0, slash);
   for (const OutlineNode& child : node.children) {
-    if (child.name != step) continue;
+    if (!child.holds(step)) continue;
     if (!child.opened) {
       const pugi::xml_document* elements = parse(child);
       if (elements == nullptr || !ForEachElementAt(*elements, path, element)) return false;
@@ -415,7 +437,7 @@ bool OutlineRuns::forEachAt(const OutlineNode& node, std::string_view path, cons
 }
 
 bool OutlineRuns::parseUnwalked(const OutlineNode& node) {
-  return parseEach(node, [](const OutlineNode& run) { return run.name.empty(); });
+  return parseEach(node, [](const OutlineNode& run) { return run.names.empty(); });
 }
 
 bool OutlineRuns::parseUnread(const OutlineNode& node) {

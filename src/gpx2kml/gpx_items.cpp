@@ -45,12 +45,12 @@ bool GpxOutlineItems::forEachTrack(const TrackVisit& visit) {
 }
 
 // The text of the track's first child whose local name is "name", as the
-// tree's reading finds it: every child but the segments is in a run of
-// its own kind.
+// tree's reading finds it: it is in a run that holds elements no walk
+// visits.
 bool GpxOutlineItems::readTrackName(const OutlineNode& track, std::string& name) {
   name.clear();
   for (const OutlineNode& run : track.children) {
-    if (run.opened || run.name == "trkseg") continue;
+    if (run.opened || !run.holdsOthers) continue;
     const pugi::xml_document* elements = runs_.parse(run);
     if (elements == nullptr) return false;
     for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {

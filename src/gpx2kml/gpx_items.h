@@ -47,7 +47,8 @@ class GpxOutlineItems final : public GpxItems {
   // What the outline of a GPX file opens and walks.
   static const OutlineRule& Rule();
 
-  GpxOutlineItems(const OutlineNode& outline, RegularFile& file) : outline_(outline), runs_(file) {}
+  GpxOutlineItems(const OutlineNode& outline, RegularFile& file, std::size_t chunkSize = Rule().chunkSize)
+      : outline_(outline), runs_(file, chunkSize) {}
   // Parses every run that no walk reads, so that a document broken there is
   // found before anything is converted. False when one is broken.
   bool checkUnwalkedRuns();

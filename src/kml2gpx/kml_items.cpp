@@ -92,8 +92,8 @@ bool KmlOutlineItems::forEachFolder(const KmlContainer& container, const Contain
       });
 }
 
-// Placemarks and folders are in runs of their own kind; the name is among
-// the other children.
+// The name is in a run that holds elements no walk visits, never in an
+// opened folder.
 bool KmlOutlineItems::readName(const KmlContainer& container, std::string& name) {
   name.clear();
   if (container.outline == nullptr) {
@@ -101,7 +101,7 @@ bool KmlOutlineItems::readName(const KmlContainer& container, std::string& name)
     return true;
   }
   for (const OutlineNode& run : container.outline->children) {
-    if (run.opened || !run.name.empty()) continue;
+    if (run.opened || !run.holdsOthers) continue;
     const pugi::xml_document* elements = runs_.parse(run);
     if (elements == nullptr) return false;
     for (pugi::xml_node child = elements->first_child(); child; child = child.next_sibling()) {

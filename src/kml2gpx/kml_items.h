@@ -67,7 +67,8 @@ class KmlOutlineItems final : public KmlItems {
   // folders below them as deep as the conversion enters them.
   static OutlineRule Rule(int deepestFolderLevel);
 
-  KmlOutlineItems(const OutlineNode& outline, RegularFile& file) : outline_(outline), runs_(file) {}
+  KmlOutlineItems(const OutlineNode& outline, RegularFile& file, std::size_t chunkSize = OutlineRule{}.chunkSize)
+      : outline_(outline), runs_(file, chunkSize) {}
   bool forEachRoot(const std::string& rootPath, const ContainerVisit& visit) override;
   bool forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) override;
   bool forEachFolder(const KmlContainer& container, const ContainerVisit& visit) override;

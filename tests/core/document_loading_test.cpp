@@ -54,6 +54,15 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
       {"hello, world", "failed: el archivo no contiene ningún elemento XML"},
       {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
       {"<gpx></kml>", "failed: XML mal formado en el byte 7"},
+      // The encoding is read from the whole declaration, however long.
+      {"<?xml version='1.0'" + std::string(600, ' ') + "encoding='ISO-8859-1'?><wpt><name>Caf\xE9</name></wpt>",
+       "Café"},
+      {"<?xml version='1.0'" + std::string(600, ' ') + "encoding='windows-1252'?><wpt><name>\x80</name></wpt>", "€"},
+      {"<?xml version='1.0' encoding='ISO-8859-1' <wpt><name>Caf\xE9</name></wpt>", "failed: XML mal formado"},
+      // Nothing may follow the root element but comments, instructions and blanks.
+      {"<wpt><name>a</name></wpt> <!-- c --><?pi x?>\n", "a"},
+      {"<wpt><name>a</name></wpt>\n<wpt><name>b</name></wpt>", "failed: XML mal formado en el byte 26 ("},
+      {"<wpt/><!-- c --><x/>", "failed: XML mal formado en el byte 16 ("},
   };
   // Every load closes its file, read or refused: the window loads many in one session.
   const auto openFiles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };

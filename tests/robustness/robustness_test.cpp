@@ -164,7 +164,8 @@ std::string Problem(const std::string& target, const std::string& bytes) {
     const ScratchDirectory scratch;
     const CheckedConversion checked =
         ConvertAndCheck(scratch.path(), direction, in.document, in.gpxOptions, in.kmlOptions);
-    return checked.problem.empty() ? CompareOutlineReading(checked.input, direction).problem : checked.problem;
+    if (!checked.problem.empty()) return checked.problem;
+    return CompareOutlineReadingAtAllSizes(checked.input, direction, SmallOutlineSizes(in.document));
   }
   return target == "clean_name_fuzzer"      ? CleanNameProblem(bytes)
          : target == "number_text_fuzzer"   ? NumberTextProblem(bytes)
@@ -216,7 +217,9 @@ TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
     ScratchDirectory core;
     const CheckedConversion converted = ConvertAndCheck(core.path(), DirectionOf(input.extension().string()), bytes);
     EXPECT_EQ(converted.problem, "");
-    EXPECT_EQ(CompareOutlineReading(converted.input, DirectionOf(input.extension().string())).problem, "");
+    EXPECT_EQ(CompareOutlineReadingAtAllSizes(converted.input, DirectionOf(input.extension().string()),
+                                              SmallOutlineSizes(bytes)),
+              "");
     EXPECT_EQ(converted.outcome, row.outcome);
     if (row.outcome == ConversionStatus::Completed) ExpectHarmless(converted.output, row.said);
   }
