@@ -116,6 +116,19 @@ Token StartTagAt(const char* begin, const char* end) {
   return Cut();
 }
 
+// Past the '>' of the tag from `begin`, reading quoted values whole; nullptr
+// when the tag is cut by `end`.
+const char* TagEnd(const char* begin, const char* end) {
+  for (const char* c = begin + 1; c != end; ++c) {
+    if (*c == '>') return c + 1;
+    if (*c == '"' || *c == '\'') {
+      c = static_cast<const char*>(std::memchr(c + 1, *c, static_cast<std::size_t>(end - c - 1)));
+      if (c == nullptr) return nullptr;
+    }
+  }
+  return nullptr;
+}
+
 Token EndTagAt(const char* begin, const char* end) {
   const std::string_view name = NameAt(begin + 2, end);
   const char* c = begin + 2 + name.size();
@@ -165,8 +178,7 @@ class OutlineScanner {
       : file_(file),
         steps_(RuleSteps(rule)),
         runSize_(std::max<std::uint64_t>(rule.runSize, 1)),
-        chunkSize_(std::max<std::size_t>(rule.chunkSize, 1)),
-        buffer_(chunkSize_) {
+        chunkSize_(std::max<std::size_t>(rule.chunkSize, 1)) {
     document_.opened = true;
   }
 
@@ -187,15 +199,18 @@ class OutlineScanner {
   // or on a read error (which also fails the outline).
   bool fill(std::size_t keep) {
     if (offset_ + filled_ >= file_.size()) return false;
-    std::memmove(buffer_.data(), buffer_.data() + keep, filled_ - keep);
+    if (keep < filled_) std::memmove(buffer_.data(), buffer_.data() + keep, filled_ - keep);
     offset_ += keep;
     filled_ -= keep;
     position_ -= std::min(position_, keep);
+    const std::uint64_t unread = file_.size() - offset_ - filled_;
     if (buffer_.size() - filled_ < std::max<std::size_t>(chunkSize_ / 2, 1)) {
-      buffer_.resize(std::max(chunkSize_, filled_ * 2));
+      // Never more than the rest of the file needs: a small file is read
+      // in a buffer of its own size.
+      buffer_.resize(
+          static_cast<std::size_t>(std::min<std::uint64_t>(std::max(chunkSize_, filled_ * 2), filled_ + unread)));
     }
-    const auto wanted =
-        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - filled_, file_.size() - offset_ - filled_));
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - filled_, unread));
     if (!file_.readAt(offset_ + filled_, buffer_.data() + filled_, wanted)) {
       failed_ = true;
       return false;
@@ -228,6 +243,10 @@ class OutlineScanner {
   // or one markup token. A token cut by the end of the buffer is read again
   // whole after the next fill.
   void step() {
+    if (inLeaf()) {
+      skipInsideLeaf();
+      return;
+    }
     const char* begin = buffer_.data() + position_;
     const char* end = buffer_.data() + filled_;
     if (*begin != '<') {
@@ -253,35 +272,71 @@ class OutlineScanner {
         break;
       case Token::StartTag:
       case Token::EmptyTag:
-        if (inLeaf()) {
-          if (token.kind == Token::StartTag) ++leafDepth_;
-        } else if (!element(token.name, begin, token.end, token.kind == Token::EmptyTag)) {
-          failed_ = true;
-        }
+        if (!element(token.name, begin, token.end, token.kind == Token::EmptyTag)) failed_ = true;
         break;
       case Token::EndTag:
-        if (inLeaf()) {
-          if (--leafDepth_ == 0) stack_.back().node->children.back().range.end = at(position_ + (token.end - begin));
-        } else if (!endTag(token.name, token.end)) {
-          failed_ = true;
-        }
+        if (!endTag(token.name, token.end)) failed_ = true;
         break;
     }
     position_ = static_cast<std::size_t>(token.end - buffer_.data());
   }
 
+  // Inside an element of a run only its end matters: the parser checks the
+  // rest when it parses the run. Markup is read as the parser reads it
+  // (a comment, a CDATA section, an instruction or a quoted value hides any
+  // tag written in it), so in every document the parser takes the element
+  // ends exactly where the parser ends it; in one it refuses, the refused
+  // bytes lie inside the run, whose parse then fails.
+  void skipInsideLeaf() {
+    const char* const data = buffer_.data();
+    const char* const end = data + filled_;
+    for (const char* c = data + position_;;) {
+      const auto* tag = static_cast<const char*>(std::memchr(c, '<', static_cast<std::size_t>(end - c)));
+      if (tag == nullptr) {
+        position_ = filled_;
+        return;
+      }
+      const char* after = nullptr;
+      bool ends = false;
+      if (end - tag < 2) {
+      } else if (tag[1] == '/') {
+        after = static_cast<const char*>(std::memchr(tag + 2, '>', static_cast<std::size_t>(end - tag - 2)));
+        after = after != nullptr ? after + 1 : nullptr;
+        ends = after != nullptr && --leafDepth_ == 0;
+      } else if (tag[1] == '!' || tag[1] == '?') {
+        const Token token = TokenAt(tag, end);
+        if (token.kind == Token::Unfollowed || token.kind == Token::Declaration) {
+          failed_ = true;
+          return;
+        }
+        after = token.end;
+      } else {
+        after = TagEnd(tag, end);
+        if (after != nullptr && after[-2] != '/') ++leafDepth_;
+      }
+      if (after == nullptr) {  // a tag cut by the end of what is read: read again whole
+        position_ = static_cast<std::size_t>(tag - data);
+        if (!fill(position_)) failed_ = true;
+        return;
+      }
+      c = after;
+      if (ends) {
+        position_ = static_cast<std::size_t>(after - data);
+        stack_.back().node->children.back().range.end = at(position_);
+        return;
+      }
+    }
+  }
+
   // Nothing reads the text between opened elements, but a NUL would end
   // the parser's reading of the whole document; at the top level only
-  // blanks are left alone. Inside an element of a run the parser checks the
-  // text when it parses the run.
+  // blanks are left alone.
   void skipText(const char* begin, const char* end) {
     const void* markup = std::memchr(begin, '<', static_cast<std::size_t>(end - begin));
     const char* textEnd = markup != nullptr ? static_cast<const char*>(markup) : end;
-    if (!inLeaf()) {
-      const bool topLevel = atDocumentLevel();
-      for (const char* c = begin; c != textEnd; ++c) {
-        if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
-      }
+    const bool topLevel = atDocumentLevel();
+    for (const char* c = begin; c != textEnd; ++c) {
+      if (*c == '\0' || (topLevel && !IsBlank(*c))) failed_ = true;
     }
     position_ = static_cast<std::size_t>(textEnd - buffer_.data());
   }
@@ -355,8 +410,8 @@ class OutlineScanner {
   const std::vector<RuleStep> steps_;
   const std::uint64_t runSize_;
   const std::size_t chunkSize_;
-  std::vector<char> buffer_;
-  std::uint64_t offset_ = 0;  // where buffer_ starts in the file
+  std::vector<char> buffer_;  // the file's bytes from offset_ on, up to filled_
+  std::uint64_t offset_ = 0;
   std::size_t filled_ = 0;
   std::size_t position_ = 0;
   bool failed_ = false;
