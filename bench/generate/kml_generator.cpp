@@ -155,4 +155,12 @@ bool WriteBenchmarkKml(const std::filesystem::path& path, long pointPlacemarks) 
   return out.Close();
 }
 
+bool WriteAlternatingKml(const std::filesystem::path& path, long pairs) {
+  DocumentSink out(path);
+  out << "<kml><Document>";
+  for (long pair = 0; pair < pairs; ++pair) out << "<Folder/><a/>";
+  out << "</Document></kml>\n";
+  return out.Close();
+}
+
 }  // namespace ruvela::bench

@@ -11,4 +11,9 @@ namespace ruvela::bench {
 // be written.
 bool WriteBenchmarkKml(const std::filesystem::path& path, long pointPlacemarks);
 
+// The shape that costs a reading by outline the most: `pairs` times an
+// empty folder, which a walk visits, then an element no walk visits, each
+// a few bytes. False when the file could not be written.
+bool WriteAlternatingKml(const std::filesystem::path& path, long pairs);
+
 }  // namespace ruvela::bench
