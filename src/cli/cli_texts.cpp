@@ -212,7 +212,8 @@ std::string HelpText() {
   out +=
       "\nEstado de salida: 0 todo convertido; 1 algún archivo sin datos convertibles o\n"
       "de formato desconocido; 2 error de uso, archivo con error o salida que no se\n"
-      "puede escribir; 130 cancelado con Ctrl-C.\n";
+      "puede escribir; 130 cancelado con Ctrl-C, con una petición de terminar o al\n"
+      "cerrarse el terminal.\n";
   return out;
 }
 
