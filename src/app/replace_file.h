@@ -11,6 +11,9 @@ namespace ruvela {
 // temporary file beside `target`, which is then renamed over it, and
 // `source` is removed. Returns the empty text on success, otherwise why it
 // failed: `target` is then unchanged and `source` still holds the result.
+// The new file keeps the permissions (and group) of the one it replaces; a
+// link is written through to the file it names. The new file is flushed to
+// disk before it takes the old one's place, and the folder after.
 QString ReplaceFileWith(const QString& source, const QString& target);
 
 }  // namespace ruvela

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/command_line_flags.h"
 
 namespace ruvela::cli {
@@ -52,9 +53,9 @@ class ArgumentReader {
     const auto equals = text.find('=');
     const std::string name = text.substr(0, equals);
     const OptionSpec* option = FindLong(name);
-    if (option == nullptr) return fail("opción desconocida: --" + name);
+    if (option == nullptr) return fail("opción desconocida: --" + Escaped(name));
     if (option->flag.argument.empty()) {
-      if (equals != std::string::npos) return fail("la opción --" + name + " no lleva valor");
+      if (equals != std::string::npos) return fail("la opción --" + Escaped(name) + " no lleva valor");
       option->apply(parsed_.request, {});
       return;
     }
@@ -66,7 +67,7 @@ class ArgumentReader {
   void readShortOptions(const std::string& arg) {
     for (std::size_t i = 1; i < arg.size(); ++i) {
       const OptionSpec* option = FindShort(arg[i]);
-      if (option == nullptr) return fail(std::string("opción desconocida: -") + arg[i]);
+      if (option == nullptr) return fail("opción desconocida: -" + Escaped(arg.substr(i, 1)));
       if (option->flag.argument.empty()) {
         option->apply(parsed_.request, {});
         continue;
@@ -82,7 +83,8 @@ class ArgumentReader {
   }
 
   void apply(const OptionSpec& option, const std::string& value) {
-    if (!option.apply(parsed_.request, value)) fail("valor no válido para " + Shown(option) + ": \"" + value + "\"");
+    if (!option.apply(parsed_.request, value))
+      fail("valor no válido para " + Shown(option) + ": \"" + Escaped(value) + "\"");
   }
 
   void checkInputs() {

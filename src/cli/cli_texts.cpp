@@ -16,6 +16,26 @@ std::size_t CharacterStart(std::string_view text, std::size_t cut) {
   return cut;
 }
 
+// The length of the well-formed UTF-8 character `text` starts with; 0 when
+// its first byte does not start one (a lone continuation byte, a cut or
+// overlong sequence).
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80) return 1;
+  const std::size_t length = lead >= 0xC2 && lead < 0xE0   ? 2
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                           : 0;
+  if (length == 0 || text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
+  }
+  const auto second = static_cast<unsigned char>(text[1]);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0)) return 0;  // overlong, surrogate
+  if ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) return 0;  // overlong, past U+10FFFF
+  return length;
+}
+
 // Columns a UTF-8 text takes on a terminal (one per character).
 std::size_t Columns(std::string_view text) {
   return static_cast<std::size_t>(
@@ -93,6 +113,14 @@ std::string AlreadyExists(std::string_view shownOutput) {
   return std::string(shownOutput) + " ya existe y no está vacío; para reescribirlo use -f";
 }
 
+std::string AppearedMeanwhile(std::string_view shownOutput) {
+  return std::string(shownOutput) + " apareció durante la conversión; se conserva y no se escribió nada";
+}
+
+std::string OutputIsInput(std::string_view shownOutput) {
+  return std::string(shownOutput) + " es el propio archivo de entrada; no se escribió nada";
+}
+
 std::string CannotWrite(std::string_view shownOutput, std::string_view reason) {
   return "no se puede escribir " + std::string(shownOutput) + ": " + std::string(reason);
 }
@@ -119,10 +147,44 @@ std::string ConvertedSummary(std::string_view shownInput, std::string_view shown
 }
 
 std::string ShownPath(std::string_view path, std::size_t maxShown) {
-  if (path.size() <= maxShown) return std::string(path);
+  if (path.size() <= maxShown) return Escaped(path);
   const std::size_t headEnd = CharacterStart(path, maxShown / 2);
   const std::size_t tailStart = CharacterStart(path, path.size() - maxShown / 2);
-  return std::string(path.substr(0, headEnd)) + "..." + std::string(path.substr(tailStart));
+  return Escaped(path.substr(0, headEnd)) + "..." + Escaped(path.substr(tailStart));
+}
+
+std::string Escaped(std::string_view text) {
+  std::string shown;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text.substr(at));
+    const auto byte = static_cast<unsigned char>(text[at]);
+    // C1 controls (U+0080 to U+009F) are two bytes, the second below 0xA0.
+    const bool c1 = length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0;
+    if (length > 1 && !c1) {
+      shown += text.substr(at, length);
+      at += length;
+      continue;
+    }
+    for (std::size_t i = 0; i < std::max<std::size_t>(length, 1); ++i) {
+      const auto part = static_cast<unsigned char>(text[at + i]);
+      if (part == '\n') {
+        shown += "\\n";
+      } else if (part == '\t') {
+        shown += "\\t";
+      } else if (part == '\r') {
+        shown += "\\r";
+      } else if (part >= 0x20 && part < 0x7F) {
+        shown += static_cast<char>(part);
+      } else {
+        constexpr std::string_view kHex = "0123456789abcdef";
+        shown += "\\x";
+        shown += kHex[part >> 4];
+        shown += kHex[part & 0xF];
+      }
+    }
+    at += std::max<std::size_t>(length, 1);
+  }
+  return shown;
 }
 
 std::string ReasonText(std::error_code error) {
@@ -150,7 +212,8 @@ std::string HelpText() {
   out +=
       "\nEstado de salida: 0 todo convertido; 1 algún archivo sin datos convertibles o\n"
       "de formato desconocido; 2 error de uso, archivo con error o salida que no se\n"
-      "puede escribir; 130 cancelado con Ctrl-C.\n";
+      "puede escribir; 130 cancelado con Ctrl-C, con una petición de terminar o al\n"
+      "cerrarse el terminal.\n";
   return out;
 }
 

@@ -33,6 +33,10 @@ inline constexpr std::string_view kProcessing = "Procesando";
 std::string FileMessage(std::string_view shownInput, std::string_view text);
 // "Ruta.kml ya existe y no está vacío; para reescribirlo use -f"
 std::string AlreadyExists(std::string_view shownOutput);
+// "Ruta.kml apareció durante la conversión; se conserva y no se escribió nada"
+std::string AppearedMeanwhile(std::string_view shownOutput);
+// "Ruta.gpx es el propio archivo de entrada; no se escribió nada"
+std::string OutputIsInput(std::string_view shownOutput);
 // "no se puede escribir Ruta.kml: permiso denegado"
 std::string CannotWrite(std::string_view shownOutput, std::string_view reason);
 
@@ -48,8 +52,13 @@ std::string ConvertedSummary(std::string_view shownInput, std::string_view shown
                              const ConversionCounts& counts);
 
 // A path as the user typed it, shortened in the middle when it is too long
-// to be read on one line.
+// to be read on one line, with its control characters shown escaped.
 std::string ShownPath(std::string_view path, std::size_t maxShown = 160);
+
+// `text` with every control character, and every byte that is not part of
+// UTF-8, shown as an escape ("\n", "\x1b"): a name or value the user
+// gave can never move the cursor, clear the screen or retitle the terminal.
+std::string Escaped(std::string_view text);
 
 // Why a file operation failed, in Spanish for the common cases.
 std::string ReasonText(std::error_code error);

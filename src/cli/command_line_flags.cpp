@@ -1,5 +1,7 @@
 #include "cli/command_line_flags.h"
 
+#include <charconv>
+
 namespace ruvela::cli {
 namespace {
 
@@ -32,6 +34,28 @@ std::string ShownDefault(const OptionRow<Options>& row, const CommandLineFlag& f
   return defaults.*row.text;
 }
 
+// Elevations and percentages: a decimal number ("-12", "7.5") within the
+// range the option boxes of the window take. Exponents, infinities and
+// blanks are not numbers here.
+bool IsBoxNumber(const std::string& value) {
+  constexpr double kLowest = -32768;
+  constexpr double kHighest = 32767;
+  const std::size_t digitsFrom = !value.empty() && (value[0] == '-' || value[0] == '+') ? 1 : 0;
+  const std::size_t point = value.find('.');
+  const auto isDigits = [&](std::size_t from, std::size_t to) {
+    return from < to && value.find_first_not_of("0123456789", from) >= to;
+  };
+  const bool wellFormed = point == std::string::npos ? isDigits(digitsFrom, value.size())
+                                                     : isDigits(digitsFrom, point) && isDigits(point + 1, value.size());
+  if (!wellFormed) return false;
+  double number = 0;
+  const char* first = value.data() + (value[0] == '+' ? 1 : 0);
+  const auto [end, error] = std::from_chars(first, value.data() + value.size(), number);
+  return error == std::errc() && end == value.data() + value.size() && number >= kLowest && number <= kHighest;
+}
+
+bool IsNumberForm(StoredForm form) { return form == StoredForm::Elevation || form == StoredForm::Percent; }
+
 template <class Options>
 bool ApplyFlag(const OptionRow<Options>& row, const CommandLineFlag& flag, const std::string& value, Options& options) {
   if (row.choice != nullptr) {
@@ -41,6 +65,8 @@ bool ApplyFlag(const OptionRow<Options>& row, const CommandLineFlag& flag, const
   }
   if (row.check != nullptr) {
     options.*row.check = flag.sets;
+  } else if (IsNumberForm(row.form) && !IsBoxNumber(value)) {
+    return false;
   } else {
     options.*row.text = value;
   }

@@ -22,9 +22,35 @@ namespace fs = std::filesystem;
 // Where the document goes: a file, or standard output through a scratch file.
 struct Target {
   bool standardOutput = false;
-  fs::path path;      // absolute; empty for standard output
-  std::string shown;  // as the user named it
+  fs::path path;          // absolute, through any links; empty for standard output
+  std::string shown;      // as the user named it
+  bool existed = false;   // a file was there when the conversion started
+  bool wasEmpty = false;  // and it was empty, so it may be replaced without -f
 };
+
+// Follows `path` through symbolic links to the file they name, as editors
+// write through them: a linked target is replaced where it lies and the link
+// stays. The path itself when it is not a link.
+fs::path ThroughLinks(fs::path path, std::error_code& error) {
+  constexpr int kMostLinks = 40;  // as the system allows in one path
+  for (int followed = 0; followed < kMostLinks; ++followed) {
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (status.type() == fs::file_type::not_found) error.clear();
+    if (error || status.type() != fs::file_type::symlink) return path;
+    const fs::path named = fs::read_symlink(path, error);
+    if (error) return path;
+    path = named.is_absolute() ? named : path.parent_path() / named;
+  }
+  error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return path;
+}
+
+// An empty file that is still empty and a regular file may be replaced as
+// if it were absent.
+bool IsStillEmpty(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error) && fs::file_size(path, error) == 0 && !error;
+}
 
 std::string WithError(std::string_view reason) {
   return std::string(kWithError) + ": " + std::string(reason.empty() ? kUnreadable : reason);
@@ -96,14 +122,21 @@ class FileConversion {
                           ? ShownPath(input_.substr(0, input_.size() - parts_.extension.size()) + newExtension)
                           : ShownPath(Utf8FromPath(target_.path));
     }
+    target_.path = ThroughLinks(target_.path, error);
+    if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     const fs::file_status status = fs::status(target_.path, error);
     if (status.type() == fs::file_type::not_found) return {};
     if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     if (fs::is_directory(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kIsDirectory));
     if (!fs::is_regular_file(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kNotAFile));
+    // The same file under another name, or through a link: even -f must not
+    // write the result over the document it is read from.
+    if (fs::equivalent(inputPath_, target_.path, error)) return stop(ExitStatus::Failed, OutputIsInput(target_.shown));
     const std::uintmax_t size = fs::file_size(target_.path, error);
     if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     if (size > 0 && !request_.force) return stop(ExitStatus::Failed, AlreadyExists(target_.shown));
+    target_.existed = true;
+    target_.wasEmpty = size == 0;
     return {};
   }
 
@@ -111,6 +144,9 @@ class FileConversion {
     std::error_code error;
     std::optional<PendingOutput> pending = createPendingOutput(error);
     if (!pending) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    if (target_.existed && (error = pending->takePermissionsOf(target_.path))) {
+      return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
+    }
 
     ConversionCounts counts;
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
@@ -151,13 +187,23 @@ class FileConversion {
   ExitStatus deliver(PendingOutput& pending, const ConversionCounts& counts) {
     if (target_.standardOutput) {
       if (const std::error_code error = pending.copyTo(out_)) {
+        // Whoever read the document stopped reading it: there is nobody to tell.
+        if (env_.outputClosed && env_.outputClosed()) return ExitStatus::Failed;
         return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
       }
-    } else if (const std::error_code error = pending.commitAs(target_.path)) {
+    } else if (const std::error_code error = pending.commitAs(target_.path, commitKind())) {
+      if (error == std::errc::file_exists) return stop(ExitStatus::Failed, AppearedMeanwhile(target_.shown));
       return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
     }
     if (!request_.quiet) err_ << ConvertedSummary(shownInput_, target_.shown, direction_, counts) << '\n';
     return ExitStatus::Converted;
+  }
+
+  // Without -f a file is only ever created: one that appeared during the
+  // conversion, or an empty one that got content, is kept.
+  PendingOutput::Commit commitKind() const {
+    const bool replace = request_.force || (target_.wasEmpty && IsStillEmpty(target_.path));
+    return replace ? PendingOutput::Commit::Replace : PendingOutput::Commit::OnlyIfAbsent;
   }
 
   ExitStatus stop(ExitStatus status, std::string_view text) {

@@ -10,8 +10,9 @@
 
 namespace {
 
-// Set by Ctrl-C or a request to terminate; the converter sees it after its
-// next item and stops, and the hidden temporary output is removed.
+// Set by Ctrl-C, a request to terminate or a closed terminal; the converter
+// sees it after its next item and stops, and the hidden temporary output is
+// removed.
 volatile std::sig_atomic_t interruptRequested = 0;
 
 void OnInterrupt(int) { interruptRequested = 1; }
@@ -19,13 +20,14 @@ void OnInterrupt(int) { interruptRequested = 1; }
 }  // namespace
 
 int main(int argc, char** argv) {
-  ruvela::cli::CatchInterrupts(OnInterrupt);
+  ruvela::cli::CatchEndingSignals(OnInterrupt);
   std::ios::sync_with_stdio(false);
   ruvela::cli::UseBinaryStandardOutput();
 
   ruvela::cli::CliEnvironment env;
   env.interruptRequested = [] { return interruptRequested != 0; };
   env.errorIsTerminal = ruvela::cli::StandardErrorIsTerminal();
+  env.outputClosed = ruvela::cli::StandardOutputIsClosed;
 
   const std::vector<std::string> args(argv + 1, argv + argc);
   return ruvela::cli::RunConvert(args, std::cout, std::cerr, env);

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <ostream>
 #include <random>
+#include <vector>
 
 #include "cli/platform.h"
 #include "core/path_parts.h"
@@ -58,21 +59,39 @@ PendingOutput::~PendingOutput() {
   std::filesystem::remove(path_, ignored);
 }
 
-std::error_code PendingOutput::commitAs(const std::filesystem::path& target) {
+std::error_code PendingOutput::takePermissionsOf(const std::filesystem::path& model) const {
+  return CopyPermissions(model, path_, std::filesystem::perms::owner_write);
+}
+
+std::error_code PendingOutput::commitAs(const std::filesystem::path& target, Commit commit) {
   std::error_code error;
-  std::filesystem::rename(path_, target, error);
+  if (commit == Commit::Replace && std::filesystem::exists(target, error)) error = CopyPermissions(target, path_);
+  if (!error) error = FlushToDisk(path_);
+  if (error) return error;
+  if (commit == Commit::Replace) {
+    std::filesystem::rename(path_, target, error);
+  } else {
+    error = RenameWithoutReplacing(path_, target);
+  }
   if (error) return error;
   RemoveOnForcedEnd({});
   path_.clear();
-  return error;
+  // The document is in place; a folder that cannot be flushed changes nothing of that.
+  FlushToDisk(target.parent_path());
+  return {};
 }
 
 std::error_code PendingOutput::copyTo(std::ostream& out) const {
   std::ifstream in(path_, std::ios::binary);
   if (!in) return std::make_error_code(std::errc::io_error);
-  out << in.rdbuf();
-  out.flush();
-  if (!out) return std::make_error_code(std::errc::io_error);
+  // A piece at a time, each write checked: `out << in.rdbuf()` stops quietly
+  // at a write that fails once some bytes went, and the document would be
+  // cut short without a word.
+  std::vector<char> piece(1 << 16);
+  while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0) {
+    if (!out.write(piece.data(), in.gcount())) return std::make_error_code(std::errc::io_error);
+  }
+  if (in.bad() || !out.flush()) return std::make_error_code(std::errc::io_error);
   return {};
 }
 

@@ -1,7 +1,9 @@
 // An output document on its way to its place. It is written under a hidden
 // temporary name in the target's own directory and only renamed over the
-// target once complete, so a failed or interrupted conversion never leaves
-// a partial file and never damages the file it was going to replace.
+// target once complete and flushed to disk, so a failed or interrupted
+// conversion never leaves a partial file and never damages the file it was
+// going to replace, and a crash right after a commit leaves the whole
+// document.
 #pragma once
 
 #include <filesystem>
@@ -28,9 +30,20 @@ class PendingOutput {
 
   const std::filesystem::path& path() const { return path_; }
 
-  // Renames the temporary file over `target`; afterwards there is nothing
-  // left to remove.
-  std::error_code commitAs(const std::filesystem::path& target);
+  // Whether a commit may take the place of a file that is there.
+  enum class Commit { Replace, OnlyIfAbsent };
+
+  // Gives the document, while it is written, the permissions of `model`, the
+  // file it is to replace: a private file's content is never more readable
+  // in the temporary one.
+  std::error_code takePermissionsOf(const std::filesystem::path& model) const;
+
+  // Flushes the temporary file to disk and renames it to `target`, then
+  // flushes the folder. Replace gives it the permissions of the file it
+  // replaces; OnlyIfAbsent fails with errc::file_exists, leaving both files
+  // as they are, when something is at `target`. Once committed there is
+  // nothing left to remove.
+  std::error_code commitAs(const std::filesystem::path& target, Commit commit);
 
   // Copies the document to `out` (for "-o -"); the temporary file is still
   // removed afterwards.

@@ -23,6 +23,9 @@ struct CliEnvironment {
   std::function<bool()> interruptRequested;
   // Standard error is a terminal: a progress line is shown there.
   bool errorIsTerminal = false;
+  // True when standard output has no reader any more (a closed pipe): a
+  // failed copy there ends quietly.
+  std::function<bool()> outputClosed;
   // Where a document for standard output ("-o -") is kept until it is
   // complete; empty for the system's temporary directory.
   std::filesystem::path scratchDirectory;

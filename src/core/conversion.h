@@ -4,7 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+
+#include "core/block_writer.h"
+#include "core/regular_file.h"
 
 namespace ruvela {
 
@@ -81,6 +85,16 @@ inline void RestartCounts(ConversionCounts& counts, ConversionProgress& progress
 
 inline ConversionResult OutputNotWritten() {
   return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
+}
+
+// Another program wrote the input while it was read a piece at a time: the
+// output mixes two versions of it, so it is emptied and nothing counts, as
+// for an input that could not be loaded.
+inline ConversionResult InputChangedWhileRead(const std::filesystem::path& output, ConversionCounts& counts,
+                                              ConversionProgress& progress) {
+  RestartCounts(counts, progress);
+  if (!CreateEmptyFile(output)) return OutputNotWritten();
+  return {ConversionStatus::InputNotLoaded, kChangedWhileRead, {}};
 }
 
 }  // namespace ruvela

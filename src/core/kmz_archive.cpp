@@ -1,10 +1,12 @@
 #include "core/kmz_archive.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <zip.h>
 
@@ -17,10 +19,16 @@ namespace {
 constexpr const char* kNotAZip = "el archivo KMZ no es un archivo ZIP";
 constexpr const char* kDamaged = "el archivo KMZ está dañado";
 constexpr const char* kEncrypted = "el archivo KMZ está cifrado";
+constexpr const char* kUnsupportedMethod = "el archivo KMZ está comprimido con un método no admitido";
 constexpr const char* kNoKml = "el archivo KMZ no contiene ningún documento KML";
+constexpr const char* kEmptyDocument = "el documento KML del archivo KMZ está vacío";
 constexpr const char* kZipBomb = "el documento del archivo KMZ se descomprime a un tamaño desmedido (bomba ZIP)";
+constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
 
 constexpr std::string_view kLocalHeaderSignature = "PK\x03\x04";
+// The entry is measured this much at a time; the memory it costs is that
+// of what it really holds, never of what it declares.
+constexpr std::size_t kInflateStep = 64 * 1024;
 
 struct ArchiveCloser {
   void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -34,9 +42,10 @@ using Entry = std::unique_ptr<zip_file_t, EntryCloser>;
 bool IsKmlName(std::string_view name) { return LowerAscii(name).ends_with(".kml"); }
 bool IsAtRoot(std::string_view name) { return name.find('/') == std::string_view::npos; }
 
-std::optional<zip_uint64_t> ChooseDocument(zip_t* archive) {
-  std::optional<zip_uint64_t> firstAtRoot;
-  std::optional<zip_uint64_t> firstAnywhere;
+// The .kml entries in the order they are preferred: the root-level doc.kml,
+// the others at the root in archive order, then those in folders.
+std::vector<zip_uint64_t> KmlEntries(zip_t* archive) {
+  std::vector<zip_uint64_t> docKml, atRoot, inFolders;
   const zip_int64_t count = zip_get_num_entries(archive, 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     const char* raw = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
@@ -44,11 +53,31 @@ std::optional<zip_uint64_t> ChooseDocument(zip_t* archive) {
     const std::string_view name(raw);
     if (!IsKmlName(name)) continue;
     const auto index = static_cast<zip_uint64_t>(i);
-    if (IsAtRoot(name) && LowerAscii(name) == "doc.kml") return index;
-    if (IsAtRoot(name) && !firstAtRoot) firstAtRoot = index;
-    if (!firstAnywhere) firstAnywhere = index;
+    if (!IsAtRoot(name)) {
+      inFolders.push_back(index);
+    } else {
+      (LowerAscii(name) == "doc.kml" ? docKml : atRoot).push_back(index);
+    }
   }
-  return firstAtRoot ? firstAtRoot : firstAnywhere;
+  docKml.insert(docKml.end(), atRoot.begin(), atRoot.end());
+  docKml.insert(docKml.end(), inFolders.begin(), inFolders.end());
+  return docKml;
+}
+
+// The first preferred entry that is not empty: an empty doc.kml left by
+// some tool must not hide the document beside it. The first one when all
+// are empty, so that the user hears why.
+std::optional<zip_uint64_t> ChooseDocument(zip_t* archive) {
+  const std::vector<zip_uint64_t> entries = KmlEntries(archive);
+  if (entries.empty()) return std::nullopt;
+  for (const zip_uint64_t index : entries) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > 0) {
+      return index;
+    }
+  }
+  return entries.front();
 }
 
 // A file that starts like a ZIP archive but is not one was cut short or
@@ -58,7 +87,7 @@ const char* WhyNotOpened(int error, bool startsLikeZip) {
     case ZIP_ER_NOZIP:
       return startsLikeZip ? kDamaged : kNotAZip;
     case ZIP_ER_MEMORY:
-      return "no hay memoria suficiente para leer el archivo";
+      return kOutOfMemory;
     default:
       return kDamaged;
   }
@@ -70,26 +99,67 @@ const char* WhyNotRead(const zip_error_t* error) {
     case ZIP_ER_WRONGPASSWD:
     case ZIP_ER_ENCRNOTSUPP:
       return kEncrypted;
+    case ZIP_ER_COMPNOTSUPP:
+      return kUnsupportedMethod;
     case ZIP_ER_MEMORY:
-      return "no hay memoria suficiente para leer el archivo";
+      return kOutOfMemory;
     default:
       return kDamaged;
   }
 }
 
-// The declared sizes are checked before a byte is inflated: what they
-// promise decides the buffer, and an entry claiming too much is refused.
-const char* WhyNotReadable(const zip_stat_t& stat) {
-  constexpr zip_uint64_t kNeeded = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_ENCRYPTION_METHOD;
+// The declared sizes are checked before a byte is inflated. An entry cannot
+// hold more compressed data than the whole archive, and one claiming to
+// inflate beyond the bomb ratio is refused.
+const char* WhyNotReadable(const zip_stat_t& stat, std::uint64_t archiveSize) {
+  constexpr zip_uint64_t kNeeded =
+      ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_ENCRYPTION_METHOD;
   if ((stat.valid & kNeeded) != kNeeded) return kDamaged;
   if (stat.encryption_method != ZIP_EM_NONE) return kEncrypted;
+  if (zip_compression_method_supported(stat.comp_method, 0) == 0) return kUnsupportedMethod;
+  if (stat.comp_size > archiveSize) return kDamaged;
   if (stat.size > kAlwaysReadableSize && stat.size / kMaxInflationRatio > stat.comp_size) return kZipBomb;
   if (stat.size >= std::numeric_limits<std::size_t>::max()) return kZipBomb;
   return nullptr;
 }
 
-// Inflates exactly the declared size into `data`; an entry that has more to
-// give than it declared is a bomb, refused before it is read any further.
+// The most an entry may inflate to: what it declares, and no more than the
+// bomb ratio allows for the compressed data it declares.
+std::uint64_t MostInflated(const zip_stat_t& stat) {
+  const std::uint64_t byRatio = stat.comp_size > kAlwaysReadableSize / kMaxInflationRatio
+                                    ? stat.comp_size * kMaxInflationRatio
+                                    : kAlwaysReadableSize;
+  return std::min<std::uint64_t>(stat.size, byRatio);
+}
+
+// Inflates the entry once without keeping it, a step at a time, to learn
+// how much it really holds; gives up as soon as it passes `most`.
+std::optional<std::uint64_t> InflatedSize(zip_t* archive, zip_uint64_t index, std::uint64_t most,
+                                          std::string& message) {
+  const Entry entry(zip_fopen_index(archive, index, 0));
+  if (entry == nullptr) {
+    message = WhyNotRead(zip_get_error(archive));
+    return std::nullopt;
+  }
+  std::vector<char> step(kInflateStep);
+  std::uint64_t produced = 0;
+  for (;;) {
+    const zip_int64_t got = zip_fread(entry.get(), step.data(), step.size());
+    if (got < 0) {
+      message = WhyNotRead(zip_file_get_error(entry.get()));
+      return std::nullopt;
+    }
+    if (got == 0) return produced;
+    produced += static_cast<std::uint64_t>(got);
+    if (produced > most) {
+      message = kZipBomb;
+      return std::nullopt;
+    }
+  }
+}
+
+// Inflates exactly `size` bytes into `data`; an entry that gives more or
+// less than it gave when it was measured is damaged.
 bool InflateEntry(zip_file_t* entry, char* data, std::size_t size, std::string& message) {
   std::size_t done = 0;
   while (done < size) {
@@ -99,26 +169,21 @@ bool InflateEntry(zip_file_t* entry, char* data, std::size_t size, std::string& 
       return false;
     }
     if (got == 0) {
-      message = kDamaged;  // shorter than declared
+      message = kDamaged;
       return false;
     }
     done += static_cast<std::size_t>(got);
   }
   char extra = 0;
   const zip_int64_t more = zip_fread(entry, &extra, 1);
-  if (more > 0) {
-    message = kZipBomb;
-    return false;
-  }
-  if (more < 0) {
-    message = WhyNotRead(zip_file_get_error(entry));
+  if (more != 0) {
+    message = more > 0 ? kDamaged : WhyNotRead(zip_file_get_error(entry));
     return false;
   }
   return true;
 }
 
-Archive OpenArchive(const std::filesystem::path& path, std::string& message) {
-  RegularFile file(path);
+Archive OpenArchive(RegularFile& file, std::string& message) {
   if (!file.isOpen()) {
     message = file.whyNot();
     return nullptr;
@@ -140,29 +205,53 @@ Archive OpenArchive(const std::filesystem::path& path, std::string& message) {
   return archive;
 }
 
+XmlLoadResult LoadEntry(zip_t* archive, std::uint64_t archiveSize, pugi::xml_document& document) {
+  const std::optional<zip_uint64_t> index = ChooseDocument(archive);
+  if (!index) return {false, kNoKml};
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, *index, 0, &stat) != 0) return {false, kDamaged};
+  if (const char* refused = WhyNotReadable(stat, archiveSize)) return {false, refused};
+
+  std::string message;
+  const std::optional<std::uint64_t> size = InflatedSize(archive, *index, MostInflated(stat), message);
+  if (!size) return {false, message};
+  if (*size == 0) return {false, kEmptyDocument};
+  if (*size < stat.size) return {false, kDamaged};  // shorter than it declares
+  const Entry entry(zip_fopen_index(archive, *index, 0));
+  if (entry == nullptr) return {false, WhyNotRead(zip_get_error(archive))};
+  return LoadXmlDocumentFilledBy(
+      static_cast<std::size_t>(*size),
+      [&entry](char* data, std::size_t wanted, std::string& why) {
+        return InflateEntry(entry.get(), data, wanted, why);
+      },
+      document);
+}
+
 }  // namespace
 
-bool IsKmzPath(const std::filesystem::path& path) { return LowerAscii(path.extension().string()) == ".kmz"; }
+bool IsKmzFile(const std::filesystem::path& path) {
+  if (LowerAscii(path.extension().string()) == ".kmz") return true;
+  RegularFile file(path);
+  char signature[4] = {};
+  return file.isOpen() && file.size() >= sizeof signature && file.readExactly(signature, sizeof signature) &&
+         std::string_view(signature, sizeof signature) == kLocalHeaderSignature;
+}
 
 XmlLoadResult LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document) {
   document.reset();
+  RegularFile file(path);
+  const std::uint64_t archiveSize = file.size();
   std::string message;
-  const Archive archive = OpenArchive(path, message);
+  const Archive archive = OpenArchive(file, message);
   if (archive == nullptr) return {false, message};
-  const std::optional<zip_uint64_t> index = ChooseDocument(archive.get());
-  if (!index) return {false, kNoKml};
-
-  zip_stat_t stat;
-  zip_stat_init(&stat);
-  if (zip_stat_index(archive.get(), *index, 0, &stat) != 0) return {false, kDamaged};
-  if (const char* refused = WhyNotReadable(stat)) return {false, refused};
-  const Entry entry(zip_fopen_index(archive.get(), *index, 0));
-  if (entry == nullptr) return {false, WhyNotRead(zip_get_error(archive.get()))};
-
-  return LoadXmlDocumentFilledBy(
-      static_cast<std::size_t>(stat.size),
-      [&entry](char* data, std::size_t size, std::string& why) { return InflateEntry(entry.get(), data, size, why); },
-      document);
+  XmlLoadResult loaded = LoadEntry(archive.get(), archiveSize, document);
+  // libzip reads the archive as it inflates: the same file, as it was.
+  if (loaded.ok && !file.unchangedSinceOpened()) {
+    document.reset();
+    return {false, kChangedWhileRead};
+  }
+  return loaded;
 }
 
 }  // namespace ruvela

@@ -20,13 +20,17 @@ inline constexpr std::uint64_t kMaxInflationRatio = 200;
 // memory, and a small document of repeated lines compresses very well.
 inline constexpr std::uint64_t kAlwaysReadableSize = 4 * 1024 * 1024;
 
-// ".kmz" in any letter case.
-bool IsKmzPath(const std::filesystem::path& path);
+// ".kmz" in any letter case, or a file of any name that starts like a ZIP
+// archive (a KMZ renamed .kml is still a KMZ).
+bool IsKmzFile(const std::filesystem::path& path);
 
 // Loads the archive's document: the root-level doc.kml when there is one,
 // else the first .kml entry at the root in archive order, else the first
-// .kml entry anywhere. A damaged, encrypted or hostile archive, or one
-// without a KML document, is a failed load that names the cause.
+// .kml entry anywhere; an empty one is passed over for the next. A damaged,
+// encrypted, oddly compressed or hostile archive, one without a KML
+// document or with an empty one, is a failed load that names the cause.
+// Declared sizes are never believed: the document takes the memory of what
+// it really inflates to, within the bomb ratio.
 XmlLoadResult LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document);
 
 }  // namespace ruvela

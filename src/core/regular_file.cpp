@@ -28,6 +28,11 @@ long long ReadSomeAt(int descriptor, std::uint64_t offset, char* data, std::size
   return ReadSome(descriptor, data, size);
 }
 void CloseDescriptor(int descriptor) { _close(descriptor); }
+int StatusOfPath(const std::filesystem::path& path, FileStatus& status) { return _wstat64(path.c_str(), &status); }
+FileState StateOf(const FileStatus& status) {
+  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+          static_cast<std::uint64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtime), 0};
+}
 #else
 using FileStatus = struct stat;
 // O_NONBLOCK: opening a named pipe waits for a writer without it.
@@ -39,6 +44,12 @@ long long ReadSomeAt(int descriptor, std::uint64_t offset, char* data, std::size
   return pread(descriptor, data, size, static_cast<off_t>(offset));
 }
 void CloseDescriptor(int descriptor) { close(descriptor); }
+int StatusOfPath(const std::filesystem::path& path, FileStatus& status) { return stat(path.c_str(), &status); }
+FileState StateOf(const FileStatus& status) {
+  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+          static_cast<std::uint64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtim.tv_sec),
+          static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+}
 #endif
 
 std::string WhyNotOpened(int error) {
@@ -73,7 +84,7 @@ bool ReadAll(char* data, std::size_t size, ReadSomeBytes readSome) {
 
 }  // namespace
 
-RegularFile::RegularFile(const std::filesystem::path& path) {
+RegularFile::RegularFile(const std::filesystem::path& path) : path_(path) {
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) {
     whyNot_ = WhyNotOpened(errno);
@@ -87,6 +98,7 @@ RegularFile::RegularFile(const std::filesystem::path& path) {
   }
   descriptor_ = descriptor;
   size_ = static_cast<std::uint64_t>(status.st_size);
+  opened_ = StateOf(status);
 }
 
 RegularFile::~RegularFile() {
@@ -102,6 +114,12 @@ bool RegularFile::readAt(std::uint64_t offset, char* data, std::size_t size) {
   return ReadAll(data, size, [this, offset](char* into, std::size_t wanted, std::uint64_t done) {
     return ReadSomeAt(descriptor_, offset + done, into, wanted);
   });
+}
+
+bool RegularFile::unchangedSinceOpened() const {
+  FileStatus status{};
+  const int result = descriptor_ >= 0 ? StatusOf(descriptor_, status) : StatusOfPath(path_, status);
+  return result == 0 && StateOf(status) == opened_;
 }
 
 int RegularFile::releaseDescriptor() { return std::exchange(descriptor_, -1); }

@@ -13,6 +13,19 @@ namespace ruvela {
 
 // The message for anything that is not a regular file.
 inline constexpr const char* kNotARegularFile = "no es un archivo normal";
+// The message for a file that another program wrote while it was read.
+inline constexpr const char* kChangedWhileRead = "el archivo cambió mientras se leía";
+
+// What tells one state of a file from another: which file it is, its size
+// and when it was last written, to the nanosecond where the system keeps it.
+struct FileState {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedSeconds = 0;
+  std::int64_t modifiedNanoseconds = 0;
+  bool operator==(const FileState&) const = default;
+};
 
 class RegularFile {
  public:
@@ -33,14 +46,22 @@ class RegularFile {
   // current position is.
   bool readAt(std::uint64_t offset, char* data, std::size_t size);
 
+  // True while the file is the one opened and as it was then: a document
+  // read in pieces is only whole when this holds after its last byte. A
+  // rewrite within the same tick of the system's clock as the write before
+  // it cannot be told apart.
+  bool unchangedSinceOpened() const;
+
   // Hands the open descriptor over to a reader that closes it itself; one
   // the reader refused is closed with closeReleased.
   int releaseDescriptor();
   static void closeReleased(int descriptor);
 
  private:
+  std::filesystem::path path_;  // looked at again once the descriptor is handed over
   int descriptor_ = -1;
   std::uint64_t size_ = 0;
+  FileState opened_;
   std::string whyNot_;
 };
 

@@ -153,6 +153,10 @@ std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, s
     message = "no se puede leer el archivo";
     return nullptr;
   }
+  if (!file.unchangedSinceOpened()) {
+    message = kChangedWhileRead;
+    return nullptr;
+  }
   return buffer;
 }
 
@@ -224,7 +228,7 @@ XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill
 }
 
 XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
-  if (IsKmzPath(path)) return LoadKmzDocument(path, document);
+  if (IsKmzFile(path)) return LoadKmzDocument(path, document);
   std::string message;
   auto buffer = ReadWholeFile(path, message);
   if (buffer == nullptr) {

@@ -162,6 +162,7 @@ std::optional<ConversionResult> ConvertOutlinedGpx(const std::filesystem::path& 
     RestartCounts(counts, progress);  // what was counted came from a broken document
     return std::nullopt;
   }
+  if (completed && !file.unchangedSinceOpened()) return InputChangedWhileRead(output, counts, progress);
   if (!completed) return ConversionResult{ConversionStatus::Stopped, {}, {}};
   return ConversionResult{ConversionStatus::Completed, {}, KmlDocumentFooter()};
 }

@@ -292,7 +292,7 @@ ConversionResult ConvertFromEitherRoot(KmlItems& items, const std::filesystem::p
 std::optional<ConversionResult> ConvertOutlinedKml(const std::filesystem::path& input,
                                                    const std::filesystem::path& output, const Kml2GpxOptions& options,
                                                    ConversionProgress& progress, ConversionCounts& counts) {
-  if (IsKmzPath(input)) return std::nullopt;
+  if (IsKmzFile(input)) return std::nullopt;
   progress.loadingStarted();
   RegularFile file(input);
   const std::optional<OutlineNode> outline = OutlineXmlFile(file, KmlOutlineItems::Rule(kDeepestFolderLevel));
@@ -308,6 +308,9 @@ std::optional<ConversionResult> ConvertOutlinedKml(const std::filesystem::path& 
   if (broken) {
     RestartCounts(counts, progress);
     return std::nullopt;
+  }
+  if (result.status == ConversionStatus::Completed && !file.unchangedSinceOpened()) {
+    return InputChangedWhileRead(output, counts, progress);
   }
   return result;
 }

@@ -1,7 +1,8 @@
 // The operating-system tricks the fault tests need: file systems mounted for
 // one test (a small one to fill up, a read-only one), the peak memory of a
 // piece of work, and a converter process signalled in the middle of its
-// work. Everything Linux-specific of the robustness tests is here; where a
+// work, or run with its output closed early or its files limited in size.
+// Everything Linux-specific of the robustness tests is here; where a
 // trick is not allowed (a tmpfs needs root), the helper says why and the
 // test that needs it skips.
 #pragma once
@@ -124,6 +125,52 @@ inline SignalledRun RunAndSignal(const std::filesystem::path& program, const std
   close(output[0]);
   run.endedBySignal = ended == child && WIFSIGNALED(status) && WTERMSIG(status) == signal;
   run.exitStatus = ended == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+struct ChildRun {
+  int exitStatus = -1;  // -1 when it died of a signal
+  std::string err;      // what it said on standard error
+};
+
+// Runs `program` with `args` and TMPDIR set to `temporaryDirectory`, its files
+// limited to `fileSizeLimit` bytes (0: no limit). Of its standard output,
+// `readBytes` bytes are read and the pipe is then closed, as `head -c` does.
+inline ChildRun RunConverter(const std::filesystem::path& program, const std::vector<std::string>& args,
+                             const std::filesystem::path& temporaryDirectory, rlim_t fileSizeLimit, int readBytes) {
+  int output[2];
+  int error[2];
+  if (pipe2(output, O_CLOEXEC) != 0 || pipe2(error, O_CLOEXEC) != 0) return {};
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};  // execve changes none of them
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  std::string tmpdir = "TMPDIR=" + temporaryDirectory.string();
+  char* envp[] = {tmpdir.data(), nullptr};
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit limit{fileSizeLimit, fileSizeLimit};
+    if (fileSizeLimit > 0) setrlimit(RLIMIT_FSIZE, &limit);
+    dup2(output[1], STDOUT_FILENO);
+    dup2(error[1], STDERR_FILENO);
+    execve(argv[0], argv.data(), envp);
+    _exit(127);
+  }
+  close(output[1]);
+  close(error[1]);
+  std::vector<char> read(static_cast<std::size_t>(readBytes) + 1);
+  for (int got = 0; got < readBytes;) {
+    const ssize_t more = ::read(output[0], read.data() + got, static_cast<std::size_t>(readBytes - got));
+    if (more <= 0) break;
+    got += static_cast<int>(more);
+  }
+  close(output[0]);
+  ChildRun run;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(error[0], buffer, sizeof buffer)) > 0;) run.err.append(buffer, got);
+  close(error[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
 

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <chrono>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "cli/run_convert.h"
 #include "fuzz/conversion_check.h"
@@ -73,6 +75,11 @@ std::string FourMegabyteKmz() {
   return ZipArchive({{"doc.kml", kml}});
 }
 std::string LyingZipBomb() { return testing::WithDeclaredSize(ZipBomb(), 1000); }
+// 3.9 GB declared, and a compressed size that makes it look like a ratio of
+// 150: the archive holds far less than that.
+std::string KmzLyingAboutBothSizes() { return testing::WithDeclaredSize(ZipBomb(), 3'900'000'000u, 26'000'000u); }
+std::string KmzImploded() { return testing::WithMethod(ZipArchive({{"doc.kml", Data("Cima.kml")}}), 6); }
+std::string KmzWithEmptyDocKml() { return ZipArchive({{"doc.kml", ""}, {"a.kml", Data("Cima.kml")}}); }
 
 std::vector<Hostile> Rows() {
   using enum ConversionStatus;
@@ -143,6 +150,14 @@ std::vector<Hostile> Rows() {
       {"KmzOf4MbIsReadWhatever", "justo.kmz", Completed, "Cima", FourMegabyteKmz},
       {"KmzBomb", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", ZipBomb, Kind::Bytes, true},
       {"KmzBombLyingAboutItsSize", "bomba.kmz", InputNotLoaded, "(bomba ZIP)", LyingZipBomb, Kind::Bytes, true},
+      {"KmzLyingAboutBothSizes", "bomba.kmz", InputNotLoaded, "dañado", KmzLyingAboutBothSizes, Kind::Bytes, true},
+      {"KmzOfAnUnsupportedMethod", "raro.kmz", InputNotLoaded, "con un método no admitido", KmzImploded},
+      {"KmzOfAnEmptyDocument", "vacio.kmz", InputNotLoaded, "el documento KML del archivo KMZ está vacío",
+       [] {
+         return ZipArchive({{"doc.kml", ""}});
+       }},
+      {"KmzEmptyDocKmlBesideAValidOne", "dos.kmz", Completed, "Cima", KmzWithEmptyDocKml},
+      {"KmzNamedKml", "zip.kml", Completed, "Cima", Kmz},
   };
   std::error_code error;
   for (const auto& file : fs::recursive_directory_iterator(RUVELA_REGRESSIONS_DIR, error)) {
@@ -300,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SaveFaultTest, ::testing::ValuesIn(kSaveFaults),
 // while stuck writing to a pipe nobody reads, it ends at once and leaves
 // nothing behind.
 TEST(SignalledConversion, LeavesTheUsersFileIntact) {
-  for (const int signal : {SIGKILL, SIGTERM}) {
+  for (const int signal : {SIGKILL, SIGTERM, SIGHUP}) {
     ScratchDirectory scratch;
     const std::string input = scratch.Write("ruta.gpx", RouteGpx(20000)).string();
     const std::string target = scratch.Write("ruta.kml", ArrangedSaveFault::kUsersFile).string();
@@ -317,6 +332,159 @@ TEST(SignalledConversion, LeavesTheUsersFileIntact) {
     EXPECT_EQ(after, before);
   }
 }
+
+// What ruvela-convert met, and what it said (in order) to standard error.
+struct Ending {
+  int status = -1;
+  std::string err;
+};
+
+// One fault a run of ruvela-convert meets on its way out, arranged in a
+// scratch folder around `input` and `output` (a 20,000-point route and the
+// KML it would give): it ends with `status`, says `said` (nothing at all when
+// empty) and leaves no temporary file; unless it converted, the output is
+// not there, or else `check` tells what is.
+struct WayOut {
+  std::string name;
+  int status;
+  std::string said;
+  std::function<Ending(const fs::path& input, const fs::path& output)> run;
+  std::function<void(const fs::path& input, const fs::path& output)> check = nullptr;
+};
+
+// Runs ruvela-convert in this process; `onItem` runs before each item
+// converted, the first time with true.
+Ending ConvertWhile(const std::vector<std::string>& args, const std::function<void(bool first)>& onItem) {
+  std::ostringstream said;
+  cli::CliEnvironment env;
+  bool first = true;
+  env.interruptRequested = [&] {
+    onItem(std::exchange(first, false));
+    return false;
+  };
+  const int status = cli::RunConvert(args, said, said, env);
+  return {status, said.str()};
+}
+
+Ending ConvertHere(const std::vector<std::string>& args) {
+  return ConvertWhile(args, [](bool) {});
+}
+
+Ending ConvertOutside(const std::vector<std::string>& args, const fs::path& directory, rlim_t fileSizeLimit,
+                      int readBytes) {
+  const ChildRun run = RunConverter(RUVELA_CONVERT_PATH, args, directory, fileSizeLimit, readBytes);
+  return {run.exitStatus, run.err};
+}
+
+constexpr auto kUsersText = "texto del usuario";
+void InputIntact(const fs::path& in, const fs::path&) { EXPECT_EQ(ReadFile(in), RouteGpx(20000)); }
+std::string Waypoints(char name) {
+  return "<gpx>" + Repeat(std::string("<wpt lat=\"1\" lon=\"2\"><name>") + name + "</name></wpt>", 20000) + "</gpx>";
+}
+
+std::vector<WayOut> WaysOut() {
+  const auto mode = [](const fs::path& path) { return fs::status(path).permissions() & fs::perms::mask; };
+  return {
+      // The reader of standard output goes after 10 bytes, as with `| head -c 10`.
+      {"ClosedStandardOutput", 2, "",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertOutside({"-q", "-o", "-", in}, in.parent_path(), 0, 10);
+       }},
+      // `ulimit -f 1000`: the document cannot grow past 1 MB.
+      {"FileSizeLimit", 2, "no se puede escribir",
+       [](const fs::path& in, const fs::path& out) {
+         return ConvertOutside({"-q", "-o", out, in}, in.parent_path(), 1 << 20, 0);
+       }},
+      {"TargetAppearsDuringTheConversion", 2, "apareció durante la conversión",
+       [](const fs::path& in, const fs::path& out) {
+         return ConvertWhile({"-o", out, in}, [&](bool first) {
+           if (first) std::ofstream(out) << kUsersText;
+         });
+       },
+       [](const fs::path&, const fs::path& out) { EXPECT_EQ(ReadFile(out), kUsersText); }},
+      // Rewritten in place, same size, long after it was last written.
+      {"InputRewrittenWhileRead", 2, "el archivo cambió mientras se leía",
+       [](const fs::path& in, const fs::path& out) {
+         std::ofstream(in, std::ios::binary) << Waypoints('A');
+         fs::last_write_time(in, fs::last_write_time(in) - std::chrono::hours(1));
+         return ConvertWhile({"-o", out, in}, [&](bool first) {
+           if (first) std::fstream(in, std::ios::binary | std::ios::in | std::ios::out) << Waypoints('B');
+         });
+       }},
+      {"InputIsItsOwnOutput", 2, "es el propio archivo de entrada",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertHere({"-f", "-o", in, in});
+       },
+       InputIntact},
+      {"InputIsItsOwnOutputThroughALink", 2, "es el propio archivo de entrada",
+       [](const fs::path& in, const fs::path& out) {
+         fs::create_symlink(in, out);
+         return ConvertHere({"-f", "-o", out, in});
+       },
+       InputIntact},
+      // The user's file is replaced on request: it keeps its mode, and the
+      // link to it stays a link.
+      {"ReplacedFileKeepsItsModeAndLink", 0, "->",
+       [](const fs::path& in, const fs::path& out) {
+         const fs::path file = in.parent_path() / "privado.kml";
+         std::ofstream(file) << kUsersText;
+         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+         fs::create_symlink(file.filename(), out);
+         return ConvertHere({"-f", "-o", out, in});
+       },
+       [mode](const fs::path& in, const fs::path& out) {
+         const fs::path file = in.parent_path() / "privado.kml";
+         EXPECT_TRUE(fs::is_symlink(out));
+         EXPECT_EQ(mode(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+         EXPECT_EQ(WhyNotWellFormed(ReadFile(file)), "");
+       }},
+      {"ControlCharactersInANameAreEscaped", 2, "a\\x1b]2;b\\x07\\nc.gpx: con error: no existe",
+       [](const fs::path& in, const fs::path&) { return ConvertHere({(in.parent_path() / "a\x1b]2;b\x07\nc.gpx")}); }},
+      {"ElevationNotANumber", 2, "valor no válido para --track-elevation: \"abc\"",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertHere({"--track-elevation", "abc", in});
+       }},
+      {"ElevationBeyondAnyBox", 2, "valor no válido para --route-elevation",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertHere({"--route-elevation=1e999", in});
+       }},
+      {"OffsetOutOfRange", 2, "valor no válido para --offset",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertHere({"--offset", "32768", in});
+       }},
+      {"PercentWithBlanks", 2, "valor no válido para --amplify",
+       [](const fs::path& in, const fs::path&) {
+         return ConvertHere({"--amplify", " 50", in});
+       }},
+  };
+}
+
+void PrintTo(const WayOut& row, std::ostream* os) { *os << row.name; }
+
+class WayOutTest : public ::testing::TestWithParam<WayOut> {};
+
+TEST_P(WayOutTest, LeavesNothingBehindAndReplacesNothingUnasked) {
+  const WayOut& row = GetParam();
+  ScratchDirectory scratch;
+  const fs::path input = scratch.Write("ruta.gpx", RouteGpx(20000));
+  const fs::path output = scratch.path() / "ruta.kml";
+  const Ending run = row.run(input, output);
+  EXPECT_EQ(run.status, row.status) << run.err;
+  EXPECT_NE(run.err.find(row.said), std::string::npos) << run.err;
+  EXPECT_TRUE(!row.said.empty() || run.err.empty()) << run.err;
+  EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << "raw control characters reach the terminal";
+  for (const auto& [path, content] : testing::Contents(scratch.path())) {
+    EXPECT_EQ(path.find(".ruvela-"), std::string::npos) << path << " left behind";
+  }
+  if (row.check) {
+    row.check(input, output);
+  } else if (row.status != 0) {
+    EXPECT_FALSE(fs::exists(output)) << "written after all";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WayOutTest, ::testing::ValuesIn(WaysOut()),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace ruvela::robustness

@@ -2,10 +2,13 @@
 // was unless the whole result replaced it, a failed save keeps the result
 // pending (it can still be saved elsewhere), and the status line says what
 // happened. Also a conversion whose own temporary file cannot be written.
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
 
 #include "sample_files.h"
 #include "save_faults.h"
@@ -62,6 +65,31 @@ class SaveFaultsWindowTest : public QObject {
     w.dialogs->saveAnswers << programDirectory.filePath(QStringLiteral("otra.kml"));
     w.Button("cmdSave")->click();
     QCOMPARE(samples::Read(programDirectory.filePath(QStringLiteral("otra.kml"))), result);
+  }
+
+  // A replaced file keeps its permissions, and a link to it stays a link
+  // while the file it names is replaced.
+  void replacedFileKeepsItsModeAndLink() {
+    namespace fs = std::filesystem;
+    QTemporaryDir programDirectory;
+    const QString input = samples::Write(programDirectory, QStringLiteral("ruta.gpx"), RouteOf200Points());
+    const fs::path file = samples::Write(programDirectory, QStringLiteral("privado.kml"), "anterior").toStdString();
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, mode);
+    const QString link = programDirectory.filePath(QStringLiteral("enlace.kml"));
+    fs::create_symlink(file, link.toStdString());
+    ScriptedWindow w(programDirectory.path());
+    w.window().startUp({});
+    w.window().processFile(input);
+    w.dialogs->saveAnswers << link;
+    w.prompt->answers << false;  // Reescribirlo
+
+    w.Button("cmdSave")->click();
+
+    QCOMPARE(w.Status(), QStringLiteral("Estado actual: Inactivo"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fs::status(file).permissions() & fs::perms::mask, mode);
+    QVERIFY(samples::Read(QString::fromStdString(file.string())).startsWith("<?xml"));
   }
 
   // The program's directory is full: the conversion cannot write its

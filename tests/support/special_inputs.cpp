@@ -17,8 +17,12 @@ void PutLittleEndian32(std::string& bytes, std::size_t at, std::uint32_t value) 
 }
 
 // Offsets in the local file header and in the central directory header.
+constexpr std::size_t kLocalMethod = 8;
+constexpr std::size_t kLocalCompressedSize = 18;
 constexpr std::size_t kLocalSize = 22;
 constexpr std::size_t kLocalNameLength = 26;
+constexpr std::size_t kCentralMethod = 10;
+constexpr std::size_t kCentralCompressedSize = 20;
 constexpr std::size_t kCentralSize = 24;
 
 std::size_t CentralHeader(const std::string& archive) {
@@ -58,9 +62,20 @@ std::string ZipArchive(const std::vector<ZipEntry>& entries) {
   return bytes;
 }
 
-std::string WithDeclaredSize(std::string archive, std::uint32_t size) {
+std::string WithDeclaredSize(std::string archive, std::uint32_t size, std::uint32_t compressedSize) {
   PutLittleEndian32(archive, kLocalSize, size);
   PutLittleEndian32(archive, CentralHeader(archive) + kCentralSize, size);
+  if (compressedSize == 0) return archive;
+  PutLittleEndian32(archive, kLocalCompressedSize, compressedSize);
+  PutLittleEndian32(archive, CentralHeader(archive) + kCentralCompressedSize, compressedSize);
+  return archive;
+}
+
+std::string WithMethod(std::string archive, std::uint16_t method) {
+  for (const std::size_t at : {kLocalMethod, CentralHeader(archive) + kCentralMethod}) {
+    archive.at(at) = static_cast<char>(method & 0xFF);
+    archive.at(at + 1) = static_cast<char>(method >> 8);
+  }
   return archive;
 }
 

@@ -20,8 +20,12 @@ struct ZipEntry {
 std::string ZipArchive(const std::vector<ZipEntry>& entries);
 
 // A one-entry `archive` whose inflated size is declared as `size` in both of
-// the entry's headers, as a ZIP bomb may lie about it.
-std::string WithDeclaredSize(std::string archive, std::uint32_t size);
+// the entry's headers, as a ZIP bomb may lie about it; and its compressed
+// size as `compressedSize`, unless that is 0.
+std::string WithDeclaredSize(std::string archive, std::uint32_t size, std::uint32_t compressedSize = 0);
+
+// A one-entry `archive` that declares compression method `method`.
+std::string WithMethod(std::string archive, std::uint16_t method);
 
 // `archive` with one byte of the entry's compressed data changed.
 std::string WithDamagedData(std::string archive);
