@@ -75,6 +75,27 @@ inline long PeakMemoryOf(const std::function<bool()>& work, bool& succeeded) {
   return usage.ru_maxrss;
 }
 
+// What execve takes to start `program` with `args` and only TMPDIR, set to
+// `temporaryDirectory`, in its environment.
+class ConverterCommand {
+ public:
+  ConverterCommand(const std::filesystem::path& program, const std::vector<std::string>& args,
+                   const std::filesystem::path& temporaryDirectory)
+      : tmpdir_("TMPDIR=" + temporaryDirectory.string()) {
+    argv_.push_back(const_cast<char*>(program.c_str()));  // execve changes none of them
+    for (const std::string& arg : args) argv_.push_back(const_cast<char*>(arg.c_str()));
+    argv_.push_back(nullptr);
+  }
+  void exec() {
+    char* envp[] = {tmpdir_.data(), nullptr};
+    execve(argv_[0], argv_.data(), envp);
+  }
+
+ private:
+  std::vector<char*> argv_;
+  std::string tmpdir_;
+};
+
 struct SignalledRun {
   bool endedBySignal = false;  // it was still running when the signal came, and died of it
   int exitStatus = -1;         // -1 unless it exited within the patience given
@@ -94,17 +115,13 @@ inline SignalledRun RunAndSignal(const std::filesystem::path& program, const std
   if (watch < 0 || (watch != output[0] && inotify_add_watch(watch, watchedDirectory.c_str(), IN_MODIFY) < 0)) {
     return {false, -1, Reason("cannot watch the output directory")};
   }
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};  // execve changes none of them
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  std::string tmpdir = "TMPDIR=" + temporaryDirectory.string();
-  char* envp[] = {tmpdir.data(), nullptr};
+  ConverterCommand command(program, args, temporaryDirectory);
 
   const pid_t child = fork();
   if (child == 0) {
     dup2(output[1], STDOUT_FILENO);
     dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-    execve(argv[0], argv.data(), envp);
+    command.exec();
     _exit(127);
   }
   close(output[1]);
@@ -141,18 +158,14 @@ inline ChildRun RunConverter(const std::filesystem::path& program, const std::ve
   int output[2];
   int error[2];
   if (pipe2(output, O_CLOEXEC) != 0 || pipe2(error, O_CLOEXEC) != 0) return {};
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};  // execve changes none of them
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  std::string tmpdir = "TMPDIR=" + temporaryDirectory.string();
-  char* envp[] = {tmpdir.data(), nullptr};
+  ConverterCommand command(program, args, temporaryDirectory);
   const pid_t child = fork();
   if (child == 0) {
     const rlimit limit{fileSizeLimit, fileSizeLimit};
     if (fileSizeLimit > 0) setrlimit(RLIMIT_FSIZE, &limit);
     dup2(output[1], STDOUT_FILENO);
     dup2(error[1], STDERR_FILENO);
-    execve(argv[0], argv.data(), envp);
+    command.exec();
     _exit(127);
   }
   close(output[1]);
