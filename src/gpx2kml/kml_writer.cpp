@@ -51,7 +51,11 @@ void AppendPathPlacemarkStart(std::string& out, std::string_view name, std::stri
 // The geometry's start tag, then how it is drawn: extruded to the ground,
 // following it, at the altitude mode asked for.
 void AppendPathGeometryStart(std::string& out, std::string_view element, bool relativeToGround, int l) {
-  AppendLine(out, l + 2, std::string("<") + std::string(element) + ">");
+  AppendIndent(out, l + 2);
+  out += '<';
+  out += element;
+  out += '>';
+  out += kml::kLineEnd;
   AppendLine(out, l + 4, "<extrude>1</extrude>");
   AppendLine(out, l + 4, "<tessellate>1</tessellate>");
   AppendLine(

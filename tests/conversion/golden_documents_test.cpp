@@ -152,7 +152,7 @@ TEST(GoldenDocuments, ConvertByteForByte) {
 }
 
 // Every GPX document expected, and every sample KML converted with and
-// without paths as tracks, is valid GPX 1.1.
+// without paths as tracks and point times, is valid GPX 1.1.
 TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
   const fs::path shared = RUVELA_SHARED_DIR;
   if (!fs::is_directory(shared)) GTEST_SKIP() << "no shared folder beside the repository: " << shared;
@@ -161,12 +161,13 @@ TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
   for (const Golden& row : GoldenRows()) {
     if (row.stopAt == "0" && row.expected.ends_with(".gpx")) documents.push_back(kGolden / row.expected);
   }
-  for (const char* options : {"", "chkPathsAsTracks=1"}) {
+  for (const std::string options : {"", "chkPathsAsTracks=1", "chkPathsAsTracks=1;chkPointTimes=1"}) {
     for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
       if (entry.path().extension() != ".kml") continue;
       const Converted c = Convert("in.kml", ReadFile(entry.path()), options);
       if (c.result.status != ConversionStatus::Completed) continue;
-      documents.push_back(scratch.Write(entry.path().stem().string() + (*options ? "-tracks.gpx" : ".gpx"), c.output));
+      documents.push_back(
+          scratch.Write(entry.path().stem().string() + "-" + std::to_string(options.size()) + ".gpx", c.output));
     }
   }
   EXPECT_GE(documents.size(), 40u);
