@@ -29,12 +29,12 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 
 bool AllZero(const ConversionCounts& c) {
   return c.waypoints == 0 && c.routePoints == 0 && c.trackPoints == 0 && c.folders == 0 && c.zeroElevation == 0 &&
-         c.negativeElevation == 0 && c.pointsWithoutPosition == 0 && c.folderList.empty();
+         c.negativeElevation == 0 && c.pointsWithoutPosition == 0 && c.tracksWithoutTimes == 0 && c.folderList.empty();
 }
 
 bool AnyNegative(const ConversionCounts& c) {
   return c.waypoints < 0 || c.routePoints < 0 || c.trackPoints < 0 || c.folders < 0 || c.zeroElevation < 0 ||
-         c.negativeElevation < 0 || c.pointsWithoutPosition < 0;
+         c.negativeElevation < 0 || c.pointsWithoutPosition < 0 || c.tracksWithoutTimes < 0;
 }
 
 std::int64_t LineCount(const std::string& text) {
@@ -54,9 +54,31 @@ std::string CheckLoadFailure(const ConversionResult& result, const ConversionCou
   return {};
 }
 
+std::int64_t Occurrences(std::string_view text, std::string_view what) {
+  std::int64_t found = 0;
+  for (std::size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++found;
+  return found;
+}
+
+// Each gx:Track pairs its times with its positions one to one, and a
+// document holds time elements only when they were asked for.
+std::string CheckTimedTracks(const Gpx2KmlOptions& gpxOptions, const ConversionCounts& counts,
+                             std::string_view output) {
+  const bool asked = gpxOptions.trackTimes == CheckState::Checked;
+  if (!asked && (counts.tracksWithoutTimes != 0 || output.find("<when>") != std::string_view::npos)) {
+    return "times written or counted without being asked for";
+  }
+  for (std::size_t start = output.find("<gx:Track>"); start != std::string_view::npos;
+       start = output.find("<gx:Track>", start + 1)) {
+    const std::string_view track = output.substr(start, output.find("</gx:Track>", start) - start);
+    if (Occurrences(track, "<when>") != Occurrences(track, "<gx:coord>")) return "a gx:Track with unpaired times";
+  }
+  return {};
+}
+
 // The rules of a conversion that completed, with or without points.
-std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions, const ConversionResult& result,
-                           const ConversionCounts& counts, const std::string& output) {
+std::string CheckCompleted(Direction direction, const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
+                           const ConversionResult& result, const ConversionCounts& counts, const std::string& output) {
   if (result.closingText.empty()) return "a completed conversion returned no closing text";
   if (!output.ends_with(result.closingText)) return "the output does not end with the closing text";
   if (const std::string why = WhyNotWellFormed(output); !why.empty()) return "output not well-formed: " + why;
@@ -67,6 +89,7 @@ std::string CheckCompleted(Direction direction, const Kml2GpxOptions& kmlOptions
       return "more zero and negative track points than track points";
     }
     if (counts.folders != 0 || !counts.folderList.empty()) return "GPX input counted folders";
+    if (const std::string why = CheckTimedTracks(gpxOptions, counts, output); !why.empty()) return why;
   } else {
     if (counts.routePoints > counts.waypoints) return "more route points than point placemarks";
     if (counts.trackPoints != 0 && kmlOptions.pathsAsTracks != CheckState::Checked) {
@@ -158,7 +181,7 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
       break;
     case ConversionStatus::Completed:
     case ConversionStatus::NothingConvertible:
-      checked.problem = CheckCompleted(direction, kmlOptions, result, checked.counts, checked.output);
+      checked.problem = CheckCompleted(direction, gpxOptions, kmlOptions, result, checked.counts, checked.output);
       break;
     case ConversionStatus::OutputNotWritten:
       checked.problem = "the output could not be written: " + result.reason;

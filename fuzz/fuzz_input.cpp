@@ -66,6 +66,7 @@ ConversionInput ReadConversionInput(Direction direction, std::string_view bytes)
     gpx.constantTrackElevation = pick.Text(gpx.constantTrackElevation);
     gpx.routeElevation = pick.Text(gpx.routeElevation);
     gpx.recordedOffset = pick.Text(gpx.recordedOffset);
+    gpx.trackTimes = pick.State(gpx.trackTimes);
   } else {
     Kml2GpxOptions& kml = input.kmlOptions;
     kml.routeFolderName = pick.Text(kml.routeFolderName);
@@ -73,6 +74,7 @@ ConversionInput ReadConversionInput(Direction direction, std::string_view bytes)
     kml.autoNameRoutePoints = pick.State(kml.autoNameRoutePoints);
     kml.duplicateRouteWaypoints = pick.State(kml.duplicateRouteWaypoints);
     kml.pathsAsTracks = pick.State(kml.pathsAsTracks);
+    kml.pointTimes = pick.State(kml.pointTimes);
   }
   return input;
 }

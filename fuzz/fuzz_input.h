@@ -13,8 +13,8 @@
 namespace ruvela::robustness {
 
 // How many bytes each direction takes from the end of an input.
-inline constexpr std::size_t kGpxOptionBytes = 7;
-inline constexpr std::size_t kKmlOptionBytes = 5;
+inline constexpr std::size_t kGpxOptionBytes = 8;
+inline constexpr std::size_t kKmlOptionBytes = 6;
 
 struct ConversionInput {
   Gpx2KmlOptions gpxOptions;

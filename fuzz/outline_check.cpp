@@ -37,7 +37,8 @@ Walk WalkGpx(GpxItems& items) {
   walk.expect(items.forEachRoute(walk.recorder("rte ")));
   walk.expect(items.forEachTrack([&walk](const std::string& name, const GpxItems::PointWalk& points) {
     walk.visits += "trk " + name + "\n";
-    return points(walk.recorder("trkpt "));
+    // A track kept with its times is walked once more for each kind of line.
+    return points(walk.recorder("trkpt ")) && points(walk.recorder("again "));
   }));
   return walk;
 }

@@ -30,7 +30,8 @@ struct OutlineComparison {
 };
 
 // Reads `input` both ways as `direction`'s input and compares what each
-// visits: every item, every track's name and points, every folder's name
+// visits: every item, every track's name and points (walked twice, as a
+// track with times is), every folder's name
 // and placemarks under both KML roots, and the placemarks visited again.
 OutlineComparison CompareOutlineReading(const std::filesystem::path& input, Direction direction, OutlineSizes sizes);
 

@@ -541,8 +541,8 @@ void MainWindow::showCompletionNotices(Direction direction, const ConversionResu
     lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
   }
   // The status texts stay as they are; the tooltip says what was left out.
-  if (counts.pointsWithoutPosition > 0) {
-    lblSTAT->setToolTip(FromUtf8(ruvela::OmittedPointsNotice(counts.pointsWithoutPosition)));
+  if (const std::string notices = ruvela::StatusNotices(counts); !notices.empty()) {
+    lblSTAT->setToolTip(FromUtf8(notices));
   }
 }
 

@@ -142,7 +142,7 @@ std::string ConvertedSummary(std::string_view shownInput, std::string_view shown
     line += ' ';
     line += ElevationNotice(counts);
   }
-  if (counts.pointsWithoutPosition > 0) line += " | " + OmittedPointsNotice(counts.pointsWithoutPosition);
+  if (const std::string notices = StatusNotices(counts); !notices.empty()) line += " | " + notices;
   return line;
 }
 

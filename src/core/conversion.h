@@ -32,6 +32,7 @@ struct ConversionCounts {
   std::int32_t pointsWithoutPosition = 0;  // KML points left out: no valid latitude and longitude
   std::int32_t zeroElevation = 0;          // track points drawn at elevation 0
   std::int32_t negativeElevation = 0;      // track points drawn below 0
+  std::int32_t tracksWithoutTimes = 0;     // GPX tracks asked for with times, drawn as lines: a point had none
   std::string folderList;                  // one CR LF line per KML folder entered
 };
 

@@ -36,4 +36,16 @@ std::string OmittedPointsNotice(std::int32_t count) {
   return std::to_string(count) + " puntos sin posición válida omitidos";
 }
 
+std::string UntimedTracksNotice(std::int32_t count) {
+  return std::to_string(count) + " tracks sin fecha y hora en cada punto, dibujados como líneas";
+}
+
+std::string StatusNotices(const ConversionCounts& counts) {
+  std::string notices;
+  const auto add = [&notices](const std::string& notice) { notices += (notices.empty() ? "" : " | ") + notice; };
+  if (counts.pointsWithoutPosition > 0) add(OmittedPointsNotice(counts.pointsWithoutPosition));
+  if (counts.tracksWithoutTimes > 0) add(UntimedTracksNotice(counts.tracksWithoutTimes));
+  return notices;
+}
+
 }  // namespace ruvela

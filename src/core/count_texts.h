@@ -1,6 +1,6 @@
 // The texts through which the counts of a conversion are shown: the three
-// count lines, the folder line and the notice about tracks drawn at zero or
-// negative elevation.
+// count lines, the folder line, the notice about tracks drawn at zero or
+// negative elevation, and the notices of what was left out.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,16 @@ std::string ElevationNotice(const ConversionCounts& counts);
 // "3 puntos sin posición válida omitidos": the KML points that were left out
 // because GPX cannot hold them without a valid latitude and longitude.
 std::string OmittedPointsNotice(std::int32_t count);
+
+// "2 tracks sin fecha y hora en cada punto, dibujados como líneas": the
+// tracks that were to be written with their times but had a point without
+// a valid one.
+std::string UntimedTracksNotice(std::int32_t count);
+
+// What the status line's tooltip and the end of a summary say about points
+// left out and tracks drawn without their times: the notices that apply,
+// joined by " | "; empty when none does.
+std::string StatusNotices(const ConversionCounts& counts);
 
 // Tooltip of the folder line once a KML file with folders was converted.
 inline constexpr const char* kFolderViewerHint = "Doble click abre el visor de Carpetas procesadas.";

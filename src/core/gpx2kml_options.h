@@ -1,8 +1,7 @@
 // Option values of the GPX to KML direction: at what elevation tracks and
-// routes are drawn. Number fields are texts, exactly as a stored setting or
-// an option box holds them; the converter reduces them itself. The initial
-// values are the defaults; the table says how each field is stored and set
-// from the command line.
+// routes are drawn, and whether the times of points go with them. Number fields are texts, exactly as a stored setting
+// or an option box holds them; the converter reduces them itself. The initial values are the defaults; the table says
+// how each field is stored and set from the command line.
 #pragma once
 
 #include <string>
@@ -17,6 +16,7 @@ struct Gpx2KmlOptions {
   TrackElevationMode trackElevationMode = TrackElevationMode::Constant;
   CheckState absoluteElevations = CheckState::Checked;  // elevations taken as absolute values
   CheckState addOffset = CheckState::Checked;           // add recordedOffset to recorded elevations
+  CheckState trackTimes = CheckState::Unchecked;        // timed tracks as gx:Track, waypoint times as TimeStamp
 
   std::string amplifyPercent = "200";
   std::string constantTrackElevation = "25";

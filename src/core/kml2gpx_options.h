@@ -1,5 +1,6 @@
 // Option values of the KML to GPX direction: which folder yields routes, how
-// the placemarks found there are treated, and whether paths become tracks.
+// the placemarks found there are treated, whether paths become tracks and
+// whether the times of points are kept.
 // The initial values are the defaults; the table says how each field is
 // stored and set from the command line.
 #pragma once
@@ -17,6 +18,7 @@ struct Kml2GpxOptions {
   CheckState autoNameRoutePoints = CheckState::Checked;        // route waypoints named 000-RouteName
   CheckState duplicateRouteWaypoints = CheckState::Unchecked;  // route waypoints also copied as waypoints
   CheckState pathsAsTracks = CheckState::Unchecked;            // paths (lines, gx:Track) written as tracks
+  CheckState pointTimes = CheckState::Unchecked;               // a point's TimeStamp written as its time
 };
 
 const OptionTable<Kml2GpxOptions>& KmlToGpxOptionTable();

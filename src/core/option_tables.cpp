@@ -31,6 +31,10 @@ constexpr OptionRow<Gpx2KmlOptions> kGpxToKmlRows[] = {
     {.form = StoredForm::CheckBox, .keys = {kAbsoluteElevationsKey}, .check = &Gpx2KmlOptions::absoluteElevations,
      .flags = {{{"absolute", "", "toma las alturas de los tracks en valor absoluto"},
                 {"no-absolute", "", "conserva el signo de las alturas de los tracks", CheckState::Unchecked}}}},
+    {.form = StoredForm::CheckBox, .keys = {kTrackTimesKey}, .check = &Gpx2KmlOptions::trackTimes,
+     .flags = {{{"track-times", "",
+                 "escribe los tracks con fecha y hora en cada punto como gx:Track, que el globo virtual "
+                 "reproduce en el tiempo, y la fecha y hora de los waypoints"}}}},
 };
 
 constexpr OptionRow<Kml2GpxOptions> kKmlToGpxRows[] = {
@@ -46,6 +50,8 @@ constexpr OptionRow<Kml2GpxOptions> kKmlToGpxRows[] = {
      .flags = {{{"ignore-route-waypoints", "", "no escribe los puntos de ruta como waypoints"}}}},
     {.form = StoredForm::CheckBox, .keys = {kPathsAsTracksKey}, .check = &Kml2GpxOptions::pathsAsTracks,
      .flags = {{{"paths-as-tracks", "", "convierte los caminos (LineString, MultiGeometry, gx:Track) en tracks"}}}},
+    {.form = StoredForm::CheckBox, .keys = {kPointTimesKey}, .check = &Kml2GpxOptions::pointTimes,
+     .flags = {{{"point-times", "", "escribe la fecha y hora (TimeStamp) de los puntos en sus waypoints y puntos de ruta"}}}},
 };
 // clang-format on
 

@@ -20,9 +20,10 @@ inline constexpr const char* kAmplifyPercentKey = "txtTrkMultip";
 inline constexpr const char* kConstantTrackElevationKey = "txtT_ele";
 inline constexpr const char* kRouteElevationKey = "txtR_ele";
 inline constexpr const char* kRecordedOffsetKey = "txtTrkOffset";
-inline constexpr const char* kGpx2KmlKeys[] = {kConstantTracksKey,         kAmplifiedTracksKey, kRecordedTracksKey,
-                                               kAbsoluteElevationsKey,     kAddOffsetKey,       kAmplifyPercentKey,
-                                               kConstantTrackElevationKey, kRouteElevationKey,  kRecordedOffsetKey};
+inline constexpr const char* kTrackTimesKey = "chkTrackTimes";
+inline constexpr const char* kGpx2KmlKeys[] = {
+    kConstantTracksKey, kAmplifiedTracksKey,        kRecordedTracksKey, kAbsoluteElevationsKey, kAddOffsetKey,
+    kAmplifyPercentKey, kConstantTrackElevationKey, kRouteElevationKey, kRecordedOffsetKey,     kTrackTimesKey};
 
 inline constexpr const char* kKml2GpxSection = "KML2GPXOpts";
 inline constexpr const char* kIgnoreRouteWaypointsKey = "chkIgnoreRtWpts";
@@ -30,8 +31,10 @@ inline constexpr const char* kAutoNameRoutePointsKey = "chkAutoWRName";
 inline constexpr const char* kDuplicateRouteWaypointsKey = "chkDupWpts";
 inline constexpr const char* kRouteFolderNameKey = "txtRouteItFolderName";
 inline constexpr const char* kPathsAsTracksKey = "chkPathsAsTracks";
-inline constexpr const char* kKml2GpxKeys[] = {kIgnoreRouteWaypointsKey, kAutoNameRoutePointsKey,
-                                               kDuplicateRouteWaypointsKey, kRouteFolderNameKey, kPathsAsTracksKey};
+inline constexpr const char* kPointTimesKey = "chkPointTimes";
+inline constexpr const char* kKml2GpxKeys[] = {kIgnoreRouteWaypointsKey,    kAutoNameRoutePointsKey,
+                                               kDuplicateRouteWaypointsKey, kRouteFolderNameKey,
+                                               kPathsAsTracksKey,           kPointTimesKey};
 
 // The folders viewer's place: left, top, width and height in twips.
 inline constexpr const char* kPlaceSection = "frmFoldersPos";

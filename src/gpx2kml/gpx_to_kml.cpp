@@ -6,6 +6,7 @@
 
 #include "core/block_writer.h"
 #include "core/conversion_walk.h"
+#include "core/gpx_value_rules.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
@@ -21,6 +22,20 @@
 namespace ruvela {
 namespace {
 
+// A point's time as written, when it is a valid dateTime; empty otherwise.
+std::string ValidTime(pugi::xml_node point) {
+  std::string time = ReadChildText(point, "time");
+  if (!IsGpxDateTime(time)) time.clear();
+  return time;
+}
+
+// A gx:coord's values are separated by blanks: a constant elevation that
+// is not a plain number (a hand-edited setting) would split into several,
+// so its value is written instead.
+std::string TrackCoordElevation(const TrackElevation& elevation) {
+  return IsGpxDecimal(elevation.text) ? elevation.text : NumberText(elevation.value);
+}
+
 // One conversion: the document is read in order (waypoints, routes, tracks)
 // and each block is written as soon as its item has been read.
 class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
@@ -29,13 +44,17 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
 
   // False when the conversion stopped on request.
   bool run(const std::string& documentName) {
-    output_.write(KmlDocumentHeader(documentName));
+    output_.write(KmlDocumentHeader(documentName, timesKept()));
     if (!convertWaypoints() || !convertRoutes() || !convertTracks()) return false;
     output_.write(KmlDocumentFooter());
     return true;
   }
 
  private:
+  // Times go into the document only when asked for: without them every
+  // byte stays as a KML 2.0 reader knows it.
+  bool timesKept() const { return options_.trackTimes == CheckState::Checked; }
+
   bool convertWaypoints() {
     bool folderOpen = false;
     const bool completed = source_.forEachWaypoint([&](pugi::xml_node waypoint) {
@@ -47,7 +66,8 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
         folderOpen = true;
       }
       output_.write(KmlPointPlacemark(name, ReadAttribute(waypoint, "lon"), ReadAttribute(waypoint, "lat"), elevation,
-                                      kml::kWaypointVisibility, kml::kWaypointIcon, 2));
+                                      kml::kWaypointVisibility, kml::kWaypointIcon, 2,
+                                      timesKept() ? ValidTime(waypoint) : std::string()));
       count(counts_.waypoints, Counter::Waypoints);
       return true;
     });
@@ -108,9 +128,15 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
         output_.write(KmlFolderOpen(kml::kTracksFolder, 1));
         folderOpen = true;
       }
-      output_.write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2,
-                                options_.trackElevationMode == TrackElevationMode::Constant));
-      if (!convertTrackPoints(points)) return false;
+      const bool relativeToGround = options_.trackElevationMode == TrackElevationMode::Constant;
+      if (timesKept()) {
+        const std::optional<TrackTimes> times = trackTimes(points);
+        if (!times) return false;
+        if (*times == TrackTimes::EveryPoint) return convertTimedTrack(name, points, relativeToGround);
+        if (*times == TrackTimes::NotEveryPoint) ++counts_.tracksWithoutTimes;
+      }
+      output_.write(KmlLineOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2, relativeToGround));
+      if (!convertTrackPoints(points, false)) return false;
       output_.write(KmlLineClose(2));
       return true;
     });
@@ -119,7 +145,44 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
     return true;
   }
 
-  bool convertTrackPoints(const GpxItems::PointWalk& points) {
+  // Whether a track can be played in time: each point has a valid time and
+  // a position that a gx:coord can hold. Nothing when the walk was stopped
+  // or a part of the document could not be read.
+  enum class TrackTimes { EveryPoint, NotEveryPoint, NoPoint };
+  std::optional<TrackTimes> trackTimes(const GpxItems::PointWalk& points) {
+    TrackTimes times = TrackTimes::NoPoint;
+    const bool walked = points([&](pugi::xml_node trackPoint) {
+      if (stopRequested()) return false;
+      const bool timed = IsGpxDateTime(ReadChildText(trackPoint, "time")) &&
+                         IsGpxLatitude(ReadAttribute(trackPoint, "lat")) &&
+                         IsGpxLongitude(ReadAttribute(trackPoint, "lon"));
+      times = timed ? TrackTimes::EveryPoint : TrackTimes::NotEveryPoint;
+      return timed;  // the first point without a time decides
+    });
+    if (!walked && times != TrackTimes::NotEveryPoint) return std::nullopt;
+    return times;
+  }
+
+  // A gx:Track holds all its times before all its positions, so the points
+  // are walked once for each.
+  bool convertTimedTrack(const std::string& name, const GpxItems::PointWalk& points, bool relativeToGround) {
+    output_.write(KmlTrackOpen(name, kml::kTrackLineColour, kml::kTrackFillColour, 2, relativeToGround));
+    std::string line;
+    const bool timesWritten = points([&](pugi::xml_node trackPoint) {
+      if (stopRequested()) return false;
+      line.clear();
+      AppendKmlWhen(line, ReadChildText(trackPoint, "time"), 2);
+      output_.write(line);
+      return true;
+    });
+    if (!timesWritten || !convertTrackPoints(points, true)) return false;
+    output_.write(KmlTrackClose(2));
+    return true;
+  }
+
+  // The positions of a track's points, at the elevations the options give,
+  // as a line's tuples or as a gx:Track's coords.
+  bool convertTrackPoints(const GpxItems::PointWalk& points, bool trackCoords) {
     const ElevationRule rule(options_);
     std::string line;
     return points([&](pugi::xml_node trackPoint) {
@@ -128,7 +191,13 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
       if (elevation.value == 0) ++counts_.zeroElevation;
       if (elevation.value < 0) ++counts_.negativeElevation;
       line.clear();
-      AppendKmlCoordinate(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"), elevation.text, 2);
+      if (trackCoords) {
+        AppendKmlTrackCoord(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"),
+                            TrackCoordElevation(elevation), 2);
+      } else {
+        AppendKmlCoordinate(line, ReadAttribute(trackPoint, "lon"), ReadAttribute(trackPoint, "lat"), elevation.text,
+                            2);
+      }
       output_.write(line);
       count(counts_.trackPoints, Counter::TrackPoints);
       return true;

@@ -4,6 +4,10 @@
 namespace ruvela::kml {
 
 inline constexpr const char* kNamespace = "http://earth.google.com/kml/2.0";
+// A document holding times is KML 2.2, which has TimeStamp, with Google's
+// extensions, which have gx:Track.
+inline constexpr const char* kTimedNamespace = "http://www.opengis.net/kml/2.2";
+inline constexpr const char* kExtensionsNamespace = "http://www.google.com/kml/ext/2.2";
 inline constexpr const char* kLineEnd = "\r\n";
 
 // Kind folders and the literal values the converter hands the writer.

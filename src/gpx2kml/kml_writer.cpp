@@ -22,12 +22,59 @@ std::string VersionText() {
   return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
 }
 
+// The placemark of a line or a track up to its geometry: name and style.
+void AppendPathPlacemarkStart(std::string& out, std::string_view name, std::string_view lineColour,
+                              std::string_view fillColour, int l) {
+  AppendLine(out, l, "<Placemark>");
+  AppendValueLine(out, l + 2, "name", TrimBlanks(name));
+  AppendLine(out, l + 2, "<visibility>1</visibility>");
+  AppendLine(out, l + 2, "<open>0</open>");
+  AppendLine(out, l + 2, "<Style>");
+  AppendLine(out, l + 4, "<IconStyle>");
+  AppendLine(out, l + 6, "<Icon>");
+  AppendLine(out, l + 8, "<href>root://icons/palette-2.png</href>");
+  AppendLine(out, l + 8, "<x>192</x>");
+  AppendLine(out, l + 8, "<y>128</y>");
+  AppendLine(out, l + 8, "<w>32</w>");
+  AppendLine(out, l + 8, "<h>32</h>");
+  AppendLine(out, l + 6, "</Icon>");
+  AppendLine(out, l + 4, "</IconStyle>");
+  AppendLine(out, l + 4, "<LineStyle>");
+  AppendValueLine(out, l + 6, "color", lineColour);
+  AppendLine(out, l + 4, "</LineStyle>");
+  AppendLine(out, l + 4, "<PolyStyle>");
+  AppendValueLine(out, l + 6, "color", fillColour);
+  AppendLine(out, l + 4, "</PolyStyle>");
+  AppendLine(out, l + 2, "</Style>");
+}
+
+// The geometry's start tag, then how it is drawn: extruded to the ground,
+// following it, at the altitude mode asked for.
+void AppendPathGeometryStart(std::string& out, std::string_view element, bool relativeToGround, int l) {
+  AppendIndent(out, l + 2);
+  out += '<';
+  out += element;
+  out += '>';
+  out += kml::kLineEnd;
+  AppendLine(out, l + 4, "<extrude>1</extrude>");
+  AppendLine(out, l + 4, "<tessellate>1</tessellate>");
+  AppendLine(
+      out, l + 4,
+      relativeToGround ? "<altitudeMode>relativeToGround</altitudeMode>" : "<altitudeMode>absolute</altitudeMode>");
+}
+
 }  // namespace
 
-std::string KmlDocumentHeader(std::string_view documentName) {
+std::string KmlDocumentHeader(std::string_view documentName, bool timeElements) {
   std::string out;
   AppendLine(out, 0, R"(<?xml version="1.0" encoding="UTF-8"?>)");
-  AppendLine(out, 0, std::string(R"(<kml xmlns=")") + kml::kNamespace + R"(">)");
+  if (timeElements) {
+    AppendLine(out, 0,
+               std::string(R"(<kml xmlns=")") + kml::kTimedNamespace + R"(" xmlns:gx=")" + kml::kExtensionsNamespace +
+                   R"(">)");
+  } else {
+    AppendLine(out, 0, std::string(R"(<kml xmlns=")") + kml::kNamespace + R"(">)");
+  }
   CreditLine(out, "");
   CreditLine(out, "    Created from GPX by Ruvela      ");
   CreditLine(out, std::string(9, ' ') + "by " + kMakerName);
@@ -64,7 +111,8 @@ std::string KmlFolderClose(short level) {
 }
 
 std::string KmlPointPlacemark(std::string_view name, std::string_view longitude, std::string_view latitude,
-                              std::string_view elevation, std::string_view visibility, short iconKind, short level) {
+                              std::string_view elevation, std::string_view visibility, short iconKind, short level,
+                              std::string_view time) {
   const int l = 2 * level;
   const bool routePointIcon = iconKind == kml::kRoutePointIcon;
   std::string out;
@@ -79,6 +127,11 @@ std::string KmlPointPlacemark(std::string_view name, std::string_view longitude,
   AppendLine(out, l + 4, "<tilt>0</tilt>");
   AppendLine(out, l + 4, "<heading>0</heading>");
   AppendLine(out, l + 2, "</LookAt>");
+  if (!time.empty()) {  // where KML orders a feature's time: after its view, before its style
+    AppendLine(out, l + 2, "<TimeStamp>");
+    AppendValueLine(out, l + 4, "when", TrimBlanks(time));
+    AppendLine(out, l + 2, "</TimeStamp>");
+  }
   AppendLine(out, l + 2, "<Style>");
   AppendLine(out, l + 4, "<IconStyle>");
   AppendLine(out, l + 6, "<color>d0ffffff</color>");
@@ -117,33 +170,8 @@ std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std:
   const int l = 2 * level;
   std::string out;
   out.reserve(1024);
-  AppendLine(out, l, "<Placemark>");
-  AppendValueLine(out, l + 2, "name", TrimBlanks(name));
-  AppendLine(out, l + 2, "<visibility>1</visibility>");
-  AppendLine(out, l + 2, "<open>0</open>");
-  AppendLine(out, l + 2, "<Style>");
-  AppendLine(out, l + 4, "<IconStyle>");
-  AppendLine(out, l + 6, "<Icon>");
-  AppendLine(out, l + 8, "<href>root://icons/palette-2.png</href>");
-  AppendLine(out, l + 8, "<x>192</x>");
-  AppendLine(out, l + 8, "<y>128</y>");
-  AppendLine(out, l + 8, "<w>32</w>");
-  AppendLine(out, l + 8, "<h>32</h>");
-  AppendLine(out, l + 6, "</Icon>");
-  AppendLine(out, l + 4, "</IconStyle>");
-  AppendLine(out, l + 4, "<LineStyle>");
-  AppendValueLine(out, l + 6, "color", lineColour);
-  AppendLine(out, l + 4, "</LineStyle>");
-  AppendLine(out, l + 4, "<PolyStyle>");
-  AppendValueLine(out, l + 6, "color", fillColour);
-  AppendLine(out, l + 4, "</PolyStyle>");
-  AppendLine(out, l + 2, "</Style>");
-  AppendLine(out, l + 2, "<LineString>");
-  AppendLine(out, l + 4, "<extrude>1</extrude>");
-  AppendLine(out, l + 4, "<tessellate>1</tessellate>");
-  AppendLine(
-      out, l + 4,
-      relativeToGround ? "<altitudeMode>relativeToGround</altitudeMode>" : "<altitudeMode>absolute</altitudeMode>");
+  AppendPathPlacemarkStart(out, name, lineColour, fillColour, l);
+  AppendPathGeometryStart(out, "LineString", relativeToGround, l);
   AppendLine(out, l + 4, "<coordinates>");
   return out;
 }
@@ -164,6 +192,42 @@ std::string KmlLineClose(short level) {
   std::string out;
   AppendLine(out, l + 4, "</coordinates>");
   AppendLine(out, l + 2, "</LineString>");
+  AppendLine(out, l, "</Placemark>");
+  return out;
+}
+
+std::string KmlTrackOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
+                         bool relativeToGround) {
+  const int l = 2 * level;
+  std::string out;
+  out.reserve(1024);
+  AppendPathPlacemarkStart(out, name, lineColour, fillColour, l);
+  AppendPathGeometryStart(out, "gx:Track", relativeToGround, l);
+  return out;
+}
+
+void AppendKmlWhen(std::string& out, std::string_view time, short level) {
+  AppendValueLine(out, 2 * level + 4, "when", TrimBlanks(time));
+}
+
+// gx:coord separates its values with blanks, where a line's tuple has commas.
+void AppendKmlTrackCoord(std::string& out, std::string_view longitude, std::string_view latitude,
+                         std::string_view elevation, short level) {
+  AppendIndent(out, 2 * level + 4);
+  out += "<gx:coord>";
+  AppendEscapedText(out, TrimBlanks(longitude));
+  out += ' ';
+  AppendEscapedText(out, TrimBlanks(latitude));
+  out += ' ';
+  AppendEscapedText(out, TrimBlanks(elevation));
+  out += "</gx:coord>";
+  out += kml::kLineEnd;
+}
+
+std::string KmlTrackClose(short level) {
+  const int l = 2 * level;
+  std::string out;
+  AppendLine(out, l + 2, "</gx:Track>");
   AppendLine(out, l, "</Placemark>");
   return out;
 }

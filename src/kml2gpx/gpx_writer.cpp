@@ -5,9 +5,9 @@
 #include <ruvela/version.h>
 
 #include "core/credits.h"
+#include "core/gpx_value_rules.h"
 #include "core/text_lines.h"
 #include "core/xml_escape.h"
-#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 
 namespace ruvela {
@@ -57,7 +57,7 @@ const FixedPointLines& FixedPointLinesAt(short level, FixedPointLines& scratch) 
 
 // rtept and wpt blocks share every line but their element name.
 void AppendPointBlock(std::string& out, std::string_view element, std::string_view name, std::string_view description,
-                      std::string_view coordinates, std::string_view symbol, short level) {
+                      std::string_view coordinates, std::string_view symbol, short level, std::string_view time) {
   static const std::string descriptionSuffix = std::string(" ") + gpx::kDescriptionSuffix;
   const int l = 2 * level;
   const KmlCoordinates parts = SplitKmlCoordinates(coordinates);
@@ -73,6 +73,8 @@ void AppendPointBlock(std::string& out, std::string_view element, std::string_vi
   // An elevation that is not a number is left out rather than written as
   // an invented or unreadable value.
   if (IsGpxDecimal(parts.elevation)) AppendValueLine(out, l + 2, "ele", TrimBlanks(parts.elevation));
+  // GPX orders the time after the elevation and before the name.
+  if (!time.empty() && IsGpxDateTime(time)) AppendValueLine(out, l + 2, "time", TrimBlanks(time));
   AppendValueLine(out, l + 2, "name", TrimBlanks(name));
   AppendValueLine(out, l + 2, "desc", TrimBlanks(description), descriptionSuffix);
   FixedPointLines scratch;
@@ -175,13 +177,13 @@ void AppendGpxTrackPoint(std::string& out, std::string_view latitude, std::strin
 }
 
 void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
-                         std::string_view coordinates, std::string_view symbol, short level) {
-  AppendPointBlock(out, "rtept", name, description, coordinates, symbol, level);
+                         std::string_view coordinates, std::string_view symbol, short level, std::string_view time) {
+  AppendPointBlock(out, "rtept", name, description, coordinates, symbol, level, time);
 }
 
 void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view description,
-                       std::string_view coordinates, std::string_view symbol, short level) {
-  AppendPointBlock(out, "wpt", name, description, coordinates, symbol, level);
+                       std::string_view coordinates, std::string_view symbol, short level, std::string_view time) {
+  AppendPointBlock(out, "wpt", name, description, coordinates, symbol, level, time);
   out += gpx::kLineEnd;
 }
 

@@ -37,11 +37,13 @@ void AppendGpxTrackPoint(std::string& out, std::string_view latitude, std::strin
 
 // A route point appended to `out`: the position is written as given (the
 // caller leaves out points without a valid one); the ele line only when the
-// elevation is a decimal number.
+// elevation is a decimal number, the time line only when `time` is a
+// dateTime.
 void AppendGpxRoutePoint(std::string& out, std::string_view name, std::string_view description,
-                         std::string_view coordinates, std::string_view symbol, short level);
+                         std::string_view coordinates, std::string_view symbol, short level,
+                         std::string_view time = {});
 // Like a route point, as a wpt element followed by an empty line.
 void AppendGpxWaypoint(std::string& out, std::string_view name, std::string_view description,
-                       std::string_view coordinates, std::string_view symbol, short level);
+                       std::string_view coordinates, std::string_view symbol, short level, std::string_view time = {});
 
 }  // namespace ruvela

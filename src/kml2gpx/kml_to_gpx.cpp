@@ -9,6 +9,7 @@
 
 #include "core/block_writer.h"
 #include "core/conversion_walk.h"
+#include "core/gpx_value_rules.h"
 #include "core/kmz_archive.h"
 #include "core/name_cleaning.h"
 #include "core/path_parts.h"
@@ -17,7 +18,6 @@
 #include "core/text_spool.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
-#include "kml2gpx/gpx_value_rules.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
 #include "kml2gpx/kml_items.h"
@@ -67,7 +67,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     const std::optional<PointPlacemark> point = readPointPlacemark(placemark);
     if (!point) return true;
     block_.clear();
-    AppendGpxWaypoint(block_, point->name, point->name, point->coordinates, gpx::kWaypointSymbol, 1);
+    AppendGpxWaypoint(block_, point->name, point->name, point->coordinates, gpx::kWaypointSymbol, 1, point->time);
     output_.write(block_);
     count(counts_.waypoints, Counter::Waypoints);
     return true;
@@ -76,6 +76,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
   struct PointPlacemark {
     std::string name;
     std::string coordinates;
+    std::string time;  // its TimeStamp's when, read only when asked for
   };
 
   // The name and coordinates of a point placemark worth writing. A path is
@@ -90,7 +91,9 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     }
     std::string coordinates = ReadChildText(point, "coordinates");
     if (name.empty() || !hasPosition(coordinates)) return std::nullopt;
-    return PointPlacemark{std::move(name), std::move(coordinates)};
+    std::string time;
+    if (options_.pointTimes == CheckState::Checked) time = ReadChildText(SelectChild(placemark, "TimeStamp"), "when");
+    return PointPlacemark{std::move(name), std::move(coordinates), std::move(time)};
   }
 
   // A point without a latitude and longitude that GPX accepts is left out
@@ -208,6 +211,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     if (!point) return true;
     const std::string& name = point->name;
     const std::string& coordinates = point->coordinates;
+    const std::string& time = point->time;
 
     const bool duplicate = options_.duplicateRouteWaypoints == CheckState::Checked;
     const bool automaticNames = options_.autoNameRoutePoints == CheckState::Checked;
@@ -219,12 +223,12 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
       const bool ownIdentity = !routeOpen_ || duplicate;
       block_.clear();
       AppendGpxWaypoint(block_, ownIdentity ? name : pointName, name, coordinates,
-                        ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1);
+                        ownIdentity ? gpx::kWaypointSymbol : gpx::kRouteWaypointSymbol, 1, time);
       output_.write(block_);
     }
     if (routeOpen_) {
       block_.clear();
-      AppendGpxRoutePoint(block_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2);
+      AppendGpxRoutePoint(block_, pointName, name, coordinates, gpx::kRouteWaypointSymbol, 2, time);
       routes_.append(block_);
       routeHasPoints_ = true;
       count(counts_.routePoints, Counter::RoutePoints);

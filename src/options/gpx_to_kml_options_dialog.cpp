@@ -50,6 +50,7 @@ void GpxToKmlOptionsDialog::createControls() {
   lblCONSTR->setTextFormat(Qt::PlainText);
   txtR_ele = number("txtR_ele");
   lblCONSTR->setBuddy(txtR_ele);
+  chkTrackTimes = check("chkTrackTimes");
 
   for (QRadioButton* button : {OptCONSTT, OptTrkMultip, OptTrkTrueEle}) {
     connect(button, &QRadioButton::toggled, this, &GpxToKmlOptionsDialog::refreshEnabled);
@@ -61,7 +62,8 @@ void GpxToKmlOptionsDialog::createControls() {
 
 // The described arrangement: each option on its own line with its number
 // box at the right, the offset indented under the recorded elevations, the
-// line, then the route elevation; OK at the bottom right, Default before it.
+// line, then the route elevation, and the times below all that; OK at the
+// bottom right, Default before it.
 void GpxToKmlOptionsDialog::layOutControls() {
   auto* rows = new QGridLayout;
   rows->setHorizontalSpacing(0);
@@ -83,11 +85,12 @@ void GpxToKmlOptionsDialog::layOutControls() {
   rows->addLayout(indented(Line1, 240 - 120), 5, 0);
   rows->addLayout(indented(lblCONSTR, 360 - 120), 6, 0);
   rows->addWidget(txtR_ele, 6, 1);
+  rows->addWidget(chkTrackTimes, 7, 0, 1, 2);
   rows->setColumnStretch(0, 1);
-  rows->setRowStretch(7, 1);  // room the texts leave goes below them
+  rows->setRowStretch(8, 1);  // room the texts leave goes below them
   // Each line as high as a number box; the line alone takes what is left
   // of the gap between the track options and the route elevation.
-  for (int row = 0; row < 7; ++row) rows->setRowMinimumHeight(row, Px(285));
+  for (int row = 0; row < 8; ++row) rows->setRowMinimumHeight(row, Px(285));
   rows->setRowMinimumHeight(5, Px(2160 - 1935) - 2 * rows->verticalSpacing());
   FrameGPX2KML->setLayout(rows);
   SetFrameMargins(FrameGPX2KML, rows, QMargins(Px(120), Px(240), Px(4455 - 4335), Px(2535 - 2445)));
@@ -95,8 +98,8 @@ void GpxToKmlOptionsDialog::layOutControls() {
   layOutFrameAndButtons(FrameGPX2KML, QMargins(Px(120), Px(120), Px(4695 - 4575), Px(3225 - 3135)), Px(2760 - 2655),
                         Px(3600 - 3375));
 
-  const QWidget* order[] = {cmdOptOK,     OptCONSTT,    txtT_ele,     OptTrkMultip, txtTrkMultip, OptTrkTrueEle,
-                            chkTrkOffset, txtTrkOffset, chkTrkEleABS, txtR_ele,     cmdDefault};
+  const QWidget* order[] = {cmdOptOK,     OptCONSTT,    txtT_ele,     OptTrkMultip, txtTrkMultip,  OptTrkTrueEle,
+                            chkTrkOffset, txtTrkOffset, chkTrkEleABS, txtR_ele,     chkTrackTimes, cmdDefault};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
   }
@@ -130,6 +133,10 @@ void GpxToKmlOptionsDialog::setCaptions() {
   txtTrkOffset->setToolTip(offsetTip);
   txtT_ele->setToolTip(constantTip);
   txtR_ele->setToolTip(routeTip);
+  chkTrackTimes->setText("Tracks con &fecha y hora");
+  chkTrackTimes->setToolTip(
+      "Los tracks con fecha y hora en cada punto se dibujarán como gx:Track, que el GoogleEarth reproduce en el "
+      "tiempo; los waypoints conservarán su fecha y hora.");
   fitToTexts();
 }
 
@@ -145,6 +152,7 @@ ruvela::Gpx2KmlOptions GpxToKmlOptionsDialog::values() const {
   values.constantTrackElevation = StdText(txtT_ele->text());
   values.routeElevation = StdText(txtR_ele->text());
   values.recordedOffset = StdText(txtTrkOffset->text());
+  values.trackTimes = chkTrackTimes->state();
   return values;
 }
 
@@ -158,6 +166,7 @@ void GpxToKmlOptionsDialog::setValues(const ruvela::Gpx2KmlOptions& values) {
   txtT_ele->setText(QText(values.constantTrackElevation));
   txtR_ele->setText(QText(values.routeElevation));
   txtTrkOffset->setText(QText(values.recordedOffset));
+  chkTrackTimes->setState(values.trackTimes);
   refreshEnabled();
 }
 

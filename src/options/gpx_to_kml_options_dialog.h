@@ -46,6 +46,7 @@ class GpxToKmlOptionsDialog final : public OptionsDialogFor<Gpx2KmlOptions> {
   QFrame* Line1 = nullptr;
   QLabel* lblCONSTR = nullptr;
   OptionTextBox* txtR_ele = nullptr;
+  OptionCheckBox* chkTrackTimes = nullptr;
 };
 
 }  // namespace ruvela

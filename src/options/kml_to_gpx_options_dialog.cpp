@@ -31,6 +31,7 @@ void KmlToGpxOptionsDialog::createControls() {
   chkDupWpts = check("chkDupWpts");
   chkAutoWRName = check("chkAutoWRName");
   chkPathsAsTracks = check("chkPathsAsTracks");
+  chkPointTimes = check("chkPointTimes");
 
   for (OptionCheckBox* box : {chkIgnoreRtWpts, chkAutoWRName, chkDupWpts}) {
     connect(box, &QCheckBox::stateChanged, this, &KmlToGpxOptionsDialog::refreshEnabled);
@@ -65,7 +66,8 @@ void KmlToGpxOptionsDialog::layOutControls() {
   setTabOrder(txtRouteItFolderName, chkDupWpts);
   setTabOrder(chkDupWpts, chkAutoWRName);
   setTabOrder(chkAutoWRName, chkPathsAsTracks);
-  setTabOrder(chkPathsAsTracks, cmdDefault);
+  setTabOrder(chkPathsAsTracks, chkPointTimes);
+  setTabOrder(chkPointTimes, cmdDefault);
   setTabOrder(cmdDefault, chkIgnoreRtWpts);
 }
 
@@ -93,6 +95,9 @@ void KmlToGpxOptionsDialog::setCaptions() {
   chkPathsAsTracks->setText("&Convertir los caminos en tracks");
   chkPathsAsTracks->setToolTip(
       "Cada camino del GoogleEarth (LineString, MultiGeometry o gx:Track) se convertirá en un track del GPX.");
+  chkPointTimes->setText("&Fecha y hora de los puntos");
+  chkPointTimes->setToolTip(
+      "La fecha y hora (TimeStamp) de cada Placemark se escribirá en su waypoint y en su punto de ruta.");
   fitToTexts();
 }
 
@@ -103,6 +108,7 @@ ruvela::Kml2GpxOptions KmlToGpxOptionsDialog::values() const {
   values.autoNameRoutePoints = chkAutoWRName->state();
   values.duplicateRouteWaypoints = chkDupWpts->state();
   values.pathsAsTracks = chkPathsAsTracks->state();
+  values.pointTimes = chkPointTimes->state();
   return values;
 }
 
@@ -112,6 +118,7 @@ void KmlToGpxOptionsDialog::setValues(const ruvela::Kml2GpxOptions& values) {
   chkDupWpts->setState(values.duplicateRouteWaypoints);
   txtRouteItFolderName->setText(QText(values.routeFolderName));
   chkPathsAsTracks->setState(values.pathsAsTracks);
+  chkPointTimes->setState(values.pointTimes);
   refreshEnabled();
 }
 

@@ -39,6 +39,7 @@ class KmlToGpxOptionsDialog final : public OptionsDialogFor<Kml2GpxOptions> {
   OptionCheckBox* chkDupWpts = nullptr;
   OptionCheckBox* chkAutoWRName = nullptr;
   OptionCheckBox* chkPathsAsTracks = nullptr;
+  OptionCheckBox* chkPointTimes = nullptr;
 };
 
 }  // namespace ruvela

@@ -10,8 +10,13 @@
 #include <sstream>
 #include <tuple>
 
+#include "core/gpx_value_rules.h"
+#include "core/name_cleaning.h"
 #include "core/option_table.h"
 #include "core/path_parts.h"
+#include "core/text_lines.h"
+#include "core/xml_document.h"
+#include "core/xml_values.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/special_inputs.h"
@@ -77,7 +82,8 @@ Converted Convert(const std::string& name, std::string input, std::string_view o
 }
 
 // The status and counts: waypoints, route points, track points, folders,
-// points left out, tracks at zero and below zero; then the folder list.
+// points left out, tracks at zero and below zero; the tracks drawn without
+// their times when there were some; then the folder list.
 std::string Summary(const Converted& c) {
   static const char* const kStatus[] = {"Completed", "NothingConvertible", "InputNotLoaded", "OutputNotWritten",
                                         "Stopped"};
@@ -87,6 +93,7 @@ std::string Summary(const Converted& c) {
                           n.zeroElevation, n.negativeElevation}) {
     text += " " + std::to_string(count);
   }
+  if (n.tracksWithoutTimes > 0) text += " untimed " + std::to_string(n.tracksWithoutTimes);
   if (!n.folderList.empty()) text += " " + n.folderList;
   std::replace(text.begin(), text.end(), '\r', '|');
   std::erase(text, '\n');
@@ -145,7 +152,7 @@ TEST(GoldenDocuments, ConvertByteForByte) {
 }
 
 // Every GPX document expected, and every sample KML converted with and
-// without paths as tracks, is valid GPX 1.1.
+// without paths as tracks and point times, is valid GPX 1.1.
 TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
   const fs::path shared = RUVELA_SHARED_DIR;
   if (!fs::is_directory(shared)) GTEST_SKIP() << "no shared folder beside the repository: " << shared;
@@ -154,16 +161,69 @@ TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
   for (const Golden& row : GoldenRows()) {
     if (row.stopAt == "0" && row.expected.ends_with(".gpx")) documents.push_back(kGolden / row.expected);
   }
-  for (const char* options : {"", "chkPathsAsTracks=1"}) {
+  for (const std::string options : {"", "chkPathsAsTracks=1", "chkPathsAsTracks=1;chkPointTimes=1"}) {
     for (const auto& entry : fs::directory_iterator(shared / "corpus")) {
       if (entry.path().extension() != ".kml") continue;
       const Converted c = Convert("in.kml", ReadFile(entry.path()), options);
       if (c.result.status != ConversionStatus::Completed) continue;
-      documents.push_back(scratch.Write(entry.path().stem().string() + (*options ? "-tracks.gpx" : ".gpx"), c.output));
+      documents.push_back(
+          scratch.Write(entry.path().stem().string() + "-" + std::to_string(options.size()) + ".gpx", c.output));
     }
   }
   EXPECT_GE(documents.size(), 40u);
   EXPECT_EQ(testing::SchemaProblems(shared / "schemas" / "gpx.xsd", documents), "");
+}
+
+// What a round trip keeps of a GPX, one line a point: each named waypoint
+// with a valid position and time, then each track whose points all have
+// one, point after point.
+std::string TimedPositions(const fs::path& gpx) {
+  pugi::xml_document document;
+  EXPECT_TRUE(LoadXmlDocument(gpx, document).ok) << gpx;
+  const auto timed = [](pugi::xml_node point) {
+    return IsGpxDateTime(ReadChildText(point, "time")) && IsGpxLatitude(ReadAttribute(point, "lat")) &&
+           IsGpxLongitude(ReadAttribute(point, "lon"));
+  };
+  const auto line = [](pugi::xml_node point) {
+    return std::string(TrimBlanks(ReadAttribute(point, "lat"))) + " " +
+           std::string(TrimBlanks(ReadAttribute(point, "lon"))) + " " + ReadChildText(point, "time") + "\n";
+  };
+  std::string kept;
+  ForEachElementAt(document, "gpx/wpt", [&](pugi::xml_node waypoint) {
+    if (timed(waypoint) && !TrimBlanks(CleanName(ReadChildText(waypoint, "name"))).empty()) kept += line(waypoint);
+    return true;
+  });
+  ForEachElementAt(document, "gpx/trk", [&](pugi::xml_node track) {
+    std::string points = "trk\n";
+    const bool allTimed = ForEachElementAt(track, "trkseg/trkpt", [&](pugi::xml_node point) {
+      points += line(point);
+      return timed(point);
+    });
+    if (allTimed && points != "trk\n") kept += points;
+    return true;
+  });
+  return kept;
+}
+
+// To KML with "Tracks con fecha y hora" and back with "Fecha y hora de los
+// puntos" and paths as tracks: the sample, and every corpus GPX with times.
+TEST(GoldenDocuments, RoundTripKeepsPositionsAndTimes) {
+  EXPECT_EQ(TimedPositions(kGolden / "timed.gpx"),
+            "-34.60 -58.38 2024-05-01T10:15:00+02:00\ntrk\n-33.1 -57.1 2024-05-01T09:00:00Z\n"
+            "-33.2 -57.2 2024-05-01T09:00:05.250Z\n-33.3 -57.3 2024-05-01T06:01:00-03:00\n");
+  std::vector<fs::path> inputs{kGolden / "timed.gpx"};
+  std::error_code absent;  // without the shared folder, the sample alone
+  for (const auto& entry : fs::directory_iterator(fs::path(RUVELA_SHARED_DIR) / "corpus", absent)) {
+    if (entry.path().extension() == ".gpx" && ReadFile(entry.path()).find("<time>") != std::string::npos) {
+      inputs.push_back(entry.path());
+    }
+  }
+  const testing::ScratchDirectory scratch;
+  for (const fs::path& input : inputs) {
+    const Converted kml = Convert("a.gpx", ReadFile(input), "chkTrackTimes=1");
+    const Converted back = Convert("a.kml", kml.output, "chkPointTimes=1;chkPathsAsTracks=1");
+    EXPECT_EQ(TimedPositions(scratch.Write("back.gpx", back.output)), TimedPositions(input)) << input;
+  }
 }
 
 TEST(GoldenDocuments, RoutePointNumbersContinuePast32767) {

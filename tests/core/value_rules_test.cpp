@@ -9,6 +9,7 @@
 
 #include "conversion/convert_input.h"
 #include "core/count_texts.h"
+#include "core/gpx_value_rules.h"
 #include "core/huge_page_memory.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
@@ -18,7 +19,6 @@
 #include "core/xml_document.h"
 #include "core/xml_escape.h"
 #include "core/xml_values.h"
-#include "kml2gpx/gpx_value_rules.h"
 #include "support/test_files.h"
 
 namespace ruvela {

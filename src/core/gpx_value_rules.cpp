@@ -1,4 +1,4 @@
-#include "kml2gpx/gpx_value_rules.h"
+#include "core/gpx_value_rules.h"
 
 #include <algorithm>
 #include <optional>

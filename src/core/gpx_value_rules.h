@@ -1,6 +1,8 @@
-// What GPX 1.1 accepts in the values we copy from KML as text. The checks
-// read the decimal text itself: nothing goes through a binary double, so a
-// latitude of 90.0000001 is out however a double would round it.
+// What GPX 1.1 accepts in the values copied as text between the formats:
+// positions and elevations from KML, and the dateTime both directions carry
+// (a GPX <time>, a KML <when>). The checks read the decimal text itself:
+// nothing goes through a binary double, so a latitude of 90.0000001 is out
+// however a double would round it.
 #pragma once
 
 #include <string_view>
