@@ -159,7 +159,8 @@ bool WriteAlternatingKml(const std::filesystem::path& path, long pairs) {
   DocumentSink out(path);
   out << "<kml><Document>";
   for (long pair = 0; pair < pairs; ++pair) out << "<Folder/><a/>";
-  out << "</Document></kml>\n";
+  // One point at the end, so that the conversion has something to write.
+  out << "<Placemark><name>P</name><Point><coordinates>1,2</coordinates></Point></Placemark></Document></kml>\n";
   return out.Close();
 }
 

@@ -13,7 +13,8 @@ bool WriteBenchmarkKml(const std::filesystem::path& path, long pointPlacemarks);
 
 // The shape that costs a reading by outline the most: `pairs` times an
 // empty folder, which a walk visits, then an element no walk visits, each
-// a few bytes. False when the file could not be written.
+// a few bytes, and one point placemark at the end. False when the file
+// could not be written.
 bool WriteAlternatingKml(const std::filesystem::path& path, long pairs);
 
 }  // namespace ruvela::bench
