@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace ruvela {
 
+class ElidedLabel;
 class GpxToKmlOptionsDialog;
 class KmlToGpxOptionsDialog;
 
@@ -97,7 +98,7 @@ class MainWindow final : public QMainWindow {
   void setStatus(const QString& statusText);
   void setFileCommands(bool resultPending);
   void setOpenCommands(bool enabled);
-  void offerReprocessing(PendingResult sameDirection);
+  void offerReprocessing(Direction direction);
   void makeDefaultButton(QPushButton* button);
   void focusDefaultButton();
   void clearLines();
@@ -107,6 +108,7 @@ class MainWindow final : public QMainWindow {
   bool ask(const texts::Question& question);
   void loadOptionDialogs();
   void storeSettings();
+  void discardResultOnceEnded();
 
   PlatformServices services_;
   QString temporaryResultPath_;
@@ -115,9 +117,11 @@ class MainWindow final : public QMainWindow {
   ConversionRunner runner_;
   ResultSaver saver_;
   QString inputPath_;                // the last chosen input; Reprocess converts it again
+  bool lastInputFailed_ = false;     // its conversion gave no result
   bool closeRequested_ = false;      // close the window once the conversion has stopped
   bool startingUp_ = false;          // the command-line files are being processed
   bool takingDroppedFiles_ = false;  // a loop further out takes the dropped files
+  bool saving_ = false;              // a save dialog is open
   bool closed_ = false;
 
   // The option dialogs: hidden for the whole run, they hold the values the
@@ -134,7 +138,7 @@ class MainWindow final : public QMainWindow {
   QAction* mnuKML2GPX = nullptr;
   QAction* mnuFolders = nullptr;
   QGroupBox* frameMain = nullptr;
-  QLabel* lblArch = nullptr;
+  ElidedLabel* lblArch = nullptr;
   QLabel* lblWPT = nullptr;
   QLabel* lblRTE = nullptr;
   QLabel* lblTRK = nullptr;

@@ -5,9 +5,9 @@
 // ?WHAT# (not empty), WHAT one of the things Player::observe() knows.
 // Steps: start [N [blanks]], restart, convert FILE, place FILE, write FILE
 // [TEXT], mkdir DIR, fifo FILE, pick FILE|-, saveas FILE|-, answer yes|no,
-// click BUTTON, menu ITEM, key Esc|Enter, keys BUTTON, show, drop FILES|text|remote, drag
+// click BUTTON, menu ITEM, key Esc|Enter|SEQUENCE, keys BUTTON, show, drop FILES|text|remote, drag
 // CONTROL FILE, during STEPS, whilesaving STEPS, close, option CONTROL VALUE,
-// accept ITEM, modal menu ITEM|dclick LABEL, setting KEY VALUE. FILE is a name
+// accept ITEM, modal menu ITEM|dclick LABEL|key SEQUENCE, setting KEY VALUE. FILE is a name
 // in the scenario's directory, copied from tests/data/window/ when a file of
 // that name is there (NAME=DATA copies DATA as NAME); {dir} is the directory.
 #include <QtTest>
@@ -87,7 +87,7 @@ struct Player {
     if (verb == u"answer") w->prompt->answers << (rest == u"yes");
     if (verb == u"click") w->Button(qPrintable(rest))->click();
     if (verb == u"menu") w->Action(qPrintable(rest))->trigger();
-    if (verb == u"key") QTest::keyClick(window.windowHandle(), rest == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (verb == u"key") PressKey(rest);
     if (verb == u"during") w->whileConverting << later;
     if (verb == u"whilesaving") w->dialogs->whileSaving << later;
     if (verb == u"close") window.close();
@@ -126,6 +126,7 @@ struct Player {
       });
       if (args.size() == 1 || args.value(0) == u"menu") w->Action(qPrintable(args.last()))->trigger();
       if (args.value(0) == u"dclick") QTest::mouseDClick(window.findChild<QLabel*>(args.last()), Qt::LeftButton);
+      if (args.value(0) == u"key") PressKey(args.last());
       QCoreApplication::processEvents();  // the timer, when no window ran its own loop
     }
     if (verb == u"drag") {  // a real drop, delivered to the window where the user lets go of it
@@ -141,6 +142,13 @@ struct Player {
       QCoreApplication::sendEvent(window.windowHandle(), &drop);
       QCoreApplication::processEvents();  // the drop is taken up once the drag has finished
     }
+  }
+
+  // Esc, Enter, or a key sequence such as Ctrl+O.
+  void PressKey(const QString& key) {
+    QWindow* window = w->window().windowHandle();
+    if (key == u"Esc" || key == u"Enter") QTest::keyClick(window, key == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (key != u"Esc" && key != u"Enter") QTest::keySequence(window, QKeySequence(key));
   }
 
   static QList<QUrl> Urls(const QStringList& paths) {
@@ -183,6 +191,8 @@ struct Player {
     if (what == u"open") return requested(w->dialogs->openRequests);
     if (what == u"saved") return !result.isEmpty() && samples::Read(path(arg)) == result ? "yes" : "no";
     if (what == u"content") return QString::fromUtf8(samples::Read(path(arg)));
+    if (what == u"exists") return QString::number(QFileInfo::exists(path(arg)));
+    if (what == u"shortcut") return w->Action(qPrintable(arg))->shortcut().toString();
     // A closed window that still shows is a fault: it reads 2.
     if (what == u"closed") return QString::number(window.isClosed() + window.isClosed() * window.isVisible());
     if (what == u"visible") return QString::number(window.isVisible());

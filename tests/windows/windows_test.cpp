@@ -295,6 +295,24 @@ class WindowsTest : public QObject {
     QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+    // A line too long for the box loses its middle and shows whole as its
+    // tooltip; the others keep the list's own.
+    const QString longLine = QStringLiteral("  Viaje ") + QString(200, u'x') + QStringLiteral(" fin <<<");
+    viewer.showList(QStringLiteral("Corta\r\n") + longLine + QStringLiteral("\r\n"));
+    const QStringList shown = box->toPlainText().split(u'\n');
+    QCOMPARE(shown.value(0), QStringLiteral("Corta"));
+    QVERIFY2(shown.value(1).startsWith(QStringLiteral("  Viaje x")) &&
+                 shown.value(1).endsWith(QStringLiteral("x fin <<<")) && shown.value(1).contains(u'…') &&
+                 box->fontMetrics().horizontalAdvance(shown.value(1)) < box->width(),
+             qPrintable(shown.value(1)));
+    for (const int line : {0, 1}) {
+      const QPoint at = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line))).center();
+      QHelpEvent hover(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+      QCoreApplication::sendEvent(box->viewport(), &hover);
+      QCOMPARE(QToolTip::text(),
+               line == 1 ? longLine : QStringLiteral("\" <<<\" indica carpeta procesada como fuente de rutas."));
+      QToolTip::hideText();
+    }
     viewer.setGeometry(40, 30, 500, 260);
     Button(viewer, "cmdClose")->click();
     const QRect outer = viewer.frameGeometry();
