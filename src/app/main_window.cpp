@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -50,6 +51,9 @@ using namespace ruvela::texts;
 
 // Paths inside the program always use "/", whatever the platform shows.
 constexpr char kSeparator = '/';
+
+// How often files waiting for a modal window to close look again.
+constexpr int kModalRetryMs = 200;
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
@@ -457,6 +461,19 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::processDroppedFiles(const QMimeData& data) { queueDroppedFiles(LocalFilesIn(data)); }
 
+// A second start's files come in as a drop of them on the window, which
+// comes to the front first, from the task bar if need be.
+void MainWindow::takeHandedOverFiles(const QStringList& paths) {
+  if (closed_) return;
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  show();
+  raise();
+  activateWindow();
+  if (paths.isEmpty()) return;
+  // Taken from the event loop, not from within the socket's own handler.
+  QTimer::singleShot(0, this, [this, paths] { queueDroppedFiles(paths); });
+}
+
 // Files dropped while a conversion runs wait for it to end and then come in
 // the order they were dropped; a loop further out takes them when there is
 // one. Once the program is closing nothing more is processed.
@@ -468,6 +485,13 @@ void MainWindow::queueDroppedFiles(const QStringList& paths) {
 
 void MainWindow::processDroppedFilesInTurn() {
   if (takingDroppedFiles_ || startingUp_ || runner_.isRunning()) return;
+  // Files handed over by a second start may come while a window of this
+  // program waits for an answer (an option dialog, the open dialog, a
+  // question): they wait for it to close.
+  if (QApplication::activeModalWidget() != nullptr) {
+    if (runner_.hasDroppedFiles()) QTimer::singleShot(kModalRetryMs, this, [this] { processDroppedFilesInTurn(); });
+    return;
+  }
   takingDroppedFiles_ = true;
   while (!closed_ && !closeRequested_) {
     const std::optional<QString> path = runner_.nextDroppedFile();

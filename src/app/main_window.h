@@ -47,6 +47,10 @@ class MainWindow final : public QMainWindow {
   // pending result. Anything but local files is ignored.
   void processDroppedFiles(const QMimeData& data);
 
+  // The files a second start of the program named (absolute paths), taken
+  // as a drop of them; the window comes to the front, also when none.
+  void takeHandedOverFiles(const QStringList& paths);
+
   // Saves the pending result under a name the user chooses; does nothing
   // when no result is pending or while a conversion runs.
   void saveResult();
