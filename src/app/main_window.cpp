@@ -35,6 +35,7 @@
 #include "core/path_parts.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "options/gpx_to_kml_options_dialog.h"
@@ -136,6 +137,7 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
   const QSize client = FittedWindowSize(centralWidget(), QSize(Px(10590), Px(2745)));
   setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
   move(Px(2910), Px(2130));
+  KeepOnScreen(this);  // the described place where the window fits on the screen
 }
 
 // --- Building the window ---------------------------------------------------

@@ -18,6 +18,7 @@
 #include "core/settings_keys.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "windows/folders_geometry.h"
@@ -56,6 +57,7 @@ FoldersViewer::FoldersViewer(SettingsStore& settings, QWidget* parent) : QDialog
   setObjectName(QStringLiteral("frmFolders"));
   setWindowFlag(Qt::WindowMaximizeButtonHint);  // a sizable window
   setModal(true);
+  KeepOnScreen(this);
   createControls();
   restorePlace();
 }
@@ -104,6 +106,9 @@ void FoldersViewer::applyRestoredPlace() {
   const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
   move(restoredPlace_.topLeft());  // a window's position is that of its frame
   resize(restoredPlace_.size() - frame);
+  // Remembered on another screen or at another scale, it may reach beyond
+  // this one.
+  FitOnScreen(this);
 }
 
 void FoldersViewer::showEvent(QShowEvent* event) {
