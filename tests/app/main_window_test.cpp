@@ -396,6 +396,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(taken.size(), 0);
   }
 
+  // Files handed over while a window of the program waits for an answer
+  // wait for it to close: nothing may convert under an option dialog.
+  void handedOverFilesWaitForAModalWindow() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().startUp({});
+    QDialog modal(&w.window());
+    modal.setModal(true);
+    modal.show();
+    w.window().takeHandedOverFiles({samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx)});
+    QTest::qWait(500);
+    QCOMPARE(w.Text("lblArch"), QString());
+    modal.close();
+    QTRY_COMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: ruta.gpx"));
+  }
+
   // Two processes: a second start of the program hands its files to the
   // running one (here the test, holding the lock and listening) and ends;
   // when nobody answers, it becomes the program itself after two seconds.

@@ -12,8 +12,8 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/window_texts.h"
 #include "ruvela/version.h"
@@ -97,11 +97,13 @@ int main(int argc, char* argv[]) {
   viewer.hide();
 
   const QString title = QString::fromUtf8(ruvela::texts::kAppTitle);
-  AboutWindow about(title, [] { return 0.0; }, &main.window());
+  AboutWindow about(
+      title, [] { return 0.0; }, &main.window());
   about.showTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   saved = Save(about, output, QStringLiteral("about-window")) && saved;
   about.hide();
-  HelpWindow help(title, [] { return 0.0; }, &main.window());
+  HelpWindow help(
+      title, [] { return 0.0; }, &main.window());
   saved = Save(help, output, QStringLiteral("help-window")) && saved;
   return saved ? 0 : 1;
 }
