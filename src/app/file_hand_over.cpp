@@ -28,7 +28,8 @@ HandOverServer::HandOverServer(int stallTimeoutMs, QObject* parent)
 }
 
 bool HandOverServer::listen(const QString& socketPath) {
-  // Called only by the holder of the lock, so a socket there is stale.
+  // A socket there is stale, or belongs to a program that holds the lock
+  // but did not answer: this one takes its place.
   QLocalServer::removeServer(socketPath);
   return server_->listen(socketPath);
 }

@@ -24,7 +24,8 @@ class HandOverServer final : public QObject {
   explicit HandOverServer(int stallTimeoutMs = kHandOverTimeoutMs, QObject* parent = nullptr);
 
   // Listens at `socketPath`, open to the same user only; a socket left
-  // there by a program that ended without closing it is replaced.
+  // there by a program that ended without closing it, or that did not
+  // answer, is replaced.
   bool listen(const QString& socketPath);
 
  signals:

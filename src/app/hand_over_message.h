@@ -13,7 +13,7 @@
 
 namespace ruvela {
 
-// The message for `paths` (absolute paths, at most kMaxHandedOverFiles).
+// The message for `paths` (absolute paths, at most kMaxCommandLineFiles).
 QByteArray HandOverMessage(const QStringList& paths);
 
 // What the running program answers once it has taken the paths.
