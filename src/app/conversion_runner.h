@@ -47,6 +47,7 @@ class ConversionRunner final : private ConversionProgress {
   // Dropped files wait here, in the order they came, until no conversion
   // runs.
   void queueDroppedFiles(const QStringList& paths) { droppedFiles_ += paths; }
+  bool hasDroppedFiles() const { return !droppedFiles_.isEmpty(); }
   std::optional<QString> nextDroppedFile();
   void forgetDroppedFiles() { droppedFiles_.clear(); }
 

@@ -2,9 +2,12 @@
 #include <utility>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 
+#include "app/command_line.h"
+#include "app/file_hand_over.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/single_instance.h"
@@ -19,6 +22,13 @@ QIcon ProgramWindowIcon() {
   return icon;
 }
 
+// The running program has another working directory: it gets whole paths.
+QStringList AbsolutePaths(const QStringList& files) {
+  QStringList paths;
+  for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
+  return paths;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -29,13 +39,22 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("ruvela"));  // the installed ruvela.desktop
   QApplication::setWindowIcon(ProgramWindowIcon());
 
-  // A second copy ends at once, without looking at its command line.
-  ruvela::SingleInstance instance(ruvela::DefaultSingleInstanceLockPath());
-  if (!instance.tryAcquire()) return 0;
-
+  // A second copy hands its files to the running one and ends. When that
+  // one does not answer, its lock is stale and this copy becomes the program.
   ruvela::PlatformServices services = ruvela::QtPlatformServices();
   const QStringList arguments = services.facts.arguments;
+  const QString socketPath = ruvela::DefaultHandOverSocketPath();
+  ruvela::SingleInstance instance(ruvela::DefaultSingleInstanceLockPath());
+  if (!instance.tryAcquire() &&
+      ruvela::HandFilesToRunningProgram(socketPath, AbsolutePaths(ruvela::CommandLineFiles(arguments)))) {
+    return 0;
+  }
+  ruvela::HandOverServer handOver;
+  handOver.listen(socketPath);
+
   ruvela::MainWindow window(std::move(services));
+  QObject::connect(&handOver, &ruvela::HandOverServer::filesHandedOver, &window,
+                   &ruvela::MainWindow::takeHandedOverFiles);
   window.startUp(arguments);
   if (window.isClosed()) return 0;  // ended during start-up
   return app.exec();

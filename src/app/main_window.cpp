@@ -6,9 +6,12 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -30,7 +33,9 @@
 #include "app/window_texts.h"
 #include "core/count_texts.h"
 #include "core/path_parts.h"
+#include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "options/gpx_to_kml_options_dialog.h"
@@ -47,6 +52,9 @@ using namespace ruvela::texts;
 
 // Paths inside the program always use "/", whatever the platform shows.
 constexpr char kSeparator = '/';
+
+// How often files waiting for a modal window to close look again.
+constexpr int kModalRetryMs = 200;
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
@@ -129,6 +137,7 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
   const QSize client = FittedWindowSize(centralWidget(), QSize(Px(10590), Px(2745)));
   setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
   move(Px(2910), Px(2130));
+  KeepOnScreen(this);  // the described place where the window fits on the screen
 }
 
 // --- Building the window ---------------------------------------------------
@@ -144,8 +153,11 @@ void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
 
   QMenu* file = AddMenu(bar, "menuFile", kFileMenu);
+  // The standard keys beside the access keys; a disabled item takes none.
   menu_open = addItem(file, "menu_open", kOpenItem, &MainWindow::openFile);
+  menu_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   mnuSave = addItem(file, "mnuSave", kSaveItem, &MainWindow::saveResult);
+  mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   NameSeparator(file->addSeparator(), "mnuSepF");
   addItem(file, "mnuExit", kExitItem, &MainWindow::exitProgram)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   mnuSave->setEnabled(false);
@@ -159,7 +171,7 @@ void MainWindow::createMenus() {
   mnuFolders->setEnabled(false);
 
   QMenu* help = AddMenu(bar, "mnuHelp", kHelpMenu);
-  addItem(help, "mnuHelpH", kHelpItem, &MainWindow::showHelp);
+  addItem(help, "mnuHelpH", kHelpItem, &MainWindow::showHelp)->setShortcut(QKeySequence(Qt::Key_F1));
   NameSeparator(help->addSeparator(), "mnuSepH");
   addItem(help, "mnuAbout", kAboutItem, &MainWindow::showAbout);
 }
@@ -173,17 +185,18 @@ void MainWindow::createLines() {
   frameMain->setObjectName(QStringLiteral("frameMain"));
 
   const QFont lineFont = LineFont();
-  const auto addLine = [&](QLabel*& line, const char* objectName) {
-    line = new QLabel(frameMain);
+  const auto addLine = [&](QLabel* line, const char* objectName) {
     line->setObjectName(QLatin1String(objectName));
     line->setFont(lineFont);
     line->setTextFormat(Qt::PlainText);  // names are shown as written
+    return line;
   };
+  lblArch = new ElidedLabel(frameMain);  // a long name loses its middle, not its end
   addLine(lblArch, "lblArch");
-  addLine(lblWPT, "lblWPT");
-  addLine(lblRTE, "lblRTE");
-  addLine(lblTRK, "lblTRK");
-  addLine(lblSTAT, "lblSTAT");
+  lblWPT = addLine(new QLabel(frameMain), "lblWPT");
+  lblRTE = addLine(new QLabel(frameMain), "lblRTE");
+  lblTRK = addLine(new QLabel(frameMain), "lblTRK");
+  lblSTAT = addLine(new QLabel(frameMain), "lblSTAT");
   lblTRK->installEventFilter(this);  // a double click shows the folders
 }
 
@@ -218,7 +231,7 @@ void MainWindow::layOutControls() {
   const int lineHeight = qMax(Px(360), TextHeight(LineFont()));
   auto* lines = new QVBoxLayout;
   lines->setSpacing(0);
-  for (QLabel* line : {lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) {
+  for (QLabel* line : std::initializer_list<QLabel*>{lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) {
     line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     line->setMinimumWidth(lineWidth);
     line->setFixedHeight(lineHeight);
@@ -320,6 +333,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
   }
   event->accept();
+  discardResultOnceEnded();
+}
+
+// The program's end discards a pending result: its temporary file goes
+// once neither a conversion writes it nor a save dialog, still open over
+// the closed window, may yet move it into place. Never before the end.
+void MainWindow::discardResultOnceEnded() {
+  if (closed_ && !runner_.isRunning() && !saving_) QFile::remove(temporaryResultPath_);
 }
 
 void MainWindow::storeSettings() {
@@ -345,8 +366,11 @@ void MainWindow::reprocess() { processFile(inputPath_); }
 void MainWindow::abortConversion() { runner_.requestAbort(); }
 
 void MainWindow::saveResult() {
-  if (runner_.isRunning()) return;  // the temporary file is being written
+  if (runner_.isRunning() || saving_) return;  // the temporary file is being written or moved
+  saving_ = true;
   const ResultSaver::Result saved = saver_.save(this);
+  saving_ = false;
+  discardResultOnceEnded();
   if (saved.outcome == ResultSaver::Outcome::NothingPending) return;
   if (!saved.status.isEmpty()) {
     setStatus(saved.status);
@@ -357,19 +381,25 @@ void MainWindow::saveResult() {
 }
 
 // After the options of a direction change while a result of that direction
-// is pending, Reprocess invites the user to convert it again with them.
+// is pending, or when the last file was of that direction and gave no
+// result (a file of drawn paths may give tracks now), Reprocess invites the
+// user to convert it again with them.
 void MainWindow::showGpxToKmlOptions() {
   gpxToKmlOptions_->exec();
-  offerReprocessing(PendingResult::Kml);
+  offerReprocessing(Direction::GpxToKml);
 }
 
 void MainWindow::showKmlToGpxOptions() {
   kmlToGpxOptions_->exec();
-  offerReprocessing(PendingResult::Gpx);
+  offerReprocessing(Direction::KmlToGpx);
 }
 
-void MainWindow::offerReprocessing(PendingResult sameDirection) {
-  if (inputPath_.isEmpty() || session_.pending != sameDirection) return;
+void MainWindow::offerReprocessing(Direction direction) {
+  if (inputPath_.isEmpty()) return;
+  const PendingResult sameDirection = direction == Direction::GpxToKml ? PendingResult::Kml : PendingResult::Gpx;
+  const std::string extension = ruvela::SplitInputPath(inputPath_.toStdString(), kSeparator).extension;
+  const bool failedInThisDirection = lastInputFailed_ && DirectionOf(extension) == direction;
+  if (session_.pending != sameDirection && !failedInThisDirection) return;
   cmdReprocess->setEnabled(true);
   cmdReprocess->setFocus();
 }
@@ -433,6 +463,19 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::processDroppedFiles(const QMimeData& data) { queueDroppedFiles(LocalFilesIn(data)); }
 
+// A second start's files come in as a drop of them on the window, which
+// comes to the front first, from the task bar if need be.
+void MainWindow::takeHandedOverFiles(const QStringList& paths) {
+  if (closed_) return;
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  show();
+  raise();
+  activateWindow();
+  if (paths.isEmpty()) return;
+  // Taken from the event loop, not from within the socket's own handler.
+  QTimer::singleShot(0, this, [this, paths] { queueDroppedFiles(paths); });
+}
+
 // Files dropped while a conversion runs wait for it to end and then come in
 // the order they were dropped; a loop further out takes them when there is
 // one. Once the program is closing nothing more is processed.
@@ -444,6 +487,13 @@ void MainWindow::queueDroppedFiles(const QStringList& paths) {
 
 void MainWindow::processDroppedFilesInTurn() {
   if (takingDroppedFiles_ || startingUp_ || runner_.isRunning()) return;
+  // Files handed over by a second start may come while a window of this
+  // program waits for an answer (an option dialog, the open dialog, a
+  // question): they wait for it to close.
+  if (QApplication::activeModalWidget() != nullptr) {
+    if (runner_.hasDroppedFiles()) QTimer::singleShot(kModalRetryMs, this, [this] { processDroppedFilesInTurn(); });
+    return;
+  }
   takingDroppedFiles_ = true;
   while (!closed_ && !closeRequested_) {
     const std::optional<QString> path = runner_.nextDroppedFile();
@@ -482,7 +532,8 @@ void MainWindow::processOneFile(const QString& path) {
   session_.lastDirectory = FromUtf8(ruvela::DirectoryOf(chosenPath.toStdString(), kSeparator));
   const InputParts parts = ruvela::SplitInputPath(chosenPath.toStdString(), kSeparator);
   inputPath_ = FromUtf8(parts.joined());
-  lblArch->setText(QString::fromUtf8(kSelectedFilePrefix) + FromUtf8(parts.baseName + parts.extension));
+  lblArch->setElidedText(QString::fromUtf8(kSelectedFilePrefix), FromUtf8(parts.baseName + parts.extension));
+  lblArch->setToolTip(QDir::toNativeSeparators(chosenPath.isEmpty() ? path : chosenPath));
   repaint();
 
   const Direction direction = DirectionOf(parts.extension);
@@ -518,6 +569,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   repaint();
 
   const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
+  discardResultOnceEnded();  // a conversion cut off by the program's end
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);
   if (result.status == ConversionStatus::Completed && !runner_.abortRequested()) {
@@ -551,6 +603,7 @@ void MainWindow::succeed(PendingResult result, const InputParts& parts) {
   setFileCommands(true);
   makeDefaultButton(cmdSave);  // for the rest of the run; it takes the focus at the end
   session_.pending = result;   // the temporary file now holds this result only
+  lastInputFailed_ = false;
   session_.lastDirectory = FromUtf8(parts.directory);
   session_.inputBaseName = FromUtf8(parts.baseName);
 }
@@ -563,6 +616,7 @@ void MainWindow::fail(const ConversionResult& result) {
   setFileCommands(false);
   // The converter emptied the temporary file: an earlier result is gone.
   session_.pending = PendingResult::None;
+  lastInputFailed_ = true;
 }
 
 void MainWindow::finishProcessing() {
@@ -614,7 +668,9 @@ void MainWindow::focusDefaultButton() {
 }
 
 void MainWindow::clearLines() {
-  for (QLabel* line : {lblArch, lblWPT, lblRTE, lblTRK, lblSTAT}) line->clear();
+  for (QLabel* line : {lblWPT, lblRTE, lblTRK, lblSTAT}) line->clear();
+  lblArch->setElidedText(QString(), QString());
+  lblArch->setToolTip(QString());
   lblTRK->setToolTip(QString());
   lblTRK->unsetCursor();
   lblSTAT->setToolTip(QString());

@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace ruvela {
 
+class ElidedLabel;
 class GpxToKmlOptionsDialog;
 class KmlToGpxOptionsDialog;
 
@@ -45,6 +46,10 @@ class MainWindow final : public QMainWindow {
   // Files dropped on the window: each is preceded by the offer to save the
   // pending result. Anything but local files is ignored.
   void processDroppedFiles(const QMimeData& data);
+
+  // The files a second start of the program named (absolute paths), taken
+  // as a drop of them; the window comes to the front, also when none.
+  void takeHandedOverFiles(const QStringList& paths);
 
   // Saves the pending result under a name the user chooses; does nothing
   // when no result is pending or while a conversion runs.
@@ -97,7 +102,7 @@ class MainWindow final : public QMainWindow {
   void setStatus(const QString& statusText);
   void setFileCommands(bool resultPending);
   void setOpenCommands(bool enabled);
-  void offerReprocessing(PendingResult sameDirection);
+  void offerReprocessing(Direction direction);
   void makeDefaultButton(QPushButton* button);
   void focusDefaultButton();
   void clearLines();
@@ -107,6 +112,7 @@ class MainWindow final : public QMainWindow {
   bool ask(const texts::Question& question);
   void loadOptionDialogs();
   void storeSettings();
+  void discardResultOnceEnded();
 
   PlatformServices services_;
   QString temporaryResultPath_;
@@ -115,9 +121,11 @@ class MainWindow final : public QMainWindow {
   ConversionRunner runner_;
   ResultSaver saver_;
   QString inputPath_;                // the last chosen input; Reprocess converts it again
+  bool lastInputFailed_ = false;     // its conversion gave no result
   bool closeRequested_ = false;      // close the window once the conversion has stopped
   bool startingUp_ = false;          // the command-line files are being processed
   bool takingDroppedFiles_ = false;  // a loop further out takes the dropped files
+  bool saving_ = false;              // a save dialog is open
   bool closed_ = false;
 
   // The option dialogs: hidden for the whole run, they hold the values the
@@ -134,7 +142,7 @@ class MainWindow final : public QMainWindow {
   QAction* mnuKML2GPX = nullptr;
   QAction* mnuFolders = nullptr;
   QGroupBox* frameMain = nullptr;
-  QLabel* lblArch = nullptr;
+  ElidedLabel* lblArch = nullptr;
   QLabel* lblWPT = nullptr;
   QLabel* lblRTE = nullptr;
   QLabel* lblTRK = nullptr;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "gui/on_screen.h"
+
 namespace ruvela {
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 // for opening too; loading it then fails with the error status.
 QString RunDialog(const FileDialogRequest& request, QWidget* parent, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent);
+  KeepOnScreen(&dialog);
   PrepareFileDialog(dialog, request, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return QDir::fromNativeSeparators(dialog.selectedFiles().constFirst());

@@ -13,15 +13,14 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
 
 bool SingleInstance::tryAcquire() { return lock_.isLocked() || lock_.tryLock(0); }
 
-QString DefaultSingleInstanceLockPath() {
-  QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  QString name = QStringLiteral("ruvela.lock");
-  if (directory.isEmpty()) {
-    // The temporary directory is shared between users: name the user.
-    directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    name = QStringLiteral("ruvela-%1.lock").arg(QDir::home().dirName());
-  }
-  return directory + u'/' + name;
+QString PerUserRuntimePath(const QString& name) {
+  const QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (!directory.isEmpty()) return directory + u'/' + name;
+  // The temporary directory is shared between users: name the user.
+  const QString dot = name.section(u'.', 0, 0) + u'-' + QDir::home().dirName() + u'.' + name.section(u'.', 1);
+  return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + u'/' + dot;
 }
+
+QString DefaultSingleInstanceLockPath() { return PerUserRuntimePath(QStringLiteral("ruvela.lock")); }
 
 }  // namespace ruvela

@@ -22,4 +22,9 @@ class SingleInstance {
 // The lock's place: the user's runtime directory, else the temporary one.
 QString DefaultSingleInstanceLockPath();
 
+// `name` ("ruvela.lock") in the user's runtime directory, or, where there is
+// none, in the temporary directory with the user's name added
+// ("ruvela-ana.lock").
+QString PerUserRuntimePath(const QString& name);
+
 }  // namespace ruvela

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
 
@@ -17,6 +18,7 @@ OptionsDialog::OptionsDialog(const char* objectName, EnterKey enterKey, QWidget*
   setObjectName(objectName);
   setModal(true);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  KeepOnScreen(this);
   cmdOptOK = new QPushButton("OK", this);
   cmdOptOK->setObjectName("cmdOptOK");
   cmdDefault = new QPushButton("Default", this);

@@ -4,16 +4,21 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
+#include <QToolTip>
 #include <QWindow>
 
 #include "core/settings_keys.h"
+#include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
 #include "windows/folders_geometry.h"
@@ -52,6 +57,7 @@ FoldersViewer::FoldersViewer(SettingsStore& settings, QWidget* parent) : QDialog
   setObjectName(QStringLiteral("frmFolders"));
   setWindowFlag(Qt::WindowMaximizeButtonHint);  // a sizable window
   setModal(true);
+  KeepOnScreen(this);
   createControls();
   restorePlace();
 }
@@ -70,6 +76,8 @@ void FoldersViewer::createControls() {
   txtFolders->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtFolders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txtFolders->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  txtFolders->viewport()->installEventFilter(this);  // the whole of a shortened line as its tooltip
 
   setTabOrder(cmdClose, txtFolders);
   cmdClose->setFocus();
@@ -98,6 +106,9 @@ void FoldersViewer::applyRestoredPlace() {
   const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
   move(restoredPlace_.topLeft());  // a window's position is that of its frame
   resize(restoredPlace_.size() - frame);
+  // Remembered on another screen or at another scale, it may reach beyond
+  // this one.
+  FitOnScreen(this);
 }
 
 void FoldersViewer::showEvent(QShowEvent* event) {
@@ -107,6 +118,10 @@ void FoldersViewer::showEvent(QShowEvent* event) {
 }
 
 bool FoldersViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtFolders->viewport() && event->type() == QEvent::ToolTip &&
+      showWholeLine(*static_cast<QHelpEvent*>(event))) {
+    return true;
+  }
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
     applyRestoredPlace();
@@ -126,6 +141,7 @@ void FoldersViewer::placeControls() {
   if (!layout) return;
   cmdClose->move(PixelRect(layout->closeButton).topLeft());  // the button keeps its size
   txtFolders->setGeometry(PixelRect(layout->list));
+  showFittedLines();
 }
 
 void FoldersViewer::showList(const QString& folderList) {
@@ -138,9 +154,33 @@ void FoldersViewer::showList(const QString& folderList) {
   // The box ends its lines itself; a CR left in would show.
   QString lines = folderList;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  txtFolders->setPlainText(lines);
-  txtFolders->moveCursor(QTextCursor::End);  // the end of the list shows
+  folderLines_ = lines.split(u'\n');
+  shownLines_.clear();
+  showFittedLines();
   txtFolders->setToolTip(QString::fromUtf8(kListHint));
+}
+
+// A line wider than the box loses characters in its middle, so that both
+// the start of a deep folder's name and the route marker at its end show;
+// its tooltip gives it whole.
+void FoldersViewer::showFittedLines() {
+  // The box's width less its vertical scroll bar, which is always there: the
+  // viewport itself is placed only once the box is shown.
+  const int viewport = txtFolders->contentsRect().width() - txtFolders->verticalScrollBar()->sizeHint().width();
+  const int room = viewport - 2 * int(txtFolders->document()->documentMargin()) - txtFolders->cursorWidth();
+  QStringList fitted;
+  for (const QString& line : folderLines_) fitted << ElidedInMiddle(line, txtFolders->fontMetrics(), room);
+  if (fitted == shownLines_) return;
+  shownLines_ = fitted;
+  txtFolders->setPlainText(fitted.join(u'\n'));
+  txtFolders->moveCursor(QTextCursor::End);  // the end of the list shows
+}
+
+bool FoldersViewer::showWholeLine(const QHelpEvent& event) {
+  const int line = txtFolders->cursorForPosition(event.pos()).blockNumber();
+  if (line < 0 || line >= folderLines_.size() || shownLines_.value(line) == folderLines_[line]) return false;
+  QToolTip::showText(event.globalPos(), folderLines_[line], txtFolders->viewport());
+  return true;
 }
 
 // Every way of closing comes here: the button, Enter, Esc and the window's

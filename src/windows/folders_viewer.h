@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
+class QHelpEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QResizeEvent;
@@ -40,10 +42,14 @@ class FoldersViewer final : public QDialog {
   void restorePlace();
   void applyRestoredPlace();
   void placeControls();
+  void showFittedLines();
+  bool showWholeLine(const QHelpEvent& event);
   void rememberPlace();
 
   SettingsStore& settings_;
-  QRect restoredPlace_;  // the remembered whole window in pixels, until it is on screen
+  QRect restoredPlace_;      // the remembered whole window in pixels, until it is on screen
+  QStringList folderLines_;  // the list as given, one line each
+  QStringList shownLines_;   // as they fit the box
   QPlainTextEdit* txtFolders = nullptr;
   QPushButton* cmdClose = nullptr;
 };

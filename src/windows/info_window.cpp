@@ -13,6 +13,7 @@
 #include <QTime>
 
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/pictures.h"
 
 namespace ruvela {
@@ -39,7 +40,10 @@ bool PicturesSwapped(double secondsSinceMidnight) {
   return std::fmod(second, 2.0) != 0.0;
 }
 
-InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) { setModal(true); }
+InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) {
+  setModal(true);
+  KeepOnScreen(this);
+}
 
 void InfoWindow::createButtonAndPictures(const QSize& button, const QSize& globe, const QSize& gpsUnit) {
   cmdOK = new QPushButton(QString::fromUtf8(kOkCaption), this);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/fit_to_text.h"
+#include "gui/on_screen.h"
 #include "gui/twips.h"
 
 namespace ruvela {
@@ -17,6 +18,7 @@ QuestionWindow::QuestionWindow(const PromptTexts& texts, QWidget* parent)
                           Qt::CustomizeWindowHint) {
   setObjectName(QStringLiteral("frmMsgBox"));
   setModal(true);
+  KeepOnScreen(this);
   createControls();
   setWindowTitle(texts.title);
   lblMess->setText(texts.message);

@@ -5,15 +5,18 @@
 // ?WHAT# (not empty), WHAT one of the things Player::observe() knows.
 // Steps: start [N [blanks]], restart, convert FILE, place FILE, write FILE
 // [TEXT], mkdir DIR, fifo FILE, pick FILE|-, saveas FILE|-, answer yes|no,
-// click BUTTON, menu ITEM, key Esc|Enter, keys BUTTON, show, drop FILES|text|remote, drag
-// CONTROL FILE, during STEPS, whilesaving STEPS, close, option CONTROL VALUE,
-// accept ITEM, modal menu ITEM|dclick LABEL, setting KEY VALUE. FILE is a name
+// click BUTTON, menu ITEM, key Esc|Enter|SEQUENCE, keys BUTTON, show, drop FILES|text|remote, drag
+// CONTROL FILE, during STEPS, whilesaving STEPS, close, minimize, handover [FILES], option CONTROL VALUE,
+// accept ITEM, modal menu ITEM|dclick LABEL|key SEQUENCE, setting KEY VALUE. FILE is a name
 // in the scenario's directory, copied from tests/data/window/ when a file of
 // that name is there (NAME=DATA copies DATA as NAME); {dir} is the directory.
+#include <QLocalSocket>
 #include <QtTest>
 #include <QtWidgets>
 
 #include "app/command_line.h"
+#include "app/file_hand_over.h"
+#include "app/hand_over_message.h"
 #include "app/process_facts.h"
 #include "app/qt_file_dialogs.h"
 #include "app/single_instance.h"
@@ -31,10 +34,11 @@ const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"}, {"
     {"error", "Inactivo (Ultimo archivo con error)"}, {"nodata", "Inactivo (último archivo sin datos convertibles)"},
     {"unknown", "Inactivo (último archivo de formato desconocido)"}, {"cancelled", "Inactivo (último archivo cancelado)"}};
 // clang-format on
-const QStringList kVerbs = QStringLiteral(
-                               "start restart convert place write mkdir fifo pick saveas answer click menu "
-                               "key keys during whilesaving close modal drag setting show drop option accept")
-                               .split(u' ');
+const QStringList kVerbs =
+    QStringLiteral(
+        "start restart convert place write mkdir fifo pick saveas answer click menu "
+        "key keys during whilesaving close modal drag setting show drop option accept minimize handover")
+        .split(u' ');
 
 // Plays one scenario's steps on a window of its own.
 struct Player {
@@ -87,7 +91,7 @@ struct Player {
     if (verb == u"answer") w->prompt->answers << (rest == u"yes");
     if (verb == u"click") w->Button(qPrintable(rest))->click();
     if (verb == u"menu") w->Action(qPrintable(rest))->trigger();
-    if (verb == u"key") QTest::keyClick(window.windowHandle(), rest == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (verb == u"key") PressKey(rest);
     if (verb == u"during") w->whileConverting << later;
     if (verb == u"whilesaving") w->dialogs->whileSaving << later;
     if (verb == u"close") window.close();
@@ -108,6 +112,12 @@ struct Player {
       if (!files.isEmpty() && rest != u"text" && rest != u"remote") data.setUrls(Urls(files));
       window.processDroppedFiles(data);
     }
+    if (verb == u"minimize") window.showMinimized();
+    if (verb == u"handover") {  // a second start's files, as absolute paths
+      for (const QString& name : args) files << place(name);
+      window.takeHandedOverFiles(files);
+      QCoreApplication::processEvents();
+    }
     if (verb == u"option") {
       QWidget* control = window.findChild<QWidget*>(args.value(0));
       if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setChecked(value == u"1");
@@ -126,6 +136,7 @@ struct Player {
       });
       if (args.size() == 1 || args.value(0) == u"menu") w->Action(qPrintable(args.last()))->trigger();
       if (args.value(0) == u"dclick") QTest::mouseDClick(window.findChild<QLabel*>(args.last()), Qt::LeftButton);
+      if (args.value(0) == u"key") PressKey(args.last());
       QCoreApplication::processEvents();  // the timer, when no window ran its own loop
     }
     if (verb == u"drag") {  // a real drop, delivered to the window where the user lets go of it
@@ -141,6 +152,13 @@ struct Player {
       QCoreApplication::sendEvent(window.windowHandle(), &drop);
       QCoreApplication::processEvents();  // the drop is taken up once the drag has finished
     }
+  }
+
+  // Esc, Enter, or a key sequence such as Ctrl+O.
+  void PressKey(const QString& key) {
+    QWindow* window = w->window().windowHandle();
+    if (key == u"Esc" || key == u"Enter") QTest::keyClick(window, key == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (key != u"Esc" && key != u"Enter") QTest::keySequence(window, QKeySequence(key));
   }
 
   static QList<QUrl> Urls(const QStringList& paths) {
@@ -183,9 +201,11 @@ struct Player {
     if (what == u"open") return requested(w->dialogs->openRequests);
     if (what == u"saved") return !result.isEmpty() && samples::Read(path(arg)) == result ? "yes" : "no";
     if (what == u"content") return QString::fromUtf8(samples::Read(path(arg)));
+    if (what == u"exists") return QString::number(QFileInfo::exists(path(arg)));
+    if (what == u"shortcut") return w->Action(qPrintable(arg))->shortcut().toString();
     // A closed window that still shows is a fault: it reads 2.
     if (what == u"closed") return QString::number(window.isClosed() + window.isClosed() * window.isVisible());
-    if (what == u"visible") return QString::number(window.isVisible());
+    if (what == u"visible") return QString::number(window.isVisible() && !window.isMinimized());
     if (what == u"setting") return w->settings->values.value(arg);
     if (what == u"writes")
       return QString::number(w->settings->writes.size()) + " " + w->settings->writes.mid(0, 2).join(u' ');
@@ -325,6 +345,109 @@ class MainWindowTest : public QObject {
     QVERIFY(SingleInstance(lock).tryAcquire());
     samples::Write(directory, QStringLiteral("ruvela.lock"), "2147483000\nruvela\n\n");  // a vanished process
     QVERIFY(SingleInstance(lock).tryAcquire());
+  }
+
+  // What the running program takes from a second start: a whole message of
+  // at most ten absolute paths in UTF-8, in as many pieces as it comes.
+  void handOverMessages() {
+    const QByteArray greeting = HandOverMessage({}).chopped(1);
+    QStringList eleven;
+    for (int i = 0; i < 11; ++i) eleven << QStringLiteral("/r/%1.gpx").arg(i);
+    using State = HandOverReader::State;
+    // clang-format off
+    const std::tuple<const char*, QByteArray, State, QStringList> rows[] = {
+        {"two paths", HandOverMessage({"/a/ruta.gpx", "/b/c d ñ.kml"}), State::Complete, {"/a/ruta.gpx", "/b/c d ñ.kml"}},
+        {"no path", HandOverMessage({}), State::Complete, {}},
+        {"ten paths", HandOverMessage(eleven.mid(1)), State::Complete, eleven.mid(1)},
+        {"half a message", HandOverMessage({"/a/ruta.gpx"}).chopped(1), State::Reading, {}},
+        {"eleven paths", HandOverMessage(eleven), State::Refused, {}},
+        {"another greeting", "GET / HTTP/1.1\r\n\r\n", State::Refused, {}},
+        {"a relative path", greeting + QByteArray("ruta.gpx\0\0", 10), State::Refused, {}},
+        {"an option", greeting + QByteArray("-style\0\0", 8), State::Refused, {}},
+        {"not UTF-8", greeting + QByteArray("/r\xfa.gpx\0\0", 10), State::Refused, {}},
+        {"a path too long", HandOverMessage({"/" + QString(4096, u'x')}), State::Refused, {}},
+        {"the longest path", HandOverMessage({"/" + QString(4095, u'x')}), State::Complete, {"/" + QString(4095, u'x')}},
+        {"more after the end", HandOverMessage({}) + "/", State::Refused, {}}};
+    // clang-format on
+    for (const auto& [name, message, state, paths] : rows) {
+      for (const qsizetype piece : {message.size(), qsizetype(1)}) {
+        HandOverReader reader;
+        for (qsizetype at = 0; at < message.size(); at += piece) reader.feed(message.sliced(at).first(piece));
+        QVERIFY2(reader.state() == state, name);
+        if (state == State::Complete) QCOMPARE(reader.paths(), paths);
+      }
+    }
+  }
+
+  // The running program drops a connection that sends anything else, or
+  // stalls, without taking anything from it.
+  void handOverServerDropsStrangers() {
+    QTemporaryDir directory;
+    HandOverServer server(300);
+    QVERIFY(server.listen(directory.filePath(QStringLiteral("ruvela.socket"))));
+    QSignalSpy taken(&server, &HandOverServer::filesHandedOver);
+    for (const QByteArray sent : {QByteArray("GET / HTTP/1.1\r\n"), HandOverMessage({"/a.gpx"}).chopped(1)}) {
+      QLocalSocket stranger;
+      stranger.connectToServer(directory.filePath(QStringLiteral("ruvela.socket")));
+      QVERIFY(stranger.waitForConnected(1000));
+      stranger.write(sent);
+      QTRY_COMPARE_WITH_TIMEOUT(stranger.state(), QLocalSocket::UnconnectedState, 2000);
+    }
+    QCOMPARE(taken.size(), 0);
+  }
+
+  // Files handed over while a window of the program waits for an answer
+  // wait for it to close: nothing may convert under an option dialog.
+  void handedOverFilesWaitForAModalWindow() {
+    QTemporaryDir directory;
+    ScriptedWindow w(directory.path());
+    w.window().startUp({});
+    QDialog modal(&w.window());
+    modal.setModal(true);
+    modal.show();
+    w.window().takeHandedOverFiles({samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx)});
+    QTest::qWait(500);
+    QCOMPARE(w.Text("lblArch"), QString());
+    modal.close();
+    QTRY_COMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: ruta.gpx"));
+  }
+
+  // Two processes: a second start of the program hands its files to the
+  // running one (here the test, holding the lock and listening) and ends;
+  // when nobody answers, it becomes the program itself after two seconds.
+  void secondStartHandsItsFilesOver() {
+    QTemporaryDir runtime;
+    const QString socketPath = runtime.filePath(QStringLiteral("ruvela.socket"));
+    SingleInstance running(runtime.filePath(QStringLiteral("ruvela.lock")));
+    QVERIFY(running.tryAcquire());
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+      environment.insert(QLatin1String(variable), runtime.path());
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(runtime.path());
+    {
+      HandOverServer server;
+      QVERIFY(server.listen(socketPath));
+      QSignalSpy taken(&server, &HandOverServer::filesHandedOver);
+      second.start(QStringLiteral(RUVELA_PROGRAM), {"ruta.gpx", "/otra/doc.kml"});
+      QVERIFY(taken.wait(10000));
+      QVERIFY(second.waitForFinished(10000));
+      QCOMPARE(second.exitCode(), 0);
+      QCOMPARE(taken.value(0).value(0).toStringList(),
+               QStringList({runtime.filePath(QStringLiteral("ruta.gpx")), "/otra/doc.kml"}));
+    }
+    QElapsedTimer waited;
+    waited.start();
+    second.start(QStringLiteral(RUVELA_PROGRAM), {});
+    QLocalSocket probe;
+    QTRY_VERIFY_WITH_TIMEOUT((probe.abort(), probe.connectToServer(socketPath), probe.waitForConnected(100)), 10000);
+    QVERIFY(waited.elapsed() >= 1900);
+    QCOMPARE(second.state(), QProcess::Running);
+    second.kill();
+    second.waitForFinished();
   }
 };
 

@@ -295,6 +295,24 @@ class WindowsTest : public QObject {
     QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+    // A line too long for the box loses its middle and shows whole as its
+    // tooltip; the others keep the list's own.
+    const QString longLine = QStringLiteral("  Viaje ") + QString(200, u'x') + QStringLiteral(" fin <<<");
+    viewer.showList(QStringLiteral("Corta\r\n") + longLine + QStringLiteral("\r\n"));
+    const QStringList shown = box->toPlainText().split(u'\n');
+    QCOMPARE(shown.value(0), QStringLiteral("Corta"));
+    QVERIFY2(shown.value(1).startsWith(QStringLiteral("  Viaje x")) &&
+                 shown.value(1).endsWith(QStringLiteral("x fin <<<")) && shown.value(1).contains(u'…') &&
+                 box->fontMetrics().horizontalAdvance(shown.value(1)) < box->width(),
+             qPrintable(shown.value(1)));
+    for (const int line : {0, 1}) {
+      const QPoint at = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line))).center();
+      QHelpEvent hover(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+      QCoreApplication::sendEvent(box->viewport(), &hover);
+      QCOMPARE(QToolTip::text(),
+               line == 1 ? longLine : QStringLiteral("\" <<<\" indica carpeta procesada como fuente de rutas."));
+      QToolTip::hideText();
+    }
     viewer.setGeometry(40, 30, 500, 260);
     Button(viewer, "cmdClose")->click();
     const QRect outer = viewer.frameGeometry();
@@ -372,6 +390,41 @@ class WindowsTest : public QObject {
     QCOMPARE(samples::Read(directory.filePath(QStringLiteral("Ruvela/Ruvela99.conf"))), samples::Read(stored));
   }
 
+  // Every window opens within reach on small and large screens at the
+  // usual scales, each row in a program of its own with that one screen.
+  void windowsStayOnScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("scale");
+    for (const QSize screen : {QSize(800, 600), QSize(1280, 800), QSize(1920, 1080)}) {
+      for (const double scale : {1.0, 1.5, 2.0}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1x%2 at %3").arg(screen.width()).arg(screen.height()).arg(scale)))
+            << screen << scale;
+      }
+    }
+  }
+
+  void windowsStayOnScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(double, scale);
+    QTemporaryDir directory;
+    const QString config = samples::Write(directory, QStringLiteral("screen.json"),
+                                          QStringLiteral(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": %1, )"
+                                                         R"("height": %2, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+                                              .arg(screen.width())
+                                              .arg(screen.height())
+                                              .toUtf8());
+    QProcess placing;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    placing.setProcessEnvironment(environment);
+    placing.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--place-windows")});
+    QVERIFY(placing.waitForFinished(30000));
+    const QString faults = QString::fromUtf8(placing.readAllStandardOutput());
+    QVERIFY2(placing.exitStatus() == QProcess::NormalExit && placing.exitCode() == 0 && faults.isEmpty(),
+             qPrintable(faults + QString::fromUtf8(placing.readAllStandardError())));
+  }
+
   void textsFit_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<double>("scale");
@@ -410,5 +463,66 @@ class WindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowsTest)
+// Run by windowsStayOnScreen with a screen of its own: shows every window
+// as the program opens it and prints each one that the user could not reach
+// whole, or whose texts do not fit.
+int PlaceWindows() {
+  QTemporaryDir directory;
+  ScriptedWindow main(directory.path());
+  main.window().startUp({});
+  main.window().processFile(samples::Write(directory, "ruta.gpx", samples::kGpx));
+  // The folders viewer as a 1x screen of 1280 x 800 left it, at its bottom right.
+  MemorySettingsStore store;
+  for (const auto& [key, pixels] : {std::pair{"Ml", 700}, {"Mt", 460}, {"Mw", 560}, {"Mh", 320}}) {
+    store.values[QStringLiteral("frmFoldersPos/") + key] = QString::number(pixels * 15);
+  }
+  std::vector<std::unique_ptr<QWidget>> own;
+  own.push_back(std::make_unique<QuestionWindow>(QuestionTexts(texts::kPendingBeforeExit), &main.window()));
+  own.push_back(std::make_unique<AboutWindow>(kTitle, SecondsSinceMidnight, &main.window()));
+  own.push_back(std::make_unique<HelpWindow>(kTitle, SecondsSinceMidnight, &main.window()));
+  auto viewer = std::make_unique<FoldersViewer>(store, &main.window());
+  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  own.push_back(std::move(viewer));
+  QList<QWidget*> windows{&main.window(), main.window().findChild<QWidget*>("frmGPX2KMLOpts"),
+                          main.window().findChild<QWidget*>("frmKML2GPXOpts")};
+  for (const auto& window : own) windows << window.get();
+  int faults = 0;
+  for (QWidget* window : windows) {
+    window->show();
+    QCoreApplication::processEvents();
+    const QRect frame = window->frameGeometry(), available = window->screen()->availableGeometry();
+    // Inside along each side it fits, else from the area's top or left edge.
+    const bool across = frame.width() > available.width()
+                            ? frame.left() == available.left()
+                            : frame.left() >= available.left() && frame.right() <= available.right();
+    const bool down = frame.height() > available.height()
+                          ? frame.top() == available.top()
+                          : frame.top() >= available.top() && frame.bottom() <= available.bottom();
+    // The main window keeps its described place where it fits from there.
+    const bool described = window != &main.window() || !available.contains(QRect(QPoint(194, 142), frame.size())) ||
+                           frame.topLeft() == QPoint(194, 142);
+    QStringList problems = Problems(window);
+    if (!across || !down || !described)
+      problems << QStringLiteral("at %1,%2 %3x%4 on %5x%6")
+                      .arg(frame.x())
+                      .arg(frame.y())
+                      .arg(frame.width())
+                      .arg(frame.height())
+                      .arg(available.width())
+                      .arg(available.height());
+    if (!problems.isEmpty()) std::printf("%s: %s\n", qPrintable(window->objectName()), qPrintable(problems.join("; ")));
+    faults += int(!problems.isEmpty());
+    window->hide();
+  }
+  return faults;
+}
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc == 2 && qstrcmp(argv[1], "--place-windows") == 0) return PlaceWindows();
+  QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+  WindowsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "windows_test.moc"

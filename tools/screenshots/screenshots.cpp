@@ -1,15 +1,19 @@
-// ruvela_screenshots OUTPUT_DIRECTORY [FONT_SCALE]: draws every window of
-// the program as the user meets it into PNG files (the main window after a
-// conversion, both option dialogs, the folders viewer, About and Help), with
-// the desktop's font or one FONT_SCALE times as large. scripts/screenshots
-// runs it under a virtual display for the pictures in docs/.
+// ruvela_screenshots OUTPUT_DIRECTORY [FONT_SCALE] [--whole-screen]: draws
+// every window of the program as the user meets it into PNG files (the main
+// window after a conversion, both option dialogs, the folders viewer, About
+// and Help), with the desktop's font or one FONT_SCALE times as large, and
+// with --whole-screen the screen with each window where it opened
+// (screen-NAME.png). scripts/screenshots runs it under a virtual display for
+// the pictures in docs/ and at the scales of build/screenshots-*.
 #include <cstdio>
 #include <memory>
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/window_texts.h"
 #include "ruvela/version.h"
@@ -24,11 +28,22 @@ using namespace ruvela;
 
 namespace {
 
+// Also the whole screen, to see where each window opens and whether its
+// frame is within reach.
+bool wholeScreen = false;
+
 bool Save(QWidget& window, const QDir& directory, const QString& name) {
   window.show();
   QApplication::processEvents();
   const QString path = directory.filePath(name + QStringLiteral(".png"));
-  if (window.grab().save(path)) return true;
+  bool saved = window.grab().save(path);
+  if (saved && wholeScreen) {
+    // Time for the window manager to frame and place the window.
+    QTest::qWaitForWindowExposed(&window);
+    QTest::qWait(500);
+    saved = window.screen()->grabWindow(0).save(directory.filePath(QStringLiteral("screen-") + name + ".png"));
+  }
+  if (saved) return true;
   std::fprintf(stderr, "ruvela_screenshots: cannot write %s\n", qPrintable(path));
   return false;
 }
@@ -37,8 +52,12 @@ bool Save(QWidget& window, const QDir& directory, const QString& name) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  if (argc > 1 && qstrcmp(argv[argc - 1], "--whole-screen") == 0) {
+    wholeScreen = true;
+    --argc;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: ruvela_screenshots OUTPUT_DIRECTORY [FONT_SCALE]\n");
+    std::fprintf(stderr, "usage: ruvela_screenshots OUTPUT_DIRECTORY [FONT_SCALE] [--whole-screen]\n");
     return 2;
   }
   const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -63,15 +82,28 @@ int main(int argc, char* argv[]) {
   }
 
   MemorySettingsStore store;
-  FoldersViewer viewer(store);
-  viewer.showList(QStringLiteral("Mis lugares\r\n  Paseos\r\n    Routes <<<\r\n  Miradores\r\n"));
+  QString folders = QStringLiteral("Mis lugares\r\n  Paseos\r\n    Routes <<<\r\n  Miradores\r\n");
+  if (wholeScreen) {
+    // Left at the bottom right of a 1x screen of 1280 x 800, with a folder
+    // name longer than the list is wide.
+    for (const auto& [key, pixels] : {std::pair{"Ml", 700}, {"Mt", 460}, {"Mw", 560}, {"Mh", 320}}) {
+      store.values[QStringLiteral("frmFoldersPos/") + key] = QString::number(pixels * 15);
+    }
+    folders += QStringLiteral("    Del refugio del cerro a la laguna por el filo, ida y vuelta en tres dias\r\n");
+  }
+  FoldersViewer viewer(store, &main.window());
+  viewer.showList(folders);
   saved = Save(viewer, output, QStringLiteral("folders-viewer")) && saved;
+  viewer.hide();
 
   const QString title = QString::fromUtf8(ruvela::texts::kAppTitle);
-  AboutWindow about(title, [] { return 0.0; });
+  AboutWindow about(
+      title, [] { return 0.0; }, &main.window());
   about.showTexts(AboutTextsFor(ruvela::kVersionMajor, ruvela::kVersionMinor, ruvela::kVersionRevision));
   saved = Save(about, output, QStringLiteral("about-window")) && saved;
-  HelpWindow help(title, [] { return 0.0; });
+  about.hide();
+  HelpWindow help(
+      title, [] { return 0.0; }, &main.window());
   saved = Save(help, output, QStringLiteral("help-window")) && saved;
   return saved ? 0 : 1;
 }
