@@ -27,40 +27,16 @@ std::string Repeat(const std::string& text, int times) {
   return out;
 }
 
-// Large enough for many runs and read chunks, with a comment and a value
-// each longer than a chunk.
-std::string LargeGpx() {
-  const std::string point = R"(<trkpt lat="1.5" lon="2.5"><ele>3</ele><time>t</time></trkpt>)";
-  return "<gpx>" + Repeat(R"(<wpt lat="1" lon="2"><name>W</name></wpt>)", 3000) + "<trk><name>a</name><trkseg>" +
-         Repeat(point, 20000) + "<!--" + std::string(1 << 21, '<') + "-->" + Repeat(point, 20000) +
-         "</trkseg></trk><trk><trkseg>" + Repeat(point, 5000) + "</trkseg><desc d='" + std::string(3 << 20, '>') +
-         "'/><name>b</name></trk></gpx>";
-}
-
-std::string LargeKml() {
-  const std::string point = "<Placemark><name>P</name><Point><coordinates>1,2,3</coordinates></Point></Placemark>";
-  const std::string path = "<Placemark><LineString><coordinates>1,2 3,4</coordinates></LineString></Placemark>";
-  return "<kml><Document><Folder><name>Routes</name>" + Repeat("<Folder><name>r</name>" + point + "</Folder>", 2000) +
-         "</Folder><Folder><name>Paths</name>" + Repeat(path + point, 9000) + "</Folder></Document></kml>";
-}
-
 // Markup that quotes the walked elements' tags, in comments, CDATA sections,
 // processing instructions and values, balanced so that a reading misled by
 // it would still parse: what lies between must not be lost.
 std::string QuotedTagsKml(int placemarks) {
-  const std::string point = "<Point><coordinates>1,2</coordinates></Point>";
-  const std::string quoting =
-      "<Placemark><name>A</name><description><![CDATA[A placemark starts with <Placemark>, "
-      "a folder with <Folder>]]></description>" +
-      point + "</Placemark>";
-  const std::string routes =
-      "<Folder><name>Routes</name>" + Repeat("<Placemark><name>r</name>" + point + "</Placemark>", 2) + "</Folder>";
-  const std::string closing =
-      "<Placemark><name>B</name><description><![CDATA[and ends with </Placemark>; "
-      "</Folder> ends a folder]]></description>" +
-      point + "</Placemark>";
-  const std::string more = Repeat("<Placemark><name>m</name>" + point + "</Placemark>", placemarks);
-  return "<kml><Document>" + quoting + routes + closing + more + quoting + routes + closing + "</Document></kml>";
+  const std::string point = "<Point><coordinates>1,2</coordinates></Point></Placemark>";
+  const std::string opens = "<Placemark><description><![CDATA[<Placemark>, <Folder>]]></description>";
+  const std::string closes = "<Placemark><description><![CDATA[</Placemark>, </Folder>]]></description>";
+  const std::string quoted = opens + point + "<Folder><name>Routes</name>" +
+                             Repeat("<Placemark><name>r</name>" + point, 2) + "</Folder>" + closes + point;
+  return "<kml><Document>" + quoted + Repeat("<Placemark>" + point, placemarks) + quoted + "</Document></kml>";
 }
 
 std::string QuotedTagsGpx(int points) {
@@ -85,7 +61,7 @@ void PrintTo(const Document& document, std::ostream* out) { *out << document.nam
 // The conversion's sizes, and sizes of a few bytes; a large document in
 // reads of one byte would take too long.
 std::vector<OutlineSizes> SizesFor(const std::string& bytes) {
-  if (bytes.size() > (std::size_t{1} << 20)) return {{}, {1, 4096}, {3000, std::size_t{1} << 16}};
+  if (bytes.size() > 65536) return {{}, {1, 4096}, {3000, 65536}};
   return {{}, {1, 1}, {40, 3}};
 }
 
@@ -121,7 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"QuotedTagsGpx", "a.gpx", QuotedTagsGpx(2)},
         {"QuotedTagsInManyRunsKml", "a.kml", QuotedTagsKml(8000)},
         {"QuotedTagsInManyRunsGpx", "a.gpx", QuotedTagsGpx(4000)},
-        {"ManyRunsAndChunks", "a.gpx", LargeGpx()},
         {"FoldersBelowBothRoots", "a.kml",
          "<kml><Placemark><name>top</name><Point><coordinates>1,2</coordinates></Point></Placemark><Document>"
          "<Placemark><name>p</name></Placemark><Folder><Placemark><name>first</name></Placemark><open>1</"
@@ -130,14 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
              Repeat("<Folder><name>deeper</name><Placemark><name>in</name></Placemark>", 7) + Repeat("</Folder>", 7) +
              "</Folder><Placemark><name>after</name></Placemark></Folder></Document><Document><Folder/></Document>"
              "</kml>"},
-        {"ManyPlacemarksAndPaths", "a.kml", LargeKml()},
         {"OwnNameNested", "a.gpx",
          R"(<gpx><wpt lat="1" lon="1"><wpt/><wpt><name>in</name></wpt></wpt><wpt lat="2" lon="2"/></gpx>)"},
         {"BadEndTagOfAnOpenedElement", "a.gpx", "<gpx><trk><trkseg/></trk x></gpx>", false},
         {"BadAttributeOfAnOpenedElement", "a.gpx", "<gpx><trk a=1><trkseg/></trk></gpx>", false},
         {"DoctypeInsideTheRoot", "a.gpx", R"(<gpx><!DOCTYPE x]]><wpt lat="1" lon="1"/></gpx>)", false},
-        {"OwnEndTagInCdata", "a.gpx", R"(<gpx><wpt lat="1" lon="2"><name><![CDATA[</wpt>]]></name></wpt></gpx>)"},
-        {"OwnStartTagInAComment", "a.gpx", R"(<gpx><wpt lat="1" lon="2"><!-- <wpt> --></wpt><wpt/></gpx>)"},
         // Documents the outline leaves to the whole tree's reading.
         {"SecondRootGpx", "a.gpx", R"(<gpx><wpt lat="1" lon="1"/></gpx><gpx><wpt lat="2" lon="2"/></gpx>)", false},
         {"ElementAfterTheRootKml", "a.kml",

@@ -370,9 +370,19 @@ Ending ConvertHere(const std::vector<std::string>& args) {
   return ConvertWhile(args, [](bool) {});
 }
 
-Ending ConvertOutside(const std::vector<std::string>& args, const fs::path& directory, rlim_t fileSizeLimit,
-                      int readBytes) {
-  const ChildRun run = RunConverter(RUVELA_CONVERT_PATH, args, directory, fileSizeLimit, readBytes);
+// A run of ruvela-convert in this process with `options` and the input.
+std::function<Ending(const fs::path&, const fs::path&)> RunWith(std::vector<std::string> options) {
+  return [options](const fs::path& in, const fs::path&) {
+    std::vector<std::string> args = options;
+    args.push_back(in);
+    return ConvertHere(args);
+  };
+}
+
+// Runs ruvela-convert in a process of its own, converting `in` into `out`.
+Ending ConvertOutside(const fs::path& in, const fs::path& out, rlim_t fileSizeLimit, int readBytes) {
+  const ChildRun run =
+      RunConverter(RUVELA_CONVERT_PATH, {"-q", "-o", out, in}, in.parent_path(), fileSizeLimit, readBytes);
   return {run.exitStatus, run.err};
 }
 
@@ -386,15 +396,10 @@ std::vector<WayOut> WaysOut() {
   const auto mode = [](const fs::path& path) { return fs::status(path).permissions() & fs::perms::mask; };
   return {
       // The reader of standard output goes after 10 bytes, as with `| head -c 10`.
-      {"ClosedStandardOutput", 2, "",
-       [](const fs::path& in, const fs::path&) {
-         return ConvertOutside({"-q", "-o", "-", in}, in.parent_path(), 0, 10);
-       }},
+      {"ClosedStandardOutput", 2, "", [](const auto& in, const auto&) { return ConvertOutside(in, "-", 0, 10); }},
       // `ulimit -f 1000`: the document cannot grow past 1 MB.
       {"FileSizeLimit", 2, "no se puede escribir",
-       [](const fs::path& in, const fs::path& out) {
-         return ConvertOutside({"-q", "-o", out, in}, in.parent_path(), 1 << 20, 0);
-       }},
+       [](const auto& in, const auto& out) { return ConvertOutside(in, out, 1 << 20, 0); }},
       {"TargetAppearsDuringTheConversion", 2, "apareció durante la conversión",
        [](const fs::path& in, const fs::path& out) {
          return ConvertWhile({"-o", out, in}, [&](bool first) {
@@ -441,21 +446,10 @@ std::vector<WayOut> WaysOut() {
       {"ControlCharactersInANameAreEscaped", 2, "a\\x1b]2;b\\x07\\nc.gpx: con error: no existe",
        [](const fs::path& in, const fs::path&) { return ConvertHere({(in.parent_path() / "a\x1b]2;b\x07\nc.gpx")}); }},
       {"ElevationNotANumber", 2, "valor no válido para --track-elevation: \"abc\"",
-       [](const fs::path& in, const fs::path&) {
-         return ConvertHere({"--track-elevation", "abc", in});
-       }},
-      {"ElevationBeyondAnyBox", 2, "valor no válido para --route-elevation",
-       [](const fs::path& in, const fs::path&) {
-         return ConvertHere({"--route-elevation=1e999", in});
-       }},
-      {"OffsetOutOfRange", 2, "valor no válido para --offset",
-       [](const fs::path& in, const fs::path&) {
-         return ConvertHere({"--offset", "32768", in});
-       }},
-      {"PercentWithBlanks", 2, "valor no válido para --amplify",
-       [](const fs::path& in, const fs::path&) {
-         return ConvertHere({"--amplify", " 50", in});
-       }},
+       RunWith({"--track-elevation", "abc"})},
+      {"ElevationBeyondAnyBox", 2, "valor no válido para --route-elevation", RunWith({"--route-elevation=1e999"})},
+      {"OffsetOutOfRange", 2, "valor no válido para --offset", RunWith({"--offset", "32768"})},
+      {"PercentWithBlanks", 2, "valor no válido para --amplify", RunWith({"--amplify", " 50"})},
   };
 }
 

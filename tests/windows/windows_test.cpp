@@ -502,14 +502,9 @@ int PlaceWindows() {
     const bool described = window != &main.window() || !available.contains(QRect(QPoint(194, 142), frame.size())) ||
                            frame.topLeft() == QPoint(194, 142);
     QStringList problems = Problems(window);
-    if (!across || !down || !described)
-      problems << QStringLiteral("at %1,%2 %3x%4 on %5x%6")
-                      .arg(frame.x())
-                      .arg(frame.y())
-                      .arg(frame.width())
-                      .arg(frame.height())
-                      .arg(available.width())
-                      .arg(available.height());
+    QString place;
+    QDebug(&place) << frame << "on" << available;
+    if (!across || !down || !described) problems << place;
     if (!problems.isEmpty()) std::printf("%s: %s\n", qPrintable(window->objectName()), qPrintable(problems.join("; ")));
     faults += int(!problems.isEmpty());
     window->hide();
