@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/single_instance.h"
+#include "app/termination_watch.h"
 #include "gui/pictures.h"
 
 namespace {
@@ -53,6 +54,12 @@ int main(int argc, char* argv[]) {
   handOver.listen(socketPath);
 
   ruvela::MainWindow window(std::move(services));
+  // Asked to end by the system, the program ends as its close command ends
+  // it; a question or dialog still open gives way first.
+  ruvela::TerminationWatch termination([&window] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    window.close();
+  });
   QObject::connect(&handOver, &ruvela::HandOverServer::filesHandedOver, &window,
                    &ruvela::MainWindow::takeHandedOverFiles);
   window.startUp(arguments);

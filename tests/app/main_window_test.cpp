@@ -412,6 +412,32 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(w.Text("lblArch"), QStringLiteral("Archivo Seleccionado: ruta.gpx"));
   }
 
+  // The program, run by the test, with its home, settings and lock in `directory`.
+  static void RunInside(QProcess& program, const QString& directory) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+      environment.insert(QLatin1String(variable), directory);
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(directory);
+  }
+
+  // Asked to end by the system, the program ends as its close command does:
+  // its temporary result goes too. A copy of it writes that file beside it.
+  void terminationRemovesTheTemporaryResult() {
+    QTemporaryDir directory;
+    QVERIFY(QFile::copy(QStringLiteral(RUVELA_PROGRAM), directory.filePath(QStringLiteral("ruvela"))));
+    QProcess running;
+    RunInside(running, directory.path());
+    running.start(directory.filePath(QStringLiteral("ruvela")),
+                  {samples::Write(directory, QStringLiteral("ruta.gpx"), samples::kGpx)});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(directory.filePath(QStringLiteral("ruvela.tmp"))), 10000);
+    running.terminate();
+    QVERIFY(running.waitForFinished(10000));
+    QVERIFY(!QFile::exists(directory.filePath(QStringLiteral("ruvela.tmp"))));
+  }
+
   // Two processes: a second start of the program hands its files to the
   // running one (here the test, holding the lock and listening) and ends;
   // when nobody answers, it becomes the program itself after two seconds.
@@ -421,13 +447,7 @@ class MainWindowTest : public QObject {
     SingleInstance running(runtime.filePath(QStringLiteral("ruvela.lock")));
     QVERIFY(running.tryAcquire());
     QProcess second;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-      environment.insert(QLatin1String(variable), runtime.path());
-    }
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    second.setProcessEnvironment(environment);
-    second.setWorkingDirectory(runtime.path());
+    RunInside(second, runtime.path());
     {
       HandOverServer server;
       QVERIFY(server.listen(socketPath));

@@ -502,9 +502,7 @@ int PlaceWindows() {
     const bool described = window != &main.window() || !available.contains(QRect(QPoint(194, 142), frame.size())) ||
                            frame.topLeft() == QPoint(194, 142);
     QStringList problems = Problems(window);
-    QString place;
-    QDebug(&place) << frame << "on" << available;
-    if (!across || !down || !described) problems << place;
+    if (!across || !down || !described) QDebug(&problems.emplaceBack()) << frame << "on" << available;
     if (!problems.isEmpty()) std::printf("%s: %s\n", qPrintable(window->objectName()), qPrintable(problems.join("; ")));
     faults += int(!problems.isEmpty());
     window->hide();
