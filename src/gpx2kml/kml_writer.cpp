@@ -14,6 +14,17 @@ namespace {
 
 constexpr std::size_t kCreditWidth = 36;  // characters between "<![CDATA[" and "]]>"
 
+// A position's three values as written, trimmed, with `separator` between
+// them: commas in a point's coordinates, blanks in a gx:coord.
+void AppendTrimmedPosition(std::string& out, std::string_view longitude, std::string_view latitude,
+                           std::string_view elevation, char separator) {
+  AppendEscapedText(out, TrimBlanks(longitude));
+  out += separator;
+  AppendEscapedText(out, TrimBlanks(latitude));
+  out += separator;
+  AppendEscapedText(out, TrimBlanks(elevation));
+}
+
 void CreditLine(std::string& out, std::string_view text) {
   AppendLine(out, 0, "<![CDATA[" + PadRight(text, kCreditWidth) + "]]>");
 }
@@ -153,11 +164,7 @@ std::string KmlPointPlacemark(std::string_view name, std::string_view longitude,
   AppendLine(out, l + 2, "<Point>");
   AppendIndent(out, l + 4);
   out += "<coordinates>";
-  AppendEscapedText(out, TrimBlanks(longitude));
-  out += ',';
-  AppendEscapedText(out, TrimBlanks(latitude));
-  out += ',';
-  AppendEscapedText(out, TrimBlanks(elevation));
+  AppendTrimmedPosition(out, longitude, latitude, elevation, ',');
   out += "</coordinates>";
   out += kml::kLineEnd;
   AppendLine(out, l + 2, "</Point>");
@@ -215,11 +222,7 @@ void AppendKmlTrackCoord(std::string& out, std::string_view longitude, std::stri
                          std::string_view elevation, short level) {
   AppendIndent(out, 2 * level + 4);
   out += "<gx:coord>";
-  AppendEscapedText(out, TrimBlanks(longitude));
-  out += ' ';
-  AppendEscapedText(out, TrimBlanks(latitude));
-  out += ' ';
-  AppendEscapedText(out, TrimBlanks(elevation));
+  AppendTrimmedPosition(out, longitude, latitude, elevation, ' ');
   out += "</gx:coord>";
   out += kml::kLineEnd;
 }

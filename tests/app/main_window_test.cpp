@@ -415,9 +415,8 @@ class MainWindowTest : public QObject {
   // The program, run by the test, with its home, settings and lock in `directory`.
   static void RunInside(QProcess& program, const QString& directory) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
       environment.insert(QLatin1String(variable), directory);
-    }
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(directory);
