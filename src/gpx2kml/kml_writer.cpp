@@ -74,6 +74,17 @@ void AppendPathGeometryStart(std::string& out, std::string_view element, bool re
       relativeToGround ? "<altitudeMode>relativeToGround</altitudeMode>" : "<altitudeMode>absolute</altitudeMode>");
 }
 
+// A path's placemark up to its `geometry`'s start tag and altitude mode.
+std::string PathOpen(std::string_view geometry, std::string_view name, std::string_view lineColour,
+                     std::string_view fillColour, short level, bool relativeToGround) {
+  const int l = 2 * level;
+  std::string out;
+  out.reserve(1024);
+  AppendPathPlacemarkStart(out, name, lineColour, fillColour, l);
+  AppendPathGeometryStart(out, geometry, relativeToGround, l);
+  return out;
+}
+
 }  // namespace
 
 std::string KmlDocumentHeader(std::string_view documentName, bool timeElements) {
@@ -174,12 +185,8 @@ std::string KmlPointPlacemark(std::string_view name, std::string_view longitude,
 
 std::string KmlLineOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
                         bool relativeToGround) {
-  const int l = 2 * level;
-  std::string out;
-  out.reserve(1024);
-  AppendPathPlacemarkStart(out, name, lineColour, fillColour, l);
-  AppendPathGeometryStart(out, "LineString", relativeToGround, l);
-  AppendLine(out, l + 4, "<coordinates>");
+  std::string out = PathOpen("LineString", name, lineColour, fillColour, level, relativeToGround);
+  AppendLine(out, 2 * level + 4, "<coordinates>");
   return out;
 }
 
@@ -205,12 +212,7 @@ std::string KmlLineClose(short level) {
 
 std::string KmlTrackOpen(std::string_view name, std::string_view lineColour, std::string_view fillColour, short level,
                          bool relativeToGround) {
-  const int l = 2 * level;
-  std::string out;
-  out.reserve(1024);
-  AppendPathPlacemarkStart(out, name, lineColour, fillColour, l);
-  AppendPathGeometryStart(out, "gx:Track", relativeToGround, l);
-  return out;
+  return PathOpen("gx:Track", name, lineColour, fillColour, level, relativeToGround);
 }
 
 void AppendKmlWhen(std::string& out, std::string_view time, short level) {
