@@ -10,6 +10,7 @@
 #include "app/file_hand_over.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
+#include "app/qt_spanish.h"
 #include "app/single_instance.h"
 #include "app/termination_watch.h"
 #include "gui/pictures.h"
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("ruvela"));
   QApplication::setDesktopFileName(QStringLiteral("ruvela"));  // the installed ruvela.desktop
   QApplication::setWindowIcon(ProgramWindowIcon());
+  // The program speaks Spanish whatever the desktop's language, Qt's own
+  // dialogs included.
+  ruvela::InstallQtSpanish(app);
 
   // A second copy hands its files to the running one and ends. When that
   // one does not answer, its lock is stale and this copy becomes the program.

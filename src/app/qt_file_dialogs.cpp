@@ -2,12 +2,26 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 
 #include "gui/on_screen.h"
 
 namespace ruvela {
 
 namespace {
+
+// Qt's Spanish texts leave the file list's word for a folder (and for the
+// root) in English; these are its words in the program's language. Owned by
+// the dialog, it outlives the dialog's file list.
+class SpanishFileKinds final : public QObject, public QFileIconProvider {
+ public:
+  explicit SpanishFileKinds(QObject* dialog) : QObject(dialog) {}
+  QString type(const QFileInfo& info) const override {
+    if (info.isRoot()) return QStringLiteral("Unidad");
+    if (info.isDir()) return QStringLiteral("Carpeta");
+    return QFileIconProvider::type(info);
+  }
+};
 
 // Neither dialog asks about overwriting (saving asks its own question only
 // for a non-empty file) or adds an extension: a name typed without one is
@@ -28,6 +42,10 @@ void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QF
   dialog.setAcceptMode(mode);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // Qt's own dialog, in the program's language: one of the desktop's would
+  // speak the desktop's.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(new SpanishFileKinds(&dialog));
   // The descriptions name their extensions already: Qt's patterns after
   // them would say it twice.
   dialog.setOption(QFileDialog::HideNameFilterDetails);
