@@ -63,10 +63,11 @@ inline constexpr Question kTargetExists{
 // "description|pattern|description|pattern".
 inline constexpr char kOpenDialogTitle[] = "Open file";
 inline constexpr char kSaveDialogTitle[] = "Save file";
-// A .kmz (zipped KML) is offered wherever .kml is.
+// A .kmz (zipped KML) is offered wherever .kml is, and each description
+// names every extension its entry lists.
 inline constexpr char kOpenFilter[] =
-    "Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml;*.kmz|GPS eXchange Format (.gpx)|*.gpx|"
-    "Keyhole Markup Language (.kml)|*.kml;*.kmz|All Files (*.*)|*.*";
+    "Zuvodirod ORE <-> DOV (.gpx;.kml;.kmz)|*.gpx;*.kml;*.kmz|GPS eXchange Format (.gpx)|*.gpx|"
+    "Keyhole Markup Language (.kml;.kmz)|*.kml;*.kmz|All Files (*.*)|*.*";
 inline constexpr char kKmlSaveFilter[] = "Keyhole Markup Language (.kml)|*.kml|All Files (*.*)|*.*";
 inline constexpr char kGpxSaveFilter[] = "GPS eXchange Format (.gpx)|*.gpx|All Files (*.*)|*.*";
 
