@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/window_texts.h"
+
 namespace ruvela {
 
 QStringList CommandLineFiles(const QStringList& arguments) {
@@ -21,6 +23,14 @@ QString GetLongFilename(const QString& path) {
   const QFileInfo file(QDir::fromNativeSeparators(path));
   if (!file.exists()) return {};
   return QDir::cleanPath(file.absoluteFilePath());
+}
+
+QString WhyPathIsUnusable(const QString& path) {
+  const QFileInfo file(QDir::fromNativeSeparators(path));
+  if (!file.exists()) return QString::fromUtf8(texts::kPathMissing);
+  if (!file.isFile()) return QString::fromUtf8(texts::kPathNotAFile);
+  if (!file.isReadable()) return QString::fromUtf8(texts::kPathNotReadable);
+  return {};
 }
 
 }  // namespace ruvela

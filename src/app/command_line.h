@@ -17,4 +17,9 @@ QStringList CommandLineFiles(const QStringList& arguments);
 // from the working directory), or the empty text when nothing exists there.
 QString GetLongFilename(const QString& path);
 
+// Why `path` cannot be read as a file: it does not exist, it is not a
+// regular file (a folder, a pipe, a device) or reading it is not permitted;
+// the empty text when it can be read.
+QString WhyPathIsUnusable(const QString& path);
+
 }  // namespace ruvela

@@ -543,6 +543,11 @@ void MainWindow::processOneFile(const QString& path) {
   } else {
     convert(direction, parts);
   }
+  // A given path that cannot be read keeps its status; the status line's
+  // tooltip tells which path it was and why.
+  if (const QString why = path.isEmpty() ? QString() : WhyPathIsUnusable(path); !why.isEmpty()) {
+    lblSTAT->setToolTip(QDir::toNativeSeparators(path) + QStringLiteral(": ") + why);
+  }
   finishProcessing();
 }
 

@@ -21,6 +21,12 @@ inline constexpr char kStatusCancelled[] = "Inactivo (último archivo cancelado)
 inline constexpr char kStatusUnknownFormat[] = "Inactivo (último archivo de formato desconocido)";
 inline constexpr char kStatusSaveFailed[] = "Listo (error al guardar; el archivo sigue pendiente)";
 
+// Why a file given by path (command line, drop, Reprocess) cannot be read;
+// the status line's tooltip shows the path followed by ": " and the cause.
+inline constexpr char kPathMissing[] = "no existe";
+inline constexpr char kPathNotAFile[] = "no es un archivo normal";
+inline constexpr char kPathNotReadable[] = "permiso denegado";
+
 // Buttons.
 inline constexpr char kCloseButton[] = "&Cerrar Programa";
 inline constexpr char kAbortButton[] = "Ca&ncelar Proceso";

@@ -3,7 +3,7 @@
 // dialogs and questions are scripted, then the expected outcome. A step starting with "?" is a
 // check, wherever it stands: ?WHAT=TEXT (equal), ?WHAT~TEXT (contains) or
 // ?WHAT# (not empty), WHAT one of the things Player::observe() knows.
-// Steps: start [N [blanks]], restart, convert FILE, place FILE, write FILE
+// Steps: start [N [blanks]|NAME], restart, convert FILE, place FILE, write FILE
 // [TEXT], mkdir DIR, fifo FILE, pick FILE|-, saveas FILE|-, answer yes|no,
 // click BUTTON, menu ITEM, key Esc|Enter|SEQUENCE, keys BUTTON, show, drop FILES|text|remote, drag
 // CONTROL FILE, during STEPS, whilesaving STEPS, close, minimize, handover [FILES], option CONTROL VALUE,
@@ -74,6 +74,7 @@ struct Player {
       if (args.size() > 1) files << QString();  // "start N blanks": an empty argument before each file and at the end
       files << place(QStringLiteral("f%1.gpx=ruta.gpx").arg(i, 2, 10, QChar(u'0')));
     }
+    if (verb == u"start" && args.value(0).contains(u'.')) files = args;  // names as typed
     if (verb == u"start") window.startUp(args.size() > 1 ? files << QString() : files);
     if (verb == u"restart") {
       const auto kept = w->settings->values;
