@@ -19,7 +19,9 @@
 #include "app/hand_over_message.h"
 #include "app/process_facts.h"
 #include "app/qt_file_dialogs.h"
+#include "app/qt_spanish.h"
 #include "app/single_instance.h"
+#include "app/window_texts.h"
 #include "sample_files.h"
 #include "scripted_services.h"
 #include "support/special_inputs.h"
@@ -297,18 +299,10 @@ class MainWindowTest : public QObject {
     }
     QDir::setCurrent(previous);
 
-    // The dialog shows each description once, without the patterns again.
-    const QString filter = QStringLiteral("Zuvodirod ORE <-> DOV (.gpx;.kml)|*.gpx;*.kml|All Files (*.*)|*.*");
-    QCOMPARE(QtNameFilters(filter),
-             QStringList({"Zuvodirod ORE <-> DOV (.gpx;.kml) (*.gpx *.kml)", "All Files (*.*) (*)"}));
+    // Filters in the form a Qt dialog reads: "*.*" takes every file.
+    QCOMPARE(QtNameFilters(QStringLiteral("Rutas (.gpx;.kml)|*.gpx;*.kml|All Files (*.*)|*.*")),
+             QStringList({"Rutas (.gpx;.kml) (*.gpx *.kml)", "All Files (*.*) (*)"}));
     QCOMPARE(QtNameFilters(QStringLiteral("Solo")), QStringList());
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    PrepareFileDialog(dialog, FileDialogRequest{QStringLiteral("Open file"), filter, {}, {}}, QFileDialog::AcceptOpen);
-    const QComboBox* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    QCOMPARE(types->count(), 2);
-    QCOMPARE(types->itemText(0) + u'|' + types->itemText(1),
-             QStringLiteral("Zuvodirod ORE <-> DOV (.gpx;.kml)|All Files (*.*)"));
   }
 
   // Where the pending result is written: beside the program when its
@@ -468,6 +462,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(second.state(), QProcess::Running);
     second.kill();
     second.waitForFinished();
+  }
+
+  // The dialogs the program shows are Qt's own, in Spanish under any locale
+  // (this test runs under LANG=C); each filter shows its description alone.
+  void fileDialogsSpeakSpanish() {
+    QVERIFY(InstallQtSpanish(*QCoreApplication::instance()));
+    QtFileDialogs dialogs;
+    for (const bool saving : {false, true}) {
+      QStringList seen;
+      QTimer::singleShot(0, [&seen] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        for (const auto* button : dialog->findChildren<QAbstractButton*>()) seen << button->text() << button->toolTip();
+        for (const auto* label : dialog->findChildren<QLabel*>()) seen << label->text();
+        const QComboBox* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < types->count(); ++i) seen << types->itemText(i);
+        dialog->close();
+      });
+      const FileDialogRequest request{{}, QString::fromUtf8(saving ? texts::kKmlSaveFilter : texts::kOpenFilter)};
+      QCOMPARE(saving ? dialogs.chooseFileToSave(request, nullptr) : dialogs.chooseFileToOpen(request, nullptr),
+               QString());
+      for (const char* spanish :
+           {saving ? "&Guardar" : "&Abrir", "Cancelar", "&Nombre de fichero:", "Ver en:", "Ficheros de tipo:", "Atrás",
+            "Vista detallada", saving ? "Keyhole Markup Language (.kml)" : "Zuvodirod ORE <-> DOV (.gpx;.kml;.kmz)"}) {
+        QVERIFY2(seen.contains(QString::fromUtf8(spanish)), spanish);
+      }
+      for (const char* english : {"Open", "Save", "Cancel", "Look in", "File name", "Files of type", "Back", "View"}) {
+        QVERIFY2(!seen.join(u'|').contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(english))), english);
+      }
+    }
   }
 };
 
