@@ -1,20 +1,24 @@
 // ruvela_screenshots OUTPUT_DIRECTORY [FONT_SCALE] [--whole-screen]: draws
 // every window of the program as the user meets it into PNG files (the main
-// window after a conversion, both option dialogs, the folders viewer, About
-// and Help), with the desktop's font or one FONT_SCALE times as large, and
-// with --whole-screen the screen with each window where it opened
-// (screen-NAME.png). scripts/screenshots runs it under a virtual display for
-// the pictures in docs/ and at the scales of build/screenshots-*.
+// window after a conversion, both option dialogs, the folders viewer, About,
+// Help, and the open and save dialogs in Qt's Spanish), with the desktop's
+// font or one FONT_SCALE times as large, and with --whole-screen the screen
+// with each window where it opened (screen-NAME.png). scripts/screenshots
+// runs it under a virtual display for the pictures in docs/ and at the
+// scales of build/screenshots-*.
 #include <cstdio>
 #include <memory>
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/qt_file_dialogs.h"
+#include "app/qt_spanish.h"
 #include "app/window_texts.h"
 #include "ruvela/version.h"
 #include "sample_files.h"
@@ -48,10 +52,34 @@ bool Save(QWidget& window, const QDir& directory, const QString& name) {
   return false;
 }
 
+// The open and save dialogs as the program prepares them, over a folder
+// holding a file of each kind they list.
+bool SaveFileDialogs(QWidget& parent, const QDir& output) {
+  QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/Mapas-XXXXXX"));
+  QDir(folder.path()).mkdir(QStringLiteral("Viajes"));
+  for (const char* name : {"Paseo.gpx", "Cerros.kml", "Lagunas.kmz", "Notas.txt"}) {
+    samples::Write(folder, QLatin1String(name), samples::kGpx);
+  }
+  bool saved = true;
+  for (const bool saving : {false, true}) {
+    using namespace ruvela::texts;
+    const FileDialogRequest request{QString::fromUtf8(saving ? kSaveDialogTitle : kOpenDialogTitle),
+                                    QString::fromUtf8(saving ? kKmlSaveFilter : kOpenFilter), folder.path() + u'/',
+                                    saving ? QStringLiteral("Paseo.kml") : QString()};
+    QFileDialog dialog(&parent);
+    PrepareFileDialog(dialog, request, saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.show();
+    QTest::qWait(500);  // the file list fills in the background
+    saved = Save(dialog, output, saving ? QStringLiteral("save-dialog") : QStringLiteral("open-dialog")) && saved;
+  }
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  InstallQtSpanish(app);
   if (argc > 1 && qstrcmp(argv[argc - 1], "--whole-screen") == 0) {
     wholeScreen = true;
     --argc;
@@ -105,5 +133,7 @@ int main(int argc, char* argv[]) {
   HelpWindow help(
       title, [] { return 0.0; }, &main.window());
   saved = Save(help, output, QStringLiteral("help-window")) && saved;
+  help.hide();
+  saved = SaveFileDialogs(main.window(), output) && saved;
   return saved ? 0 : 1;
 }
