@@ -7,7 +7,6 @@
 #include <string_view>
 #include <utility>
 
-#include "core/path_parts.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -161,13 +160,12 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
   const auto input = directory / (direction == Direction::GpxToKml ? "in.gpx" : "in.kml");
   const auto output = directory / "out.tmp";
   WriteWholeFile(input, document);
-  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
 
   NoProgress progress;
   CheckedConversion checked;
   checked.input = input;
   const ConversionResult result =
-      ConvertInput(direction, parts, output, gpxOptions, kmlOptions, progress, checked.counts);
+      ConvertInput(direction, input, "in", output, gpxOptions, kmlOptions, progress, checked.counts);
   checked.outcome = result.status;
   checked.output = ReadWholeFile(output);
 

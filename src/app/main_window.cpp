@@ -568,7 +568,8 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   cmdAbort->setFocus();
   repaint();
 
-  const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
+  const ConversionResult result = runner_.run(direction, ruvela::PathFromUtf8(inputPath_.toStdString()), parts.baseName,
+                                              gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
   discardResultOnceEnded();  // a conversion cut off by the program's end
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);

@@ -152,8 +152,8 @@ class FileConversion {
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
                           ShownPath(Utf8FromPath(inputPath_.filename()), 40), direction_, counts,
                           env_.interruptRequested);
-    ConversionResult result =
-        ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions, request_.kmlOptions, progress, counts);
+    ConversionResult result = ConvertInput(direction_, inputPath_, parts_.baseName, pending->path(),
+                                           request_.gpxOptions, request_.kmlOptions, progress, counts);
     progress.clear();
     // Ctrl-C right after the last item still cancels: the user asked to stop.
     if (result.status == ConversionStatus::Completed && progress.abortRequested())

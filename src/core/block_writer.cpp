@@ -13,6 +13,7 @@ BlockWriter::~BlockWriter() {
 
 bool BlockWriter::open(const std::filesystem::path& path) {
   if (file_.is_open()) close();
+  path_ = path;
   failed_ = false;
   buffer_.clear();
   buffer_.reserve(kBufferSize);

@@ -4,11 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
-
-#include "core/block_writer.h"
-#include "core/regular_file.h"
 
 namespace ruvela {
 
@@ -73,29 +69,6 @@ struct ConversionResult {
 // The points a conversion converted, of the kinds it counts.
 inline std::int64_t ConvertedPoints(const ConversionCounts& counts) {
   return std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
-}
-
-// Counts from zero again, for a conversion that starts over; the caller is
-// told of every counter.
-inline void RestartCounts(ConversionCounts& counts, ConversionProgress& progress) {
-  counts = ConversionCounts{};
-  for (Counter counter : {Counter::Waypoints, Counter::RoutePoints, Counter::TrackPoints, Counter::Folders}) {
-    progress.countChanged(counter, counts);
-  }
-}
-
-inline ConversionResult OutputNotWritten() {
-  return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
-}
-
-// Another program wrote the input while it was read a piece at a time: the
-// output mixes two versions of it, so it is emptied and nothing counts, as
-// for an input that could not be loaded.
-inline ConversionResult InputChangedWhileRead(const std::filesystem::path& output, ConversionCounts& counts,
-                                              ConversionProgress& progress) {
-  RestartCounts(counts, progress);
-  if (!CreateEmptyFile(output)) return OutputNotWritten();
-  return {ConversionStatus::InputNotLoaded, kChangedWhileRead, {}};
 }
 
 }  // namespace ruvela

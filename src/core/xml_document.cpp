@@ -10,7 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#include "core/kmz_archive.h"
 #include "core/parser_memory.h"
 #include "core/regular_file.h"
 #include "core/text_lines.h"
@@ -228,7 +227,6 @@ XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill
 }
 
 XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
-  if (IsKmzFile(path)) return LoadKmzDocument(path, document);
   std::string message;
   auto buffer = ReadWholeFile(path, message);
   if (buffer == nullptr) {

@@ -1,8 +1,9 @@
 // Loading an input document. Files in UTF-8 (with or without a byte-order
 // mark), UTF-16 or UTF-32 with a byte-order mark, ISO-8859-1 and
-// Windows-1252 are read, and a .kmz path is read as the KML document inside
-// that archive; anything that is not a readable, well-formed
-// document is a failed load with a message, never a crash.
+// Windows-1252 are read (a KMZ archive is opened by kmz_archive, which
+// hands its document to the loading here); anything that is not a
+// readable, well-formed document is a failed load with a message, never a
+// crash.
 #pragma once
 
 #include <cstddef>

@@ -7,6 +7,7 @@
 #include <future>
 #include <thread>
 
+#include "core/document_source.h"
 #include "core/kmz_archive.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
@@ -32,7 +33,7 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
 // The name in a document loaded from a file, or the message of a failed load.
 std::string LoadedName(const std::filesystem::path& file) {
   pugi::xml_document document;
-  const XmlLoadResult loaded = LoadXmlDocument(file, document);
+  const XmlLoadResult loaded = LoadWholeDocument(file, document);
   if (!loaded.ok) return "failed: " + loaded.message;
   const pugi::xml_node root = document.document_element();
   return ReadChildText(root.child("Placemark") ? root.child("Placemark") : root, "name");
@@ -78,7 +79,6 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
 TEST(LoadXmlDocument, SaysWhenMemoryRunsOut) {
   const ScratchDirectory scratch;
   const std::filesystem::path file = scratch.Write("a.gpx", "<a/>");
-  UseParserMemoryPool();
   const auto allocate = pugi::get_memory_allocation_function();
   const auto deallocate = pugi::get_memory_deallocation_function();
   pugi::set_memory_management_functions([](std::size_t) -> void* { return nullptr; }, deallocate);
