@@ -47,7 +47,7 @@ std::int64_t LineCount(const std::string& text) {
 std::string CheckLoadFailure(const ConversionResult& result, const ConversionCounts& counts,
                              const std::string& output) {
   if (!result.closingText.empty()) return "a failed load returned \"" + result.closingText + "\"";
-  if (result.reason.empty()) return "a failed load gives no reason";
+  if (result.failure.ok()) return "a failed load gives no reason";
   if (!output.empty()) return "a failed load left " + std::to_string(output.size()) + " bytes of output";
   if (!AllZero(counts)) return "a failed load left counts behind";
   return {};
@@ -182,7 +182,7 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
       checked.problem = CheckCompleted(direction, gpxOptions, kmlOptions, result, checked.counts, checked.output);
       break;
     case ConversionStatus::OutputNotWritten:
-      checked.problem = "the output could not be written: " + result.reason;
+      checked.problem = "the output could not be written: " + result.failure.path.string();
       break;
     case ConversionStatus::Stopped:
       checked.problem = "stopped although nobody asked";

@@ -85,7 +85,7 @@ Walk WalkOutline(KmlOutlineItems& items) {
 // One comparison, at the outline's `sizes`.
 std::string Compare(const std::filesystem::path& input, bool kml, OutlineSizes sizes, bool& outlined) {
   pugi::xml_document document;
-  const bool loaded = LoadWholeDocument(input, document).ok;
+  const bool loaded = LoadWholeDocument(input, document).ok();
   RegularFile file(input);
   OutlineRule rule = kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule();
   rule.runSize = sizes.runSize;

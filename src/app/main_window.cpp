@@ -43,6 +43,7 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
+#include "words/failure_words.h"
 
 namespace ruvela {
 
@@ -108,9 +109,6 @@ const char* FailureStatus(ConversionStatus status) {
   }
   return kStatusCancelled;
 }
-
-// The converter walked the whole document (with or without points).
-bool WalkCompleted(const ConversionResult& result) { return !result.closingText.empty(); }
 
 }  // namespace
 
@@ -582,7 +580,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
 
 // What a completed walk adds to the track and status lines.
 void MainWindow::showCompletionNotices(Direction direction, const ConversionResult& result) {
-  if (!WalkCompleted(result)) return;
+  if (!result.walkCompleted) return;
   const ConversionCounts& counts = runner_.counts();
   if (direction == Direction::GpxToKml && ruvela::HasElevationNotice(counts)) {
     lblTRK->setText(lblTRK->text() + QString::fromUtf8(ruvela::kElevationNoticeMark));
@@ -611,7 +609,7 @@ void MainWindow::succeed(PendingResult result, const InputParts& parts) {
 
 void MainWindow::fail(const ConversionResult& result) {
   setStatus(QString::fromUtf8(FailureStatus(result.status)));
-  if (!result.reason.empty()) lblSTAT->setToolTip(FromUtf8(result.reason));
+  if (!result.failure.ok()) lblSTAT->setToolTip(FromUtf8(ruvela::FailureText(result.failure)));
   if (runner_.abortRequested()) setStatus(QString::fromUtf8(kStatusCancelled));
   setOpenCommands(true);
   setFileCommands(false);

@@ -13,6 +13,7 @@
 #include "cli/progress_line.h"
 #include "conversion/convert_input.h"
 #include "core/path_parts.h"
+#include "words/failure_words.h"
 
 namespace ruvela::cli {
 namespace {
@@ -163,9 +164,9 @@ class FileConversion {
       case ConversionStatus::Completed:
         return deliver(*pending, counts);
       case ConversionStatus::InputNotLoaded:
-        return stop(ExitStatus::Failed, WithError(result.reason));
+        return stop(ExitStatus::Failed, WithError(FailureText(result.failure)));
       case ConversionStatus::OutputNotWritten:
-        return stop(ExitStatus::Failed, CannotWrite(target_.shown, result.reason));
+        return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureText(result.failure)));
       case ConversionStatus::NothingConvertible:
         return stop(ExitStatus::NotConverted, kNothingConvertible);
       case ConversionStatus::Stopped:

@@ -21,6 +21,7 @@ ConversionResult ConvertInput(Direction direction, const std::filesystem::path& 
   ConversionResult result = direction == Direction::GpxToKml
                                 ? ConvertGpxToKml(input, documentName, output, gpxOptions, progress, counts)
                                 : ConvertKmlToGpx(input, output, kmlOptions, progress, counts);
+  result.walkCompleted = result.status == ConversionStatus::Completed;
   if (progress.abortRequested()) {
     result.status = ConversionStatus::Stopped;
   } else if (result.status == ConversionStatus::Completed && ConvertedPoints(counts) == 0) {

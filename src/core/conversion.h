@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/failure.h"
+
 namespace ruvela {
 
 // An input path cut into the three texts the converters take. Joined without
@@ -62,8 +64,11 @@ enum class ConversionStatus {
 // What a converter, and the conversion step, answer.
 struct ConversionResult {
   ConversionStatus status = ConversionStatus::Completed;
-  std::string reason;       // in words for the user, when the input was not loaded or the output not written
+  Failure failure;          // why the input was not loaded or the output not written
   std::string closingText;  // the document's last lines, written when it was completed
+  // The converter walked the whole document (with or without points): its
+  // own status was Completed, before the conversion step judged it.
+  bool walkCompleted = false;
 };
 
 // The points a conversion converted, of the kinds it counts.

@@ -1,11 +1,13 @@
 #include "core/document_source.h"
 
 #include <optional>
+#include <utility>
 
 #include "core/gpx_item_readings.h"
 #include "core/kml_item_readings.h"
 #include "core/kmz_archive.h"
 #include "core/regular_file.h"
+#include "core/xml_document.h"
 #include "core/xml_outline.h"
 
 namespace ruvela {
@@ -15,9 +17,14 @@ ConversionResult Walked(bool completed) {
   return {completed ? ConversionStatus::Completed : ConversionStatus::Stopped, {}, {}};
 }
 
-ConversionResult OutputNotWritten() {
-  return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
+ConversionResult OutputNotWritten(const std::filesystem::path& output) {
+  Failure failure{FailureKind::OutputNotWritten};
+  failure.operation = FileOperation::Write;
+  failure.path = output;
+  return {ConversionStatus::OutputNotWritten, failure, {}};
 }
+
+ConversionResult InputNotLoaded(Failure failure) { return {ConversionStatus::InputNotLoaded, std::move(failure), {}}; }
 
 // Counts from zero again, for a document read again; the caller is told
 // of every counter.
@@ -34,11 +41,11 @@ void RestartCounts(ConversionCounts& counts, ConversionProgress& progress) {
 ConversionResult InputChangedWhileRead(const std::filesystem::path& output, ConversionCounts& counts,
                                        ConversionProgress& progress) {
   RestartCounts(counts, progress);
-  if (!CreateEmptyFile(output)) return OutputNotWritten();
-  return {ConversionStatus::InputNotLoaded, kChangedWhileRead, {}};
+  if (!CreateEmptyFile(output)) return OutputNotWritten(output);
+  return InputNotLoaded(FailureOf(FailureKind::ChangedWhileRead));
 }
 
-XmlLoadResult LoadTree(const std::filesystem::path& input, bool zipped, pugi::xml_document& document) {
+Failure LoadTree(const std::filesystem::path& input, bool zipped, pugi::xml_document& document) {
   return zipped ? LoadKmzDocument(input, document) : LoadXmlDocument(input, document);
 }
 
@@ -64,25 +71,25 @@ std::optional<ConversionResult> WalkOutline(const std::filesystem::path& input, 
     RestartCounts(counts, progress);  // what was counted came from a broken document
     return std::nullopt;
   }
-  if (!closed) return OutputNotWritten();
+  if (!closed) return OutputNotWritten(output);
   if (completed && !file.unchangedSinceOpened()) return InputChangedWhileRead(output, counts, progress);
   return Walked(completed);
 }
 
 template <class TreeItems, class Walk>
-ConversionResult WalkTree(const std::filesystem::path& input, bool zipped, BlockWriter& writer,
-                          ConversionProgress& progress, const Walk& walk) {
+ConversionResult WalkTree(const std::filesystem::path& input, bool zipped, const std::filesystem::path& output,
+                          BlockWriter& writer, ConversionProgress& progress, const Walk& walk) {
   pugi::xml_document document;
   progress.loadingStarted();
-  const XmlLoadResult loaded = LoadTree(input, zipped, document);
+  Failure loaded = LoadTree(input, zipped, document);
   progress.loadingFinished();
-  if (!loaded.ok) {
+  if (!loaded.ok()) {
     writer.close();  // left empty
-    return {ConversionStatus::InputNotLoaded, loaded.message, {}};
+    return InputNotLoaded(std::move(loaded));
   }
   TreeItems items(document);
   const bool completed = walk(items, writer);
-  if (!writer.close()) return OutputNotWritten();
+  if (!writer.close()) return OutputNotWritten(output);
   return Walked(completed);
 }
 
@@ -95,15 +102,15 @@ ConversionResult WalkDocument(const std::filesystem::path& input, const OutlineR
                               ConversionCounts& counts, const Walk& walk) {
   counts = ConversionCounts{};
   BlockWriter writer;
-  if (!writer.open(output)) return OutputNotWritten();
+  if (!writer.open(output)) return OutputNotWritten(output);
   const bool zipped = IsKmzFile(input);
   if (!zipped) {
     if (auto outlined = WalkOutline<OutlineItems>(input, rule, output, writer, progress, counts, walk)) {
       return *outlined;
     }
-    if (!writer.isOpen() && !writer.open(output)) return OutputNotWritten();
+    if (!writer.isOpen() && !writer.open(output)) return OutputNotWritten(output);
   }
-  return WalkTree<TreeItems>(input, zipped, writer, progress, walk);
+  return WalkTree<TreeItems>(input, zipped, output, writer, progress, walk);
 }
 
 }  // namespace
@@ -119,7 +126,7 @@ ConversionResult WalkKmlDocument(const std::filesystem::path& input, const std::
                                                      progress, counts, walk);
 }
 
-XmlLoadResult LoadWholeDocument(const std::filesystem::path& input, pugi::xml_document& document) {
+Failure LoadWholeDocument(const std::filesystem::path& input, pugi::xml_document& document) {
   return LoadTree(input, IsKmzFile(input), document);
 }
 

@@ -15,9 +15,9 @@
 
 #include "core/block_writer.h"
 #include "core/conversion.h"
+#include "core/failure.h"
 #include "core/gpx_items.h"
 #include "core/kml_items.h"
-#include "core/xml_document.h"
 
 namespace ruvela {
 
@@ -36,6 +36,6 @@ ConversionResult WalkKmlDocument(const std::filesystem::path& input, const std::
                                  ConversionProgress& progress, ConversionCounts& counts, const KmlWalk& walk);
 
 // Loads the whole of `input`, from inside the archive when it is a KMZ.
-XmlLoadResult LoadWholeDocument(const std::filesystem::path& input, pugi::xml_document& document);
+Failure LoadWholeDocument(const std::filesystem::path& input, pugi::xml_document& document);
 
 }  // namespace ruvela

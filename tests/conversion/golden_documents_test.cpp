@@ -181,7 +181,7 @@ TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
 // one, point after point.
 std::string TimedPositions(const fs::path& gpx) {
   pugi::xml_document document;
-  EXPECT_TRUE(LoadXmlDocument(gpx, document).ok) << gpx;
+  EXPECT_TRUE(LoadXmlDocument(gpx, document).ok()) << gpx;
   const auto timed = [](pugi::xml_node point) {
     return IsGpxDateTime(ReadChildText(point, "time")) && IsGpxLatitude(ReadAttribute(point, "lat")) &&
            IsGpxLongitude(ReadAttribute(point, "lon"));

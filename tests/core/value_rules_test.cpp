@@ -192,7 +192,7 @@ TEST(ValueRules, XmlValues) {
   const auto attribute = [](const char* name) {
     return [name](const std::string& xml) {
       pugi::xml_document document;
-      EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok) << xml;
+      EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok()) << xml;
       return ReadAttribute(document.document_element(), name);
     };
   };
@@ -203,7 +203,7 @@ TEST(ValueRules, XmlValues) {
   Check(
       [](const std::string& xml) {
         pugi::xml_document document;
-        EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok) << xml;
+        EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok()) << xml;
         return ReadChildText(document.document_element(), "name");
       },
       {"<wpt><name>Cima</name></wpt>|Cima", "<wpt><name/></wpt>|", "<wpt><ele>5</ele></wpt>|",
