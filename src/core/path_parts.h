@@ -4,9 +4,17 @@
 #include <filesystem>
 #include <string>
 
-#include "core/conversion.h"
-
 namespace ruvela {
+
+// An input path cut into the three texts the window shows. Joined without
+// separators they give the path again.
+struct InputParts {
+  std::string directory;  // up to and including the last path separator
+  std::string baseName;   // between the last separator and the last "."
+  std::string extension;  // from the last "." on, letter case as written
+
+  std::string joined() const { return directory + baseName + extension; }
+};
 
 // Shown as the base name when a path cannot be cut into its parts.
 inline constexpr const char* kUnlocatedFileName = "<Error en la localización del archivo>";
