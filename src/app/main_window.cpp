@@ -31,7 +31,6 @@
 #include "app/command_line.h"
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "core/count_texts.h"
 #include "core/path_parts.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
@@ -43,6 +42,7 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
+#include "words/count_texts.h"
 #include "words/failure_words.h"
 
 namespace ruvela {

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "conversion/convert_input.h"
-#include "core/count_texts.h"
 #include "core/gpx_value_rules.h"
 #include "core/huge_page_memory.h"
 #include "core/name_cleaning.h"
@@ -20,6 +19,7 @@
 #include "core/xml_escape.h"
 #include "core/xml_values.h"
 #include "support/test_files.h"
+#include "words/count_texts.h"
 
 namespace ruvela {
 namespace {
