@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace ruvela {
@@ -16,13 +17,9 @@ struct InputParts {
   std::string joined() const { return directory + baseName + extension; }
 };
 
-// Shown as the base name when a path cannot be cut into its parts.
-inline constexpr const char* kUnlocatedFileName = "<Error en la localización del archivo>";
-
 // The cut is made only when the path holds `separator` and a "." after the
-// last one; otherwise the base name is kUnlocatedFileName and the other two
-// parts are empty.
-InputParts SplitInputPath(const std::string& path, char separator);
+// last one; nothing otherwise.
+std::optional<InputParts> SplitInputPath(const std::string& path, char separator);
 
 // Directory part of `path`: up to and including its last separator, or the
 // empty text when it has none.
