@@ -31,6 +31,9 @@ class BlockWriter {
   bool reopen() { return open(path_); }
   bool isOpen() const { return file_.is_open(); }
   bool failed() const { return failed_; }
+  // The system's errno when the file could not be opened or written; 0 when
+  // it is not known.
+  int error() const { return error_; }
 
  private:
   void flush();
@@ -46,6 +49,7 @@ class BlockWriter {
   std::ofstream file_;
   std::string buffer_;
   bool failed_ = false;
+  int error_ = 0;
 };
 
 }  // namespace ruvela
