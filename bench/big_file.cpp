@@ -13,6 +13,7 @@
 #include <string>
 
 #include "cli/run_convert.h"
+#include "core/parser_memory.h"
 #include "fuzz/conversion_check.h"
 #include "support/test_files.h"
 
@@ -50,6 +51,7 @@ bool Check(bool ok, const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseParserMemoryPool();  // as the programs do
   const fs::path directory = fs::path(argc > 1 ? argv[1] : fs::temp_directory_path()) / "ruvela-big-file";
   fs::create_directories(directory);
   const fs::path input = directory / "enorme.gpx";

@@ -17,6 +17,7 @@
 
 #include "app/main_window.h"
 #include "app/platform_services.h"
+#include "core/parser_memory.h"
 
 using namespace ruvela;
 
@@ -58,6 +59,7 @@ PlatformServices BenchServices(const QString& programDirectory) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  UseParserMemoryPool();  // as the program does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc != 2) {

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <utility>
 
-#include "core/path_parts.h"
 #include "support/test_files.h"
 
 namespace ruvela::robustness {
@@ -48,7 +47,7 @@ std::int64_t LineCount(const std::string& text) {
 std::string CheckLoadFailure(const ConversionResult& result, const ConversionCounts& counts,
                              const std::string& output) {
   if (!result.closingText.empty()) return "a failed load returned \"" + result.closingText + "\"";
-  if (result.reason.empty()) return "a failed load gives no reason";
+  if (result.failure.ok()) return "a failed load gives no reason";
   if (!output.empty()) return "a failed load left " + std::to_string(output.size()) + " bytes of output";
   if (!AllZero(counts)) return "a failed load left counts behind";
   return {};
@@ -161,13 +160,12 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
   const auto input = directory / (direction == Direction::GpxToKml ? "in.gpx" : "in.kml");
   const auto output = directory / "out.tmp";
   WriteWholeFile(input, document);
-  const InputParts parts = SplitInputPath(Utf8FromPath(input), '/');
 
   NoProgress progress;
   CheckedConversion checked;
   checked.input = input;
   const ConversionResult result =
-      ConvertInput(direction, parts, output, gpxOptions, kmlOptions, progress, checked.counts);
+      ConvertInput(direction, input, "in", output, gpxOptions, kmlOptions, progress, checked.counts);
   checked.outcome = result.status;
   checked.output = ReadWholeFile(output);
 
@@ -184,7 +182,7 @@ CheckedConversion ConvertAndCheck(const std::filesystem::path& directory, Direct
       checked.problem = CheckCompleted(direction, gpxOptions, kmlOptions, result, checked.counts, checked.output);
       break;
     case ConversionStatus::OutputNotWritten:
-      checked.problem = "the output could not be written: " + result.reason;
+      checked.problem = "the output could not be written: " + result.failure.path.string();
       break;
     case ConversionStatus::Stopped:
       checked.problem = "stopped although nobody asked";

@@ -4,17 +4,14 @@
 #include <cstdint>
 #include <sstream>
 
+#include "core/document_source.h"
+#include "core/gpx_item_readings.h"
+#include "core/kml_item_readings.h"
 #include "core/regular_file.h"
-#include "core/xml_document.h"
 #include "core/xml_outline.h"
-#include "gpx2kml/gpx_items.h"
-#include "kml2gpx/kml_items.h"
 
 namespace ruvela::robustness {
 namespace {
-
-// As deep as the conversion enters folders.
-constexpr int kDeepestFolderLevel = 5;
 
 // What a reading visits, one line per visit, and whether it went through.
 struct Walk {
@@ -88,7 +85,7 @@ Walk WalkOutline(KmlOutlineItems& items) {
 // One comparison, at the outline's `sizes`.
 std::string Compare(const std::filesystem::path& input, bool kml, OutlineSizes sizes, bool& outlined) {
   pugi::xml_document document;
-  const bool loaded = LoadXmlDocument(input, document).ok;
+  const bool loaded = LoadWholeDocument(input, document).ok();
   RegularFile file(input);
   OutlineRule rule = kml ? KmlOutlineItems::Rule(kDeepestFolderLevel) : GpxOutlineItems::Rule();
   rule.runSize = sizes.runSize;

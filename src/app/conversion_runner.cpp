@@ -25,7 +25,8 @@ ConversionRunner::ConversionRunner(std::function<void()> processPendingEvents, Q
 
 ConversionRunner::~ConversionRunner() { loadingFinished(); }
 
-ConversionResult ConversionRunner::run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
+ConversionResult ConversionRunner::run(Direction direction, const std::filesystem::path& input,
+                                       const std::string& documentName, const Gpx2KmlOptions& gpxOptions,
                                        const Kml2GpxOptions& kmlOptions) {
   running_ = true;
   changed_.reset();
@@ -34,8 +35,9 @@ ConversionResult ConversionRunner::run(Direction direction, const InputParts& in
   // since a file system such as ext4 writes a file that was emptied after
   // being written to disk as soon as it is closed again.
   QFile::remove(temporaryResultPath_);
-  ConversionResult outcome = ConvertInput(direction, input, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()),
-                                          gpxOptions, kmlOptions, *this, counts_);
+  ConversionResult outcome =
+      ConvertInput(direction, input, documentName, ruvela::PathFromUtf8(temporaryResultPath_.toStdString()), gpxOptions,
+                   kmlOptions, *this, counts_);
   loadingFinished();
   showChangedCounts();  // the final counts, whenever the last yield was
   running_ = false;

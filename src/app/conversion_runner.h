@@ -5,8 +5,10 @@
 #pragma once
 
 #include <bitset>
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include <QElapsedTimer>
 #include <QString>
@@ -30,10 +32,10 @@ class ConversionRunner final : private ConversionProgress {
   ~ConversionRunner() override;
 
   // Converts `input` (its direction known) into the temporary file with the
-  // options as they are now. An abort request stays set until
-  // clearAbortRequest.
-  ConversionResult run(Direction direction, const InputParts& input, const Gpx2KmlOptions& gpxOptions,
-                       const Kml2GpxOptions& kmlOptions);
+  // options as they are now, naming a KML document `documentName`. An abort
+  // request stays set until clearAbortRequest.
+  ConversionResult run(Direction direction, const std::filesystem::path& input, const std::string& documentName,
+                       const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions);
   bool isRunning() const { return running_; }
 
   // The running conversion stops at its next look at the window's events.

@@ -13,6 +13,7 @@
 #include "app/qt_spanish.h"
 #include "app/single_instance.h"
 #include "app/termination_watch.h"
+#include "core/parser_memory.h"
 #include "gui/pictures.h"
 
 namespace {
@@ -34,6 +35,7 @@ QStringList AbsolutePaths(const QStringList& files) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  ruvela::UseParserMemoryPool();  // before any document is read
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Ruvela"));
   // Named as the executable, so the single-instance lock recognises its owner.

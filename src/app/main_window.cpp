@@ -31,7 +31,6 @@
 #include "app/command_line.h"
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "core/count_texts.h"
 #include "core/path_parts.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
@@ -43,6 +42,8 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
+#include "words/count_texts.h"
+#include "words/failure_words.h"
 
 namespace ruvela {
 
@@ -95,6 +96,12 @@ QStringList LocalFilesIn(const QMimeData& data) {
   return paths;
 }
 
+// The parts of a chosen path; a path that cannot be cut is shown by a
+// name that says so, and has neither directory nor extension.
+InputParts PartsOf(const QString& path) {
+  return ruvela::SplitInputPath(path.toStdString(), kSeparator).value_or(InputParts{"", kUnlocatedFileName, ""});
+}
+
 const char* FailureStatus(ConversionStatus status) {
   switch (status) {
     case ConversionStatus::InputNotLoaded:
@@ -108,9 +115,6 @@ const char* FailureStatus(ConversionStatus status) {
   }
   return kStatusCancelled;
 }
-
-// The converter walked the whole document (with or without points).
-bool WalkCompleted(const ConversionResult& result) { return !result.closingText.empty(); }
 
 }  // namespace
 
@@ -397,7 +401,7 @@ void MainWindow::showKmlToGpxOptions() {
 void MainWindow::offerReprocessing(Direction direction) {
   if (inputPath_.isEmpty()) return;
   const PendingResult sameDirection = direction == Direction::GpxToKml ? PendingResult::Kml : PendingResult::Gpx;
-  const std::string extension = ruvela::SplitInputPath(inputPath_.toStdString(), kSeparator).extension;
+  const std::string extension = PartsOf(inputPath_).extension;
   const bool failedInThisDirection = lastInputFailed_ && DirectionOf(extension) == direction;
   if (session_.pending != sameDirection && !failedInThisDirection) return;
   cmdReprocess->setEnabled(true);
@@ -530,7 +534,7 @@ void MainWindow::processOneFile(const QString& path) {
   }
 
   session_.lastDirectory = FromUtf8(ruvela::DirectoryOf(chosenPath.toStdString(), kSeparator));
-  const InputParts parts = ruvela::SplitInputPath(chosenPath.toStdString(), kSeparator);
+  const InputParts parts = PartsOf(chosenPath);
   inputPath_ = FromUtf8(parts.joined());
   lblArch->setElidedText(QString::fromUtf8(kSelectedFilePrefix), FromUtf8(parts.baseName + parts.extension));
   lblArch->setToolTip(QDir::toNativeSeparators(chosenPath.isEmpty() ? path : chosenPath));
@@ -573,7 +577,8 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   cmdAbort->setFocus();
   repaint();
 
-  const ConversionResult result = runner_.run(direction, parts, gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
+  const ConversionResult result = runner_.run(direction, ruvela::PathFromUtf8(inputPath_.toStdString()), parts.baseName,
+                                              gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
   discardResultOnceEnded();  // a conversion cut off by the program's end
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);
@@ -586,7 +591,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
 
 // What a completed walk adds to the track and status lines.
 void MainWindow::showCompletionNotices(Direction direction, const ConversionResult& result) {
-  if (!WalkCompleted(result)) return;
+  if (!result.walkCompleted) return;
   const ConversionCounts& counts = runner_.counts();
   if (direction == Direction::GpxToKml && ruvela::HasElevationNotice(counts)) {
     lblTRK->setText(lblTRK->text() + QString::fromUtf8(ruvela::kElevationNoticeMark));
@@ -615,7 +620,7 @@ void MainWindow::succeed(PendingResult result, const InputParts& parts) {
 
 void MainWindow::fail(const ConversionResult& result) {
   setStatus(QString::fromUtf8(FailureStatus(result.status)));
-  if (!result.reason.empty()) lblSTAT->setToolTip(FromUtf8(result.reason));
+  if (!result.failure.ok()) lblSTAT->setToolTip(FromUtf8(ruvela::FailureText(result.failure)));
   if (runner_.abortRequested()) setStatus(QString::fromUtf8(kStatusCancelled));
   setOpenCommands(true);
   setFileCommands(false);

@@ -13,6 +13,7 @@
 #include "cli/progress_line.h"
 #include "conversion/convert_input.h"
 #include "core/path_parts.h"
+#include "words/failure_words.h"
 
 namespace ruvela::cli {
 namespace {
@@ -87,7 +88,7 @@ class FileConversion {
     inputPath_ = fs::absolute(PathFromUtf8(input_), error);
     if (error) return stop(ExitStatus::Failed, WithError(ReasonText(error)));
     const std::u8string generic = inputPath_.generic_u8string();
-    parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/');
+    parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/').value_or(InputParts{});
     direction_ = DirectionOf(parts_.extension);
     if (direction_ == Direction::Unknown) return stop(ExitStatus::NotConverted, kUnknownFormat);
     return {};
@@ -152,8 +153,8 @@ class FileConversion {
     ProgressLine progress(err_, env_.errorIsTerminal && !request_.quiet,
                           ShownPath(Utf8FromPath(inputPath_.filename()), 40), direction_, counts,
                           env_.interruptRequested);
-    ConversionResult result =
-        ConvertInput(direction_, parts_, pending->path(), request_.gpxOptions, request_.kmlOptions, progress, counts);
+    ConversionResult result = ConvertInput(direction_, inputPath_, parts_.baseName, pending->path(),
+                                           request_.gpxOptions, request_.kmlOptions, progress, counts);
     progress.clear();
     // Ctrl-C right after the last item still cancels: the user asked to stop.
     if (result.status == ConversionStatus::Completed && progress.abortRequested())
@@ -163,9 +164,9 @@ class FileConversion {
       case ConversionStatus::Completed:
         return deliver(*pending, counts);
       case ConversionStatus::InputNotLoaded:
-        return stop(ExitStatus::Failed, WithError(result.reason));
+        return stop(ExitStatus::Failed, WithError(FailureText(result.failure)));
       case ConversionStatus::OutputNotWritten:
-        return stop(ExitStatus::Failed, CannotWrite(target_.shown, result.reason));
+        return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureText(result.failure)));
       case ConversionStatus::NothingConvertible:
         return stop(ExitStatus::NotConverted, kNothingConvertible);
       case ConversionStatus::Stopped:

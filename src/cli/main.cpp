@@ -7,6 +7,7 @@
 
 #include "cli/platform.h"
 #include "cli/run_convert.h"
+#include "core/parser_memory.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ void OnInterrupt(int) { interruptRequested = 1; }
 }  // namespace
 
 int main(int argc, char** argv) {
+  ruvela::UseParserMemoryPool();  // before any document is read
   ruvela::cli::CatchEndingSignals(OnInterrupt);
   std::ios::sync_with_stdio(false);
   ruvela::cli::UseBinaryStandardOutput();

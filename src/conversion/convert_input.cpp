@@ -14,12 +14,14 @@ Direction DirectionOf(std::string_view extension) {
   return Direction::Unknown;
 }
 
-ConversionResult ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
-                              const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
-                              ConversionProgress& progress, ConversionCounts& counts) {
+ConversionResult ConvertInput(Direction direction, const std::filesystem::path& input, const std::string& documentName,
+                              const std::filesystem::path& output, const Gpx2KmlOptions& gpxOptions,
+                              const Kml2GpxOptions& kmlOptions, ConversionProgress& progress,
+                              ConversionCounts& counts) {
   ConversionResult result = direction == Direction::GpxToKml
-                                ? ConvertGpxToKml(input, output, gpxOptions, progress, counts)
+                                ? ConvertGpxToKml(input, documentName, output, gpxOptions, progress, counts)
                                 : ConvertKmlToGpx(input, output, kmlOptions, progress, counts);
+  result.walkCompleted = result.status == ConversionStatus::Completed;
   if (progress.abortRequested()) {
     result.status = ConversionStatus::Stopped;
   } else if (result.status == ConversionStatus::Completed && ConvertedPoints(counts) == 0) {

@@ -20,11 +20,13 @@ enum class Direction { GpxToKml, KmlToGpx, Unknown };
 // anything else is Unknown.
 Direction DirectionOf(std::string_view extension);
 
-// Converts `input` in `direction` (which must not be Unknown) into `output`.
-// A completed document without a point is NothingConvertible; a conversion
-// during which progress asked to stop is Stopped, whatever it had reached.
-ConversionResult ConvertInput(Direction direction, const InputParts& input, const std::filesystem::path& output,
-                              const Gpx2KmlOptions& gpxOptions, const Kml2GpxOptions& kmlOptions,
-                              ConversionProgress& progress, ConversionCounts& counts);
+// Converts `input` in `direction` (which must not be Unknown) into `output`;
+// a KML document made from it is named `documentName` (the input's base
+// name). A completed document without a point is NothingConvertible; a
+// conversion during which progress asked to stop is Stopped, whatever it
+// had reached.
+ConversionResult ConvertInput(Direction direction, const std::filesystem::path& input, const std::string& documentName,
+                              const std::filesystem::path& output, const Gpx2KmlOptions& gpxOptions,
+                              const Kml2GpxOptions& kmlOptions, ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

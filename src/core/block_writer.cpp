@@ -1,5 +1,7 @@
 #include "core/block_writer.h"
 
+#include <cerrno>
+
 namespace ruvela {
 
 bool CreateEmptyFile(const std::filesystem::path& path) {
@@ -13,7 +15,9 @@ BlockWriter::~BlockWriter() {
 
 bool BlockWriter::open(const std::filesystem::path& path) {
   if (file_.is_open()) close();
+  path_ = path;
   failed_ = false;
+  error_ = 0;
   buffer_.clear();
   buffer_.reserve(kBufferSize);
   // An empty file is written as it is: ext4 writes a file that was emptied
@@ -22,8 +26,10 @@ bool BlockWriter::open(const std::filesystem::path& path) {
   if (file_.is_open() && !file_.seekp(0, std::ios::end).fail() && file_.tellp() == 0) return true;
   file_.close();
   file_.clear();
+  errno = 0;
   file_.open(path, std::ios::binary | std::ios::trunc);
   failed_ = !file_.is_open();
+  if (failed_) error_ = errno;
   return !failed_;
 }
 
@@ -39,8 +45,10 @@ void BlockWriter::write(std::string_view block) {
 
 void BlockWriter::flush() {
   if (!failed_ && !buffer_.empty()) {
+    errno = 0;
     file_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     failed_ = !file_;
+    if (failed_) error_ = errno;
   }
   buffer_.clear();
 }
@@ -48,8 +56,12 @@ void BlockWriter::flush() {
 bool BlockWriter::close() {
   if (!file_.is_open()) return !failed_;
   flush();
+  errno = 0;
   file_.close();
-  if (file_.fail()) failed_ = true;
+  if (file_.fail() && !failed_) {
+    failed_ = true;
+    error_ = errno;
+  }
   return !failed_;
 }
 

@@ -27,7 +27,13 @@ class BlockWriter {
   // Closes without writing what is still held: the file keeps what was
   // written before, and stays empty when the blocks all fitted the buffer.
   void abandon();
+  // Opens the file last opened again, emptied, for a document that starts over.
+  bool reopen() { return open(path_); }
+  bool isOpen() const { return file_.is_open(); }
   bool failed() const { return failed_; }
+  // The system's errno when the file could not be opened or written; 0 when
+  // it is not known.
+  int error() const { return error_; }
 
  private:
   void flush();
@@ -39,9 +45,11 @@ class BlockWriter {
   // ones). 1 MB gained a point more for 0.8 MB of memory; writes of 2 MB and
   // more were slower, not faster.
   static constexpr std::size_t kBufferSize = 1 << 18;
+  std::filesystem::path path_;
   std::ofstream file_;
   std::string buffer_;
   bool failed_ = false;
+  int error_ = 0;
 };
 
 }  // namespace ruvela

@@ -1,26 +1,14 @@
-// What a converter needs from its caller and what it reports back:
-// the parts of the input path, the running counts, and the progress hooks
-// through which a front end stays responsive and can stop a conversion.
+// What a converter needs from its caller and what it reports back: the
+// running counts, the progress hooks through which a front end stays
+// responsive and can stop a conversion, and the typed result.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
-#include "core/block_writer.h"
-#include "core/regular_file.h"
+#include "core/failure.h"
 
 namespace ruvela {
-
-// An input path cut into the three texts the converters take. Joined without
-// separators they give the path again.
-struct InputParts {
-  std::string directory;  // up to and including the last path separator
-  std::string baseName;   // between the last separator and the last "."
-  std::string extension;  // from the last "." on, letter case as written
-
-  std::string joined() const { return directory + baseName + extension; }
-};
 
 // Counters of one conversion. They are reset by every converter call and
 // keep their final values afterwards.
@@ -66,36 +54,16 @@ enum class ConversionStatus {
 // What a converter, and the conversion step, answer.
 struct ConversionResult {
   ConversionStatus status = ConversionStatus::Completed;
-  std::string reason;       // in words for the user, when the input was not loaded or the output not written
+  Failure failure;          // why the input was not loaded or the output not written
   std::string closingText;  // the document's last lines, written when it was completed
+  // The converter walked the whole document (with or without points): its
+  // own status was Completed, before the conversion step judged it.
+  bool walkCompleted = false;
 };
 
 // The points a conversion converted, of the kinds it counts.
 inline std::int64_t ConvertedPoints(const ConversionCounts& counts) {
   return std::int64_t{counts.waypoints} + counts.routePoints + counts.trackPoints;
-}
-
-// Counts from zero again, for a conversion that starts over; the caller is
-// told of every counter.
-inline void RestartCounts(ConversionCounts& counts, ConversionProgress& progress) {
-  counts = ConversionCounts{};
-  for (Counter counter : {Counter::Waypoints, Counter::RoutePoints, Counter::TrackPoints, Counter::Folders}) {
-    progress.countChanged(counter, counts);
-  }
-}
-
-inline ConversionResult OutputNotWritten() {
-  return {ConversionStatus::OutputNotWritten, "no se puede escribir el archivo de salida", {}};
-}
-
-// Another program wrote the input while it was read a piece at a time: the
-// output mixes two versions of it, so it is emptied and nothing counts, as
-// for an input that could not be loaded.
-inline ConversionResult InputChangedWhileRead(const std::filesystem::path& output, ConversionCounts& counts,
-                                              ConversionProgress& progress) {
-  RestartCounts(counts, progress);
-  if (!CreateEmptyFile(output)) return OutputNotWritten();
-  return {ConversionStatus::InputNotLoaded, kChangedWhileRead, {}};
 }
 
 }  // namespace ruvela

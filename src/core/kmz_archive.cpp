@@ -16,14 +16,14 @@
 namespace ruvela {
 namespace {
 
-constexpr const char* kNotAZip = "el archivo KMZ no es un archivo ZIP";
-constexpr const char* kDamaged = "el archivo KMZ está dañado";
-constexpr const char* kEncrypted = "el archivo KMZ está cifrado";
-constexpr const char* kUnsupportedMethod = "el archivo KMZ está comprimido con un método no admitido";
-constexpr const char* kNoKml = "el archivo KMZ no contiene ningún documento KML";
-constexpr const char* kEmptyDocument = "el documento KML del archivo KMZ está vacío";
-constexpr const char* kZipBomb = "el documento del archivo KMZ se descomprime a un tamaño desmedido (bomba ZIP)";
-constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
+constexpr FailureKind kNotAZip = FailureKind::KmzNotAZip;
+constexpr FailureKind kDamaged = FailureKind::KmzDamaged;
+constexpr FailureKind kEncrypted = FailureKind::KmzEncrypted;
+constexpr FailureKind kUnsupportedMethod = FailureKind::KmzUnsupportedMethod;
+constexpr FailureKind kNoKml = FailureKind::KmzWithoutKml;
+constexpr FailureKind kEmptyDocument = FailureKind::KmzEmptyDocument;
+constexpr FailureKind kZipBomb = FailureKind::KmzBomb;
+constexpr FailureKind kOutOfMemory = FailureKind::OutOfMemory;
 
 constexpr std::string_view kLocalHeaderSignature = "PK\x03\x04";
 // The entry is measured this much at a time; the memory it costs is that
@@ -82,7 +82,7 @@ std::optional<zip_uint64_t> ChooseDocument(zip_t* archive) {
 
 // A file that starts like a ZIP archive but is not one was cut short or
 // damaged; anything else is some other kind of file.
-const char* WhyNotOpened(int error, bool startsLikeZip) {
+FailureKind WhyNotOpened(int error, bool startsLikeZip) {
   switch (error) {
     case ZIP_ER_NOZIP:
       return startsLikeZip ? kDamaged : kNotAZip;
@@ -93,7 +93,7 @@ const char* WhyNotOpened(int error, bool startsLikeZip) {
   }
 }
 
-const char* WhyNotRead(const zip_error_t* error) {
+FailureKind WhyNotRead(const zip_error_t* error) {
   switch (zip_error_code_zip(error)) {
     case ZIP_ER_NOPASSWD:
     case ZIP_ER_WRONGPASSWD:
@@ -111,7 +111,7 @@ const char* WhyNotRead(const zip_error_t* error) {
 // The declared sizes are checked before a byte is inflated. An entry cannot
 // hold more compressed data than the whole archive, and one claiming to
 // inflate beyond the bomb ratio is refused.
-const char* WhyNotReadable(const zip_stat_t& stat, std::uint64_t archiveSize) {
+FailureKind WhyNotReadable(const zip_stat_t& stat, std::uint64_t archiveSize) {
   constexpr zip_uint64_t kNeeded =
       ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_ENCRYPTION_METHOD;
   if ((stat.valid & kNeeded) != kNeeded) return kDamaged;
@@ -120,7 +120,7 @@ const char* WhyNotReadable(const zip_stat_t& stat, std::uint64_t archiveSize) {
   if (stat.comp_size > archiveSize) return kDamaged;
   if (stat.size > kAlwaysReadableSize && stat.size / kMaxInflationRatio > stat.comp_size) return kZipBomb;
   if (stat.size >= std::numeric_limits<std::size_t>::max()) return kZipBomb;
-  return nullptr;
+  return FailureKind::None;
 }
 
 // The most an entry may inflate to: what it declares, and no more than the
@@ -134,11 +134,10 @@ std::uint64_t MostInflated(const zip_stat_t& stat) {
 
 // Inflates the entry once without keeping it, a step at a time, to learn
 // how much it really holds; gives up as soon as it passes `most`.
-std::optional<std::uint64_t> InflatedSize(zip_t* archive, zip_uint64_t index, std::uint64_t most,
-                                          std::string& message) {
+std::optional<std::uint64_t> InflatedSize(zip_t* archive, zip_uint64_t index, std::uint64_t most, FailureKind& why) {
   const Entry entry(zip_fopen_index(archive, index, 0));
   if (entry == nullptr) {
-    message = WhyNotRead(zip_get_error(archive));
+    why = WhyNotRead(zip_get_error(archive));
     return std::nullopt;
   }
   std::vector<char> step(kInflateStep);
@@ -146,13 +145,13 @@ std::optional<std::uint64_t> InflatedSize(zip_t* archive, zip_uint64_t index, st
   for (;;) {
     const zip_int64_t got = zip_fread(entry.get(), step.data(), step.size());
     if (got < 0) {
-      message = WhyNotRead(zip_file_get_error(entry.get()));
+      why = WhyNotRead(zip_file_get_error(entry.get()));
       return std::nullopt;
     }
     if (got == 0) return produced;
     produced += static_cast<std::uint64_t>(got);
     if (produced > most) {
-      message = kZipBomb;
+      why = kZipBomb;
       return std::nullopt;
     }
   }
@@ -160,16 +159,16 @@ std::optional<std::uint64_t> InflatedSize(zip_t* archive, zip_uint64_t index, st
 
 // Inflates exactly `size` bytes into `data`; an entry that gives more or
 // less than it gave when it was measured is damaged.
-bool InflateEntry(zip_file_t* entry, char* data, std::size_t size, std::string& message) {
+bool InflateEntry(zip_file_t* entry, char* data, std::size_t size, Failure& failure) {
   std::size_t done = 0;
   while (done < size) {
     const zip_int64_t got = zip_fread(entry, data + done, size - done);
     if (got < 0) {
-      message = WhyNotRead(zip_file_get_error(entry));
+      failure = FailureOf(WhyNotRead(zip_file_get_error(entry)));
       return false;
     }
     if (got == 0) {
-      message = kDamaged;
+      failure = FailureOf(kDamaged);
       return false;
     }
     done += static_cast<std::size_t>(got);
@@ -177,19 +176,19 @@ bool InflateEntry(zip_file_t* entry, char* data, std::size_t size, std::string& 
   char extra = 0;
   const zip_int64_t more = zip_fread(entry, &extra, 1);
   if (more != 0) {
-    message = more > 0 ? kDamaged : WhyNotRead(zip_file_get_error(entry));
+    failure = FailureOf(more > 0 ? kDamaged : WhyNotRead(zip_file_get_error(entry)));
     return false;
   }
   return true;
 }
 
-Archive OpenArchive(RegularFile& file, std::string& message) {
+Archive OpenArchive(RegularFile& file, Failure& failure) {
   if (!file.isOpen()) {
-    message = file.whyNot();
+    failure = file.whyNot();
     return nullptr;
   }
   if (file.size() == 0) {
-    message = "el archivo está vacío";
+    failure = FailureOf(FailureKind::EmptyFile);
     return nullptr;
   }
   char signature[4] = {};
@@ -200,30 +199,32 @@ Archive OpenArchive(RegularFile& file, std::string& message) {
   Archive archive(zip_fdopen(descriptor, 0, &error));
   if (archive == nullptr) {
     RegularFile::closeReleased(descriptor);
-    message = WhyNotOpened(error, startsLikeZip);
+    failure = FailureOf(WhyNotOpened(error, startsLikeZip));
   }
   return archive;
 }
 
-XmlLoadResult LoadEntry(zip_t* archive, std::uint64_t archiveSize, pugi::xml_document& document) {
+Failure LoadEntry(zip_t* archive, std::uint64_t archiveSize, pugi::xml_document& document) {
   const std::optional<zip_uint64_t> index = ChooseDocument(archive);
-  if (!index) return {false, kNoKml};
+  if (!index) return FailureOf(kNoKml);
   zip_stat_t stat;
   zip_stat_init(&stat);
-  if (zip_stat_index(archive, *index, 0, &stat) != 0) return {false, kDamaged};
-  if (const char* refused = WhyNotReadable(stat, archiveSize)) return {false, refused};
+  if (zip_stat_index(archive, *index, 0, &stat) != 0) return FailureOf(kDamaged);
+  if (const FailureKind refused = WhyNotReadable(stat, archiveSize); refused != FailureKind::None) {
+    return FailureOf(refused);
+  }
 
-  std::string message;
-  const std::optional<std::uint64_t> size = InflatedSize(archive, *index, MostInflated(stat), message);
-  if (!size) return {false, message};
-  if (*size == 0) return {false, kEmptyDocument};
-  if (*size < stat.size) return {false, kDamaged};  // shorter than it declares
+  FailureKind why = FailureKind::None;
+  const std::optional<std::uint64_t> size = InflatedSize(archive, *index, MostInflated(stat), why);
+  if (!size) return FailureOf(why);
+  if (*size == 0) return FailureOf(kEmptyDocument);
+  if (*size < stat.size) return FailureOf(kDamaged);  // shorter than it declares
   const Entry entry(zip_fopen_index(archive, *index, 0));
-  if (entry == nullptr) return {false, WhyNotRead(zip_get_error(archive))};
+  if (entry == nullptr) return FailureOf(WhyNotRead(zip_get_error(archive)));
   return LoadXmlDocumentFilledBy(
       static_cast<std::size_t>(*size),
-      [&entry](char* data, std::size_t wanted, std::string& why) {
-        return InflateEntry(entry.get(), data, wanted, why);
+      [&entry](char* data, std::size_t wanted, Failure& failure) {
+        return InflateEntry(entry.get(), data, wanted, failure);
       },
       document);
 }
@@ -238,18 +239,18 @@ bool IsKmzFile(const std::filesystem::path& path) {
          std::string_view(signature, sizeof signature) == kLocalHeaderSignature;
 }
 
-XmlLoadResult LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document) {
+Failure LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document) {
   document.reset();
   RegularFile file(path);
   const std::uint64_t archiveSize = file.size();
-  std::string message;
-  const Archive archive = OpenArchive(file, message);
-  if (archive == nullptr) return {false, message};
-  XmlLoadResult loaded = LoadEntry(archive.get(), archiveSize, document);
+  Failure failure;
+  const Archive archive = OpenArchive(file, failure);
+  if (archive == nullptr) return failure;
+  Failure loaded = LoadEntry(archive.get(), archiveSize, document);
   // libzip reads the archive as it inflates: the same file, as it was.
-  if (loaded.ok && !file.unchangedSinceOpened()) {
+  if (loaded.ok() && !file.unchangedSinceOpened()) {
     document.reset();
-    return {false, kChangedWhileRead};
+    return FailureOf(FailureKind::ChangedWhileRead);
   }
   return loaded;
 }

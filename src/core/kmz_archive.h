@@ -28,9 +28,9 @@ bool IsKmzFile(const std::filesystem::path& path);
 // else the first .kml entry at the root in archive order, else the first
 // .kml entry anywhere; an empty one is passed over for the next. A damaged,
 // encrypted, oddly compressed or hostile archive, one without a KML
-// document or with an empty one, is a failed load that names the cause.
+// document or with an empty one, is a failed load that says which fault.
 // Declared sizes are never believed: the document takes the memory of what
 // it really inflates to, within the bomb ratio.
-XmlLoadResult LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document);
+Failure LoadKmzDocument(const std::filesystem::path& path, pugi::xml_document& document);
 
 }  // namespace ruvela

@@ -107,9 +107,9 @@ void ParserMemoryPool::deallocate(void* memory) {
   Block& block = holder->second;
   if (--block.pieces > 0) return;
   if (holder == current_ && block.used <= kReusedBytes) {
-    // Small documents, one after the other (the runs of a large one): they
-    // keep the pages they touched instead of asking the system for fresh
-    // ones each time.
+    // Small documents, one after the other (the runs of a large one, once
+    // the program's main has put the pool in place): they keep the pages
+    // they touched instead of asking the system for fresh ones each time.
     block.used = 0;
     ASAN_POISON_MEMORY_REGION(reinterpret_cast<void*>(holder->first), block.size);
     return;
@@ -151,9 +151,6 @@ void UseParserMemoryPool() {
                  [] { pugi::set_memory_management_functions(&AllocateFromSharedPool, &DeallocateToSharedPool); });
 }
 
-void* AllocateForParser(std::size_t size) {
-  UseParserMemoryPool();
-  return pugi::get_memory_allocation_function()(size);
-}
+void* AllocateForParser(std::size_t size) { return pugi::get_memory_allocation_function()(size); }
 
 }  // namespace ruvela

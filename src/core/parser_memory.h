@@ -29,7 +29,7 @@ class ParserMemoryPool {
   // Memory for `size` bytes aligned for any type, or nullptr.
   void* allocate(std::size_t size);
   // Frees a piece of this pool, or memory of the C library's allocator
-  // (taken before the pool served the parser); nullptr does nothing.
+  // (taken before the pool was put in place); nullptr does nothing.
   void deallocate(void* memory);
   // Bytes of large blocks held now.
   std::size_t blockBytes() const;
@@ -58,11 +58,13 @@ class ParserMemoryPool {
 };
 
 // Makes pugixml take all its memory from one pool over SystemHugePages().
-// The first call does it; later calls do nothing.
+// The first call does it; later calls do nothing. Each program's main calls
+// it before any document is loaded, so that every parse, whole document or
+// run, uses the same allocator whatever was read before.
 void UseParserMemoryPool();
 
 // `size` bytes from pugixml's allocation function, so that the parser can
-// own them, once the pool is in place.
+// own them.
 void* AllocateForParser(std::size_t size);
 
 }  // namespace ruvela

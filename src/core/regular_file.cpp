@@ -52,20 +52,6 @@ FileState StateOf(const FileStatus& status) {
 }
 #endif
 
-std::string WhyNotOpened(int error) {
-  switch (error) {
-    case ENOENT:
-      return "el archivo no existe";
-    case EACCES:
-    case EPERM:
-      return "no hay permiso para leer el archivo";
-    case ENXIO:  // a socket, or a device without its driver
-      return kNotARegularFile;
-    default:
-      return "no se puede abrir el archivo";
-  }
-}
-
 // Reads exactly `size` bytes, `readSome(into, wanted, done)` at a time;
 // false on an error, or when the file became shorter.
 template <class ReadSomeBytes>
@@ -74,6 +60,7 @@ bool ReadAll(char* data, std::size_t size, ReadSomeBytes readSome) {
   while (size > 0) {
     const long long got = readSome(data, size, done);
     if (got < 0 && errno == EINTR) continue;
+    if (got == 0) errno = 0;  // shorter than it was: no error of the system's
     if (got <= 0) return false;
     done += static_cast<std::uint64_t>(got);
     data += got;
@@ -87,12 +74,15 @@ bool ReadAll(char* data, std::size_t size, ReadSomeBytes readSome) {
 RegularFile::RegularFile(const std::filesystem::path& path) : path_(path) {
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) {
-    whyNot_ = WhyNotOpened(errno);
+    whyNot_ = Failure{FailureKind::FileOperationFailed};
+    whyNot_.operation = FileOperation::Open;
+    whyNot_.path = path;
+    whyNot_.error = errno;
     return;
   }
   FileStatus status{};
   if (StatusOf(descriptor, status) != 0 || !IsRegular(status)) {
-    whyNot_ = kNotARegularFile;
+    whyNot_ = FailureOf(FailureKind::NotARegularFile);
     CloseDescriptor(descriptor);
     return;
   }
@@ -114,6 +104,14 @@ bool RegularFile::readAt(std::uint64_t offset, char* data, std::size_t size) {
   return ReadAll(data, size, [this, offset](char* into, std::size_t wanted, std::uint64_t done) {
     return ReadSomeAt(descriptor_, offset + done, into, wanted);
   });
+}
+
+Failure RegularFile::readFailure() const {
+  Failure failure{FailureKind::FileOperationFailed};
+  failure.operation = FileOperation::Read;
+  failure.path = path_;
+  failure.error = errno;
+  return failure;
 }
 
 bool RegularFile::unchangedSinceOpened() const {

@@ -7,14 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <string>
+
+#include "core/failure.h"
 
 namespace ruvela {
-
-// The message for anything that is not a regular file.
-inline constexpr const char* kNotARegularFile = "no es un archivo normal";
-// The message for a file that another program wrote while it was read.
-inline constexpr const char* kChangedWhileRead = "el archivo cambió mientras se leía";
 
 // What tells one state of a file from another: which file it is, its size
 // and when it was last written, to the nanosecond where the system keeps it.
@@ -30,14 +26,16 @@ struct FileState {
 class RegularFile {
  public:
   // Opens `path` without ever waiting for it; when that fails, or the path is
-  // not a regular file, isOpen() is false and whyNot() says why in Spanish.
+  // not a regular file, isOpen() is false and whyNot() says why.
   explicit RegularFile(const std::filesystem::path& path);
   ~RegularFile();
   RegularFile(const RegularFile&) = delete;
   RegularFile& operator=(const RegularFile&) = delete;
 
   bool isOpen() const { return descriptor_ >= 0; }
-  const std::string& whyNot() const { return whyNot_; }
+  const Failure& whyNot() const { return whyNot_; }
+  // A read that failed: the system's errno, 0 when the file became shorter.
+  Failure readFailure() const;
   std::uint64_t size() const { return size_; }
 
   // Reads exactly `size` bytes from the current position into `data`.
@@ -62,7 +60,7 @@ class RegularFile {
   int descriptor_ = -1;
   std::uint64_t size_ = 0;
   FileState opened_;
-  std::string whyNot_;
+  Failure whyNot_;
 };
 
 }  // namespace ruvela

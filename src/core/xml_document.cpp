@@ -10,7 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#include "core/kmz_archive.h"
 #include "core/parser_memory.h"
 #include "core/regular_file.h"
 #include "core/text_lines.h"
@@ -82,14 +81,14 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return utf8;
 }
 
-std::string ParseErrorMessage(const pugi::xml_parse_result& result) {
+Failure ParseFailure(const pugi::xml_parse_result& result) {
   switch (result.status) {
     case pugi::status_out_of_memory:
-      return "no hay memoria suficiente para leer el archivo";
+      return FailureOf(FailureKind::OutOfMemory);
     case pugi::status_no_document_element:
-      return "el archivo no contiene ningún elemento XML";
+      return FailureOf(FailureKind::NoElement);
     default:
-      return "XML mal formado en el byte " + std::to_string(result.offset) + " (" + result.description() + ")";
+      return Failure{FailureKind::MalformedXml, result.status, result.offset};
   }
 }
 
@@ -117,44 +116,43 @@ class ParserBuffer {
 // The parser takes further elements after the root's end without a word,
 // and nothing would read them: such a document is refused, at the byte
 // where the second element starts.
-XmlLoadResult CheckNothingAfterRoot(const pugi::xml_document& document) {
+Failure CheckNothingAfterRoot(const pugi::xml_document& document) {
   bool rootSeen = false;
   for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
     if (node.type() != pugi::node_element) continue;
     if (rootSeen) {
       const std::ptrdiff_t nameOffset = node.offset_debug();
-      const std::string at = nameOffset > 0 ? std::to_string(nameOffset - 1) : "?";
-      return {false, "XML mal formado en el byte " + at + " (otro elemento después del elemento raíz)"};
+      Failure failure{FailureKind::ElementAfterRoot};
+      failure.offset = nameOffset > 0 ? nameOffset - 1 : -1;
+      return failure;
     }
     rootSeen = true;
   }
-  return {true, ""};
+  return {};
 }
 
-constexpr const char* kOutOfMemory = "no hay memoria suficiente para leer el archivo";
-
-std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, std::string& message) {
+std::unique_ptr<ParserBuffer> ReadWholeFile(const std::filesystem::path& path, Failure& failure) {
   RegularFile file(path);
   if (!file.isOpen()) {
-    message = file.whyNot();
+    failure = file.whyNot();
     return nullptr;
   }
   if (file.size() > std::numeric_limits<std::size_t>::max()) {
-    message = kOutOfMemory;
+    failure = FailureOf(FailureKind::OutOfMemory);
     return nullptr;
   }
   const auto size = static_cast<std::size_t>(file.size());
   auto buffer = std::make_unique<ParserBuffer>(size);
   if (buffer->data() == nullptr) {
-    message = kOutOfMemory;
+    failure = FailureOf(FailureKind::OutOfMemory);
     return nullptr;
   }
   if (!file.readExactly(buffer->data(), size)) {
-    message = "no se puede leer el archivo";
+    failure = file.readFailure();
     return nullptr;
   }
   if (!file.unchangedSinceOpened()) {
-    message = kChangedWhileRead;
+    failure = FailureOf(FailureKind::ChangedWhileRead);
     return nullptr;
   }
   return buffer;
@@ -166,15 +164,15 @@ std::unique_ptr<ParserBuffer> CopyToParserBuffer(std::string_view bytes) {
   return buffer;
 }
 
-XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_document& document) {
+Failure ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_document& document) {
   document.reset();
-  if (buffer == nullptr || buffer->data() == nullptr) return {false, kOutOfMemory};
-  if (buffer->size() == 0) return {false, "el archivo está vacío"};
+  if (buffer == nullptr || buffer->data() == nullptr) return FailureOf(FailureKind::OutOfMemory);
+  if (buffer->size() == 0) return FailureOf(FailureKind::EmptyFile);
   pugi::xml_encoding encoding = pugi::encoding_auto;
   switch (FindDeclaredEncoding(buffer->view())) {
     case DeclaredEncoding::Windows1252:
       buffer = CopyToParserBuffer(Windows1252ToUtf8(buffer->view()));
-      if (buffer->data() == nullptr) return {false, kOutOfMemory};
+      if (buffer->data() == nullptr) return FailureOf(FailureKind::OutOfMemory);
       encoding = pugi::encoding_utf8;
       break;
     case DeclaredEncoding::Latin1:
@@ -186,8 +184,8 @@ XmlLoadResult ParseBuffer(std::unique_ptr<ParserBuffer> buffer, pugi::xml_docume
   const std::size_t size = buffer->size();
   const pugi::xml_parse_result result =
       document.load_buffer_inplace_own(buffer->release(), size, kParseOptions, encoding);
-  if (!result) return {false, ParseErrorMessage(result)};
-  if (!document.document_element()) return {false, "el archivo no contiene ningún elemento XML"};
+  if (!result) return ParseFailure(result);
+  if (!document.document_element()) return FailureOf(FailureKind::NoElement);
   return CheckNothingAfterRoot(document);
 }
 
@@ -213,27 +211,26 @@ bool IsWellFormedStartTag(std::string_view tag) {
          document.first_child().type() == pugi::node_element && !document.first_child().next_sibling();
 }
 
-XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document) {
+Failure LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document) {
   return ParseBuffer(CopyToParserBuffer(bytes), document);
 }
 
-XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document) {
+Failure LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document) {
   auto buffer = std::make_unique<ParserBuffer>(size);
-  std::string message;
-  if (buffer->data() != nullptr && !fill(buffer->data(), size, message)) {
+  Failure failure;
+  if (buffer->data() != nullptr && !fill(buffer->data(), size, failure)) {
     document.reset();
-    return {false, message};
+    return failure;
   }
   return ParseBuffer(std::move(buffer), document);
 }
 
-XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
-  if (IsKmzFile(path)) return LoadKmzDocument(path, document);
-  std::string message;
-  auto buffer = ReadWholeFile(path, message);
+Failure LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document) {
+  Failure failure;
+  auto buffer = ReadWholeFile(path, failure);
   if (buffer == nullptr) {
     document.reset();
-    return {false, message};
+    return failure;
   }
   return ParseBuffer(std::move(buffer), document);
 }

@@ -1,8 +1,9 @@
 // Loading an input document. Files in UTF-8 (with or without a byte-order
 // mark), UTF-16 or UTF-32 with a byte-order mark, ISO-8859-1 and
-// Windows-1252 are read, and a .kmz path is read as the KML document inside
-// that archive; anything that is not a readable, well-formed
-// document is a failed load with a message, never a crash.
+// Windows-1252 are read (a KMZ archive is opened by kmz_archive, which
+// hands its document to the loading here); anything that is not a
+// readable, well-formed document is a failed load that says why, never a
+// crash.
 #pragma once
 
 #include <cstddef>
@@ -13,25 +14,24 @@
 
 #include <pugixml.hpp>
 
+#include "core/failure.h"
+
 namespace ruvela {
 
-struct XmlLoadResult {
-  bool ok = false;
-  std::string message;  // in Spanish, with the byte position when the XML is broken
-};
-
-XmlLoadResult LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document);
+// Loads the document at `path`; a failure says why (FailureKind::None when
+// it loaded).
+Failure LoadXmlDocument(const std::filesystem::path& path, pugi::xml_document& document);
 
 // Writes exactly `size` bytes of a document into `data`; on failure returns
-// false and says why in `message`.
-using BufferFiller = std::function<bool(char* data, std::size_t size, std::string& message)>;
+// false and says why in `failure`.
+using BufferFiller = std::function<bool(char* data, std::size_t size, Failure& failure)>;
 
 // The same for a document that `fill` writes straight into the parser's own
 // buffer (an archive entry being inflated), without a copy in between.
-XmlLoadResult LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document);
+Failure LoadXmlDocumentFilledBy(std::size_t size, const BufferFiller& fill, pugi::xml_document& document);
 
 // The same for a document held in memory (used by tests and fuzzing).
-XmlLoadResult LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document);
+Failure LoadXmlDocumentFromBytes(std::string_view bytes, pugi::xml_document& document);
 
 // Whether a document whose first bytes are `head` is read as UTF-8: no
 // byte-order mark but UTF-8's, and no other encoding declared that the

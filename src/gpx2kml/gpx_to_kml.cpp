@@ -6,16 +6,14 @@
 
 #include "core/block_writer.h"
 #include "core/conversion_walk.h"
+#include "core/document_source.h"
+#include "core/gpx_items.h"
 #include "core/gpx_value_rules.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
-#include "core/path_parts.h"
-#include "core/regular_file.h"
 #include "core/text_lines.h"
-#include "core/xml_document.h"
 #include "core/xml_values.h"
 #include "gpx2kml/elevation_rule.h"
-#include "gpx2kml/gpx_items.h"
 #include "gpx2kml/kml_vocabulary.h"
 #include "gpx2kml/kml_writer.h"
 
@@ -205,71 +203,16 @@ class GpxToKmlConversion : ConversionWalk<GpxItems, Gpx2KmlOptions> {
   }
 };
 
-// Converts from the file's outline, a run of elements at a time. Nothing
-// when the outline cannot follow the file or a part of it turns out broken:
-// the caller then converts from the whole document, which also finds the
-// parser's message for a broken one.
-std::optional<ConversionResult> ConvertOutlinedGpx(const std::filesystem::path& input, const std::string& documentName,
-                                                   const std::filesystem::path& output, const Gpx2KmlOptions& options,
-                                                   ConversionProgress& progress, ConversionCounts& counts) {
-  progress.loadingStarted();
-  RegularFile file(input);
-  const std::optional<OutlineNode> outline = OutlineXmlFile(file, GpxOutlineItems::Rule());
-  if (!outline) return std::nullopt;
-  GpxOutlineItems items(*outline, file);
-  if (!items.checkUnwalkedRuns()) return std::nullopt;
-  progress.loadingFinished();
-
-  BlockWriter writer;
-  if (!writer.open(output)) return OutputNotWritten();
-  GpxToKmlConversion conversion(items, options, progress, counts, writer);
-  const bool completed = conversion.run(documentName);
-  if (!writer.close()) return OutputNotWritten();
-  // Every run is parsed before a conversion counts as done: a broken
-  // document is never a converted one.
-  if (items.failed() || (completed && !items.checkUnreadRuns())) {
-    RestartCounts(counts, progress);  // what was counted came from a broken document
-    return std::nullopt;
-  }
-  if (completed && !file.unchangedSinceOpened()) return InputChangedWhileRead(output, counts, progress);
-  if (!completed) return ConversionResult{ConversionStatus::Stopped, {}, {}};
-  return ConversionResult{ConversionStatus::Completed, {}, KmlDocumentFooter()};
-}
-
-ConversionResult ConvertGpxTree(const std::filesystem::path& input, const std::string& documentName,
-                                const std::filesystem::path& output, const Gpx2KmlOptions& options,
-                                ConversionProgress& progress, ConversionCounts& counts) {
-  BlockWriter writer;
-  if (!writer.open(output)) return OutputNotWritten();
-
-  pugi::xml_document document;
-  progress.loadingStarted();
-  const XmlLoadResult loaded = LoadXmlDocument(input, document);
-  progress.loadingFinished();
-  if (!loaded.ok) {
-    writer.close();
-    return {ConversionStatus::InputNotLoaded, loaded.message, {}};
-  }
-
-  GpxTreeItems items(document);
-  GpxToKmlConversion conversion(items, options, progress, counts, writer);
-  const bool completed = conversion.run(documentName);
-  if (!writer.close()) return OutputNotWritten();
-  if (!completed) return {ConversionStatus::Stopped, {}, {}};
-  return {ConversionStatus::Completed, {}, KmlDocumentFooter()};
-}
-
 }  // namespace
 
-ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
-                                 const Gpx2KmlOptions& options, ConversionProgress& progress,
-                                 ConversionCounts& counts) {
-  counts = ConversionCounts{};
-  const std::filesystem::path inputPath = PathFromUtf8(input.joined());
-  if (auto outlined = ConvertOutlinedGpx(inputPath, input.baseName, output, options, progress, counts)) {
-    return *outlined;
-  }
-  return ConvertGpxTree(inputPath, input.baseName, output, options, progress, counts);
+ConversionResult ConvertGpxToKml(const std::filesystem::path& input, const std::string& documentName,
+                                 const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts) {
+  ConversionResult result = WalkGpxDocument(input, output, progress, counts, [&](GpxItems& items, BlockWriter& writer) {
+    return GpxToKmlConversion(items, options, progress, counts, writer).run(documentName);
+  });
+  if (result.status == ConversionStatus::Completed) result.closingText = KmlDocumentFooter();
+  return result;
 }
 
 }  // namespace ruvela

@@ -10,9 +10,10 @@
 
 namespace ruvela {
 
-// Converts input.joined() into `output` (created or emptied first). The base
-// name becomes the KML document's name.
-ConversionResult ConvertGpxToKml(const InputParts& input, const std::filesystem::path& output,
-                                 const Gpx2KmlOptions& options, ConversionProgress& progress, ConversionCounts& counts);
+// Converts `input` into `output` (created or emptied first), naming the KML
+// document `documentName`.
+ConversionResult ConvertGpxToKml(const std::filesystem::path& input, const std::string& documentName,
+                                 const std::filesystem::path& output, const Gpx2KmlOptions& options,
+                                 ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

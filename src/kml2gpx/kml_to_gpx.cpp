@@ -9,27 +9,21 @@
 
 #include "core/block_writer.h"
 #include "core/conversion_walk.h"
+#include "core/document_source.h"
 #include "core/gpx_value_rules.h"
-#include "core/kmz_archive.h"
+#include "core/kml_items.h"
 #include "core/name_cleaning.h"
-#include "core/path_parts.h"
-#include "core/regular_file.h"
 #include "core/text_lines.h"
 #include "core/text_spool.h"
-#include "core/xml_document.h"
 #include "core/xml_values.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
-#include "kml2gpx/kml_items.h"
 #include "kml2gpx/kml_paths.h"
 
 namespace ruvela {
 namespace {
 
-// Folders are visited down to this level; deeper ones are not entered.
-constexpr int kDeepestFolderLevel = 5;
-
-// One walk over the KML tree. Point placemarks become waypoints; the route
+// One walk over the KML document. Point placemarks become waypoints; the route
 // folder (found by name) and each folder below it become one route each,
 // made of the point placemarks directly inside that folder. Routes are
 // collected in memory and written after all waypoints; paths, when asked
@@ -172,7 +166,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     return source_.forEachFolder(folder, [&](const KmlContainer& child) { return convertFolder(child, level + 1); });
   }
 
-  // Once the walk has left the route folder's subtree it is not looked for
+  // Once the walk has left the folders below the route folder it is not looked for
   // again at the top level, but a deeper folder of that name still counts.
   void recogniseRouteFolder(const std::string& name, int depth) {
     if (routeFolderDepth_ >= depth) {
@@ -255,92 +249,31 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
   std::int64_t routeSequence_ = 0;  // next automatic number in the open route
 };
 
-// A walk from `rootPath`. When another root may follow (`lastRoot` false)
-// and this one yields no point, its few lines are not written: emptying a
-// written file before the next walk would make the file system write the
-// next walk's whole output to disk as the file is closed.
-ConversionResult ConvertKmlItems(KmlItems& items, const std::string& rootPath, bool lastRoot,
-                                 const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                 ConversionProgress& progress, ConversionCounts& counts) {
-  counts = ConversionCounts{};
-  BlockWriter writer;
-  if (!writer.open(output)) return OutputNotWritten();
-  KmlToGpxConversion conversion(items, options, progress, counts, writer);
-  const bool completed = conversion.run(rootPath);
-  if (completed && !lastRoot && ConvertedPoints(counts) == 0) {
-    writer.abandon();
-  } else if (!writer.close()) {
-    return OutputNotWritten();
-  }
-  if (!completed) return {ConversionStatus::Stopped, {}, {}};
-  return {ConversionStatus::Completed, {}, GpxDocumentFooter()};
-}
-
 // Google Earth puts its placemarks and folders inside a Document element;
 // when the root level yields no point, the same items are walked again
-// from there.
-ConversionResult ConvertFromEitherRoot(KmlItems& items, const std::filesystem::path& output,
-                                       const Kml2GpxOptions& options, ConversionProgress& progress,
-                                       ConversionCounts& counts) {
-  ConversionResult result = ConvertKmlItems(items, kKmlRoot, false, output, options, progress, counts);
-  if (result.status == ConversionStatus::Completed && ConvertedPoints(counts) == 0 && !progress.abortRequested()) {
-    result = ConvertKmlItems(items, kKmlDocumentRoot, true, output, options, progress, counts);
-  }
-  return result;
-}
-
-// Converts from the file's outline, a run of elements at a time. Nothing
-// when the outline cannot follow the file or a part of it turns out broken:
-// the caller then converts from the whole document, which also finds the
-// parser's message for a broken one.
-std::optional<ConversionResult> ConvertOutlinedKml(const std::filesystem::path& input,
-                                                   const std::filesystem::path& output, const Kml2GpxOptions& options,
-                                                   ConversionProgress& progress, ConversionCounts& counts) {
-  if (IsKmzFile(input)) return std::nullopt;
-  progress.loadingStarted();
-  RegularFile file(input);
-  const std::optional<OutlineNode> outline = OutlineXmlFile(file, KmlOutlineItems::Rule(kDeepestFolderLevel));
-  if (!outline) return std::nullopt;
-  KmlOutlineItems items(*outline, file);
-  if (!items.checkUnwalkedRuns()) return std::nullopt;
-  progress.loadingFinished();
-
-  const ConversionResult result = ConvertFromEitherRoot(items, output, options, progress, counts);
-  // Runs under the root that was not walked are checked too: a broken
-  // document is never a converted one.
-  const bool broken = items.failed() || (result.status == ConversionStatus::Completed && !items.checkUnreadRuns());
-  if (broken) {
-    RestartCounts(counts, progress);
-    return std::nullopt;
-  }
-  if (result.status == ConversionStatus::Completed && !file.unchangedSinceOpened()) {
-    return InputChangedWhileRead(output, counts, progress);
-  }
-  return result;
-}
-
-ConversionResult ConvertKmlTree(const std::filesystem::path& input, const std::filesystem::path& output,
-                                const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts) {
-  // The output is emptied before anything else, as for every conversion.
-  if (!CreateEmptyFile(output)) return OutputNotWritten();
-  progress.loadingStarted();
-  pugi::xml_document document;
-  const XmlLoadResult loaded = LoadXmlDocument(input, document);
-  progress.loadingFinished();
-  if (!loaded.ok) return {ConversionStatus::InputNotLoaded, loaded.message, {}};
-  KmlTreeItems items(document);
-  return ConvertFromEitherRoot(items, output, options, progress, counts);
+// from there. The first root's few lines are then not written: emptying a
+// written file before the next walk would make the file system write the
+// next walk's whole output to disk as the file is closed.
+bool WalkFromEitherRoot(KmlItems& items, BlockWriter& output, const Kml2GpxOptions& options,
+                        ConversionProgress& progress, ConversionCounts& counts) {
+  const bool completed = KmlToGpxConversion(items, options, progress, counts, output).run(kKmlRoot);
+  if (!completed || ConvertedPoints(counts) > 0) return completed;
+  output.abandon();
+  if (progress.abortRequested()) return true;
+  counts = ConversionCounts{};
+  return output.reopen() && KmlToGpxConversion(items, options, progress, counts, output).run(kKmlDocumentRoot);
 }
 
 }  // namespace
 
-ConversionResult ConvertKmlToGpx(const InputParts& input, const std::filesystem::path& output,
+ConversionResult ConvertKmlToGpx(const std::filesystem::path& input, const std::filesystem::path& output,
                                  const Kml2GpxOptions& options, ConversionProgress& progress,
                                  ConversionCounts& counts) {
-  counts = ConversionCounts{};
-  const std::filesystem::path inputPath = PathFromUtf8(input.joined());
-  if (auto outlined = ConvertOutlinedKml(inputPath, output, options, progress, counts)) return *outlined;
-  return ConvertKmlTree(inputPath, output, options, progress, counts);
+  ConversionResult result = WalkKmlDocument(input, output, progress, counts, [&](KmlItems& items, BlockWriter& writer) {
+    return WalkFromEitherRoot(items, writer, options, progress, counts);
+  });
+  if (result.status == ConversionStatus::Completed) result.closingText = GpxDocumentFooter();
+  return result;
 }
 
 }  // namespace ruvela

@@ -16,8 +16,8 @@ namespace ruvela {
 inline constexpr const char* kKmlRoot = "kml";
 inline constexpr const char* kKmlDocumentRoot = "kml/Document";
 
-// Converts input.joined() into `output` (created or emptied first).
-ConversionResult ConvertKmlToGpx(const InputParts& input, const std::filesystem::path& output,
+// Converts `input` into `output` (created or emptied first).
+ConversionResult ConvertKmlToGpx(const std::filesystem::path& input, const std::filesystem::path& output,
                                  const Kml2GpxOptions& options, ConversionProgress& progress, ConversionCounts& counts);
 
 }  // namespace ruvela

@@ -71,11 +71,13 @@ Converted Convert(const std::string& name, std::string input, std::string_view o
                   const fs::path& output = "out") {
   const testing::ScratchDirectory scratch;
   if (name.ends_with(".KMZ")) input = testing::ZipArchive({{"images/icon.png", "PNG"}, {"doc.kml", input}});
-  const InputParts parts = SplitInputPath(Utf8FromPath(scratch.Write(name, input)), '/');
+  const fs::path path = scratch.Write(name, input);
+  const InputParts parts = SplitInputPath(Utf8FromPath(path), '/').value();
   const auto [gpx, kml] = OptionsFrom(options);
   testing::ScriptedProgress progress(stopAt);
   Converted c;
-  c.result = ConvertInput(DirectionOf(parts.extension), parts, scratch.path() / output, gpx, kml, progress, c.counts);
+  c.result = ConvertInput(DirectionOf(parts.extension), path, parts.baseName, scratch.path() / output, gpx, kml,
+                          progress, c.counts);
   c.output = ReadFile(scratch.path() / output);
   c.loads = progress.loads;
   return c;
@@ -179,7 +181,7 @@ TEST(GoldenDocuments, GpxDocumentsValidateAgainstTheSchema) {
 // one, point after point.
 std::string TimedPositions(const fs::path& gpx) {
   pugi::xml_document document;
-  EXPECT_TRUE(LoadXmlDocument(gpx, document).ok) << gpx;
+  EXPECT_TRUE(LoadXmlDocument(gpx, document).ok()) << gpx;
   const auto timed = [](pugi::xml_node point) {
     return IsGpxDateTime(ReadChildText(point, "time")) && IsGpxLatitude(ReadAttribute(point, "lat")) &&
            IsGpxLongitude(ReadAttribute(point, "lon"));

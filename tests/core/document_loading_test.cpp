@@ -2,11 +2,13 @@
 // documents, the KML inside a KMZ, and the memory the parser works in.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <future>
 #include <thread>
 
+#include "core/document_source.h"
 #include "core/kmz_archive.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
@@ -29,19 +31,28 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
   return bytes;
 }
 
-// The name in a document loaded from a file, or the message of a failed load.
-std::string LoadedName(const std::filesystem::path& file) {
+// The name in a document loaded from a file, and why a load failed.
+struct Loaded {
+  std::string name;
+  Failure failure;
+};
+
+Loaded LoadName(const std::filesystem::path& file) {
   pugi::xml_document document;
-  const XmlLoadResult loaded = LoadXmlDocument(file, document);
-  if (!loaded.ok) return "failed: " + loaded.message;
+  Loaded loaded{{}, LoadWholeDocument(file, document)};
   const pugi::xml_node root = document.document_element();
-  return ReadChildText(root.child("Placemark") ? root.child("Placemark") : root, "name");
+  if (loaded.failure.ok())
+    loaded.name = ReadChildText(root.child("Placemark") ? root.child("Placemark") : root, "name");
+  return loaded;
 }
 
 TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
+  using enum FailureKind;
   const struct {
     std::string bytes;
-    const char* loaded;  // the name read, or the start of the message
+    const char* name;  // the name read
+    FailureKind failure = None;
+    std::int64_t offset = -1;  // where the document is broken, when it is checked
   } rows[] = {
       {"<wpt><name>Año</name></wpt>", "Año"},
       {"\xEF\xBB\xBF<wpt><name>Año</name></wpt>", "Año"},
@@ -51,25 +62,28 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
       {"<?xml version=\"1.0\" encoding=\"ISO8859-1\"?><wpt><name>A\xF1o</name></wpt>", "Año"},
       {"<wpt><name>encoding 'latin1' Año</name></wpt>", "encoding 'latin1' Año"},  // no declaration
       {"<?xml version='1.0' encoding='windows-1252'?><wpt><name>\x80 \x8A\xF1 \x93x\x94</name></wpt>", "€ Šñ “x”"},
-      {"hello, world", "failed: el archivo no contiene ningún elemento XML"},
-      {"\xEF\xBB\xBF", "failed: el archivo no contiene ningún elemento XML"},
-      {"<gpx></kml>", "failed: XML mal formado en el byte 7"},
+      {"hello, world", "", NoElement},
+      {"\xEF\xBB\xBF", "", NoElement},
+      {"<gpx></kml>", "", MalformedXml, 7},
       // The encoding is read from the whole declaration, however long.
       {"<?xml version='1.0'" + std::string(600, ' ') + "encoding='ISO-8859-1'?><wpt><name>Caf\xE9</name></wpt>",
        "Café"},
       {"<?xml version='1.0'" + std::string(600, ' ') + "encoding='windows-1252'?><wpt><name>\x80</name></wpt>", "€"},
-      {"<?xml version='1.0' encoding='ISO-8859-1' <wpt><name>Caf\xE9</name></wpt>", "failed: XML mal formado"},
+      {"<?xml version='1.0' encoding='ISO-8859-1' <wpt><name>Caf\xE9</name></wpt>", "", MalformedXml},
       // Nothing may follow the root element but comments, instructions and blanks.
       {"<wpt><name>a</name></wpt> <!-- c --><?pi x?>\n", "a"},
-      {"<wpt><name>a</name></wpt>\n<wpt><name>b</name></wpt>", "failed: XML mal formado en el byte 26 ("},
-      {"<wpt/><!-- c --><x/>", "failed: XML mal formado en el byte 16 ("},
+      {"<wpt><name>a</name></wpt>\n<wpt><name>b</name></wpt>", "", ElementAfterRoot, 26},
+      {"<wpt/><!-- c --><x/>", "", ElementAfterRoot, 16},
   };
   // Every load closes its file, read or refused: the window loads many in one session.
   const auto openFiles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
   const auto openBefore = openFiles();
   for (const auto& row : rows) {
     const ScratchDirectory scratch;
-    EXPECT_EQ(LoadedName(scratch.Write("in.gpx", row.bytes)).substr(0, std::strlen(row.loaded)), row.loaded);
+    const Loaded loaded = LoadName(scratch.Write("in.gpx", row.bytes));
+    EXPECT_EQ(loaded.name, row.name);
+    EXPECT_EQ(loaded.failure.kind, row.failure) << row.bytes;
+    if (row.offset >= 0) EXPECT_EQ(loaded.failure.offset, row.offset) << row.bytes;
   }
   EXPECT_EQ(openFiles(), openBefore);
 }
@@ -78,13 +92,12 @@ TEST(LoadXmlDocument, ReadsTheUsualEncodingsAndSaysWhatIsWrong) {
 TEST(LoadXmlDocument, SaysWhenMemoryRunsOut) {
   const ScratchDirectory scratch;
   const std::filesystem::path file = scratch.Write("a.gpx", "<a/>");
-  UseParserMemoryPool();
   const auto allocate = pugi::get_memory_allocation_function();
   const auto deallocate = pugi::get_memory_deallocation_function();
   pugi::set_memory_management_functions([](std::size_t) -> void* { return nullptr; }, deallocate);
   pugi::xml_document document;
-  for (const XmlLoadResult& loaded : {LoadXmlDocumentFromBytes("<a/>", document), LoadXmlDocument(file, document)}) {
-    EXPECT_EQ(loaded.ok ? "loaded" : loaded.message, "no hay memoria suficiente para leer el archivo");
+  for (const Failure& loaded : {LoadXmlDocumentFromBytes("<a/>", document), LoadXmlDocument(file, document)}) {
+    EXPECT_EQ(loaded.kind, FailureKind::OutOfMemory);
   }
   pugi::set_memory_management_functions(allocate, deallocate);
 }
@@ -96,20 +109,21 @@ TEST(LoadXmlDocument, RefusesWhatIsNotARegularFile) {
   const auto& folder = scratch.path();
   ASSERT_TRUE(testing::MakeNamedPipe(folder / "tuberia.gpx") && testing::MakeNamedPipe(folder / "tuberia.kmz"));
   std::filesystem::create_symlink("/dev/zero", folder / "cero.kml");
-  const std::pair<std::filesystem::path, const char*> rows[] = {
-      {folder / "tuberia.gpx", "failed: no es un archivo normal"},
-      {folder / "cero.kml", "failed: no es un archivo normal"},
-      {folder, "failed: no es un archivo normal"},
-      {folder / "nada.gpx", "failed: el archivo no existe"},
-      {folder / "tuberia.kmz", "failed: no es un archivo normal"},
+  const std::pair<std::filesystem::path, FailureKind> rows[] = {
+      {folder / "tuberia.gpx", FailureKind::NotARegularFile},
+      {folder / "cero.kml", FailureKind::NotARegularFile},
+      {folder, FailureKind::NotARegularFile},
+      {folder / "nada.gpx", FailureKind::FileOperationFailed},
+      {folder / "tuberia.kmz", FailureKind::NotARegularFile},
   };
-  for (const auto& [path, message] : rows) {
-    auto load = std::make_shared<std::packaged_task<std::string()>>([file = path] { return LoadedName(file); });
-    std::future<std::string> loaded = load->get_future();
+  for (const auto& [path, failure] : rows) {
+    auto load = std::make_shared<std::packaged_task<Loaded()>>([file = path] { return LoadName(file); });
+    std::future<Loaded> loaded = load->get_future();
     std::thread([load] { (*load)(); }).detach();
     ASSERT_EQ(loaded.wait_for(std::chrono::seconds(1)), std::future_status::ready) << path << " blocked the load";
-    EXPECT_EQ(loaded.get(), message) << path;
+    EXPECT_EQ(loaded.get().failure.kind, failure) << path;
   }
+  EXPECT_EQ(LoadName(folder / "nada.gpx").failure.error, ENOENT);
 }
 
 std::string KmlNamed(const std::string& name) {
@@ -125,11 +139,13 @@ TEST(LoadKmzDocument, ReadsDocKmlElseTheFirstKmlAtTheRootElseAnywhere) {
       {{{"files/f.kml", KmlNamed("F")}, {"files/doc.kml", KmlNamed("D")}, {"b.KML", KmlNamed("B")}, {"c.kml", "C"}},
        "B"},
       {{{"files/icon.png", "PNG"}, {"files/x.kml", KmlNamed("X")}, {"y/z.kml", ""}}, "X"},
-      {{{"doc.kmz", KmlNamed("Z")}}, "failed: el archivo KMZ no contiene ningún documento KML"},
+      {{{"doc.kmz", KmlNamed("Z")}}, ""},
   };
   for (const auto& row : rows) {
     const ScratchDirectory scratch;
-    EXPECT_EQ(LoadedName(scratch.Write("a.kmz", testing::ZipArchive(row.entries))), row.chosen);
+    const Loaded loaded = LoadName(scratch.Write("a.kmz", testing::ZipArchive(row.entries)));
+    EXPECT_EQ(loaded.name, row.chosen);
+    EXPECT_EQ(loaded.failure.kind, *row.chosen ? FailureKind::None : FailureKind::KmzWithoutKml);
   }
 }
 

@@ -47,7 +47,6 @@ class CountingBlocks final : public LargeBlockSource {
 class WithoutHugePages {
  public:
   WithoutHugePages() {
-    UseParserMemoryPool();  // now, so that it does not replace the pool below
     allocate_ = pugi::get_memory_allocation_function();
     deallocate_ = pugi::get_memory_deallocation_function();
     active_ = &pool_;

@@ -1,4 +1,4 @@
-#include "kml2gpx/kml_items.h"
+#include "core/kml_item_readings.h"
 
 #include <algorithm>
 
@@ -6,6 +6,23 @@
 
 namespace ruvela {
 namespace {
+
+// The kinds of place a container stands for: an element of a parsed tree
+// (the whole document's, or a run's), or an element the outline opened.
+constexpr int kElement = 0;
+constexpr int kOpened = 1;
+
+KmlContainer ContainerOf(pugi::xml_node element) { return {element.internal_object(), kElement}; }
+KmlContainer ContainerOf(const OutlineNode& opened) { return {&opened, kOpened}; }
+
+pugi::xml_node ElementOf(const KmlContainer& container) {
+  if (container.kind != kElement) return {};
+  return pugi::xml_node(static_cast<pugi::xml_node_struct*>(const_cast<void*>(container.place)));
+}
+
+const OutlineNode* OpenedOf(const KmlContainer& container) {
+  return container.kind == kOpened ? static_cast<const OutlineNode*>(container.place) : nullptr;
+}
 
 bool IsNameElement(pugi::xml_node node) {
   return node.type() == pugi::node_element && LocalName(node.name()) == "name";
@@ -26,25 +43,25 @@ bool ForEachTreePlacemark(pugi::xml_node container, const KmlItems::ElementVisit
 }
 
 bool ForEachTreeFolder(pugi::xml_node container, const KmlItems::ContainerVisit& visit) {
-  return ForEachElementAt(container, "Folder", [&visit](pugi::xml_node folder) { return visit({folder}); });
+  return ForEachElementAt(container, "Folder", [&visit](pugi::xml_node folder) { return visit(ContainerOf(folder)); });
 }
 
 }  // namespace
 
 bool KmlTreeItems::forEachRoot(const std::string& rootPath, const ContainerVisit& visit) {
-  return ForEachElementAt(document_, rootPath, [&visit](pugi::xml_node root) { return visit({root}); });
+  return ForEachElementAt(document_, rootPath, [&visit](pugi::xml_node root) { return visit(ContainerOf(root)); });
 }
 
 bool KmlTreeItems::forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) {
-  return ForEachTreePlacemark(container.element, visit);
+  return ForEachTreePlacemark(ElementOf(container), visit);
 }
 
 bool KmlTreeItems::forEachFolder(const KmlContainer& container, const ContainerVisit& visit) {
-  return ForEachTreeFolder(container.element, visit);
+  return ForEachTreeFolder(ElementOf(container), visit);
 }
 
 bool KmlTreeItems::readName(const KmlContainer& container, std::string& name) {
-  name = ReadChildText(container.element, "name");
+  name = ReadChildText(ElementOf(container), "name");
   return true;
 }
 
@@ -72,35 +89,34 @@ OutlineRule KmlOutlineItems::Rule(int deepestFolderLevel) {
 
 bool KmlOutlineItems::forEachRoot(const std::string& rootPath, const ContainerVisit& visit) {
   return runs_.forEachAt(
-      outline_, rootPath, [&visit](pugi::xml_node root) { return visit({root}); },
-      [&visit](const OutlineNode& root) {
-        return visit({{}, &root});
-      });
+      outline_, rootPath, [&visit](pugi::xml_node root) { return visit(ContainerOf(root)); },
+      [&visit](const OutlineNode& root) { return visit(ContainerOf(root)); });
 }
 
 bool KmlOutlineItems::forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) {
-  if (container.outline == nullptr) return ForEachTreePlacemark(container.element, visit);
-  return runs_.forEachAt(*container.outline, "Placemark", visit);
+  const OutlineNode* opened = OpenedOf(container);
+  if (opened == nullptr) return ForEachTreePlacemark(ElementOf(container), visit);
+  return runs_.forEachAt(*opened, "Placemark", visit);
 }
 
 bool KmlOutlineItems::forEachFolder(const KmlContainer& container, const ContainerVisit& visit) {
-  if (container.outline == nullptr) return ForEachTreeFolder(container.element, visit);
+  const OutlineNode* opened = OpenedOf(container);
+  if (opened == nullptr) return ForEachTreeFolder(ElementOf(container), visit);
   return runs_.forEachAt(
-      *container.outline, "Folder", [&visit](pugi::xml_node folder) { return visit({folder}); },
-      [&visit](const OutlineNode& folder) {
-        return visit({{}, &folder});
-      });
+      *opened, "Folder", [&visit](pugi::xml_node folder) { return visit(ContainerOf(folder)); },
+      [&visit](const OutlineNode& folder) { return visit(ContainerOf(folder)); });
 }
 
 // The name is in a run that holds elements no walk visits, never in an
 // opened folder.
 bool KmlOutlineItems::readName(const KmlContainer& container, std::string& name) {
   name.clear();
-  if (container.outline == nullptr) {
-    name = ReadChildText(container.element, "name");
+  const OutlineNode* opened = OpenedOf(container);
+  if (opened == nullptr) {
+    name = ReadChildText(ElementOf(container), "name");
     return true;
   }
-  for (const OutlineNode& run : container.outline->children) {
+  for (const OutlineNode& run : opened->children) {
     if (run.opened || !run.holdsOthers) continue;
     const pugi::xml_document* elements = runs_.parse(run);
     if (elements == nullptr) return false;

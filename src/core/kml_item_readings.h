@@ -1,46 +1,18 @@
-// Where the KML conversion reads its placemarks and folders: the elements
-// at a root path ("kml", "kml/Document"), the placemarks and folders
-// directly inside each, and the placemarks it keeps for later (paths become
-// tracks after everything else). Read either from the file's outline, a run
-// of elements at a time, or from the whole document's tree when the outline
-// cannot follow the file.
+// The two readings of a KML document's placemarks and folders: from the
+// file's outline, a run of elements at a time, or from the whole document's
+// tree when the outline cannot follow the file.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include <pugixml.hpp>
 
+#include "core/kml_items.h"
 #include "core/xml_outline.h"
 
 namespace ruvela {
-
-// A root or a folder, as the reading that gave it knows it.
-struct KmlContainer {
-  pugi::xml_node element;                // in a loaded document
-  const OutlineNode* outline = nullptr;  // in a file's outline
-};
-
-class KmlItems {
- public:
-  using ElementVisit = std::function<bool(pugi::xml_node)>;
-  using ContainerVisit = std::function<bool(const KmlContainer&)>;
-
-  virtual ~KmlItems() = default;
-  // Each walk visits in document order and stops, returning false, when a
-  // visit returns false or the rest of the document cannot be read.
-  virtual bool forEachRoot(const std::string& rootPath, const ContainerVisit& visit) = 0;
-  virtual bool forEachPlacemark(const KmlContainer& container, const ElementVisit& visit) = 0;
-  virtual bool forEachFolder(const KmlContainer& container, const ContainerVisit& visit) = 0;
-  // The text of the container's first child element whose local name is
-  // "name", empty without one; false when it cannot be read.
-  virtual bool readName(const KmlContainer& container, std::string& name) = 0;
-  // Keeps the placemark being visited; visitKept visits it again later.
-  virtual std::size_t keep(pugi::xml_node placemark) = 0;
-  virtual bool visitKept(std::size_t kept, const ElementVisit& visit) = 0;
-};
 
 // The items of a loaded document.
 class KmlTreeItems final : public KmlItems {

@@ -1,32 +1,17 @@
-// The items of a GPX document that the conversion reads, in the order it
-// reads them: waypoints, routes, then each track's name and points. Read
-// either from the document's outline, a run of elements at a time, or from
-// the whole document's tree when the outline cannot follow the file.
+// The two readings of a GPX document's items: from the document's outline,
+// a run of elements at a time, or from the whole document's tree when the
+// outline cannot follow the file.
 #pragma once
 
-#include <functional>
+#include <cstddef>
 #include <string>
 
 #include <pugixml.hpp>
 
+#include "core/gpx_items.h"
 #include "core/xml_outline.h"
 
 namespace ruvela {
-
-class GpxItems {
- public:
-  using ElementVisit = std::function<bool(pugi::xml_node)>;
-  using PointWalk = std::function<bool(const ElementVisit&)>;
-  // A track's name, as the text of its name element, and the walk over its points.
-  using TrackVisit = std::function<bool(const std::string& name, const PointWalk& points)>;
-
-  virtual ~GpxItems() = default;
-  // Each walk visits in document order and stops, returning false, when a
-  // visit returns false or the rest of the document cannot be read.
-  virtual bool forEachWaypoint(const ElementVisit& visit) = 0;
-  virtual bool forEachRoute(const ElementVisit& visit) = 0;
-  virtual bool forEachTrack(const TrackVisit& visit) = 0;
-};
 
 // The items of a loaded document: the gpx elements' wpt, rte and trk
 // children, and trkseg/trkpt within each track.

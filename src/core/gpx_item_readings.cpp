@@ -1,4 +1,4 @@
-#include "gpx2kml/gpx_items.h"
+#include "core/gpx_item_readings.h"
 
 #include "core/xml_values.h"
 
