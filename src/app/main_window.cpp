@@ -408,7 +408,7 @@ void MainWindow::offerReprocessing(Direction direction) {
 // enabled only while there are some, and the double click follows it.
 void MainWindow::showFolders() {
   if (!mnuFolders->isEnabled()) return;
-  ShowFoldersViewer(*services_.settings, QString::fromStdString(runner_.counts().folderList), this);
+  ShowFoldersViewer(*services_.settings, runner_.counts().folderList, this);
 }
 
 void MainWindow::showHelp() { ShowHelpWindow(QString::fromUtf8(kAppTitle), this); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/block_writer.h"
 #include "core/regular_file.h"
@@ -22,6 +23,14 @@ struct InputParts {
   std::string joined() const { return directory + baseName + extension; }
 };
 
+// A KML folder as the conversion entered it: its cleaned name, how deep it
+// lies (0 at the top) and whether its placemarks became routes.
+struct EnteredFolder {
+  std::string name;
+  int depth = 0;
+  bool isRouteFolder = false;
+};
+
 // Counters of one conversion. They are reset by every converter call and
 // keep their final values afterwards.
 struct ConversionCounts {
@@ -33,7 +42,7 @@ struct ConversionCounts {
   std::int32_t zeroElevation = 0;          // track points drawn at elevation 0
   std::int32_t negativeElevation = 0;      // track points drawn below 0
   std::int32_t tracksWithoutTimes = 0;     // GPX tracks asked for with times, drawn as lines: a point had none
-  std::string folderList;                  // one CR LF line per KML folder entered
+  std::vector<EnteredFolder> folderList;   // every KML folder entered, in the order entered
 };
 
 // Which counter a countChanged call is about.

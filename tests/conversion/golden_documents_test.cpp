@@ -94,7 +94,10 @@ std::string Summary(const Converted& c) {
     text += " " + std::to_string(count);
   }
   if (n.tracksWithoutTimes > 0) text += " untimed " + std::to_string(n.tracksWithoutTimes);
-  if (!n.folderList.empty()) text += " " + n.folderList;
+  if (!n.folderList.empty()) text += " ";
+  for (const EnteredFolder& folder : n.folderList) {
+    text += std::string(2 * folder.depth, ' ') + folder.name + (folder.isRouteFolder ? " <<<" : "") + "\r\n";
+  }
   std::replace(text.begin(), text.end(), '\r', '|');
   std::erase(text, '\n');
   return text;

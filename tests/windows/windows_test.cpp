@@ -64,7 +64,7 @@ std::unique_ptr<QDialog> OpenWindow(const QString& name, MemorySettingsStore& st
     return about;
   }
   auto viewer = std::make_unique<FoldersViewer>(store);
-  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  viewer->showList({{"Mis lugares", 0, false}, {"Routes", 1, true}});
   return viewer;
 }
 
@@ -282,15 +282,19 @@ class WindowsTest : public QObject {
   void foldersViewer() {
     MemorySettingsStore store;
     FoldersViewer viewer(store);
-    QString list;
-    for (int i = 1; i <= 40; ++i) list += QStringLiteral("Carpeta %1\r\n").arg(i);
-    viewer.showList(list);
+    std::vector<EnteredFolder> folders;
+    QString list;  // as the box shows them: a line each, the last one ended too
+    for (int i = 1; i <= 40; ++i) {
+      folders.push_back({"Carpeta " + std::to_string(i), 0, false});
+      list += QStringLiteral("Carpeta %1\n").arg(i);
+    }
+    viewer.showList(folders);
     viewer.show();
     QCOMPARE(viewer.focusWidget(), Button(viewer, "cmdClose"));
     QVERIFY(Button(viewer, "cmdClose")->isDefault());
     auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
     QVERIFY(box->isReadOnly());
-    QCOMPARE(box->toPlainText(), list.remove(u'\r'));
+    QCOMPARE(box->toPlainText(), list);
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
     QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
@@ -298,7 +302,7 @@ class WindowsTest : public QObject {
     // A line too long for the box loses its middle and shows whole as its
     // tooltip; the others keep the list's own.
     const QString longLine = QStringLiteral("  Viaje ") + QString(200, u'x') + QStringLiteral(" fin <<<");
-    viewer.showList(QStringLiteral("Corta\r\n") + longLine + QStringLiteral("\r\n"));
+    viewer.showList({{"Corta", 0, false}, {"Viaje " + std::string(200, 'x') + " fin", 1, true}});
     const QStringList shown = box->toPlainText().split(u'\n');
     QCOMPARE(shown.value(0), QStringLiteral("Corta"));
     QVERIFY2(shown.value(1).startsWith(QStringLiteral("  Viaje x")) &&
@@ -481,7 +485,7 @@ int PlaceWindows() {
   own.push_back(std::make_unique<AboutWindow>(kTitle, SecondsSinceMidnight, &main.window()));
   own.push_back(std::make_unique<HelpWindow>(kTitle, SecondsSinceMidnight, &main.window()));
   auto viewer = std::make_unique<FoldersViewer>(store, &main.window());
-  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  viewer->showList({{"Mis lugares", 0, false}, {"Routes", 1, true}});
   own.push_back(std::move(viewer));
   QList<QWidget*> windows{&main.window(), main.window().findChild<QWidget*>("frmGPX2KMLOpts"),
                           main.window().findChild<QWidget*>("frmKML2GPXOpts")};
