@@ -31,7 +31,6 @@
 #include "app/command_line.h"
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "core/count_texts.h"
 #include "core/path_parts.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
@@ -43,6 +42,7 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
+#include "words/count_texts.h"
 
 namespace ruvela {
 
@@ -590,7 +590,7 @@ void MainWindow::showCompletionNotices(Direction direction, const ConversionResu
   }
   if (direction == Direction::KmlToGpx && counts.folders >= 1) {
     mnuFolders->setEnabled(true);
-    lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
+    lblTRK->setToolTip(QString::fromUtf8(kFolderViewerHint));
   }
   // The status texts stay as they are; the tooltip says what was left out.
   if (const std::string notices = ruvela::StatusNotices(counts); !notices.empty()) {

@@ -21,6 +21,9 @@ inline constexpr char kStatusCancelled[] = "Inactivo (último archivo cancelado)
 inline constexpr char kStatusUnknownFormat[] = "Inactivo (último archivo de formato desconocido)";
 inline constexpr char kStatusSaveFailed[] = "Listo (error al guardar; el archivo sigue pendiente)";
 
+// Tooltip of the track line once a KML file with folders was converted.
+inline constexpr char kFolderViewerHint[] = "Doble click abre el visor de Carpetas procesadas.";
+
 // Buttons.
 inline constexpr char kCloseButton[] = "&Cerrar Programa";
 inline constexpr char kAbortButton[] = "Ca&ncelar Proceso";

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
+#include "settings/stored_values.h"
 
 namespace ruvela {
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
+#include "settings/stored_values.h"
 
 namespace ruvela {
 

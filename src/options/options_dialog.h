@@ -12,8 +12,9 @@
 #include <QSize>
 #include <QString>
 
-#include "core/option_table.h"
 #include "gui/settings_store.h"
+#include "settings/option_table.h"
+#include "settings/option_tables.h"
 
 class QGroupBox;
 class QKeyEvent;

@@ -15,12 +15,12 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "core/settings_keys.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
 #include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
+#include "settings/settings_keys.h"
 #include "windows/folders_geometry.h"
 
 namespace ruvela {

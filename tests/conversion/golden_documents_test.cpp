@@ -12,11 +12,11 @@
 
 #include "core/gpx_value_rules.h"
 #include "core/name_cleaning.h"
-#include "core/option_table.h"
 #include "core/path_parts.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
+#include "settings/option_tables.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/special_inputs.h"

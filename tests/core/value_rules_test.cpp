@@ -8,18 +8,18 @@
 #include <sstream>
 
 #include "conversion/convert_input.h"
-#include "core/count_texts.h"
 #include "core/gpx_value_rules.h"
 #include "core/huge_page_memory.h"
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
-#include "core/stored_values.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_escape.h"
 #include "core/xml_values.h"
+#include "settings/stored_values.h"
 #include "support/test_files.h"
+#include "words/count_texts.h"
 
 namespace ruvela {
 namespace {
