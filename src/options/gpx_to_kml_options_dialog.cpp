@@ -15,8 +15,8 @@
 
 namespace ruvela {
 
-GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent)
-    : OptionsDialogFor(store, GpxToKmlOptionTable(), "frmGPX2KMLOpts", EnterKey::Ignored, parent) {
+GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(QWidget* parent)
+    : OptionsDialogFor("frmGPX2KMLOpts", EnterKey::Ignored, parent) {
   buildControls();
 }
 

@@ -13,8 +13,8 @@
 
 namespace ruvela {
 
-KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent)
-    : OptionsDialogFor(store, KmlToGpxOptionTable(), "frmKML2GPXOpts", EnterKey::PressesOk, parent) {
+KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(QWidget* parent)
+    : OptionsDialogFor("frmKML2GPXOpts", EnterKey::PressesOk, parent) {
   buildControls();
 }
 

@@ -38,20 +38,23 @@ QString Shown(QDialog& window, const QString& name) {
   return control->isEnabled() ? shown : shown + u'-';
 }
 
-template <class Dialog>
-std::unique_ptr<QDialog> OpenOptions(MemorySettingsStore& store, std::function<void()>& save) {
-  auto dialog = std::make_unique<Dialog>(store);
+// An option dialog on the values `store` holds; `save` writes what its
+// controls hold back, as the main window does with the values OK hands it.
+template <class Dialog, class Options>
+std::unique_ptr<QDialog> OpenOptions(MemorySettingsStore& store, const OptionTable<Options>& table,
+                                     std::function<void()>& save) {
+  auto dialog = std::make_unique<Dialog>();
   dialog->setCaptions();
-  dialog->loadOptions();
-  save = [shown = dialog.get()] { shown->saveOptions(); };
+  dialog->setValues(ReadOptions(store, table));
+  save = [&store, &table, shown = dialog.get()] { WriteOptions(store, table, shown->values()); };
   return dialog;
 }
 
 // A window as the program opens it, named as in windows.txt (a question by
 // the one it asks); `save` writes an option dialog's values.
 std::unique_ptr<QDialog> OpenWindow(const QString& name, MemorySettingsStore& store, std::function<void()>& save) {
-  if (name.startsWith(u"GPX")) return OpenOptions<GpxToKmlOptionsDialog>(store, save);
-  if (name.startsWith(u"KML")) return OpenOptions<KmlToGpxOptionsDialog>(store, save);
+  if (name.startsWith(u"GPX")) return OpenOptions<GpxToKmlOptionsDialog>(store, GpxToKmlOptionTable(), save);
+  if (name.startsWith(u"KML")) return OpenOptions<KmlToGpxOptionsDialog>(store, KmlToGpxOptionTable(), save);
   if (name.startsWith(u"Help")) return std::make_unique<HelpWindow>(kTitle);
   if (name.startsWith(u"Question")) {
     return std::make_unique<QuestionWindow>(QuestionTexts(name.endsWith(u"open")   ? texts::kPendingBeforeOpen
