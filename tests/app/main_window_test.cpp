@@ -121,14 +121,12 @@ struct Player {
     if (verb.startsWith(u"option")) {  // set in its dialog, opened from the menu and closed by OK (optionclose: not)
       QTimer::singleShot(0, [control = args.value(0), value, ok = verb == u"option"] {
         QWidget* dialog = QApplication::activeModalWidget();
-        QWidget* shown = dialog->findChild<QWidget*>(control);
-        if (auto* button = qobject_cast<QAbstractButton*>(shown)) button->setChecked(value == u"1");
-        if (auto* box = qobject_cast<QLineEdit*>(shown)) box->setText(value);
+        if (auto* button = dialog->findChild<QAbstractButton*>(control)) button->setChecked(value == u"1");
+        if (auto* box = dialog->findChild<QLineEdit*>(control)) box->setText(value);
         ok ? dialog->findChild<QPushButton*>(QStringLiteral("cmdOptOK"))->click() : void(dialog->close());
       });
-      const bool gpxToKml =
-          window.findChild<QWidget*>(QStringLiteral("frmGPX2KMLOpts"))->findChild<QWidget*>(args.value(0));
-      w->Action(gpxToKml ? "mnuGPX2KML" : "mnuKML2GPX")->trigger();
+      const bool gpx = window.findChild<QDialog*>(QStringLiteral("frmGPX2KMLOpts"))->findChild<QWidget*>(args.value(0));
+      w->Action(gpx ? "mnuGPX2KML" : "mnuKML2GPX")->trigger();
     }
     if (verb == u"accept" || verb == u"modal") {  // runs the command, then notes which window opened and closes it
       QTimer::singleShot(0, [this, verb] {

@@ -94,10 +94,10 @@ std::string Summary(const Converted& c) {
     text += " " + std::to_string(count);
   }
   if (n.tracksWithoutTimes > 0) text += " untimed " + std::to_string(n.tracksWithoutTimes);
-  if (!n.folderList.empty()) text += " ";
-  for (const EnteredFolder& folder : n.folderList) {
-    text += std::string(2 * folder.depth, ' ') + folder.name + (folder.isRouteFolder ? " <<<" : "") + "\r\n";
-  }
+  std::string folders;  // as the viewer lists them, a line ended by CR LF each
+  for (const auto& f : n.folderList)
+    folders += std::string(2 * f.depth, ' ') + f.name + (f.isRouteFolder ? " <<<" : "") + "\r\n";
+  if (!folders.empty()) text += " " + folders;
   std::replace(text.begin(), text.end(), '\r', '|');
   std::erase(text, '\n');
   return text;

@@ -265,12 +265,8 @@ class WindowsTest : public QObject {
       return std::pair{window.findChild<QLabel*>(QStringLiteral("picIconGoogleEarth"))->pos(),
                        window.findChild<QLabel*>(QStringLiteral("picIconMapSource"))->pos()};
     };
-    const auto aboutAt = [](double seconds) {
-      return std::make_unique<AboutWindow>(kTitle, [seconds] { return seconds; });
-    };
-    const auto helpAt = [](double seconds) {
-      return std::make_unique<HelpWindow>(kTitle, [seconds] { return seconds; });
-    };
+    const auto aboutAt = [](double s) { return std::make_unique<AboutWindow>(kTitle, [s] { return s; }); };
+    const auto helpAt = [](double s) { return std::make_unique<HelpWindow>(kTitle, [s] { return s; }); };
     const auto about = places(*aboutAt(0)), help = places(*helpAt(0));
     QVERIFY(about.first != about.second && help.first != help.second);
     for (const double seconds : {1.0, 1.5, 4.6}) {
@@ -285,21 +281,17 @@ class WindowsTest : public QObject {
   void foldersViewer() {
     MemorySettingsStore store;
     FoldersViewer viewer(store);
-    std::vector<EnteredFolder> folders;
+    std::vector<EnteredFolder> folders(40);
     QString list;  // as the box shows them: a line each, the last one ended too
-    for (int i = 1; i <= 40; ++i) {
-      folders.push_back({"Carpeta " + std::to_string(i), 0, false});
-      list += QStringLiteral("Carpeta %1\n").arg(i);
-    }
+    for (int i = 0; i < 40; ++i)
+      list += QString::fromStdString(folders[i].name = "Carpeta " + std::to_string(i)) + '\n';
     viewer.showList(folders);
     viewer.show();
-    QCOMPARE(viewer.focusWidget(), Button(viewer, "cmdClose"));
-    QVERIFY(Button(viewer, "cmdClose")->isDefault());
     auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
-    QVERIFY(box->isReadOnly());
+    QVERIFY(box->isReadOnly() && viewer.focusWidget() == Button(viewer, "cmdClose") &&
+            Button(viewer, "cmdClose")->isDefault() && !box->textCursor().hasSelection());
     QCOMPARE(box->toPlainText(), list);
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
-    QVERIFY(!box->textCursor().hasSelection());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
     // A line too long for the box loses its middle and shows whole as its
@@ -380,7 +372,6 @@ class WindowsTest : public QObject {
   // back and are written again byte for byte.
   void settingsStore() {
     QTemporaryDir directory;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
     QCOMPARE(SettingsApplicationName(), QStringLiteral("Ruvela%1%2").arg(kVersionMajor).arg(kVersionMinor));
     QCOMPARE(QtSettingsStore().getSetting("File", "nada", "/prog/"), QStringLiteral("/prog/"));
