@@ -36,12 +36,6 @@ bool AnyNegative(const ConversionCounts& c) {
          c.negativeElevation < 0 || c.pointsWithoutPosition < 0 || c.tracksWithoutTimes < 0;
 }
 
-std::int64_t LineCount(const std::string& text) {
-  std::int64_t lines = 0;
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
-  return lines;
-}
-
 // The rules of a load that failed: the user is told why, and the output
 // (the pending result of a window) is empty, not half a document.
 std::string CheckLoadFailure(const ConversionResult& result, const ConversionCounts& counts,
@@ -94,7 +88,7 @@ std::string CheckCompleted(Direction direction, const Gpx2KmlOptions& gpxOptions
     if (counts.trackPoints != 0 && kmlOptions.pathsAsTracks != CheckState::Checked) {
       return "KML input counted track points without being asked for tracks";
     }
-    if (LineCount(counts.folderList) != counts.folders) return "the folder list does not match the folder count";
+    if (std::ssize(counts.folderList) != counts.folders) return "the folder list does not match the folder count";
   }
   return {};
 }

@@ -6,7 +6,7 @@
 
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
-#include "core/stored_values.h"
+#include "settings/stored_values.h"
 
 namespace ruvela::robustness {
 namespace {

@@ -130,8 +130,8 @@ MainWindow::MainWindow(PlatformServices services, QWidget* parent)
       saver_(*services_.fileDialogs, questions_, session_, temporaryResultPath_) {
   setObjectName(QStringLiteral("frmRuvela"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  gpxToKmlOptions_ = new GpxToKmlOptionsDialog(*services_.settings, this);
-  kmlToGpxOptions_ = new KmlToGpxOptionsDialog(*services_.settings, this);
+  gpxToKmlDialog_ = new GpxToKmlOptionsDialog(this);
+  kmlToGpxDialog_ = new KmlToGpxOptionsDialog(this);
   createMenus();
   createLines();
   createButtons();
@@ -281,7 +281,7 @@ void MainWindow::startUp(const QStringList& commandLineFiles) {
   session_.lastDirectory =
       services_.settings->getSetting(QLatin1String(settings_keys::kFileSection),
                                      QLatin1String(settings_keys::kLastDirectory), services_.facts.programDirectory);
-  loadOptionDialogs();
+  loadOptions();
   clearLines();
   setStatus(QString::fromUtf8(kStatusIdle));
   setFileCommands(false);
@@ -300,14 +300,15 @@ void MainWindow::startUp(const QStringList& commandLineFiles) {
   processDroppedFilesInTurn();
 }
 
-void MainWindow::loadOptionDialogs() {
-  gpxToKmlOptions_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
-  gpxToKmlOptions_->setCaptions();
-  gpxToKmlOptions_->loadOptions();
+// Each section's absent keys give their defaults.
+void MainWindow::loadOptions() {
+  gpxToKmlDialog_->setWindowTitle(QString::fromUtf8(kGpx2KmlOptionsTitle));
+  gpxToKmlDialog_->setCaptions();
+  gpxToKmlOptions_ = ReadOptions(*services_.settings, GpxToKmlOptionTable());
 
-  kmlToGpxOptions_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
-  kmlToGpxOptions_->setCaptions();
-  kmlToGpxOptions_->loadOptions();
+  kmlToGpxDialog_->setWindowTitle(QString::fromUtf8(kKml2GpxOptionsTitle));
+  kmlToGpxDialog_->setCaptions();
+  kmlToGpxOptions_ = ReadOptions(*services_.settings, KmlToGpxOptionTable());
 }
 
 // File > Salir and the Close button.
@@ -350,9 +351,9 @@ void MainWindow::discardResultOnceEnded() {
 void MainWindow::storeSettings() {
   services_.settings->saveSetting(QLatin1String(settings_keys::kFileSection),
                                   QLatin1String(settings_keys::kLastDirectory), session_.lastDirectory);
-  // Each dialog writes its whole section, in this order, as the program ends.
-  gpxToKmlOptions_->saveOptions();
-  kmlToGpxOptions_->saveOptions();
+  // Each direction's whole section, in this order, as the program ends.
+  WriteOptions(*services_.settings, GpxToKmlOptionTable(), gpxToKmlOptions_);
+  WriteOptions(*services_.settings, KmlToGpxOptionTable(), kmlToGpxOptions_);
 }
 
 bool MainWindow::ask(const texts::Question& question) {
@@ -389,12 +390,12 @@ void MainWindow::saveResult() {
 // result (a file of drawn paths may give tracks now), Reprocess invites the
 // user to convert it again with them.
 void MainWindow::showGpxToKmlOptions() {
-  gpxToKmlOptions_->exec();
+  if (const auto edited = gpxToKmlDialog_->edit(gpxToKmlOptions_)) gpxToKmlOptions_ = *edited;
   offerReprocessing(Direction::GpxToKml);
 }
 
 void MainWindow::showKmlToGpxOptions() {
-  kmlToGpxOptions_->exec();
+  if (const auto edited = kmlToGpxDialog_->edit(kmlToGpxOptions_)) kmlToGpxOptions_ = *edited;
   offerReprocessing(Direction::KmlToGpx);
 }
 
@@ -412,7 +413,7 @@ void MainWindow::offerReprocessing(Direction direction) {
 // enabled only while there are some, and the double click follows it.
 void MainWindow::showFolders() {
   if (!mnuFolders->isEnabled()) return;
-  ShowFoldersViewer(*services_.settings, QString::fromStdString(runner_.counts().folderList), this);
+  ShowFoldersViewer(*services_.settings, runner_.counts().folderList, this);
 }
 
 void MainWindow::showHelp() { ShowHelpWindow(QString::fromUtf8(kAppTitle), this); }
@@ -578,7 +579,7 @@ void MainWindow::convert(Direction direction, const InputParts& parts) {
   repaint();
 
   const ConversionResult result = runner_.run(direction, ruvela::PathFromUtf8(inputPath_.toStdString()), parts.baseName,
-                                              gpxToKmlOptions_->values(), kmlToGpxOptions_->values());
+                                              gpxToKmlOptions_, kmlToGpxOptions_);
   discardResultOnceEnded();  // a conversion cut off by the program's end
   cmdAbort->setEnabled(false);
   showCompletionNotices(direction, result);
@@ -600,7 +601,7 @@ void MainWindow::showCompletionNotices(Direction direction, const ConversionResu
   }
   if (direction == Direction::KmlToGpx && counts.folders >= 1) {
     mnuFolders->setEnabled(true);
-    lblTRK->setToolTip(QString::fromUtf8(ruvela::kFolderViewerHint));
+    lblTRK->setToolTip(QString::fromUtf8(kFolderViewerHint));
   }
   // The status texts stay as they are; the tooltip says what was left out.
   if (const std::string notices = ruvela::StatusNotices(counts); !notices.empty()) {

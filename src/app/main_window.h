@@ -13,6 +13,8 @@
 #include "app/platform_services.h"
 #include "app/result_saver.h"
 #include "app/user_questions.h"
+#include "core/gpx2kml_options.h"
+#include "core/kml2gpx_options.h"
 #include "core/path_parts.h"
 
 class QAction;
@@ -109,9 +111,9 @@ class MainWindow final : public QMainWindow {
   void clearLines();
   void showCounts(const ConversionCounts& counts, ChangedCounters changed);
 
-  // Questions, the option dialogs' values, and closing.
+  // Questions, the options, and closing.
   bool ask(const texts::Question& question);
-  void loadOptionDialogs();
+  void loadOptions();
   void storeSettings();
   void discardResultOnceEnded();
 
@@ -129,10 +131,13 @@ class MainWindow final : public QMainWindow {
   bool saving_ = false;              // a save dialog is open
   bool closed_ = false;
 
-  // The option dialogs: hidden for the whole run, they hold the values the
-  // converters use (owned by the window).
-  GpxToKmlOptionsDialog* gpxToKmlOptions_ = nullptr;
-  KmlToGpxOptionsDialog* kmlToGpxOptions_ = nullptr;
+  // The option values every conversion takes, read from the settings at
+  // start-up and written back as the program ends; and the dialogs that
+  // edit them, hidden for the whole run (owned by the window).
+  Gpx2KmlOptions gpxToKmlOptions_;
+  Kml2GpxOptions kmlToGpxOptions_;
+  GpxToKmlOptionsDialog* gpxToKmlDialog_ = nullptr;
+  KmlToGpxOptionsDialog* kmlToGpxDialog_ = nullptr;
 
   // The menu items whose state follows the window's (owned by the menu bar),
   // the frame's five lines and the buttons (owned by the window), named as

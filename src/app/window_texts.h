@@ -29,6 +29,9 @@ inline constexpr char kPathMissing[] = "no existe";
 inline constexpr char kPathNotAFile[] = "no es un archivo normal";
 inline constexpr char kPathNotReadable[] = "permiso denegado";
 
+// Tooltip of the track line once a KML file with folders was converted.
+inline constexpr char kFolderViewerHint[] = "Doble click abre el visor de Carpetas procesadas.";
+
 // Buttons.
 inline constexpr char kCloseButton[] = "&Cerrar Programa";
 inline constexpr char kAbortButton[] = "Ca&ncelar Proceso";

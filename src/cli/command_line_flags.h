@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "core/option_table.h"
+#include "settings/option_tables.h"
 
 namespace ruvela::cli {
 

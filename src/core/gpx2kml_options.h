@@ -1,13 +1,12 @@
 // Option values of the GPX to KML direction: at what elevation tracks and
-// routes are drawn, and whether the times of points go with them. Number fields are texts, exactly as a stored setting
-// or an option box holds them; the converter reduces them itself. The initial values are the defaults; the table says
-// how each field is stored and set from the command line.
+// routes are drawn, and whether the times of points go with them. Number
+// fields are texts, exactly as a stored setting or an option box holds them;
+// the converter reduces them itself. The initial values are the defaults.
 #pragma once
 
 #include <string>
 
 #include "core/check_state.h"
-#include "core/option_table.h"
 #include "core/track_elevation_mode.h"
 
 namespace ruvela {
@@ -22,8 +21,8 @@ struct Gpx2KmlOptions {
   std::string constantTrackElevation = "25";
   std::string routeElevation = "25";  // routes are always drawn at this elevation
   std::string recordedOffset = "50";  // extra elevation for recorded tracks
-};
 
-const OptionTable<Gpx2KmlOptions>& GpxToKmlOptionTable();
+  bool operator==(const Gpx2KmlOptions&) const = default;
+};
 
 }  // namespace ruvela

@@ -1,14 +1,11 @@
 // Option values of the KML to GPX direction: which folder yields routes, how
 // the placemarks found there are treated, whether paths become tracks and
-// whether the times of points are kept.
-// The initial values are the defaults; the table says how each field is
-// stored and set from the command line.
+// whether the times of points are kept. The initial values are the defaults.
 #pragma once
 
 #include <string>
 
 #include "core/check_state.h"
-#include "core/option_table.h"
 
 namespace ruvela {
 
@@ -19,8 +16,8 @@ struct Kml2GpxOptions {
   CheckState duplicateRouteWaypoints = CheckState::Unchecked;  // route waypoints also copied as waypoints
   CheckState pathsAsTracks = CheckState::Unchecked;            // paths (lines, gx:Track) written as tracks
   CheckState pointTimes = CheckState::Unchecked;               // a point's TimeStamp written as its time
-};
 
-const OptionTable<Kml2GpxOptions>& KmlToGpxOptionTable();
+  bool operator==(const Kml2GpxOptions&) const = default;
+};
 
 }  // namespace ruvela

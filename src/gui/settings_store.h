@@ -6,8 +6,9 @@
 #include <QSettings>
 #include <QString>
 
-#include "core/option_table.h"
-#include "core/settings_keys.h"
+#include "settings/option_table.h"
+#include "settings/option_tables.h"
+#include "settings/settings_keys.h"
 
 namespace ruvela {
 

@@ -155,8 +155,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     closeRoute();
     if (inRouteFolder_) openRoute(name);
     count(counts_.folders, Counter::Folders);
-    counts_.folderList +=
-        std::string(2 * static_cast<std::size_t>(level - 1), ' ') + name + (inRouteFolder_ ? " <<<" : "") + "\r\n";
+    counts_.folderList.push_back({name, level - 1, inRouteFolder_});
     if (stopFlagged()) return false;
     if (!source_.forEachPlacemark(folder,
                                   [&](pugi::xml_node placemark) { return convertFolderPlacemark(placemark); })) {

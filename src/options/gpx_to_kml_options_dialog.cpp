@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
+#include "settings/stored_values.h"
 
 namespace ruvela {
 
-GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent)
-    : OptionsDialogFor(store, GpxToKmlOptionTable(), "frmGPX2KMLOpts", EnterKey::Ignored, parent) {
+GpxToKmlOptionsDialog::GpxToKmlOptionsDialog(QWidget* parent)
+    : OptionsDialogFor("frmGPX2KMLOpts", EnterKey::Ignored, parent) {
   buildControls();
 }
 

@@ -1,6 +1,6 @@
 // The options of the GPX to KML direction (frmGPX2KMLOpts). Created hidden at
-// start-up and alive until the program ends, it is the one home of these
-// values; each conversion takes them from here when it starts.
+// start-up and alive until the program ends; the main window owns the values
+// and hands the dialog a copy to edit.
 #pragma once
 
 #include "core/gpx2kml_options.h"
@@ -20,8 +20,7 @@ class GpxToKmlOptionsDialog final : public OptionsDialogFor<Gpx2KmlOptions> {
   Q_OBJECT
 
  public:
-  // `store` holds the program's settings and must outlive the dialog.
-  GpxToKmlOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
+  explicit GpxToKmlOptionsDialog(QWidget* parent = nullptr);
 
   // Captions and tooltips.
   void setCaptions();

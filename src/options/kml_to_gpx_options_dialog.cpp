@@ -6,15 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/stored_values.h"
 #include "gui/fit_to_text.h"
 #include "gui/twips.h"
 #include "options/option_controls.h"
+#include "settings/stored_values.h"
 
 namespace ruvela {
 
-KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent)
-    : OptionsDialogFor(store, KmlToGpxOptionTable(), "frmKML2GPXOpts", EnterKey::PressesOk, parent) {
+KmlToGpxOptionsDialog::KmlToGpxOptionsDialog(QWidget* parent)
+    : OptionsDialogFor("frmKML2GPXOpts", EnterKey::PressesOk, parent) {
   buildControls();
 }
 

@@ -1,6 +1,6 @@
 // The options of the KML to GPX direction (frmKML2GPXOpts). Created hidden at
-// start-up and alive until the program ends, it is the one home of these
-// values; each conversion takes them from here when it starts.
+// start-up and alive until the program ends; the main window owns the values
+// and hands the dialog a copy to edit.
 #pragma once
 
 #include "core/kml2gpx_options.h"
@@ -18,8 +18,7 @@ class KmlToGpxOptionsDialog final : public OptionsDialogFor<Kml2GpxOptions> {
   Q_OBJECT
 
  public:
-  // `store` holds the program's settings and must outlive the dialog.
-  KmlToGpxOptionsDialog(SettingsStore& store, QWidget* parent = nullptr);
+  explicit KmlToGpxOptionsDialog(QWidget* parent = nullptr);
 
   // Captions and tooltips.
   void setCaptions();

@@ -4,6 +4,7 @@
 // presses OK only where the dialog asks for it).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,9 +12,6 @@
 #include <QMargins>
 #include <QSize>
 #include <QString>
-
-#include "core/option_table.h"
-#include "gui/settings_store.h"
 
 class QGroupBox;
 class QKeyEvent;
@@ -63,31 +61,30 @@ class OptionsDialog : public QDialog {
   EnterKey enterKey_;
 };
 
-// An options dialog for the record `Options`: the values pass between its
-// controls and the settings store through the direction's option table.
+// An options dialog for the record `Options`: it edits a copy of the
+// caller's values and hands it back only when the user presses OK.
 template <class Options>
 class OptionsDialogFor : public OptionsDialog {
  public:
-  // Reads the section from the store, absent keys giving their defaults.
-  void loadOptions() { setValues(ReadOptions(store_, table_)); }
-  // Writes the whole section to the store (at the end of the program).
-  void saveOptions() { WriteOptions(store_, table_, values()); }
+  // Shows the dialog modally on `current`; the values as the user left them
+  // on OK, none when the dialog was closed another way. Controls that still
+  // hold `current` are left alone, so they keep their focus and selection
+  // from one opening to the next.
+  std::optional<Options> edit(const Options& current) {
+    if (values() != current) setValues(current);
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return values();
+  }
 
   // The values as the controls hold them now, and new values for them.
   virtual Options values() const = 0;
   virtual void setValues(const Options& values) = 0;
 
  protected:
-  // `store` holds the program's settings and must outlive the dialog.
-  OptionsDialogFor(SettingsStore& store, const OptionTable<Options>& table, const char* objectName, EnterKey enterKey,
-                   QWidget* parent)
-      : OptionsDialog(objectName, enterKey, parent), store_(store), table_(table) {}
+  OptionsDialogFor(const char* objectName, EnterKey enterKey, QWidget* parent)
+      : OptionsDialog(objectName, enterKey, parent) {}
 
   void restoreDefaults() final { setValues(Options{}); }
-
- private:
-  SettingsStore& store_;
-  const OptionTable<Options>& table_;
 };
 
 }  // namespace ruvela

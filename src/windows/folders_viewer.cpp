@@ -15,12 +15,12 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "core/settings_keys.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
 #include "gui/on_screen.h"
 #include "gui/settings_store.h"
 #include "gui/twips.h"
+#include "settings/settings_keys.h"
 #include "windows/folders_geometry.h"
 
 namespace ruvela {
@@ -30,6 +30,7 @@ namespace {
 constexpr const char* kTitle = "Directorios Procesados";
 constexpr const char* kCloseCaption = "&Cerrar";
 constexpr const char* kListHint = "\" <<<\" indica carpeta procesada como fuente de rutas.";
+constexpr const char* kRouteFolderMark = " <<<";
 
 // The remembered place: the whole window's left, top, width and height.
 using settings_keys::kHeightKey;
@@ -50,6 +51,18 @@ QFont ListFont() {
 }
 
 QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
+
+// One line per folder, two blanks a level deep, the route folder marked.
+// Every line ends with a line break, so an empty line follows the last.
+QStringList FolderLines(const std::vector<EnteredFolder>& folders) {
+  QStringList lines;
+  for (const EnteredFolder& folder : folders) {
+    lines << QString(2 * folder.depth, u' ') + QString::fromStdString(folder.name) +
+                 (folder.isRouteFolder ? QLatin1String(kRouteFolderMark) : QLatin1String());
+  }
+  lines << QString();
+  return lines;
+}
 
 }  // namespace
 
@@ -144,17 +157,14 @@ void FoldersViewer::placeControls() {
   showFittedLines();
 }
 
-void FoldersViewer::showList(const QString& folderList) {
+void FoldersViewer::showList(const std::vector<EnteredFolder>& folders) {
   setWindowTitle(QString::fromUtf8(kTitle));
   cmdClose->setText(QString::fromUtf8(kCloseCaption));
   // As described, or as large as the caption needs in the user's font.
   FitButton(cmdClose, QSize(Px(kButtonWidth), Px(kButtonHeight)));
   cmdClose->resize(cmdClose->minimumSize());
   placeControls();
-  // The box ends its lines itself; a CR left in would show.
-  QString lines = folderList;
-  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  folderLines_ = lines.split(u'\n');
+  folderLines_ = FolderLines(folders);
   shownLines_.clear();
   showFittedLines();
   txtFolders->setToolTip(QString::fromUtf8(kListHint));
@@ -201,9 +211,9 @@ void FoldersViewer::rememberPlace() {
   save(kHeightKey, outer.height());
 }
 
-void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent) {
+void ShowFoldersViewer(SettingsStore& settings, const std::vector<EnteredFolder>& folders, QWidget* parent) {
   FoldersViewer viewer(settings, parent);
-  viewer.showList(folderList);
+  viewer.showList(folders);
   viewer.exec();
 }
 

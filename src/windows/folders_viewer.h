@@ -3,10 +3,14 @@
 // button that reopens where and as large as the user left it.
 #pragma once
 
+#include <vector>
+
 #include <QDialog>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include "core/conversion.h"
 
 class QHelpEvent;
 class QPlainTextEdit;
@@ -26,9 +30,9 @@ class FoldersViewer final : public QDialog {
   // window; closing the window writes it back.
   explicit FoldersViewer(SettingsStore& settings, QWidget* parent = nullptr);
 
-  // Titles the window and its button, and shows `folderList` (CR LF lines)
-  // scrolled to its end, with the marker explained in the list's tooltip.
-  void showList(const QString& folderList);
+  // Titles the window and its button, and shows the folders, one a line,
+  // scrolled to the end, with the marker explained in the list's tooltip.
+  void showList(const std::vector<EnteredFolder>& folders);
 
   void done(int result) override;
 
@@ -54,8 +58,8 @@ class FoldersViewer final : public QDialog {
   QPushButton* cmdClose = nullptr;
 };
 
-// Opens the viewer on `folderList` and returns once the user has closed it;
+// Opens the viewer on `folders` and returns once the user has closed it;
 // the window in between is modal.
-void ShowFoldersViewer(SettingsStore& settings, const QString& folderList, QWidget* parent);
+void ShowFoldersViewer(SettingsStore& settings, const std::vector<EnteredFolder>& folders, QWidget* parent);
 
 }  // namespace ruvela

@@ -40,7 +40,4 @@ std::string UntimedTracksNotice(std::int32_t count);
 // joined by " | "; empty when none does.
 std::string StatusNotices(const ConversionCounts& counts);
 
-// Tooltip of the folder line once a KML file with folders was converted.
-inline constexpr const char* kFolderViewerHint = "Doble click abre el visor de Carpetas procesadas.";
-
 }  // namespace ruvela

@@ -6,7 +6,7 @@
 // Steps: start [N [blanks]|NAME], restart, convert FILE, place FILE, write FILE
 // [TEXT], mkdir DIR, fifo FILE, pick FILE|-, saveas FILE|-, answer yes|no,
 // click BUTTON, menu ITEM, key Esc|Enter|SEQUENCE, keys BUTTON, show, drop FILES|text|remote, drag
-// CONTROL FILE, during STEPS, whilesaving STEPS, close, minimize, handover [FILES], option CONTROL VALUE,
+// CONTROL FILE, during STEPS, whilesaving STEPS, close, minimize, handover [FILES], option[close] CONTROL VALUE,
 // accept ITEM, modal menu ITEM|dclick LABEL|key SEQUENCE, setting KEY VALUE. FILE is a name
 // in the scenario's directory, copied from tests/data/window/ when a file of
 // that name is there (NAME=DATA copies DATA as NAME); {dir} is the directory.
@@ -39,7 +39,7 @@ const QMap<QString, QString> kStatus{{"ready", "Listo (guardar el archivo)"}, {"
 const QStringList kVerbs =
     QStringLiteral(
         "start restart convert place write mkdir fifo pick saveas answer click menu "
-        "key keys during whilesaving close modal drag setting show drop option accept minimize handover")
+        "key keys during whilesaving close modal drag setting show drop option optionclose accept minimize handover")
         .split(u' ');
 
 // Plays one scenario's steps on a window of its own.
@@ -121,10 +121,15 @@ struct Player {
       window.takeHandedOverFiles(files);
       QCoreApplication::processEvents();
     }
-    if (verb == u"option") {
-      QWidget* control = window.findChild<QWidget*>(args.value(0));
-      if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setChecked(value == u"1");
-      if (auto* box = qobject_cast<QLineEdit*>(control)) box->setText(value);
+    if (verb.startsWith(u"option")) {  // set in its dialog, opened from the menu and closed by OK (optionclose: not)
+      QTimer::singleShot(0, [control = args.value(0), value, ok = verb == u"option"] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (auto* button = dialog->findChild<QAbstractButton*>(control)) button->setChecked(value == u"1");
+        if (auto* box = dialog->findChild<QLineEdit*>(control)) box->setText(value);
+        ok ? dialog->findChild<QPushButton*>(QStringLiteral("cmdOptOK"))->click() : void(dialog->close());
+      });
+      const bool gpx = window.findChild<QDialog*>(QStringLiteral("frmGPX2KMLOpts"))->findChild<QWidget*>(args.value(0));
+      w->Action(gpx ? "mnuGPX2KML" : "mnuKML2GPX")->trigger();
     }
     if (verb == u"accept" || verb == u"modal") {  // runs the command, then notes which window opened and closes it
       QTimer::singleShot(0, [this, verb] {

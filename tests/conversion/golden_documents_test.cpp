@@ -12,11 +12,11 @@
 
 #include "core/gpx_value_rules.h"
 #include "core/name_cleaning.h"
-#include "core/option_table.h"
 #include "core/path_parts.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_values.h"
+#include "settings/option_tables.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/special_inputs.h"
@@ -96,7 +96,10 @@ std::string Summary(const Converted& c) {
     text += " " + std::to_string(count);
   }
   if (n.tracksWithoutTimes > 0) text += " untimed " + std::to_string(n.tracksWithoutTimes);
-  if (!n.folderList.empty()) text += " " + n.folderList;
+  std::string folders;  // as the viewer lists them, a line ended by CR LF each
+  for (const auto& f : n.folderList)
+    folders += std::string(2 * f.depth, ' ') + f.name + (f.isRouteFolder ? " <<<" : "") + "\r\n";
+  if (!folders.empty()) text += " " + folders;
   std::replace(text.begin(), text.end(), '\r', '|');
   std::erase(text, '\n');
   return text;

@@ -13,11 +13,11 @@
 #include "core/name_cleaning.h"
 #include "core/number_text.h"
 #include "core/path_parts.h"
-#include "core/stored_values.h"
 #include "core/text_lines.h"
 #include "core/xml_document.h"
 #include "core/xml_escape.h"
 #include "core/xml_values.h"
+#include "settings/stored_values.h"
 #include "support/test_files.h"
 #include "words/count_texts.h"
 
@@ -75,7 +75,13 @@ TEST(ValueRules, Names) {
                     "Øresund|0resund", "«Cima»|<Cima>", "a·b|a.b", "!!!|   ", "a\tb\r\nc|a b  c", "a\u00A0b|a b",
                     "(x)+[y]-{z}_<w>|(x)+[y]-{z}_<w>", "Þþð|ppo", "¼½¾|---", "Łódź Żółć|Lodz Zolc", "\xF8\x80\x80|   ",
                     "Přerov Čáslav|Prerov Caslav", "ĦħŦŧĐđı|HhTtDdi", "日本 Ωμέγα|        ", "a😀b|a  b",
-                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd", "a\xDF\xBF" "b|a b", "a\xE4" "z\x80|a z "});
+                    "a\xFF\xC3z|a  z", "aअb|a b", "a\xF0" "bcd|a bcd", "a\xE4" "z\x80|a z "});
+  // Each end of each UTF-8 length, one blank per UTF-16 unit: U+0080, U+07FF,
+  // U+0800, U+FFFF, U+10000, U+10FFFF; then the overlong forms and the
+  // first code past U+10FFFF, a blank per byte.
+  Check(CleanName, {"a\xC2\x80" "b\xDF\xBF" "c\xE0\xA0\x80" "d\xEF\xBF\xBF" "e|a b c d e",
+                    "a\xF0\x90\x80\x80" "b\xF4\x8F\xBF\xBF" "c|a  b  c",
+                    "a\xC1\xBF" "b\xE0\x9F\xBF" "c\xF0\x8F\xBF\xBF" "d\xF4\x90\x80\x80" "e|a  b   c    d    e"});
   // clang-format on
   // Each of the first 256 characters gives one character of the alphabet
   // names are written in, and every one of those is some character's.
@@ -114,7 +120,14 @@ TEST(ValueRules, Escaping) {
                   "Año €|Año €|Año €", "a\x01z|a\uFFFDz|a\uFFFDz", "a\xC3z\xFF|a\uFFFDz\uFFFD|a\uFFFDz\uFFFD",
                   "\xC0\xAF|\uFFFD\uFFFD|\uFFFD\uFFFD", "\xED\xA0\x80|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD",
                   "\xEF\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD", "\xF0\x9F\x98\x80|\xF0\x9F\x98\x80|\xF0\x9F\x98\x80",
-                  "！|！|！", "\xED\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD"});
+                  "！|！|！", "\xED\xBF\xBF|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD",
+  // Each end of each UTF-8 length is kept: U+0080, U+07FF, U+0800, U+FFFD,
+  // U+10000, U+10FFFF; overlong forms, U+FFFE and the first code past
+  // U+10FFFF are replaced byte by byte.
+                  "\xC2\x80\xDF\xBF|\xC2\x80\xDF\xBF|\xC2\x80\xDF\xBF", "\xE0\xA0\x80\xEF\xBF\xBD|\xE0\xA0\x80\xEF\xBF\xBD|\xE0\xA0\x80\xEF\xBF\xBD",
+                  "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF|\xF0\x90\x80\x80\xF4\x8F\xBF\xBF|\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+                  "\xC1\xBF\xE0\x9F\xBF|\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD",
+                  "\xEF\xBF\xBE\xF4\x90\x80\x80|\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"});
   // clang-format on
   EXPECT_EQ(escaped(std::string("a\0z", 3)), "a\uFFFDz|a\uFFFDz");
   std::string everyByte;
@@ -137,6 +150,9 @@ TEST(ValueRules, GpxValues) {
          "2021-03-0210:00:00Z|no", "2021-03-02T10:00:00*01:00|no", "2021-03-02T10:00:00+0100|no",
          "2021-03-02T24:00:00Z|no", "2021-03-02T10:00:60Z|no", "2021-03-02T10:00:00.Z|no", "2024-02-29T00:00:00Z|yes",
          "2000-02-29T00:00:00Z|yes", "1900-02-29T00:00:00Z|no"});
+  // A time zone lies within 14 hours of UTC.
+  Check([](const std::string& zone) { return IsGpxDateTime("2021-03-02T10:00:00" + zone); },
+        {"+14:00|yes", "-13:59|yes", "+14:01|no", "-15:00|no"});
 }
 
 TEST(ValueRules, StoredOptionValues) {
@@ -187,30 +203,26 @@ TEST(ValueRules, TextPieces) {
 
 // Values read from a document: attributes and children by their local name.
 TEST(ValueRules, XmlValues) {
-  const auto attribute = [](const char* name) {
-    return [name](const std::string& xml) {
+  const auto on = [](auto read) {  // `read` on the row's document element
+    return [read](const std::string& xml) {
       pugi::xml_document document;
       EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok()) << xml;
-      return ReadAttribute(document.document_element(), name);
+      return read(document.document_element());
     };
   };
-  Check(attribute("lat"),
+  Check(on([](pugi::xml_node node) { return ReadAttribute(node, "lat"); }),
         {R"(<wpt lat="-34.6" g:lon="-58.4" xmlns:g="urn:g"/>|-34.6)", R"(<wpt LAT="1"/>|)",
          R"(<wpt x:lat="1" lat="2" xmlns:x="urn:x"/>|1)", R"(<wpt lat="2" x:lat="1" xmlns:x="urn:x"/>|2)"});
-  Check(attribute("lon"), {R"(<wpt lat="-34.6" g:lon="-58.4" xmlns:g="urn:g"/>|-58.4)"});
-  Check(
-      [](const std::string& xml) {
-        pugi::xml_document document;
-        EXPECT_TRUE(LoadXmlDocumentFromBytes(xml, document).ok()) << xml;
-        return ReadChildText(document.document_element(), "name");
-      },
-      {"<wpt><name>Cima</name></wpt>|Cima", "<wpt><name/></wpt>|", "<wpt><ele>5</ele></wpt>|",
-       "<wpt xmlns:g='urn:g'><g:name>Cima</g:name></wpt>|Cima", "<trk><name>A</name><name>B</name></trk>|A",
-       "<trk><extensions><name>X</name></extensions></trk>|", "<wpt><name>Ci<b>m</b><i>a</i></name></wpt>|Cima",
-       "<wpt><name><b><i>C</i></b>ima</name></wpt>|Cima", "<wpt><name> <![CDATA[Ci&ma]]> x </name></wpt>|Ci&ma x",
-       "<wpt><name>\n\t Cima \r\n</name></wpt>|Cima", "<wpt><name>La  Cima</name></wpt>|La  Cima",
-       "<wpt><name>Ci<!-- x -->ma</name></wpt>|Cima", "<wpt><name>A &amp; B &#241;</name></wpt>|A & B ñ",
-       "<wpt><Name>Cima</Name></wpt>|"});
+  Check(on([](pugi::xml_node node) { return ReadAttribute(node, "lon"); }),
+        {R"(<wpt lat="-34.6" g:lon="-58.4" xmlns:g="urn:g"/>|-58.4)"});
+  Check(on([](pugi::xml_node node) { return ReadChildText(node, "name"); }),
+        {"<wpt><name>Cima</name></wpt>|Cima", "<wpt><name/></wpt>|", "<wpt><ele>5</ele></wpt>|",
+         "<wpt xmlns:g='urn:g'><g:name>Cima</g:name></wpt>|Cima", "<trk><name>A</name><name>B</name></trk>|A",
+         "<trk><extensions><name>X</name></extensions></trk>|", "<wpt><name>Ci<b>m</b><i>a</i></name></wpt>|Cima",
+         "<wpt><name><b><i>C</i></b>ima</name></wpt>|Cima", "<wpt><name> <![CDATA[Ci&ma]]> x </name></wpt>|Ci&ma x",
+         "<wpt><name>\n\t Cima \r\n</name></wpt>|Cima", "<wpt><name>La  Cima</name></wpt>|La  Cima",
+         "<wpt><name>Ci<!-- x -->ma</name></wpt>|Cima", "<wpt><name>A &amp; B &#241;</name></wpt>|A & B ñ",
+         "<wpt><Name>Cima</Name></wpt>|"});
   Check(LocalName, {"name|name", "gpx:name|name", "a:b:c|b:c"});
 
   pugi::xml_document document;

@@ -38,20 +38,23 @@ QString Shown(QDialog& window, const QString& name) {
   return control->isEnabled() ? shown : shown + u'-';
 }
 
-template <class Dialog>
-std::unique_ptr<QDialog> OpenOptions(MemorySettingsStore& store, std::function<void()>& save) {
-  auto dialog = std::make_unique<Dialog>(store);
+// An option dialog on the values `store` holds; `save` writes what its
+// controls hold back, as the main window does with the values OK hands it.
+template <class Dialog, class Options>
+std::unique_ptr<QDialog> OpenOptions(MemorySettingsStore& store, const OptionTable<Options>& table,
+                                     std::function<void()>& save) {
+  auto dialog = std::make_unique<Dialog>();
   dialog->setCaptions();
-  dialog->loadOptions();
-  save = [shown = dialog.get()] { shown->saveOptions(); };
+  dialog->setValues(ReadOptions(store, table));
+  save = [&store, &table, shown = dialog.get()] { WriteOptions(store, table, shown->values()); };
   return dialog;
 }
 
 // A window as the program opens it, named as in windows.txt (a question by
 // the one it asks); `save` writes an option dialog's values.
 std::unique_ptr<QDialog> OpenWindow(const QString& name, MemorySettingsStore& store, std::function<void()>& save) {
-  if (name.startsWith(u"GPX")) return OpenOptions<GpxToKmlOptionsDialog>(store, save);
-  if (name.startsWith(u"KML")) return OpenOptions<KmlToGpxOptionsDialog>(store, save);
+  if (name.startsWith(u"GPX")) return OpenOptions<GpxToKmlOptionsDialog>(store, GpxToKmlOptionTable(), save);
+  if (name.startsWith(u"KML")) return OpenOptions<KmlToGpxOptionsDialog>(store, KmlToGpxOptionTable(), save);
   if (name.startsWith(u"Help")) return std::make_unique<HelpWindow>(kTitle);
   if (name.startsWith(u"Question")) {
     return std::make_unique<QuestionWindow>(QuestionTexts(name.endsWith(u"open")   ? texts::kPendingBeforeOpen
@@ -64,7 +67,7 @@ std::unique_ptr<QDialog> OpenWindow(const QString& name, MemorySettingsStore& st
     return about;
   }
   auto viewer = std::make_unique<FoldersViewer>(store);
-  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  viewer->showList({{"Mis lugares", 0, false}, {"Routes", 1, true}});
   return viewer;
 }
 
@@ -262,12 +265,8 @@ class WindowsTest : public QObject {
       return std::pair{window.findChild<QLabel*>(QStringLiteral("picIconGoogleEarth"))->pos(),
                        window.findChild<QLabel*>(QStringLiteral("picIconMapSource"))->pos()};
     };
-    const auto aboutAt = [](double seconds) {
-      return std::make_unique<AboutWindow>(kTitle, [seconds] { return seconds; });
-    };
-    const auto helpAt = [](double seconds) {
-      return std::make_unique<HelpWindow>(kTitle, [seconds] { return seconds; });
-    };
+    const auto aboutAt = [](double s) { return std::make_unique<AboutWindow>(kTitle, [s] { return s; }); };
+    const auto helpAt = [](double s) { return std::make_unique<HelpWindow>(kTitle, [s] { return s; }); };
     const auto about = places(*aboutAt(0)), help = places(*helpAt(0));
     QVERIFY(about.first != about.second && help.first != help.second);
     for (const double seconds : {1.0, 1.5, 4.6}) {
@@ -282,20 +281,22 @@ class WindowsTest : public QObject {
   void foldersViewer() {
     MemorySettingsStore store;
     FoldersViewer viewer(store);
-    QString list;
-    for (int i = 1; i <= 40; ++i) list += QStringLiteral("Carpeta %1\r\n").arg(i);
-    viewer.showList(list);
+    std::vector<EnteredFolder> folders(40);
+    QString list;  // as the box shows them: a line each, the last one ended too
+    for (int i = 0; i < 40; ++i)
+      list += QString::fromStdString(folders[i].name = "Carpeta " + std::to_string(i)) + '\n';
+    viewer.showList(folders);
     viewer.show();
     auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));
     QVERIFY(viewer.focusWidget() == Button(viewer, "cmdClose") && Button(viewer, "cmdClose")->isDefault());
     QVERIFY(box->isReadOnly() && !box->textCursor().hasSelection() && box->verticalScrollBar()->maximum() > 0);
-    QCOMPARE(box->toPlainText(), list.remove(u'\r'));
+    QCOMPARE(box->toPlainText(), list);
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
     // A line too long for the box loses its middle and shows whole as its
     // tooltip; the others keep the list's own.
     const QString longLine = QStringLiteral("  Viaje ") + QString(200, u'x') + QStringLiteral(" fin <<<");
-    viewer.showList(QStringLiteral("Corta\r\n") + longLine + QStringLiteral("\r\n"));
+    viewer.showList({{"Corta", 0, false}, {"Viaje " + std::string(200, 'x') + " fin", 1, true}});
     const QStringList shown = box->toPlainText().split(u'\n');
     QCOMPARE(shown.value(0), QStringLiteral("Corta"));
     QVERIFY2(shown.value(1).startsWith(QStringLiteral("  Viaje x")) &&
@@ -370,7 +371,6 @@ class WindowsTest : public QObject {
   // back and are written again byte for byte.
   void settingsStore() {
     QTemporaryDir directory;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
     QCOMPARE(SettingsApplicationName(), QStringLiteral("Ruvela%1%2").arg(kVersionMajor).arg(kVersionMinor));
     QCOMPARE(QtSettingsStore().getSetting("File", "nada", "/prog/"), QStringLiteral("/prog/"));
@@ -478,7 +478,7 @@ int PlaceWindows() {
   own.push_back(std::make_unique<AboutWindow>(kTitle, SecondsSinceMidnight, &main.window()));
   own.push_back(std::make_unique<HelpWindow>(kTitle, SecondsSinceMidnight, &main.window()));
   auto viewer = std::make_unique<FoldersViewer>(store, &main.window());
-  viewer->showList(QStringLiteral("Mis lugares\r\n  Routes <<<\r\n"));
+  viewer->showList({{"Mis lugares", 0, false}, {"Routes", 1, true}});
   own.push_back(std::move(viewer));
   QList<QWidget*> windows{&main.window(), main.window().findChild<QWidget*>("frmGPX2KMLOpts"),
                           main.window().findChild<QWidget*>("frmKML2GPXOpts")};

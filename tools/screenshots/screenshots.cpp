@@ -8,6 +8,7 @@
 // scales of build/screenshots-*.
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
@@ -110,14 +111,15 @@ int main(int argc, char* argv[]) {
   }
 
   MemorySettingsStore store;
-  QString folders = QStringLiteral("Mis lugares\r\n  Paseos\r\n    Routes <<<\r\n  Miradores\r\n");
+  std::vector<EnteredFolder> folders{
+      {"Mis lugares", 0, false}, {"Paseos", 1, false}, {"Routes", 2, true}, {"Miradores", 1, false}};
   if (wholeScreen) {
     // Left at the bottom right of a 1x screen of 1280 x 800, with a folder
     // name longer than the list is wide.
     for (const auto& [key, pixels] : {std::pair{"Ml", 700}, {"Mt", 460}, {"Mw", 560}, {"Mh", 320}}) {
       store.values[QStringLiteral("frmFoldersPos/") + key] = QString::number(pixels * 15);
     }
-    folders += QStringLiteral("    Del refugio del cerro a la laguna por el filo, ida y vuelta en tres dias\r\n");
+    folders.push_back({"Del refugio del cerro a la laguna por el filo, ida y vuelta en tres dias", 2, false});
   }
   FoldersViewer viewer(store, &main.window());
   viewer.showList(folders);

@@ -1,9 +1,6 @@
-// The option tables of both directions: for every option its field, the
-// settings key or keys and the form they are stored in, and its
-// command-line flags with their help, in the order --help lists them.
-#include "core/gpx2kml_options.h"
-#include "core/kml2gpx_options.h"
-#include "core/settings_keys.h"
+#include "settings/option_tables.h"
+
+#include "settings/settings_keys.h"
 
 namespace ruvela {
 namespace {

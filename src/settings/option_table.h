@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "core/check_state.h"
-#include "core/stored_values.h"
 #include "core/track_elevation_mode.h"
+#include "settings/stored_values.h"
 
 namespace ruvela {
 

@@ -1,4 +1,4 @@
-#include "core/stored_values.h"
+#include "settings/stored_values.h"
 
 #include <cmath>
 
