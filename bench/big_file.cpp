@@ -13,7 +13,7 @@
 #include <string>
 
 #include "cli/run_convert.h"
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 #include "fuzz/conversion_check.h"
 #include "support/test_files.h"
 

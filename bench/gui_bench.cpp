@@ -17,7 +17,7 @@
 
 #include "app/main_window.h"
 #include "app/platform_services.h"
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 
 using namespace ruvela;
 

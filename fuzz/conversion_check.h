@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "conversion/convert_input.h"
-#include "core/gpx2kml_options.h"
-#include "core/kml2gpx_options.h"
+#include "option_values/gpx2kml_options.h"
+#include "option_values/kml2gpx_options.h"
 
 namespace ruvela::robustness {
 

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 #include "fuzz/fuzz_conversion.h"
 
 // The parser's memory, as the programs set it up before any load.

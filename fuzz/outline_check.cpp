@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <sstream>
 
-#include "core/document_source.h"
-#include "core/gpx_item_readings.h"
-#include "core/kml_item_readings.h"
-#include "core/regular_file.h"
-#include "core/xml_outline.h"
+#include "files/regular_file.h"
+#include "reading/document_source.h"
+#include "reading/gpx_item_readings.h"
+#include "reading/kml_item_readings.h"
+#include "reading/xml_outline.h"
 
 namespace ruvela::robustness {
 namespace {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "conversion/convert_input.h"
-#include "core/xml_outline.h"
+#include "reading/xml_outline.h"
 
 namespace ruvela::robustness {
 

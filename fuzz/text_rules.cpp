@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/name_cleaning.h"
-#include "core/number_text.h"
 #include "settings/stored_values.h"
+#include "values/name_cleaning.h"
+#include "values/number_text.h"
 
 namespace ruvela::robustness {
 namespace {

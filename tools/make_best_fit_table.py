@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/core/best_fit_letters.inc: the Latin letters beyond Latin-1
+"""Writes src/values/best_fit_letters.inc: the Latin letters beyond Latin-1
 that name cleaning turns into their plain base letter (Polish, Czech,
 Turkish ... names stay readable instead of becoming blanks).
 
@@ -34,7 +34,7 @@ def base_letter(ch):
 
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else \
-        Path(__file__).resolve().parent.parent / "src/core/best_fit_letters.inc"
+        Path(__file__).resolve().parent.parent / "src/values/best_fit_letters.inc"
     rows = []
     for code in range(0x100, 0x10000):
         ch = chr(code)

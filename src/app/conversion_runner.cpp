@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFile>
 
-#include "core/path_parts.h"
+#include "values/path_parts.h"
 
 namespace ruvela {
 

@@ -13,7 +13,7 @@
 #include "app/qt_spanish.h"
 #include "app/single_instance.h"
 #include "app/termination_watch.h"
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 #include "gui/pictures.h"
 
 namespace {

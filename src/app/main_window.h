@@ -13,9 +13,9 @@
 #include "app/platform_services.h"
 #include "app/result_saver.h"
 #include "app/user_questions.h"
-#include "core/gpx2kml_options.h"
-#include "core/kml2gpx_options.h"
-#include "core/path_parts.h"
+#include "option_values/gpx2kml_options.h"
+#include "option_values/kml2gpx_options.h"
+#include "values/path_parts.h"
 
 class QAction;
 class QGroupBox;

@@ -14,7 +14,7 @@
 #include <unistd.h>
 #endif
 
-#include "core/path_parts.h"
+#include "values/path_parts.h"
 
 namespace ruvela {
 

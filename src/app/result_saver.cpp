@@ -7,7 +7,7 @@
 
 #include "app/replace_file.h"
 #include "app/window_texts.h"
-#include "core/path_parts.h"
+#include "values/path_parts.h"
 
 namespace ruvela {
 

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "conversion/convert_input.h"
-#include "core/conversion.h"
+#include "walk/conversion.h"
 
 namespace ruvela::cli {
 

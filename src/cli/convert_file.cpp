@@ -12,7 +12,7 @@
 #include "cli/pending_output.h"
 #include "cli/progress_line.h"
 #include "conversion/convert_input.h"
-#include "core/path_parts.h"
+#include "values/path_parts.h"
 #include "words/failure_words.h"
 
 namespace ruvela::cli {

@@ -7,7 +7,7 @@
 
 #include "cli/platform.h"
 #include "cli/run_convert.h"
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 
 namespace {
 

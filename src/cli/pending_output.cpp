@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/platform.h"
-#include "core/path_parts.h"
+#include "values/path_parts.h"
 
 namespace ruvela::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "conversion/convert_input.h"
-#include "core/conversion.h"
+#include "walk/conversion.h"
 
 namespace ruvela::cli {
 

@@ -1,6 +1,6 @@
 #include "conversion/convert_input.h"
 
-#include "core/text_lines.h"
+#include "values/text_lines.h"
 
 #include "gpx2kml/gpx_to_kml.h"
 #include "kml2gpx/kml_to_gpx.h"

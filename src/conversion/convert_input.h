@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/conversion.h"
-#include "core/gpx2kml_options.h"
-#include "core/kml2gpx_options.h"
+#include "option_values/gpx2kml_options.h"
+#include "option_values/kml2gpx_options.h"
+#include "walk/conversion.h"
 
 namespace ruvela {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/number_text.h"
+#include "values/number_text.h"
 
 namespace ruvela {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/gpx2kml_options.h"
+#include "option_values/gpx2kml_options.h"
 
 namespace ruvela {
 

@@ -4,18 +4,18 @@
 
 #include <pugixml.hpp>
 
-#include "core/block_writer.h"
-#include "core/conversion_walk.h"
-#include "core/document_source.h"
-#include "core/gpx_items.h"
-#include "core/gpx_value_rules.h"
-#include "core/name_cleaning.h"
-#include "core/number_text.h"
-#include "core/text_lines.h"
-#include "core/xml_values.h"
+#include "files/block_writer.h"
 #include "gpx2kml/elevation_rule.h"
 #include "gpx2kml/kml_vocabulary.h"
 #include "gpx2kml/kml_writer.h"
+#include "reading/document_source.h"
+#include "reading/xml_values.h"
+#include "values/gpx_value_rules.h"
+#include "values/name_cleaning.h"
+#include "values/number_text.h"
+#include "values/text_lines.h"
+#include "walk/conversion_walk.h"
+#include "walk/gpx_items.h"
 
 namespace ruvela {
 namespace {

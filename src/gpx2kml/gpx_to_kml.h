@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/conversion.h"
-#include "core/gpx2kml_options.h"
+#include "option_values/gpx2kml_options.h"
+#include "walk/conversion.h"
 
 namespace ruvela {
 

@@ -4,10 +4,10 @@
 
 #include <ruvela/version.h>
 
-#include "core/credits.h"
-#include "core/text_lines.h"
-#include "core/xml_escape.h"
 #include "gpx2kml/kml_vocabulary.h"
+#include "values/credits.h"
+#include "values/text_lines.h"
+#include "values/xml_escape.h"
 
 namespace ruvela {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <ruvela/version.h>
 
-#include "core/credits.h"
-#include "core/gpx_value_rules.h"
-#include "core/text_lines.h"
-#include "core/xml_escape.h"
 #include "kml2gpx/gpx_vocabulary.h"
+#include "values/credits.h"
+#include "values/gpx_value_rules.h"
+#include "values/text_lines.h"
+#include "values/xml_escape.h"
 
 namespace ruvela {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "core/xml_values.h"
 #include "kml2gpx/gpx_writer.h"
+#include "reading/xml_values.h"
 
 namespace ruvela {
 namespace {

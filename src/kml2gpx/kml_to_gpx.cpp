@@ -7,18 +7,18 @@
 
 #include <pugixml.hpp>
 
-#include "core/block_writer.h"
-#include "core/conversion_walk.h"
-#include "core/document_source.h"
-#include "core/gpx_value_rules.h"
-#include "core/kml_items.h"
-#include "core/name_cleaning.h"
-#include "core/text_lines.h"
-#include "core/text_spool.h"
-#include "core/xml_values.h"
+#include "files/block_writer.h"
+#include "files/text_spool.h"
 #include "kml2gpx/gpx_vocabulary.h"
 #include "kml2gpx/gpx_writer.h"
 #include "kml2gpx/kml_paths.h"
+#include "reading/document_source.h"
+#include "reading/xml_values.h"
+#include "values/gpx_value_rules.h"
+#include "values/name_cleaning.h"
+#include "values/text_lines.h"
+#include "walk/conversion_walk.h"
+#include "walk/kml_items.h"
 
 namespace ruvela {
 namespace {

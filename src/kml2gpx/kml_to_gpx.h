@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "core/conversion.h"
-#include "core/kml2gpx_options.h"
+#include "option_values/kml2gpx_options.h"
+#include "walk/conversion.h"
 
 namespace ruvela {
 

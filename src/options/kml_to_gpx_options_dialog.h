@@ -3,7 +3,7 @@
 // and hands the dialog a copy to edit.
 #pragma once
 
-#include "core/kml2gpx_options.h"
+#include "option_values/kml2gpx_options.h"
 #include "options/options_dialog.h"
 
 class QGroupBox;

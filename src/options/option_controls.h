@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/check_state.h"
+#include "option_values/check_state.h"
 
 namespace ruvela {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/check_state.h"
-#include "core/track_elevation_mode.h"
+#include "option_values/check_state.h"
+#include "option_values/track_elevation_mode.h"
 #include "settings/stored_values.h"
 
 namespace ruvela {

@@ -3,8 +3,8 @@
 // command-line flags with their help, in the order --help lists them.
 #pragma once
 
-#include "core/gpx2kml_options.h"
-#include "core/kml2gpx_options.h"
+#include "option_values/gpx2kml_options.h"
+#include "option_values/kml2gpx_options.h"
 #include "settings/option_table.h"
 
 namespace ruvela {

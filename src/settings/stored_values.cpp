@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/number_text.h"
-#include "core/text_lines.h"
+#include "values/number_text.h"
+#include "values/text_lines.h"
 
 namespace ruvela {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/check_state.h"
+#include "option_values/check_state.h"
 
 namespace ruvela {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/number_text.h"
+#include "values/number_text.h"
 
 namespace ruvela {
 

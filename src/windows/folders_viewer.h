@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/conversion.h"
+#include "walk/conversion.h"
 
 class QHelpEvent;
 class QPlainTextEdit;

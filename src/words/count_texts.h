@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/conversion.h"
+#include "walk/conversion.h"
 
 namespace ruvela {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/failure.h"
+#include "files/failure.h"
 
 namespace ruvela {
 

@@ -10,17 +10,17 @@
 #include <sstream>
 #include <tuple>
 
-#include "core/gpx_value_rules.h"
-#include "core/name_cleaning.h"
-#include "core/path_parts.h"
-#include "core/text_lines.h"
-#include "core/xml_document.h"
-#include "core/xml_values.h"
+#include "reading/xml_document.h"
+#include "reading/xml_values.h"
 #include "settings/option_tables.h"
 #include "support/parser_memory_fallback.h"
 #include "support/scripted_progress.h"
 #include "support/special_inputs.h"
 #include "support/test_files.h"
+#include "values/gpx_value_rules.h"
+#include "values/name_cleaning.h"
+#include "values/path_parts.h"
+#include "values/text_lines.h"
 
 namespace ruvela {
 namespace {

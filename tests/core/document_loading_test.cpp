@@ -8,10 +8,10 @@
 #include <future>
 #include <thread>
 
-#include "core/document_source.h"
-#include "core/kmz_archive.h"
-#include "core/xml_document.h"
-#include "core/xml_values.h"
+#include "reading/document_source.h"
+#include "reading/kmz_archive.h"
+#include "reading/xml_document.h"
+#include "reading/xml_values.h"
 #include "support/parser_memory_fallback.h"
 #include "support/special_inputs.h"
 #include "support/test_files.h"

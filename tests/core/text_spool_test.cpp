@@ -1,6 +1,6 @@
 // The spool that holds a GPX's routes until its waypoints are written:
 // what it writes is what was appended and not dropped, across its blocks.
-#include "core/text_spool.h"
+#include "files/text_spool.h"
 
 #include <gtest/gtest.h>
 

@@ -8,17 +8,17 @@
 #include <sstream>
 
 #include "conversion/convert_input.h"
-#include "core/gpx_value_rules.h"
-#include "core/huge_page_memory.h"
-#include "core/name_cleaning.h"
-#include "core/number_text.h"
-#include "core/path_parts.h"
-#include "core/text_lines.h"
-#include "core/xml_document.h"
-#include "core/xml_escape.h"
-#include "core/xml_values.h"
+#include "files/huge_page_memory.h"
+#include "reading/xml_document.h"
+#include "reading/xml_values.h"
 #include "settings/stored_values.h"
 #include "support/test_files.h"
+#include "values/gpx_value_rules.h"
+#include "values/name_cleaning.h"
+#include "values/number_text.h"
+#include "values/path_parts.h"
+#include "values/text_lines.h"
+#include "values/xml_escape.h"
 #include "words/count_texts.h"
 
 namespace ruvela {

@@ -7,7 +7,7 @@
 
 #include <pugixml.hpp>
 
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 
 namespace ruvela::testing {
 

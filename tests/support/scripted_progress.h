@@ -2,7 +2,7 @@
 // asks it to stop at a chosen yield.
 #pragma once
 
-#include "core/conversion.h"
+#include "walk/conversion.h"
 
 namespace ruvela::testing {
 

@@ -2,7 +2,7 @@
 // the programs set it up, before any document is loaded.
 #include <gtest/gtest.h>
 
-#include "core/parser_memory.h"
+#include "files/parser_memory.h"
 
 int main(int argc, char** argv) {
   ruvela::UseParserMemoryPool();
