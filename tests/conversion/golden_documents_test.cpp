@@ -257,6 +257,24 @@ TEST(GoldenDocuments, AnOutputThatCannotBeWrittenIsReported) {
   for (const char* name : {"a.gpx", "a.kml"}) {
     EXPECT_EQ(Convert(name, "<kml/>", "", 0, "missing/out").result.status, ConversionStatus::OutputNotWritten) << name;
   }
+  // A KML whose points lie under its Document is walked twice; the output
+  // is created again for the second walk, and may no longer be creatable.
+  struct RemovesOutputFolder : testing::ScriptedProgress {
+    fs::path folder;
+    void loadingFinished() override { fs::remove_all(folder); }
+  };
+  const testing::ScratchDirectory scratch;
+  RemovesOutputFolder progress;
+  progress.folder = scratch.path() / "out";
+  fs::create_directory(progress.folder);
+  const fs::path input =
+      scratch.Write("a.kml",
+                    "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark>"
+                    "</Document></kml>");
+  ConversionCounts counts;
+  const ConversionResult result =
+      ConvertInput(Direction::KmlToGpx, input, "a", progress.folder / "a.gpx", {}, {}, progress, counts);
+  EXPECT_EQ(result.status, ConversionStatus::OutputNotWritten);
 }
 
 }  // namespace
