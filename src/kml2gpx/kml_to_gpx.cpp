@@ -155,7 +155,7 @@ class KmlToGpxConversion : ConversionWalk<KmlItems, Kml2GpxOptions> {
     closeRoute();
     if (inRouteFolder_) openRoute(name);
     count(counts_.folders, Counter::Folders);
-    counts_.folderList.push_back({name, level - 1, inRouteFolder_});
+    counts_.folderList.append(name, level - 1, inRouteFolder_);
     if (stopFlagged()) return false;
     if (!source_.forEachPlacemark(folder,
                                   [&](pugi::xml_node placemark) { return convertFolderPlacemark(placemark); })) {

@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "files/failure.h"
+#include "walk/entered_folders.h"
 
 namespace ruvela {
-
-// A KML folder as the conversion entered it: its cleaned name, how deep it
-// lies (0 at the top) and whether its placemarks became routes.
-struct EnteredFolder {
-  std::string name;
-  int depth = 0;
-  bool isRouteFolder = false;
-};
 
 // Counters of one conversion. They are reset by every converter call and
 // keep their final values afterwards.
@@ -30,7 +23,7 @@ struct ConversionCounts {
   std::int32_t zeroElevation = 0;          // track points drawn at elevation 0
   std::int32_t negativeElevation = 0;      // track points drawn below 0
   std::int32_t tracksWithoutTimes = 0;     // GPX tracks asked for with times, drawn as lines: a point had none
-  std::vector<EnteredFolder> folderList;   // every KML folder entered, in the order entered
+  EnteredFolders folderList;               // every KML folder entered, in the order entered
 };
 
 // Which counter a countChanged call is about.

@@ -54,10 +54,11 @@ QRect PixelRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.w
 
 // One line per folder, two blanks a level deep, the route folder marked.
 // Every line ends with a line break, so an empty line follows the last.
-QStringList FolderLines(const std::vector<EnteredFolder>& folders) {
+QStringList FolderLines(const EnteredFolders& folders) {
   QStringList lines;
   for (const EnteredFolder& folder : folders) {
-    lines << QString(2 * folder.depth, u' ') + QString::fromStdString(folder.name) +
+    lines << QString(2 * folder.depth, u' ') +
+                 QString::fromUtf8(folder.name.data(), static_cast<qsizetype>(folder.name.size())) +
                  (folder.isRouteFolder ? QLatin1String(kRouteFolderMark) : QLatin1String());
   }
   lines << QString();
@@ -157,7 +158,7 @@ void FoldersViewer::placeControls() {
   showFittedLines();
 }
 
-void FoldersViewer::showList(const std::vector<EnteredFolder>& folders) {
+void FoldersViewer::showList(const EnteredFolders& folders) {
   setWindowTitle(QString::fromUtf8(kTitle));
   cmdClose->setText(QString::fromUtf8(kCloseCaption));
   // As described, or as large as the caption needs in the user's font.
@@ -211,7 +212,7 @@ void FoldersViewer::rememberPlace() {
   save(kHeightKey, outer.height());
 }
 
-void ShowFoldersViewer(SettingsStore& settings, const std::vector<EnteredFolder>& folders, QWidget* parent) {
+void ShowFoldersViewer(SettingsStore& settings, const EnteredFolders& folders, QWidget* parent) {
   FoldersViewer viewer(settings, parent);
   viewer.showList(folders);
   viewer.exec();

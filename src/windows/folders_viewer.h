@@ -32,7 +32,7 @@ class FoldersViewer final : public QDialog {
 
   // Titles the window and its button, and shows the folders, one a line,
   // scrolled to the end, with the marker explained in the list's tooltip.
-  void showList(const std::vector<EnteredFolder>& folders);
+  void showList(const EnteredFolders& folders);
 
   void done(int result) override;
 
@@ -60,6 +60,6 @@ class FoldersViewer final : public QDialog {
 
 // Opens the viewer on `folders` and returns once the user has closed it;
 // the window in between is modal.
-void ShowFoldersViewer(SettingsStore& settings, const std::vector<EnteredFolder>& folders, QWidget* parent);
+void ShowFoldersViewer(SettingsStore& settings, const EnteredFolders& folders, QWidget* parent);
 
 }  // namespace ruvela

@@ -98,7 +98,7 @@ std::string Summary(const Converted& c) {
   if (n.tracksWithoutTimes > 0) text += " untimed " + std::to_string(n.tracksWithoutTimes);
   std::string folders;  // as the viewer lists them, a line ended by CR LF each
   for (const auto& f : n.folderList)
-    folders += std::string(2 * f.depth, ' ') + f.name + (f.isRouteFolder ? " <<<" : "") + "\r\n";
+    folders += std::string(2 * f.depth, ' ') + std::string(f.name) + (f.isRouteFolder ? " <<<" : "") + "\r\n";
   if (!folders.empty()) text += " " + folders;
   std::replace(text.begin(), text.end(), '\r', '|');
   std::erase(text, '\n');

@@ -281,10 +281,12 @@ class WindowsTest : public QObject {
   void foldersViewer() {
     MemorySettingsStore store;
     FoldersViewer viewer(store);
-    std::vector<EnteredFolder> folders(40);
+    EnteredFolders folders;
     QString list;  // as the box shows them: a line each, the last one ended too
-    for (int i = 0; i < 40; ++i)
-      list += QString::fromStdString(folders[i].name = "Carpeta " + std::to_string(i)) + '\n';
+    for (int i = 0; i < 40; ++i) {
+      folders.append("Carpeta " + std::to_string(i), 0, false);
+      list += QStringLiteral("Carpeta %1\n").arg(i);
+    }
     viewer.showList(folders);
     viewer.show();
     auto* box = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtFolders"));

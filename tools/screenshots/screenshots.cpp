@@ -111,15 +111,18 @@ int main(int argc, char* argv[]) {
   }
 
   MemorySettingsStore store;
-  std::vector<EnteredFolder> folders{
-      {"Mis lugares", 0, false}, {"Paseos", 1, false}, {"Routes", 2, true}, {"Miradores", 1, false}};
+  EnteredFolders folders;
+  for (const auto& [name, depth, route] :
+       {std::tuple{"Mis lugares", 0, false}, {"Paseos", 1, false}, {"Routes", 2, true}, {"Miradores", 1, false}}) {
+    folders.append(name, depth, route);
+  }
   if (wholeScreen) {
     // Left at the bottom right of a 1x screen of 1280 x 800, with a folder
     // name longer than the list is wide.
     for (const auto& [key, pixels] : {std::pair{"Ml", 700}, {"Mt", 460}, {"Mw", 560}, {"Mh", 320}}) {
       store.values[QStringLiteral("frmFoldersPos/") + key] = QString::number(pixels * 15);
     }
-    folders.push_back({"Del refugio del cerro a la laguna por el filo, ida y vuelta en tres dias", 2, false});
+    folders.append("Del refugio del cerro a la laguna por el filo, ida y vuelta en tres dias", 2, false);
   }
   FoldersViewer viewer(store, &main.window());
   viewer.showList(folders);
