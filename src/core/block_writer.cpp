@@ -1,5 +1,7 @@
 #include "core/block_writer.h"
 
+#include <cerrno>
+
 namespace ruvela {
 
 bool CreateEmptyFile(const std::filesystem::path& path) {
@@ -15,6 +17,7 @@ bool BlockWriter::open(const std::filesystem::path& path) {
   if (file_.is_open()) close();
   path_ = path;
   failed_ = false;
+  error_ = 0;
   buffer_.clear();
   buffer_.reserve(kBufferSize);
   // An empty file is written as it is: ext4 writes a file that was emptied
@@ -23,8 +26,9 @@ bool BlockWriter::open(const std::filesystem::path& path) {
   if (file_.is_open() && !file_.seekp(0, std::ios::end).fail() && file_.tellp() == 0) return true;
   file_.close();
   file_.clear();
+  errno = 0;
   file_.open(path, std::ios::binary | std::ios::trunc);
-  failed_ = !file_.is_open();
+  if (!file_.is_open()) failWith(errno);
   return !failed_;
 }
 
@@ -40,8 +44,9 @@ void BlockWriter::write(std::string_view block) {
 
 void BlockWriter::flush() {
   if (!failed_ && !buffer_.empty()) {
+    errno = 0;
     file_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    failed_ = !file_;
+    if (!file_) failWith(errno);
   }
   buffer_.clear();
 }
@@ -49,9 +54,17 @@ void BlockWriter::flush() {
 bool BlockWriter::close() {
   if (!file_.is_open()) return !failed_;
   flush();
+  errno = 0;
   file_.close();
-  if (file_.fail()) failed_ = true;
+  if (file_.fail()) failWith(errno);
   return !failed_;
+}
+
+// The first failure's errno is the one that tells why: the writes after it
+// are not even tried.
+void BlockWriter::failWith(int error) {
+  if (!failed_) error_ = error;
+  failed_ = true;
 }
 
 void BlockWriter::abandon() {

@@ -31,9 +31,12 @@ class BlockWriter {
   bool reopen() { return open(path_); }
   bool isOpen() const { return file_.is_open(); }
   bool failed() const { return failed_; }
+  // The system's errno for the first failure; 0 when it gave none.
+  int error() const { return error_; }
 
  private:
   void flush();
+  void failWith(int error);
 
   // A quarter of a megabyte, and every write but the last exactly that
   // long, so each lands on a boundary of its size: the page cache then
@@ -46,6 +49,7 @@ class BlockWriter {
   std::ofstream file_;
   std::string buffer_;
   bool failed_ = false;
+  int error_ = 0;
 };
 
 }  // namespace ruvela

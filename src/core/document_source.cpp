@@ -17,10 +17,11 @@ ConversionResult Walked(bool completed) {
   return {completed ? ConversionStatus::Completed : ConversionStatus::Stopped, {}, {}};
 }
 
-ConversionResult OutputNotWritten(const std::filesystem::path& output) {
+ConversionResult OutputNotWritten(const std::filesystem::path& output, int error = 0) {
   Failure failure{FailureKind::OutputNotWritten};
   failure.operation = FileOperation::Write;
   failure.path = output;
+  failure.error = error;
   return {ConversionStatus::OutputNotWritten, failure, {}};
 }
 
@@ -71,7 +72,7 @@ std::optional<ConversionResult> WalkOutline(const std::filesystem::path& input, 
     RestartCounts(counts, progress);  // what was counted came from a broken document
     return std::nullopt;
   }
-  if (!closed) return OutputNotWritten(output);
+  if (!closed) return OutputNotWritten(output, writer.error());
   if (completed && !file.unchangedSinceOpened()) return InputChangedWhileRead(output, counts, progress);
   return Walked(completed);
 }
@@ -89,7 +90,7 @@ ConversionResult WalkTree(const std::filesystem::path& input, bool zipped, const
   }
   TreeItems items(document);
   const bool completed = walk(items, writer);
-  if (!writer.close()) return OutputNotWritten(output);
+  if (!writer.close()) return OutputNotWritten(output, writer.error());
   return Walked(completed);
 }
 
@@ -102,13 +103,13 @@ ConversionResult WalkDocument(const std::filesystem::path& input, const OutlineR
                               ConversionCounts& counts, const Walk& walk) {
   counts = ConversionCounts{};
   BlockWriter writer;
-  if (!writer.open(output)) return OutputNotWritten(output);
+  if (!writer.open(output)) return OutputNotWritten(output, writer.error());
   const bool zipped = IsKmzFile(input);
   if (!zipped) {
     if (auto outlined = WalkOutline<OutlineItems>(input, rule, output, writer, progress, counts, walk)) {
       return *outlined;
     }
-    if (!writer.isOpen() && !writer.open(output)) return OutputNotWritten(output);
+    if (!writer.isOpen() && !writer.open(output)) return OutputNotWritten(output, writer.error());
   }
   return WalkTree<TreeItems>(input, zipped, output, writer, progress, walk);
 }
