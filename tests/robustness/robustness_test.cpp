@@ -254,7 +254,7 @@ TEST_P(HostileInputTest, ReachesItsOutcomeInTheCoreAndTheConverter) {
   if (completed) {
     ExpectHarmless(expected[input.string() + ".salida"] = ReadFile(input.string() + ".salida"), row.said);
   } else {
-    EXPECT_NE(err.find(nothing ? "sin datos convertibles" : "con error: "), std::string::npos) << err;
+    if (nothing) EXPECT_NE(err.find("sin datos convertibles"), std::string::npos) << err;
     EXPECT_NE(err.find(row.said), std::string::npos) << err;
   }
   EXPECT_EQ(testing::Contents(scratch.path()), expected) << "a file left behind, or one changed";
@@ -299,7 +299,8 @@ TEST_P(SaveFaultTest, UsersFileIsIntactOrReplacedWhole) {
 
     EXPECT_EQ(Convert({input.string(), "-o", arranged.target.string(), "-f"}, &err), GetParam().saved ? 0 : 2) << err;
 
-    EXPECT_NE(err.find(GetParam().cliMessage), std::string::npos) << err;
+    const std::string said = GetParam().saved ? "" : arranged.target.string() + ": ";
+    EXPECT_NE(err.find(said + GetParam().words), std::string::npos) << err;
     // A saved document replaces the user's file whole.
     const std::string target = arranged.target.string();
     EXPECT_TRUE(!GetParam().saved || WhyNotWellFormed(expected[target] = ReadFile(target)).empty());
@@ -443,7 +444,7 @@ std::vector<WayOut> WaysOut() {
          EXPECT_EQ(mode(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
          EXPECT_EQ(WhyNotWellFormed(ReadFile(file)), "");
        }},
-      {"ControlCharactersInANameAreEscaped", 2, "a\\x1b]2;b\\x07\\nc.gpx: con error: no existe",
+      {"ControlCharactersInANameAreEscaped", 2, "a\\x1b]2;b\\x07\\nc.gpx: no existe",
        [](const fs::path& in, const fs::path&) { return ConvertHere({(in.parent_path() / "a\x1b]2;b\x07\nc.gpx")}); }},
       {"ElevationNotANumber", 2, "valor no válido para --track-elevation: \"abc\"",
        RunWith({"--track-elevation", "abc"})},
