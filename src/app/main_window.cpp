@@ -31,7 +31,6 @@
 #include "app/command_line.h"
 #include "app/process_facts.h"
 #include "app/window_texts.h"
-#include "core/count_texts.h"
 #include "core/path_parts.h"
 #include "gui/elided_label.h"
 #include "gui/fit_to_text.h"
@@ -43,6 +42,7 @@
 #include "windows/about_window.h"
 #include "windows/folders_viewer.h"
 #include "windows/help_window.h"
+#include "words/count_texts.h"
 #include "words/failure_words.h"
 
 namespace ruvela {
@@ -94,6 +94,12 @@ QStringList LocalFilesIn(const QMimeData& data) {
     if (url.isLocalFile()) paths << url.toLocalFile();
   }
   return paths;
+}
+
+// The parts of a chosen path; a path that cannot be cut is shown by a
+// name that says so, and has neither directory nor extension.
+InputParts PartsOf(const QString& path) {
+  return ruvela::SplitInputPath(path.toStdString(), kSeparator).value_or(InputParts{"", kUnlocatedFileName, ""});
 }
 
 const char* FailureStatus(ConversionStatus status) {
@@ -395,7 +401,7 @@ void MainWindow::showKmlToGpxOptions() {
 void MainWindow::offerReprocessing(Direction direction) {
   if (inputPath_.isEmpty()) return;
   const PendingResult sameDirection = direction == Direction::GpxToKml ? PendingResult::Kml : PendingResult::Gpx;
-  const std::string extension = ruvela::SplitInputPath(inputPath_.toStdString(), kSeparator).extension;
+  const std::string extension = PartsOf(inputPath_).extension;
   const bool failedInThisDirection = lastInputFailed_ && DirectionOf(extension) == direction;
   if (session_.pending != sameDirection && !failedInThisDirection) return;
   cmdReprocess->setEnabled(true);
@@ -528,7 +534,7 @@ void MainWindow::processOneFile(const QString& path) {
   }
 
   session_.lastDirectory = FromUtf8(ruvela::DirectoryOf(chosenPath.toStdString(), kSeparator));
-  const InputParts parts = ruvela::SplitInputPath(chosenPath.toStdString(), kSeparator);
+  const InputParts parts = PartsOf(chosenPath);
   inputPath_ = FromUtf8(parts.joined());
   lblArch->setElidedText(QString::fromUtf8(kSelectedFilePrefix), FromUtf8(parts.baseName + parts.extension));
   lblArch->setToolTip(QDir::toNativeSeparators(chosenPath.isEmpty() ? path : chosenPath));

@@ -13,6 +13,7 @@
 #include "app/platform_services.h"
 #include "app/result_saver.h"
 #include "app/user_questions.h"
+#include "core/path_parts.h"
 
 class QAction;
 class QGroupBox;

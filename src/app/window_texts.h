@@ -9,6 +9,8 @@ inline constexpr char kAppTitle[] = "Zuvodirod ORE <-> DOV";
 
 // The file line and the status line.
 inline constexpr char kSelectedFilePrefix[] = "Archivo Seleccionado: ";
+// Shown as the base name when a path cannot be cut into its parts.
+inline constexpr char kUnlocatedFileName[] = "<Error en la localización del archivo>";
 inline constexpr char kStatusPrefix[] = "Estado actual: ";
 
 // Status texts, in the order a conversion meets them.

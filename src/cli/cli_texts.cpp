@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/command_line_flags.h"
-#include "core/count_texts.h"
+#include "words/count_texts.h"
 #include "words/failure_words.h"
 
 namespace ruvela::cli {

@@ -101,7 +101,7 @@ class FileConversion {
     inputPath_ = fs::absolute(PathFromUtf8(input_), error);
     if (error) return stop(ExitStatus::Failed, ReasonText(error));
     const std::u8string generic = inputPath_.generic_u8string();
-    parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/');
+    parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/').value_or(InputParts{});
     direction_ = DirectionOf(parts_.extension);
     if (direction_ == Direction::Unknown) return stop(ExitStatus::NotConverted, kUnknownFormat);
     return {};

@@ -28,7 +28,8 @@ bool BlockWriter::open(const std::filesystem::path& path) {
   file_.clear();
   errno = 0;
   file_.open(path, std::ios::binary | std::ios::trunc);
-  if (!file_.is_open()) failWith(errno);
+  failed_ = !file_.is_open();
+  if (failed_) error_ = errno;
   return !failed_;
 }
 
@@ -46,7 +47,8 @@ void BlockWriter::flush() {
   if (!failed_ && !buffer_.empty()) {
     errno = 0;
     file_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    if (!file_) failWith(errno);
+    failed_ = !file_;
+    if (failed_) error_ = errno;
   }
   buffer_.clear();
 }
@@ -56,15 +58,11 @@ bool BlockWriter::close() {
   flush();
   errno = 0;
   file_.close();
-  if (file_.fail()) failWith(errno);
+  if (file_.fail() && !failed_) {
+    failed_ = true;
+    error_ = errno;
+  }
   return !failed_;
-}
-
-// The first failure's errno is the one that tells why: the writes after it
-// are not even tried.
-void BlockWriter::failWith(int error) {
-  if (!failed_) error_ = error;
-  failed_ = true;
 }
 
 void BlockWriter::abandon() {

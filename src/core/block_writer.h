@@ -31,12 +31,12 @@ class BlockWriter {
   bool reopen() { return open(path_); }
   bool isOpen() const { return file_.is_open(); }
   bool failed() const { return failed_; }
-  // The system's errno for the first failure; 0 when it gave none.
+  // The system's errno when the file could not be opened or written; 0 when
+  // it is not known.
   int error() const { return error_; }
 
  private:
   void flush();
-  void failWith(int error);
 
   // A quarter of a megabyte, and every write but the last exactly that
   // long, so each lands on a boundary of its size: the page cache then

@@ -1,6 +1,6 @@
-// What a converter needs from its caller and what it reports back:
-// the parts of the input path, the running counts, and the progress hooks
-// through which a front end stays responsive and can stop a conversion.
+// What a converter needs from its caller and what it reports back: the
+// running counts, the progress hooks through which a front end stays
+// responsive and can stop a conversion, and the typed result.
 #pragma once
 
 #include <cstdint>
@@ -9,16 +9,6 @@
 #include "core/failure.h"
 
 namespace ruvela {
-
-// An input path cut into the three texts the converters take. Joined without
-// separators they give the path again.
-struct InputParts {
-  std::string directory;  // up to and including the last path separator
-  std::string baseName;   // between the last separator and the last "."
-  std::string extension;  // from the last "." on, letter case as written
-
-  std::string joined() const { return directory + baseName + extension; }
-};
 
 // Counters of one conversion. They are reset by every converter call and
 // keep their final values afterwards.

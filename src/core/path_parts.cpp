@@ -2,11 +2,11 @@
 
 namespace ruvela {
 
-InputParts SplitInputPath(const std::string& path, char separator) {
+std::optional<InputParts> SplitInputPath(const std::string& path, char separator) {
   const auto lastSeparator = path.rfind(separator);
   const auto lastDot = path.rfind('.');
   if (lastSeparator == std::string::npos || lastDot == std::string::npos || lastDot < lastSeparator) {
-    return InputParts{"", kUnlocatedFileName, ""};
+    return std::nullopt;
   }
   return InputParts{path.substr(0, lastSeparator + 1), path.substr(lastSeparator + 1, lastDot - lastSeparator - 1),
                     path.substr(lastDot)};

@@ -2,19 +2,24 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
-
-#include "core/conversion.h"
 
 namespace ruvela {
 
-// Shown as the base name when a path cannot be cut into its parts.
-inline constexpr const char* kUnlocatedFileName = "<Error en la localización del archivo>";
+// An input path cut into the three texts the window shows. Joined without
+// separators they give the path again.
+struct InputParts {
+  std::string directory;  // up to and including the last path separator
+  std::string baseName;   // between the last separator and the last "."
+  std::string extension;  // from the last "." on, letter case as written
+
+  std::string joined() const { return directory + baseName + extension; }
+};
 
 // The cut is made only when the path holds `separator` and a "." after the
-// last one; otherwise the base name is kUnlocatedFileName and the other two
-// parts are empty.
-InputParts SplitInputPath(const std::string& path, char separator);
+// last one; nothing otherwise.
+std::optional<InputParts> SplitInputPath(const std::string& path, char separator);
 
 // Directory part of `path`: up to and including its last separator, or the
 // empty text when it has none.

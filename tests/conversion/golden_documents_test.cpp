@@ -72,7 +72,7 @@ Converted Convert(const std::string& name, std::string input, std::string_view o
   const testing::ScratchDirectory scratch;
   if (name.ends_with(".KMZ")) input = testing::ZipArchive({{"images/icon.png", "PNG"}, {"doc.kml", input}});
   const fs::path path = scratch.Write(name, input);
-  const InputParts parts = SplitInputPath(Utf8FromPath(path), '/');
+  const InputParts parts = SplitInputPath(Utf8FromPath(path), '/').value();
   const auto [gpx, kml] = OptionsFrom(options);
   testing::ScriptedProgress progress(stopAt);
   Converted c;

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "conversion/convert_input.h"
-#include "core/count_texts.h"
 #include "core/gpx_value_rules.h"
 #include "core/huge_page_memory.h"
 #include "core/name_cleaning.h"
@@ -20,6 +19,7 @@
 #include "core/xml_escape.h"
 #include "core/xml_values.h"
 #include "support/test_files.h"
+#include "words/count_texts.h"
 
 namespace ruvela {
 namespace {
@@ -158,16 +158,14 @@ TEST(ValueRules, StoredOptionValues) {
 TEST(ValueRules, PathParts) {
   Check(
       [](const std::string& path) {
-        const InputParts parts = SplitInputPath(path, '/');
-        return parts.directory + "|" + parts.baseName + "|" + parts.extension;
+        const std::optional<InputParts> parts = SplitInputPath(path, '/');
+        return parts ? parts->directory + "|" + parts->baseName + "|" + parts->extension : "-";
       },
       {"/home/ana/Ruta.gpx|/home/ana/|Ruta|.gpx", "/home/ana/RUTA.GPX|/home/ana/|RUTA|.GPX",
        "/home/ana/a.b.kml|/home/ana/|a.b|.kml", "/home/ana/nombre.|/home/ana/|nombre|.",
-       "/home/ana/.kml|/home/ana/||.kml", "/home/ana.d/sin_extension||<Error en la localización del archivo>|",
-       "Ruta.gpx||<Error en la localización del archivo>|", "/tmp/sin_punto||<Error en la localización del archivo>|",
-       "||<Error en la localización del archivo>|"});
-  EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\').joined(), R"(C:\Datos\Ruta.gpx)");
-  EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\').directory, R"(C:\Datos\)");
+       "/home/ana/.kml|/home/ana/||.kml", "/home/ana.d/sin_extension|-", "Ruta.gpx|-", "/tmp/sin_punto|-", "|-"});
+  EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\')->joined(), R"(C:\Datos\Ruta.gpx)");
+  EXPECT_EQ(SplitInputPath(R"(C:\Datos\Ruta.gpx)", '\\')->directory, R"(C:\Datos\)");
   Check([](const std::string& path) { return DirectoryOf(path, '/'); }, {"/a/b/c.kml|/a/b/", "c.kml|"});
   Check([](const std::string& path) { return Utf8FromPath(PathFromUtf8(path)); },
         {"/tmp/Año/Łódź.gpx|/tmp/Año/Łódź.gpx"});

@@ -1,4 +1,4 @@
-#include "core/count_texts.h"
+#include "words/count_texts.h"
 
 namespace ruvela {
 namespace {
