@@ -34,7 +34,7 @@ enum class FailureKind {
 };
 
 // What was being done to a file when the system refused.
-enum class FileOperation { Open, Read, Write, Create, Rename, Remove, Flush, SetPermissions };
+enum class FileOperation { Open, Read, Write, Rename, Flush, SetPermissions };
 
 struct Failure {
   FailureKind kind = FailureKind::None;

@@ -11,6 +11,9 @@ std::string MalformedAt(const std::string& where, const std::string& what) {
   return "XML mal formado en el byte " + where + " (" + what + ")";
 }
 
+// "a" and the file, contracted before "el archivo".
+std::string ToFile(const std::string& file) { return file.starts_with("el ") ? "al " + file.substr(3) : "a " + file; }
+
 // What could not be done, around the file it names.
 std::string OperationText(FileOperation operation, const std::string& file) {
   switch (operation) {
@@ -20,16 +23,12 @@ std::string OperationText(FileOperation operation, const std::string& file) {
       return "no se puede leer " + file;
     case FileOperation::Write:
       return "no se puede escribir " + file;
-    case FileOperation::Create:
-      return "no se puede crear " + file;
     case FileOperation::Rename:
-      return "no se puede mover el resultado a " + file;
-    case FileOperation::Remove:
-      return "no se puede borrar " + file;
+      return "no se puede mover el resultado " + ToFile(file);
     case FileOperation::Flush:
-      return "no se puede asegurar en el disco " + file;
+      return "no se puede terminar de escribir " + file;
     case FileOperation::SetPermissions:
-      return "no se pueden dar los permisos del archivo reemplazado a " + file;
+      return "no se pueden dar los permisos del archivo reemplazado " + ToFile(file);
   }
   return "no se puede usar " + file;
 }
