@@ -101,10 +101,12 @@ Failure CopyOver(const fs::path& source, const fs::path& target) {
   }
   if (!fs::copy_file(source, copy, fs::copy_options::none, error)) {
     const Failure failure = FileFailure(FileOperation::Write, target, WhyCopyFailed(error, source, target));
-    fs::remove(copy, error);  // whatever part of the copy was written
+    // Whatever part of the copy was written; a file that took the name first is not ours.
+    if (error != std::errc::file_exists) fs::remove(copy, error);
     return failure;
   }
   Failure failure = TakePermissionsOf(target, copy);
+  if (!failure.ok()) failure.path = target;  // the copy's hidden name means nothing to the user
   if (failure.ok()) {
     if (const int flushError = FlushToDisk(copy)) failure = FileFailure(FileOperation::Flush, target, flushError);
   }
