@@ -19,6 +19,7 @@
 #include "words/failure_words.h"
 
 using namespace ruvela;
+using testing::WithMethod, testing::ZipArchive;
 
 namespace {
 
@@ -57,11 +58,11 @@ class FailureWordsTest : public QObject {
     row("zipped pipe", "|a.kmz", "", "no es un archivo normal");
     row("device", "@a.gpx", "", "no es un archivo normal");
     row("not a zip", "a.kmz", "<kml/>", "el archivo KMZ no es un archivo ZIP");
-    row("damaged zip", "a.kmz", testing::ZipArchive({{"doc.kml", "<kml/>"}}).substr(0, 60),
-        "el archivo KMZ está dañado");
-    row("encrypted", "a.kmz", testing::ZipArchive({{"doc.kml", "<kml/>", true}}), "el archivo KMZ está cifrado");
-    row("no kml", "a.kmz", testing::ZipArchive({{"foto.png", "PNG"}}),
-        "el archivo KMZ no contiene ningún documento KML");
+    row("damaged zip", "a.kmz", ZipArchive({{"doc.kml", "<kml/>"}}).substr(0, 60), "el archivo KMZ está dañado");
+    row("encrypted", "a.kmz", ZipArchive({{"doc.kml", "<kml/>", true}}), "el archivo KMZ está cifrado");
+    row("imploded", "a.kmz", WithMethod(ZipArchive({{"doc.kml", "<kml/>"}}), 6), "con un método no admitido");
+    row("empty kml", "a.kmz", ZipArchive({{"doc.kml", ""}}), "el documento KML del archivo KMZ está vacío");
+    row("no kml", "a.kmz", ZipArchive({{"foto.png", "PNG"}}), "el archivo KMZ no contiene ningún documento KML");
   }
 
   void sameWordsEverywhere() {
