@@ -110,12 +110,14 @@ class FileConversion {
   StepResult checkInput() {
     std::error_code error;
     const fs::file_status status = fs::status(inputPath_, error);
-    if (status.type() == fs::file_type::not_found)
+    if (status.type() == fs::file_type::not_found) {
       return stop(ExitStatus::Failed, Reason(std::errc::no_such_file_or_directory));
+    }
     if (error) return stop(ExitStatus::Failed, ReasonText(error));
     // A pipe, a device or a folder would never give a document to read.
-    if (!fs::is_regular_file(status))
+    if (!fs::is_regular_file(status)) {
       return stop(ExitStatus::Failed, FailureText(FailureOf(FailureKind::NotARegularFile)));
+    }
     return {};
   }
 
@@ -143,8 +145,9 @@ class FileConversion {
     const fs::file_status status = fs::status(target_.path, error);
     if (status.type() == fs::file_type::not_found) return {};
     if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
-    if (fs::is_directory(status))
+    if (fs::is_directory(status)) {
       return stop(ExitStatus::Failed, CannotWrite(target_.shown, Reason(std::errc::is_a_directory)));
+    }
     if (!fs::is_regular_file(status)) {
       return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureText(FailureOf(FailureKind::NotARegularFile))));
     }
