@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "app/replace_file.h"
 #include "app/window_texts.h"
 #include "values/path_parts.h"
+#include "words/failure_words.h"
 
 namespace ruvela {
 
@@ -41,10 +41,8 @@ ResultSaver::Result ResultSaver::save(QWidget* parent) {
     return {Outcome::Cancelled, {}, {}};
   }
 
-  const QString failure = ReplaceFileWith(temporaryResultPath_, target);
-  if (!failure.isEmpty()) {
-    return {Outcome::Failed, QString::fromUtf8(kStatusSaveFailed),
-            QDir::toNativeSeparators(target) + QStringLiteral(": ") + failure};
+  if (const Failure failure = ReplaceFileWith(temporaryResultPath_, target); !failure.ok()) {
+    return {Outcome::Failed, QString::fromUtf8(kStatusSaveFailed), QString::fromStdString(FailureText(failure))};
   }
   session_.pending = PendingResult::None;
   return {Outcome::Saved, QString::fromUtf8(kStatusIdle), QString()};

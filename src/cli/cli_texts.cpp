@@ -6,6 +6,7 @@
 
 #include "cli/command_line_flags.h"
 #include "words/count_texts.h"
+#include "words/failure_words.h"
 
 namespace ruvela::cli {
 namespace {
@@ -187,17 +188,7 @@ std::string Escaped(std::string_view text) {
   return shown;
 }
 
-std::string ReasonText(std::error_code error) {
-  if (error == std::errc::no_such_file_or_directory) return std::string(kDoesNotExist);
-  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) return "permiso denegado";
-  if (error == std::errc::filename_too_long) return "nombre demasiado largo";
-  if (error == std::errc::is_a_directory) return std::string(kIsDirectory);
-  if (error == std::errc::not_a_directory) return "una parte de la ruta no es un directorio";
-  if (error == std::errc::no_space_on_device) return "no queda espacio en el disco";
-  if (error == std::errc::read_only_file_system) return "sistema de archivos de solo lectura";
-  if (error == std::errc::not_enough_memory) return std::string(kOutOfMemory);
-  return error.message();
-}
+std::string ReasonText(std::error_code error) { return SystemFaultText(error.value()); }
 
 std::string HelpText() {
   std::string out =

@@ -19,12 +19,7 @@ inline constexpr std::string_view kTryHelp = "Pruebe «ruvela-convert --help»."
 inline constexpr std::string_view kUnknownFormat = "formato desconocido (se esperaba .gpx, .kml o .kmz)";
 inline constexpr std::string_view kNothingConvertible = "sin datos convertibles; no se escribió ningún archivo";
 inline constexpr std::string_view kCancelled = "cancelado";
-inline constexpr std::string_view kWithError = "con error";
-inline constexpr std::string_view kDoesNotExist = "no existe";
-inline constexpr std::string_view kIsDirectory = "es un directorio";
-inline constexpr std::string_view kNotAFile = "no es un archivo normal";
-inline constexpr std::string_view kOutOfMemory = "memoria insuficiente";
-inline constexpr std::string_view kUnreadable = "no se puede leer";
+inline constexpr std::string_view kInternalFault = "fallo interno del programa; no se escribió ningún archivo";
 inline constexpr std::string_view kStandardOutput = "salida estándar";
 inline constexpr std::string_view kLoading = "cargando...";
 inline constexpr std::string_view kProcessing = "Procesando";
@@ -60,7 +55,7 @@ std::string ShownPath(std::string_view path, std::size_t maxShown = 160);
 // gave can never move the cursor, clear the screen or retitle the terminal.
 std::string Escaped(std::string_view text);
 
-// Why a file operation failed, in Spanish for the common cases.
+// Why a file operation failed, in the words of the failure table.
 std::string ReasonText(std::error_code error);
 
 // The --help text: usage, every option of the table with its help and

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
 
 #include "cli/cli_texts.h"
 #include "cli/pending_output.h"
@@ -53,8 +54,20 @@ bool IsStillEmpty(const fs::path& path) {
   return fs::is_regular_file(path, error) && fs::file_size(path, error) == 0 && !error;
 }
 
-std::string WithError(std::string_view reason) {
-  return std::string(kWithError) + ": " + std::string(reason.empty() ? kUnreadable : reason);
+std::string Reason(std::errc error) { return ReasonText(std::make_error_code(error)); }
+
+// Why the input could not be loaded. The line names the input as the user
+// gave it, so the failure does not name it a second time.
+std::string InputFailureText(Failure failure) {
+  failure.path.clear();
+  return FailureText(failure);
+}
+
+// An exception that escaped the conversion: the system's reason when it
+// carries one (a file system's refusal), never its English description.
+std::string ExceptionText(const std::exception& exception) {
+  if (const auto* system = dynamic_cast<const std::system_error*>(&exception)) return ReasonText(system->code());
+  return std::string(kInternalFault);
 }
 
 // Each step either lets the conversion go on (no value) or ends it with an
@@ -74,9 +87,9 @@ class FileConversion {
     try {
       return convert();
     } catch (const std::bad_alloc&) {
-      return stop(ExitStatus::Failed, WithError(kOutOfMemory));
-    } catch (const std::exception& error) {
-      return stop(ExitStatus::Failed, WithError(error.what()));
+      return stop(ExitStatus::Failed, FailureText(FailureOf(FailureKind::OutOfMemory)));
+    } catch (const std::exception& exception) {
+      return stop(ExitStatus::Failed, ExceptionText(exception));
     }
   }
 
@@ -86,7 +99,7 @@ class FileConversion {
   StepResult locateInput() {
     std::error_code error;
     inputPath_ = fs::absolute(PathFromUtf8(input_), error);
-    if (error) return stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    if (error) return stop(ExitStatus::Failed, ReasonText(error));
     const std::u8string generic = inputPath_.generic_u8string();
     parts_ = SplitInputPath(std::string(generic.begin(), generic.end()), '/').value_or(InputParts{});
     direction_ = DirectionOf(parts_.extension);
@@ -97,10 +110,14 @@ class FileConversion {
   StepResult checkInput() {
     std::error_code error;
     const fs::file_status status = fs::status(inputPath_, error);
-    if (status.type() == fs::file_type::not_found) return stop(ExitStatus::Failed, WithError(kDoesNotExist));
-    if (error) return stop(ExitStatus::Failed, WithError(ReasonText(error)));
+    if (status.type() == fs::file_type::not_found) {
+      return stop(ExitStatus::Failed, Reason(std::errc::no_such_file_or_directory));
+    }
+    if (error) return stop(ExitStatus::Failed, ReasonText(error));
     // A pipe, a device or a folder would never give a document to read.
-    if (!fs::is_regular_file(status)) return stop(ExitStatus::Failed, WithError(kNotAFile));
+    if (!fs::is_regular_file(status)) {
+      return stop(ExitStatus::Failed, FailureText(FailureOf(FailureKind::NotARegularFile)));
+    }
     return {};
   }
 
@@ -128,8 +145,12 @@ class FileConversion {
     const fs::file_status status = fs::status(target_.path, error);
     if (status.type() == fs::file_type::not_found) return {};
     if (error) return stop(ExitStatus::Failed, CannotWrite(target_.shown, ReasonText(error)));
-    if (fs::is_directory(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kIsDirectory));
-    if (!fs::is_regular_file(status)) return stop(ExitStatus::Failed, CannotWrite(target_.shown, kNotAFile));
+    if (fs::is_directory(status)) {
+      return stop(ExitStatus::Failed, CannotWrite(target_.shown, Reason(std::errc::is_a_directory)));
+    }
+    if (!fs::is_regular_file(status)) {
+      return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureText(FailureOf(FailureKind::NotARegularFile))));
+    }
     // The same file under another name, or through a link: even -f must not
     // write the result over the document it is read from.
     if (fs::equivalent(inputPath_, target_.path, error)) return stop(ExitStatus::Failed, OutputIsInput(target_.shown));
@@ -164,9 +185,9 @@ class FileConversion {
       case ConversionStatus::Completed:
         return deliver(*pending, counts);
       case ConversionStatus::InputNotLoaded:
-        return stop(ExitStatus::Failed, WithError(FailureText(result.failure)));
+        return stop(ExitStatus::Failed, InputFailureText(result.failure));
       case ConversionStatus::OutputNotWritten:
-        return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureText(result.failure)));
+        return stop(ExitStatus::Failed, CannotWrite(target_.shown, FailureCause(result.failure)));
       case ConversionStatus::NothingConvertible:
         return stop(ExitStatus::NotConverted, kNothingConvertible);
       case ConversionStatus::Stopped:

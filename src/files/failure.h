@@ -33,7 +33,8 @@ enum class FailureKind {
   OutputNotWritten,  // operation, path, error when known
 };
 
-enum class FileOperation { Open, Read, Write };
+// What was being done to a file when the system refused.
+enum class FileOperation { Open, Read, Write, Rename, Flush, SetPermissions };
 
 struct Failure {
   FailureKind kind = FailureKind::None;
@@ -47,5 +48,15 @@ struct Failure {
 };
 
 inline Failure FailureOf(FailureKind kind) { return Failure{kind}; }
+
+// The system's refusal, with its errno, to do `operation` to the file at `path`.
+inline Failure FileFailure(FileOperation operation, const std::filesystem::path& path, int error) {
+  Failure failure;
+  failure.kind = FailureKind::FileOperationFailed;
+  failure.operation = operation;
+  failure.path = path;
+  failure.error = error;
+  return failure;
+}
 
 }  // namespace ruvela

@@ -2,11 +2,8 @@
 // documents, the KML inside a KMZ, and the memory the parser works in.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <future>
-#include <thread>
 
 #include "reading/document_source.h"
 #include "reading/kmz_archive.h"
@@ -100,30 +97,6 @@ TEST(LoadXmlDocument, SaysWhenMemoryRunsOut) {
     EXPECT_EQ(loaded.kind, FailureKind::OutOfMemory);
   }
   pugi::set_memory_management_functions(allocate, deallocate);
-}
-
-// Reading a pipe without a writer, or a device, would wait or go on forever:
-// each is refused at once (a load that blocks fails the test after a second).
-TEST(LoadXmlDocument, RefusesWhatIsNotARegularFile) {
-  const ScratchDirectory scratch;
-  const auto& folder = scratch.path();
-  ASSERT_TRUE(testing::MakeNamedPipe(folder / "tuberia.gpx") && testing::MakeNamedPipe(folder / "tuberia.kmz"));
-  std::filesystem::create_symlink("/dev/zero", folder / "cero.kml");
-  const std::pair<std::filesystem::path, FailureKind> rows[] = {
-      {folder / "tuberia.gpx", FailureKind::NotARegularFile},
-      {folder / "cero.kml", FailureKind::NotARegularFile},
-      {folder, FailureKind::NotARegularFile},
-      {folder / "nada.gpx", FailureKind::FileOperationFailed},
-      {folder / "tuberia.kmz", FailureKind::NotARegularFile},
-  };
-  for (const auto& [path, failure] : rows) {
-    auto load = std::make_shared<std::packaged_task<Loaded()>>([file = path] { return LoadName(file); });
-    std::future<Loaded> loaded = load->get_future();
-    std::thread([load] { (*load)(); }).detach();
-    ASSERT_EQ(loaded.wait_for(std::chrono::seconds(1)), std::future_status::ready) << path << " blocked the load";
-    EXPECT_EQ(loaded.get().failure.kind, failure) << path;
-  }
-  EXPECT_EQ(LoadName(folder / "nada.gpx").failure.error, ENOENT);
 }
 
 std::string KmlNamed(const std::string& name) {

@@ -17,15 +17,17 @@
 namespace ruvela::robustness {
 
 struct SaveFaultRow {
-  std::string_view name;   // the fault ArrangedSaveFault lays out
-  bool saved;              // the result replaces the user's file
-  const char* cliMessage;  // a piece of what ruvela-convert says
+  std::string_view name;  // the fault ArrangedSaveFault lays out
+  bool saved;             // the result replaces the user's file
+  const char* words;      // what both front ends say after the target's name (ruvela-convert: its summary)
 };
 
 inline const SaveFaultRow kSaveFaults[] = {
-    {"ReadOnlyDirectory", false, "no se puede escribir"}, {"MissingDirectory", false, "no se puede escribir"},
-    {"DirectoryInTheWay", false, "es un directorio"},     {"AnotherFileSystem", true, "->"},
-    {"FullDisk", false, "no se puede escribir"},
+    {"ReadOnlyDirectory", false, ""},
+    {"MissingDirectory", false, "no existe"},
+    {"DirectoryInTheWay", false, "es un directorio"},
+    {"AnotherFileSystem", true, "->"},
+    {"FullDisk", false, "no queda espacio en el disco"},
 };
 
 // A route of `points` points; its KML, about 1 KB a point, outgrows the small disk.
