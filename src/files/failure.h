@@ -41,13 +41,13 @@ struct Failure {
   pugi::xml_parse_status parseStatus = pugi::status_ok;
   std::int64_t offset = -1;  // a byte of the document; -1 when it is not known
   FileOperation operation = FileOperation::Open;
-  std::filesystem::path path;
+  std::filesystem::path path{};
   int error = 0;  // the system's errno; 0 when it is not known
 
   bool ok() const { return kind == FailureKind::None; }
 };
 
-inline Failure FailureOf(FailureKind kind) { return Failure{kind}; }
+inline Failure FailureOf(FailureKind kind) { return Failure{.kind = kind}; }
 
 // The system's refusal, with its errno, to do `operation` to the file at `path`.
 inline Failure FileFailure(FileOperation operation, const std::filesystem::path& path, int error) {

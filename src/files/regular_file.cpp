@@ -74,7 +74,7 @@ bool ReadAll(char* data, std::size_t size, ReadSomeBytes readSome) {
 RegularFile::RegularFile(const std::filesystem::path& path) : path_(path) {
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) {
-    whyNot_ = Failure{FailureKind::FileOperationFailed};
+    whyNot_ = Failure{.kind = FailureKind::FileOperationFailed};
     whyNot_.operation = FileOperation::Open;
     whyNot_.path = path;
     whyNot_.error = errno;
@@ -107,7 +107,7 @@ bool RegularFile::readAt(std::uint64_t offset, char* data, std::size_t size) {
 }
 
 Failure RegularFile::readFailure() const {
-  Failure failure{FailureKind::FileOperationFailed};
+  Failure failure{.kind = FailureKind::FileOperationFailed};
   failure.operation = FileOperation::Read;
   failure.path = path_;
   failure.error = errno;

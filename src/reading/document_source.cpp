@@ -18,7 +18,7 @@ ConversionResult Walked(bool completed) {
 }
 
 ConversionResult OutputNotWritten(const std::filesystem::path& output, int error = 0) {
-  Failure failure{FailureKind::OutputNotWritten};
+  Failure failure{.kind = FailureKind::OutputNotWritten};
   failure.operation = FileOperation::Write;
   failure.path = output;
   failure.error = error;

@@ -88,7 +88,7 @@ Failure ParseFailure(const pugi::xml_parse_result& result) {
     case pugi::status_no_document_element:
       return FailureOf(FailureKind::NoElement);
     default:
-      return Failure{FailureKind::MalformedXml, result.status, result.offset};
+      return Failure{.kind = FailureKind::MalformedXml, .parseStatus = result.status, .offset = result.offset};
   }
 }
 
@@ -122,7 +122,7 @@ Failure CheckNothingAfterRoot(const pugi::xml_document& document) {
     if (node.type() != pugi::node_element) continue;
     if (rootSeen) {
       const std::ptrdiff_t nameOffset = node.offset_debug();
-      Failure failure{FailureKind::ElementAfterRoot};
+      Failure failure{.kind = FailureKind::ElementAfterRoot};
       failure.offset = nameOffset > 0 ? nameOffset - 1 : -1;
       return failure;
     }

@@ -113,7 +113,10 @@ class FailureWordsTest : public QObject {
       for (int status = 0; status <= int(pugi::status_no_document_element) + 1; ++status) {
         for (int error = 0; error < 140; ++error) {
           for (int operation = 0; operation <= int(FileOperation::SetPermissions); ++operation) {
-            Failure failure{FailureKind(kind), pugi::xml_parse_status(status), 123, FileOperation(operation)};
+            Failure failure{.kind = FailureKind(kind),
+                            .parseStatus = pugi::xml_parse_status(status),
+                            .offset = 123,
+                            .operation = FileOperation(operation)};
             failure.error = error;
             failure.path = error % 2 ? "/datos/ruta.gpx" : "";
             const QString text = QString::fromStdString(FailureText(failure));
