@@ -260,21 +260,19 @@ TEST(GoldenDocuments, AnOutputThatCannotBeWrittenIsReported) {
   // A KML whose points lie under its Document is walked twice; the output
   // is created again for the second walk, and may no longer be creatable.
   struct RemovesOutputFolder : testing::ScriptedProgress {
-    fs::path folder;
-    void loadingFinished() override { fs::remove_all(folder); }
-  };
-  const testing::ScratchDirectory scratch;
-  RemovesOutputFolder progress;
-  progress.folder = scratch.path() / "out";
-  fs::create_directory(progress.folder);
-  const fs::path input =
-      scratch.Write("a.kml",
-                    "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark>"
-                    "</Document></kml>");
+    testing::ScratchDirectory scratch;
+    void loadingFinished() override { fs::remove_all(scratch.path() / "out"); }
+  } progress;
+  fs::create_directory(progress.scratch.path() / "out");
+  const fs::path input = progress.scratch.Write(
+      "a.kml",
+      "<kml><Document><Placemark><name>A</name><Point><coordinates>1,2</coordinates></Point></Placemark>"
+      "</Document></kml>");
   ConversionCounts counts;
-  const ConversionResult result =
-      ConvertInput(Direction::KmlToGpx, input, "a", progress.folder / "a.gpx", {}, {}, progress, counts);
-  EXPECT_EQ(result.status, ConversionStatus::OutputNotWritten);
+  EXPECT_EQ(
+      ConvertInput(Direction::KmlToGpx, input, "a", progress.scratch.path() / "out/a.gpx", {}, {}, progress, counts)
+          .status,
+      ConversionStatus::OutputNotWritten);
 }
 
 }  // namespace

@@ -207,7 +207,6 @@ long PeakMemoryOfConverting(const fs::path& input) {
 
 // CTest lists each row by its name rather than by its bytes.
 void PrintTo(const Hostile& row, std::ostream* os) { *os << row.name; }
-void PrintTo(const SaveFaultRow& row, std::ostream* os) { *os << row.name; }
 
 class HostileInputTest : public ::testing::TestWithParam<Hostile> {};
 
